@@ -1,0 +1,30 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "Requete.h"
+
+namespace dba {
+
+// A file of the database, opened once and kept.
+class Fichier {
+  public:
+    virtual ~Fichier() = default;
+    // Raises Erreur ErrNonTrouve when the key has no record.
+    virtual Enregistrement LireEnreg(const std::string& cle) = 0;
+};
+
+// What the control calls on the database.
+class TheDatabase {
+  public:
+    virtual ~TheDatabase() = default;
+    // Raises Erreur ErrFichierInconnu when the database has no such file.
+    virtual std::shared_ptr<Fichier> OuvrirFichier(const std::string& nom) = 0;
+    // requete: the whole text of a Requete; vide: an empty text kept for the calling
+    // convention; sortie: written with a summary no caller needs; resultat: the rows.
+    virtual void ExecuterSelection(const std::string& requete, const std::string& vide,
+                                   std::string& sortie, ListeResultat& resultat) = 0;
+};
+
+}  // namespace dba
