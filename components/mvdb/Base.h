@@ -1,0 +1,58 @@
+#pragma once
+
+#include <iosfwd>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "dba/Requete.h"
+
+namespace mvdb {
+
+enum class Mode { LectureSeule, LectureEcriture };
+
+// One database: a single SQLite file holding every file, its dictionary and its indexes.
+// Every failure is raised as a dba::Erreur with a French text.
+class Base {
+  public:
+    // A new empty database; raises ErrStockage when the file already exists.
+    static Base creer(const std::string& chemin);
+    // Raises ErrStockage when the file is missing or is not a database.
+    static Base ouvrir(const std::string& chemin, Mode mode);
+
+    Base(Base&&) noexcept;
+    Base& operator=(Base&&) noexcept;
+    ~Base();
+
+    // File names in byte order, dictionaries ("DICT F") included.
+    std::vector<std::string> fichiers() const;
+    // Creates the file and its dictionary; does nothing when it exists.
+    void creerFichier(const std::string& nom);
+    // Raises ErrFichierInconnu for an unknown file; nothing when the key has no record.
+    std::optional<dba::Enregistrement> lire(const std::string& fichier,
+                                            const std::string& cle) const;
+
+    // JSON Lines, one record per line, in one transaction: all or nothing. Creates the files
+    // it meets and keeps their indexes up to date. Raises ErrImport "ligne N : raison".
+    void importer(std::istream& lignesJson);
+    // Files by name, records by key, every attribute as a string or a list of values.
+    void exporter(std::ostream& lignesJson) const;
+
+    // item: a D item of the file's dictionary or a bare attribute number. Builds the index.
+    void declarerIndex(const std::string& fichier, const std::string& item);
+    void reconstruireIndex(const std::string& fichier, const std::string& item);
+    // The items indexed on the file, as declared.
+    std::vector<std::string> index(const std::string& fichier) const;
+
+    // Runs a sentence ("SSELECT ACCORD AVEC ... PAR ..."); attributs lists the columns of each
+    // row ("0 6 1", numbers or item names, 0 is the key). One row per selected record.
+    dba::ListeResultat selectionner(const std::string& phrase, const std::string& attributs) const;
+
+  private:
+    struct Etat;
+    explicit Base(std::unique_ptr<Etat> etat);
+    std::unique_ptr<Etat> etat_;
+};
+
+}  // namespace mvdb
