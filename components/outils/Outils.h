@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "printer/ChoixImprimante.h"
+#include "printer/Imprimantes.h"
+
+namespace outils {
+
+// Date conversions between the calendar and the database's day numbers, and the choice of the
+// printer with its number of copies.
+class Outils {
+  public:
+    Outils(std::shared_ptr<imprimante::Imprimantes> imprimantes,
+           std::shared_ptr<imprimante::ChoixImprimante> choix);
+
+    // The one instance of the program, made on first use with the system's printers and the
+    // choice dialog.
+    static Outils& Partage();
+
+    // Tests put recording printers and scripted answers in place of the system's.
+    void RemplacerServices(std::shared_ptr<imprimante::Imprimantes> imprimantes,
+                           std::shared_ptr<imprimante::ChoixImprimante> choix);
+
+    // "dd/mm/yyyy" to the decimal text of its day number. The empty text stays empty; any
+    // other text that is not a calendar date in that form raises dba::Erreur.
+    std::string DateInterne(const std::string& date) const;
+    // A day number to "dd/mm/yyyy". The empty text stays empty; a text that is not a whole
+    // number, or a day outside the years 1 to 9999, raises dba::Erreur: a date printed wrong
+    // is worse than a report that stops.
+    std::string DateExterne(const std::string& jour) const;
+
+    // Asks the user for a printer for that paper size: its index in Imprimantes() as text,
+    // "-1" when the user chose none.
+    std::string ChoisirImprimante(const std::string& format);
+    // Copies asked with the last choice; 1 when there was none or it was cancelled.
+    std::int16_t NbCopies() const;
+
+    imprimante::Imprimantes& Imprimantes() { return *imprimantes_; }
+    // The printer at that index, set up as the last choice asked (paper size, preview, file).
+    std::shared_ptr<imprimante::Imprimante> OuvrirImprimante(std::int32_t index);
+
+  private:
+    std::shared_ptr<imprimante::Imprimantes> imprimantes_;
+    std::shared_ptr<imprimante::ChoixImprimante> choix_;
+    std::optional<imprimante::Choix> dernierChoix_;
+};
+
+}  // namespace outils

@@ -1,0 +1,20 @@
+#include "ChoixImprimanteScripte.h"
+
+#include <utility>
+
+namespace imprimante {
+
+ChoixImprimanteScripte::ChoixImprimanteScripte(std::optional<Choix> reponse)
+    : reponse_(std::move(reponse)) {}
+
+std::optional<Choix> ChoixImprimanteScripte::Choisir(const Imprimantes&,
+                                                     const std::string& format) {
+    formats_.push_back(format);
+    auto choix = reponse_;
+    if (choix) {
+        choix->reglages.format = format;
+    }
+    return choix;
+}
+
+}  // namespace imprimante

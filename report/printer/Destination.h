@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+
+namespace imprimante {
+
+// One entry of a printer collection: a printer of the system, or a PDF file.
+struct Destination {
+    enum class Genre { Systeme, FichierPdf };
+
+    std::string nom;
+    Genre genre = Genre::Systeme;
+
+    bool operator==(const Destination&) const = default;
+};
+
+// How a document is printed on the chosen destination.
+struct Reglages {
+    // Paper size by its usual name ("A4", "A3", "Letter", ...).
+    std::string format = "A4";
+    // Show the pages first; the user prints them from the preview or closes it.
+    bool apercu = false;
+    // Output file of a PDF destination.
+    std::string fichierPdf;
+
+    bool operator==(const Reglages&) const = default;
+};
+
+}  // namespace imprimante

@@ -1,0 +1,127 @@
+#include "DialogueChoixImprimante.h"
+
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace imprimante {
+
+namespace {
+constexpr int CopiesMaximum = 99;
+}
+
+DialogueChoixImprimante::DialogueChoixImprimante(const Imprimantes& imprimantes,
+                                                 const std::string& format,
+                                                 const std::string& fichierPdf, QWidget* parent)
+    : QDialog(parent), destinations_(imprimantes.Liste()), format_(format) {
+    construire(format);
+    fichier_->setText(QString::fromStdString(fichierPdf));
+    remplir(imprimantes.IndexParDefaut());
+    actualiser();
+}
+
+void DialogueChoixImprimante::construire(const std::string& format) {
+    setWindowTitle(QStringLiteral("Choix de l'imprimante"));
+    liste_ = new QListWidget(this);
+    liste_->setObjectName(QStringLiteral("imprimantes"));
+    fichier_ = new QLineEdit(this);
+    fichier_->setObjectName(QStringLiteral("fichier"));
+    parcourir_ = new QPushButton(QStringLiteral("Parcourir…"), this);
+    parcourir_->setObjectName(QStringLiteral("parcourir"));
+    copies_ = new QSpinBox(this);
+    copies_->setObjectName(QStringLiteral("copies"));
+    copies_->setRange(1, CopiesMaximum);
+
+    auto* ligneFichier = new QHBoxLayout;
+    ligneFichier->addWidget(fichier_);
+    ligneFichier->addWidget(parcourir_);
+    auto* formulaire = new QFormLayout;
+    formulaire->addRow(QStringLiteral("Imprimante :"), liste_);
+    formulaire->addRow(QStringLiteral("Fichier PDF :"), ligneFichier);
+    formulaire->addRow(QStringLiteral("Format du papier :"),
+                       new QLabel(QString::fromStdString(format), this));
+    formulaire->addRow(QStringLiteral("Nombre de copies :"), copies_);
+
+    auto* boutons = new QDialogButtonBox(this);
+    imprimer_ = boutons->addButton(QStringLiteral("Imprimer"), QDialogButtonBox::AcceptRole);
+    imprimer_->setObjectName(QStringLiteral("imprimer"));
+    apercu_ = boutons->addButton(QStringLiteral("Aperçu"), QDialogButtonBox::ActionRole);
+    apercu_->setObjectName(QStringLiteral("apercu"));
+    auto* annuler = boutons->addButton(QStringLiteral("Annuler"), QDialogButtonBox::RejectRole);
+    annuler->setObjectName(QStringLiteral("annuler"));
+    imprimer_->setDefault(true);
+
+    auto* colonne = new QVBoxLayout(this);
+    colonne->addLayout(formulaire);
+    colonne->addWidget(boutons);
+
+    connect(imprimer_, &QPushButton::clicked, this, [this] { accepterAvecApercu(false); });
+    connect(apercu_, &QPushButton::clicked, this, [this] { accepterAvecApercu(true); });
+    connect(annuler, &QPushButton::clicked, this, &QDialog::reject);
+    connect(parcourir_, &QPushButton::clicked, this, [this] { parcourir(); });
+    connect(liste_, &QListWidget::currentRowChanged, this, [this] { actualiser(); });
+    connect(liste_, &QListWidget::itemDoubleClicked, this, [this] { imprimer_->click(); });
+    connect(fichier_, &QLineEdit::textChanged, this, [this] { actualiser(); });
+}
+
+void DialogueChoixImprimante::remplir(std::int32_t indexParDefaut) {
+    for (const auto& destination : destinations_) {
+        liste_->addItem(QString::fromStdString(destination.nom));
+    }
+    liste_->setCurrentRow(indexParDefaut);
+}
+
+bool DialogueChoixImprimante::pdfChoisi() const {
+    const int ligne = liste_->currentRow();
+    return ligne >= 0 &&
+           destinations_[static_cast<std::size_t>(ligne)].genre == Destination::Genre::FichierPdf;
+}
+
+// Printing needs a chosen entry and, for the PDF file, a file name.
+void DialogueChoixImprimante::actualiser() {
+    const bool pdf = pdfChoisi();
+    fichier_->setEnabled(pdf);
+    parcourir_->setEnabled(pdf);
+    const bool possible =
+        liste_->currentRow() >= 0 && (!pdf || !fichier_->text().trimmed().isEmpty());
+    imprimer_->setEnabled(possible);
+    apercu_->setEnabled(possible);
+}
+
+void DialogueChoixImprimante::parcourir() {
+    const auto chemin =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Enregistrer le PDF sous"),
+                                     fichier_->text(), QStringLiteral("Fichiers PDF (*.pdf)"));
+    if (!chemin.isEmpty()) {
+        fichier_->setText(chemin);
+    }
+}
+
+void DialogueChoixImprimante::accepterAvecApercu(bool apercu) {
+    apercuDemande_ = apercu;
+    accept();
+}
+
+std::optional<Choix> DialogueChoixImprimante::choix() const {
+    if (result() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    Reglages reglages;
+    reglages.format = format_;
+    reglages.apercu = apercuDemande_;
+    if (pdfChoisi()) {
+        reglages.fichierPdf = fichier_->text().trimmed().toStdString();
+    }
+    return Choix{.index = liste_->currentRow(),
+                 .copies = static_cast<std::int16_t>(copies_->value()),
+                 .reglages = reglages};
+}
+
+}  // namespace imprimante

@@ -1,0 +1,85 @@
+#include "Imprimante.h"
+
+#include <utility>
+
+#include "dba/Erreur.h"
+
+namespace imprimante {
+
+void Imprimante::FontSize(double taille) {
+    if (!(taille > 0)) {
+        throw dba::Erreur(dba::ErrArgument,
+                          "Taille de police invalide : " + std::to_string(taille));
+    }
+    police_.taille = taille;
+}
+
+void Imprimante::DrawWidth(int largeur) {
+    if (largeur < 1) {
+        throw dba::Erreur(dba::ErrArgument,
+                          "Épaisseur de trait invalide : " + std::to_string(largeur));
+    }
+    largeur_ = largeur;
+}
+
+void Imprimante::Print(const std::string& texte) {
+    imprimerTexte(texte, true);
+}
+
+void Imprimante::PrintSansFin(const std::string& texte) {
+    imprimerTexte(texte, false);
+}
+
+void Imprimante::imprimerTexte(const std::string& texte, bool finDeLigne) {
+    document_.operations.push_back(Operation{.page = document_.pages,
+                                             .genre = Genre::Texte,
+                                             .x = x_,
+                                             .y = y_,
+                                             .texte = texte,
+                                             .finDeLigne = finDeLigne,
+                                             .police = police_});
+    if (finDeLigne) {
+        x_ = 0;
+        y_ += hauteurLigne(police_.taille);
+    } else {
+        x_ += largeurTexte(texte, police_.taille);
+    }
+}
+
+void Imprimante::Line(Twips x1, Twips y1, Twips x2, Twips y2) {
+    Operation trait;
+    trait.page = document_.pages;
+    trait.genre = Genre::Trait;
+    trait.x = x1;
+    trait.y = y1;
+    trait.largeur = largeur_;
+    trait.x2 = x2;
+    trait.y2 = y2;
+    document_.operations.push_back(std::move(trait));
+    x_ = x2;
+    y_ = y2;
+}
+
+void Imprimante::NewPage() {
+    ++document_.pages;
+    x_ = 0;
+    y_ = 0;
+}
+
+void Imprimante::KillDoc() {
+    Abandonner(document_);
+    recommencer();
+}
+
+void Imprimante::EndDoc() {
+    Envoyer(document_);
+    recommencer();
+}
+
+void Imprimante::recommencer() {
+    document_ = Document{};
+    x_ = 0;
+    y_ = 0;
+}
+
+}  // namespace imprimante

@@ -1,0 +1,25 @@
+#include "ImprimanteQt.h"
+
+#include "ApercuImpression.h"
+#include "DessinDocument.h"
+#include "PreparationQPrinter.h"
+
+namespace imprimante {
+
+ImprimanteQt::ImprimanteQt(const Destination& destination, const Reglages& reglages)
+    : printer_(preparerQPrinter(destination, reglages)), apercu_(reglages.apercu) {}
+
+void ImprimanteQt::Envoyer(const Document& document) {
+    if (document.vide()) {
+        return;
+    }
+    if (apercu_) {
+        ApercuImpression(document, *printer_).executer();
+    } else {
+        imprimerDocument(document, *printer_);
+    }
+}
+
+void ImprimanteQt::Abandonner(const Document&) {}
+
+}  // namespace imprimante

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QPrinter>
+#include <memory>
+
+#include "Destination.h"
+#include "Imprimante.h"
+
+namespace imprimante {
+
+// A printer of the system or a PDF file. The pages stay in memory until the document is sent:
+// only then is the device opened, so an abandoned document leaves no trace (no file, no
+// print job). With the preview setting, sending shows the pages first.
+class ImprimanteQt : public Imprimante {
+  public:
+    // Raises dba::Erreur for an unknown paper size, a system printer that does not exist or
+    // a PDF destination without a file.
+    ImprimanteQt(const Destination& destination, const Reglages& reglages);
+
+  protected:
+    // A document with nothing drawn sends nothing.
+    void Envoyer(const Document& document) override;
+    // Nothing has reached the device yet, so there is nothing to undo.
+    void Abandonner(const Document& document) override;
+
+  private:
+    std::unique_ptr<QPrinter> printer_;
+    bool apercu_;
+};
+
+}  // namespace imprimante

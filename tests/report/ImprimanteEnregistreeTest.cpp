@@ -1,0 +1,203 @@
+#include <gtest/gtest.h>
+
+#include "dba/Erreur.h"
+#include "printer/ImprimanteEnregistree.h"
+
+using imprimante::Genre;
+using imprimante::ImprimanteEnregistree;
+using imprimante::Police;
+
+namespace {
+
+constexpr double Cm = 567.0;
+constexpr double Ligne10 = 0.39 * Cm;
+constexpr double Precision = 1e-6;
+
+using Sort = ImprimanteEnregistree::Sort;
+
+TEST(ImprimanteEnregistree, TextWithoutLineEndContinuesTheLineAfterItsCharacters) {
+    ImprimanteEnregistree imprimante;
+    imprimante.CurrentX(0.1 * Cm);
+    imprimante.CurrentY(6.9 * Cm);
+    imprimante.PrintSansFin("00012 ");
+    imprimante.PrintSansFin("DUPONT JEAN");
+
+    EXPECT_NEAR(imprimante.CurrentX(), 0.1 * Cm + 17 * 120.0, Precision);
+    EXPECT_NEAR(imprimante.CurrentY(), 6.9 * Cm, Precision);
+    const auto textes = imprimante.DocumentEnCours().textes(1);
+    ASSERT_EQ(textes.size(), 2u);
+    EXPECT_NEAR(textes[1].x, 0.1 * Cm + 6 * 120.0, Precision);
+    EXPECT_NEAR(textes[1].y, 6.9 * Cm, Precision);
+    EXPECT_EQ(textes[1].texte, "DUPONT JEAN");
+    EXPECT_FALSE(textes[1].finDeLigne);
+    EXPECT_EQ(textes[1].police, Police{});
+}
+
+TEST(ImprimanteEnregistree, LineEndGoesBackToTheMarginOneLineDown) {
+    ImprimanteEnregistree imprimante;
+    imprimante.Print("");
+    imprimante.Print("");
+    imprimante.PrintSansFin("Date : ");
+    imprimante.Print("01/12/2026");
+
+    EXPECT_EQ(imprimante.CurrentX(), 0.0);
+    EXPECT_NEAR(imprimante.CurrentY(), 3 * Ligne10, Precision);
+    const auto textes = imprimante.DocumentEnCours().textes(1);
+    ASSERT_EQ(textes.size(), 4u);
+    EXPECT_EQ(textes[0].texte, "");
+    EXPECT_TRUE(textes[0].finDeLigne);
+    EXPECT_NEAR(textes[1].y, Ligne10, Precision);
+    EXPECT_NEAR(textes[3].x, 7 * 120.0, Precision);
+    EXPECT_NEAR(textes[3].y, 2 * Ligne10, Precision);
+}
+
+TEST(ImprimanteEnregistree, AdvanceAndLineHeightFollowTheFontSize) {
+    ImprimanteEnregistree imprimante;
+    imprimante.FontSize(14);
+    imprimante.FontBold(true);
+    imprimante.PrintSansFin("LISTE");
+    EXPECT_NEAR(imprimante.CurrentX(), 5 * 168.0, Precision);
+    imprimante.Print("");
+    EXPECT_NEAR(imprimante.CurrentY(), 1.4 * Ligne10, Precision);
+    imprimante.FontBold(false);
+    imprimante.FontSize(10);
+    imprimante.Print("corps");
+    EXPECT_NEAR(imprimante.CurrentY(), 2.4 * Ligne10, Precision);
+
+    const auto textes = imprimante.DocumentEnCours().textes(1);
+    EXPECT_EQ(textes[0].police, (Police{.nom = "Courier New", .taille = 14, .gras = true}));
+    EXPECT_EQ(textes[2].police, Police{});
+}
+
+TEST(ImprimanteEnregistree, AnAccentedLetterTakesOneColumn) {
+    ImprimanteEnregistree imprimante;
+    imprimante.PrintSansFin("SUR FÉVRIER 2027");
+    EXPECT_NEAR(imprimante.CurrentX(), 16 * 120.0, Precision);
+}
+
+TEST(ImprimanteEnregistree, RecordsTheStyleAttributesAndTheFontName) {
+    ImprimanteEnregistree imprimante;
+    imprimante.FontName("Arial");
+    imprimante.FontItalic(true);
+    imprimante.FontUnderline(true);
+    imprimante.FontStrikethru(true);
+    imprimante.Print("x");
+    imprimante.FontItalic(false);
+    imprimante.FontUnderline(false);
+    imprimante.FontStrikethru(false);
+    imprimante.Print("y");
+
+    const auto textes = imprimante.DocumentEnCours().textes(1);
+    EXPECT_EQ(textes[0].police, (Police{.nom = "Arial",
+                                        .taille = 10,
+                                        .gras = false,
+                                        .italique = true,
+                                        .souligne = true,
+                                        .barre = true}));
+    EXPECT_EQ(textes[1].police, (Police{.nom = "Arial"}));
+}
+
+TEST(ImprimanteEnregistree, LinesKeepTheirWidthAndEndsAndMoveThePositionToTheirEnd) {
+    ImprimanteEnregistree imprimante;
+    imprimante.DrawWidth(3);
+    imprimante.Line(0, 5.5 * Cm, 19.6 * Cm, 5.5 * Cm);
+    imprimante.DrawWidth(1);
+    imprimante.Line(17 * Cm, 5.5 * Cm, 17 * Cm, 6.5 * Cm);
+
+    const auto traits = imprimante.DocumentEnCours().traits(1);
+    ASSERT_EQ(traits.size(), 2u);
+    EXPECT_EQ(traits[0].genre, Genre::Trait);
+    EXPECT_EQ(traits[0].largeur, 3);
+    EXPECT_NEAR(traits[0].x2, 11113.2, Precision);
+    EXPECT_EQ(traits[1].largeur, 1);
+    EXPECT_NEAR(traits[1].x, 9639, Precision);
+    EXPECT_NEAR(traits[1].y2, 3685.5, Precision);
+    EXPECT_NEAR(imprimante.CurrentX(), 9639, Precision);
+    EXPECT_NEAR(imprimante.CurrentY(), 3685.5, Precision);
+    EXPECT_TRUE(imprimante.DocumentEnCours().textes(1).empty());
+}
+
+TEST(ImprimanteEnregistree, NewPageStartsAtTheTopLeftCornerOfTheNextPage) {
+    ImprimanteEnregistree imprimante;
+    imprimante.Print("page 1");
+    imprimante.CurrentX(500);
+    imprimante.NewPage();
+    EXPECT_EQ(imprimante.Page(), 2);
+    EXPECT_EQ(imprimante.CurrentX(), 0.0);
+    EXPECT_EQ(imprimante.CurrentY(), 0.0);
+    imprimante.Print("page 2");
+
+    const auto& document = imprimante.DocumentEnCours();
+    EXPECT_EQ(document.pages, 2);
+    ASSERT_EQ(document.textes(2).size(), 1u);
+    EXPECT_EQ(document.textes(2)[0].texte, "page 2");
+    EXPECT_EQ(document.textes(2)[0].y, 0.0);
+    EXPECT_EQ(document.textes(1)[0].texte, "page 1");
+}
+
+TEST(ImprimanteEnregistree, AnAbandonedDocumentIsKeptApartAndTheNextOneStartsAfresh) {
+    ImprimanteEnregistree imprimante;
+    imprimante.FontSize(14);
+    imprimante.DrawWidth(3);
+    imprimante.Print("abandonné");
+    imprimante.NewPage();
+    imprimante.KillDoc();
+
+    EXPECT_EQ(imprimante.Page(), 1);
+    EXPECT_EQ(imprimante.CurrentY(), 0.0);
+    EXPECT_TRUE(imprimante.DocumentEnCours().vide());
+    EXPECT_EQ(imprimante.FontSize(), 14);
+    EXPECT_EQ(imprimante.DrawWidth(), 3);
+
+    imprimante.Print("envoyé");
+    imprimante.EndDoc();
+    const auto& documents = imprimante.Documents();
+    ASSERT_EQ(documents.size(), 2u);
+    EXPECT_EQ(documents[0].sort, Sort::Abandonne);
+    EXPECT_EQ(documents[0].document.pages, 2);
+    EXPECT_EQ(documents[0].document.textes(1)[0].texte, "abandonné");
+    EXPECT_EQ(documents[1].sort, Sort::Envoye);
+    EXPECT_EQ(documents[1].document.textes(1)[0].texte, "envoyé");
+    EXPECT_EQ(documents[1].document.textes(1)[0].y, 0.0);
+}
+
+TEST(ImprimanteEnregistree, AnEmptyDocumentCanStillBeSent) {
+    ImprimanteEnregistree imprimante;
+    imprimante.EndDoc();
+    ASSERT_EQ(imprimante.Documents().size(), 1u);
+    EXPECT_EQ(imprimante.Documents()[0].sort, Sort::Envoye);
+    EXPECT_TRUE(imprimante.Documents()[0].document.vide());
+}
+
+TEST(ImprimanteEnregistree, RefusesSizesAndWidthsThatCannotBeDrawn) {
+    ImprimanteEnregistree imprimante;
+    for (double taille : {0.0, -10.0}) {
+        try {
+            imprimante.FontSize(taille);
+            ADD_FAILURE() << taille;
+        } catch (const dba::Erreur& erreur) {
+            EXPECT_EQ(erreur.numero(), dba::ErrArgument);
+        }
+    }
+    EXPECT_THROW(imprimante.DrawWidth(0), dba::Erreur);
+    EXPECT_EQ(imprimante.FontSize(), 10);
+    EXPECT_EQ(imprimante.DrawWidth(), 1);
+}
+
+// A body of 51 ten-point lines from 6.9 cm stays inside a frame closed at
+// 6.5 cm + 0.39 cm per line plus two lines of margin.
+TEST(ImprimanteEnregistree, FiftyOneBodyLinesEndInsideTheFrameComputedForThem) {
+    ImprimanteEnregistree imprimante;
+    imprimante.CurrentY(6.9 * Cm);
+    for (int ligne = 0; ligne < 51; ++ligne) {
+        imprimante.CurrentX(0.1 * Cm);
+        imprimante.Print("ligne");
+    }
+    const double basDuCadre = Cm * 0.39 * 53 + Cm * 6.5;
+    EXPECT_NEAR(basDuCadre, 15405.39, Precision);
+    EXPECT_LT(imprimante.CurrentY(), basDuCadre);
+    EXPECT_NEAR(imprimante.DocumentEnCours().textes(1).back().y, 6.9 * Cm + 50 * Ligne10,
+                Precision);
+}
+
+}  // namespace
