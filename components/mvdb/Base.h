@@ -6,11 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "Mode.h"
 #include "dba/Requete.h"
 
 namespace mvdb {
-
-enum class Mode { LectureSeule, LectureEcriture };
 
 // One database: a single SQLite file holding every file, its dictionary and its indexes.
 // Every failure is raised as a dba::Erreur with a French text.

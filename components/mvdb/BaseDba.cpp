@@ -1,0 +1,51 @@
+#include "BaseDba.h"
+
+#include "Selection.h"
+#include "dba/Erreur.h"
+
+namespace mvdb {
+
+namespace {
+
+constexpr int ElementPhrase = 1;
+constexpr int ElementFichier = 2;
+constexpr int ElementAttributs = 3;
+
+// Element 2 repeats the file the sentence names; a different one is a caller's mistake.
+void verifierFichierDemande(std::string_view phrase, const std::string& fichier) {
+    const std::string attendu = "SSELECT " + fichier;
+    const bool concorde = phrase.starts_with(attendu) &&
+                          (phrase.size() == attendu.size() || phrase[attendu.size()] == ' ');
+    if (!fichier.empty() && !concorde) {
+        throw dba::Erreur(dba::ErrArgument, "La requête porte sur le fichier « " + fichier +
+                                                " » mais sa phrase sur un autre.");
+    }
+}
+
+}  // namespace
+
+std::shared_ptr<dba::Fichier> BaseDba::OuvrirFichier(const std::string& nom) {
+    return std::make_shared<FichierDba>(depot_, nom, depot_->fichier(nom));
+}
+
+void BaseDba::ExecuterSelection(const std::string& requete, const std::string&, std::string& sortie,
+                                dba::ListeResultat& resultat) {
+    const dba::Requete demande(requete);
+    const std::string phrase = demande(ElementPhrase);
+    const std::string fichier = demande(ElementFichier);
+    verifierFichierDemande(phrase, fichier);
+    resultat = selectionner(*depot_, phrase, demande(ElementAttributs));
+    sortie = std::to_string(resultat.DCount()) + " enregistrement(s) sélectionné(s) dans " +
+             fichier + ".";
+}
+
+dba::Enregistrement FichierDba::LireEnreg(const std::string& cle) {
+    const auto donnees = depot_->lire(id_, cle);
+    if (!donnees) {
+        throw dba::Erreur(dba::ErrNonTrouve,
+                          "L'enregistrement « " + cle + " » n'existe pas dans " + nom_ + ".");
+    }
+    return dba::Enregistrement(*donnees);
+}
+
+}  // namespace mvdb

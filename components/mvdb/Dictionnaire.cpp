@@ -1,0 +1,93 @@
+#include "Dictionnaire.h"
+
+#include <charconv>
+
+#include "dba/Erreur.h"
+#include "dba/TableauDynamique.h"
+
+namespace mvdb {
+
+namespace {
+
+constexpr int AttributType = 1;
+constexpr int AttributDefinition = 2;
+constexpr int AttributJustification = 5;
+
+std::optional<int> lireNumero(std::string_view texte) {
+    int numero = 0;
+    const auto [fin, erreur] = std::from_chars(texte.data(), texte.data() + texte.size(), numero);
+    if (texte.empty() || erreur != std::errc{} || fin != texte.data() + texte.size()) {
+        return std::nullopt;
+    }
+    return numero;
+}
+
+[[noreturn]] void definitionIncorrecte(const std::string& nom, const std::string& raison) {
+    throw dba::Erreur(dba::ErrSyntaxe,
+                      "Définition de l'item « " + nom + " » incorrecte : " + raison + ".");
+}
+
+}  // namespace
+
+bool estNumeroAttribut(std::string_view nom) {
+    return lireNumero(nom).has_value() && nom.front() != '-' && nom.front() != '+';
+}
+
+Dictionnaire::Dictionnaire(const Depot& depot, const std::string& fichier)
+    : depot_(depot),
+      fichier_(fichier),
+      dictionnaire_(depot.chercherFichier(nomDictionnaire(fichier))) {}
+
+std::shared_ptr<const Attribut> Dictionnaire::attribut(const std::string& nom) {
+    if (estNumeroAttribut(nom)) {
+        return std::make_shared<const Attribut>(nom, *lireNumero(nom), false);
+    }
+    return item(nom);
+}
+
+std::shared_ptr<const Attribut> Dictionnaire::item(const std::string& nom) {
+    if (const auto trouve = compiles_.find(nom); trouve != compiles_.end()) {
+        return trouve->second;
+    }
+    const std::optional<std::string> definition =
+        dictionnaire_ ? depot_.lire(*dictionnaire_, nom) : std::nullopt;
+    if (!definition) {
+        throw dba::Erreur(
+            dba::ErrItemInconnu,
+            "L'item « " + nom + " » n'existe pas dans le dictionnaire de " + fichier_ + ".");
+    }
+    if (!enCours_.insert(nom).second) {
+        definitionIncorrecte(nom, "elle se réfère à elle-même");
+    }
+    auto compile = compiler(nom, *definition);
+    enCours_.erase(nom);
+    compiles_.emplace(nom, compile);
+    return compile;
+}
+
+IdFichier Dictionnaire::fichier(const std::string& nom) {
+    return depot_.fichier(nom);
+}
+
+std::shared_ptr<const Attribut> Dictionnaire::compiler(const std::string& nom,
+                                                       std::string_view definition) {
+    const std::string_view type = dba::partie(definition, dba::MarqueAttribut, AttributType);
+    const std::string_view corps = dba::partie(definition, dba::MarqueAttribut, AttributDefinition);
+    const bool aDroite =
+        dba::partie(definition, dba::MarqueAttribut, AttributJustification).starts_with("R");
+    if (type == "D") {
+        const std::optional<int> numero = lireNumero(corps);
+        if (!numero || *numero < 0) {
+            definitionIncorrecte(
+                nom, "numéro d'attribut attendu au lieu de « " + std::string(corps) + " »");
+        }
+        return std::make_shared<const Attribut>(nom, *numero, aDroite);
+    }
+    if (type == "I") {
+        return std::make_shared<const Attribut>(nom, compilerExpression(nom, corps, *this),
+                                                aDroite);
+    }
+    definitionIncorrecte(nom, "type « " + std::string(type) + " » inconnu (D ou I attendu)");
+}
+
+}  // namespace mvdb

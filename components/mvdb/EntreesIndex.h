@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string_view>
+
+#include "Depot.h"
+
+namespace mvdb {
+
+// The entries of secondary indexes: one per distinct value of the indexed attribute of a
+// record, the empty value included so that a search for "" can use the index. Numbers
+// also carry their value, so numeric comparisons can use the index too.
+class EntreesIndex {
+  public:
+    explicit EntreesIndex(Connexion& connexion);
+
+    void ajouter(IdFichier fichier, int attribut, std::string_view cle, std::string_view donnees);
+    void retirer(IdFichier fichier, int attribut, std::string_view cle, std::string_view donnees);
+    void vider(IdFichier fichier, int attribut);
+
+  private:
+    Instruction ajout_;
+    Instruction retrait_;
+    Instruction vidage_;
+};
+
+}  // namespace mvdb

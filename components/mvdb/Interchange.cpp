@@ -1,0 +1,80 @@
+#include "Interchange.h"
+
+#include <istream>
+#include <map>
+#include <ostream>
+#include <stdexcept>
+
+#include "Ecrivain.h"
+#include "dba/Erreur.h"
+
+namespace mvdb {
+
+namespace {
+
+bool estBlanche(const std::string& ligne) {
+    return ligne.find_first_not_of(" \t\r") == std::string::npos;
+}
+
+class Importation {
+  public:
+    explicit Importation(Depot& depot) : depot_(depot), ecrivain_(depot) {}
+
+    void importer(const std::string& texte) {
+        const LigneEchange ligne = lireLigneEchange(texte);
+        ecrivain_.ecrire(fichier(ligne.fichier), ligne.cle, ligne.donnees);
+    }
+
+  private:
+    IdFichier fichier(const std::string& nom) {
+        auto trouve = fichiers_.find(nom);
+        if (trouve == fichiers_.end()) {
+            trouve = fichiers_.emplace(nom, depot_.creerFichier(nom)).first;
+        }
+        return trouve->second;
+    }
+
+    Depot& depot_;
+    Ecrivain ecrivain_;
+    std::map<std::string, IdFichier> fichiers_;
+};
+
+[[noreturn]] void rejeterLigne(int numero, const std::string& raison) {
+    throw dba::Erreur(dba::ErrImport, "ligne " + std::to_string(numero) + " : " + raison);
+}
+
+}  // namespace
+
+void importer(Depot& depot, std::istream& lignes) {
+    depot.exigerEcriture();
+    Transaction transaction(depot.connexion(), Transaction::Genre::Ecriture);
+    {
+        Importation importation(depot);
+        std::string texte;
+        for (int numero = 1; std::getline(lignes, texte); ++numero) {
+            if (estBlanche(texte)) {
+                continue;
+            }
+            try {
+                importation.importer(texte);
+            } catch (const std::invalid_argument& rejet) {
+                rejeterLigne(numero, rejet.what());
+            } catch (const dba::Erreur& erreur) {
+                rejeterLigne(numero, erreur.texte());
+            }
+        }
+    }
+    transaction.valider();
+}
+
+void exporter(const Depot& depot, std::ostream& lignes) {
+    Transaction lecture(depot.connexion(), Transaction::Genre::Lecture);
+    for (const std::string& nom : depot.fichiers()) {
+        depot.parcourir(depot.fichier(nom), [&](std::string_view cle, std::string_view donnees) {
+            lignes << ecrireLigneEchange(nom, cle, donnees) << '\n';
+        });
+    }
+    lecture.valider();
+}
+
+}  // namespace mvdb

@@ -1,0 +1,7 @@
+#pragma once
+
+namespace mvdb {
+
+enum class Mode { LectureSeule, LectureEcriture };
+
+}  // namespace mvdb

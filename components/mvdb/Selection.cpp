@@ -1,0 +1,165 @@
+#include "Selection.h"
+
+#include <algorithm>
+
+#include "Comparaison.h"
+#include "Critere.h"
+#include "Dictionnaire.h"
+#include "Index.h"
+#include "Phrase.h"
+#include "Plan.h"
+#include "dba/Erreur.h"
+
+namespace mvdb {
+
+namespace {
+
+using Attributs = std::vector<std::shared_ptr<const Attribut>>;
+
+struct Ligne {
+    std::string cle;
+    std::string donnees;
+    std::vector<std::string> tri;
+};
+
+// The compiled sentence: the file, its clauses (cheapest first), its sort items and columns.
+struct Requete {
+    IdFichier fichier = 0;
+    std::vector<Critere> criteres;
+    Attributs tris;
+    Attributs colonnes;
+};
+
+std::shared_ptr<const Attribut> attributSitue(Dictionnaire& dictionnaire, const Nomme& nom) {
+    try {
+        return dictionnaire.attribut(nom.nom);
+    } catch (const dba::Erreur& erreur) {
+        echouerALaPosition(erreur.numero(), nom.position, erreur.texte());
+    }
+}
+
+std::vector<Critere> compilerCriteres(Dictionnaire& dictionnaire, const Phrase& phrase) {
+    std::vector<Critere> criteres;
+    for (const ClausePhrase& clause : phrase.clauses) {
+        criteres.push_back({attributSitue(dictionnaire, clause.attribut), clause.operateur,
+                            clause.valeur, clause.prefixe});
+    }
+    // Plain attributes cost nothing to read; expressions may read other files.
+    std::stable_partition(criteres.begin(), criteres.end(), [](const Critere& critere) {
+        return critere.attribut->numero().has_value();
+    });
+    return criteres;
+}
+
+Attributs compilerColonnes(Dictionnaire& dictionnaire, std::string_view liste) {
+    Attributs colonnes;
+    try {
+        for (const std::string_view nom : dba::decouper(liste, ' ')) {
+            if (!nom.empty()) {
+                colonnes.push_back(dictionnaire.attribut(std::string(nom)));
+            }
+        }
+    } catch (const dba::Erreur& erreur) {
+        throw dba::Erreur(erreur.numero(), "Liste des attributs : " + erreur.texte());
+    }
+    if (colonnes.empty()) {
+        colonnes.push_back(dictionnaire.attribut("0"));
+    }
+    return colonnes;
+}
+
+Requete compiler(const Depot& depot, const Phrase& phrase, std::string_view attributs) {
+    Requete requete;
+    const std::optional<IdFichier> fichier = depot.chercherFichier(phrase.fichier.nom);
+    if (!fichier) {
+        echouerALaPosition(dba::ErrFichierInconnu, phrase.fichier.position,
+                           "le fichier « " + phrase.fichier.nom + " » n'existe pas.");
+    }
+    requete.fichier = *fichier;
+    Dictionnaire dictionnaire(depot, phrase.fichier.nom);
+    requete.criteres = compilerCriteres(dictionnaire, phrase);
+    for (const Nomme& tri : phrase.tris) {
+        requete.tris.push_back(attributSitue(dictionnaire, tri));
+    }
+    requete.colonnes = compilerColonnes(dictionnaire, attributs);
+    return requete;
+}
+
+bool retenu(const std::vector<Critere>& criteres, const EnregCourant& enreg, Contexte& contexte) {
+    return std::all_of(criteres.begin(), criteres.end(), [&](const Critere& critere) {
+        return satisfait(critere, critere.attribut->valeur(enreg, contexte));
+    });
+}
+
+std::vector<Ligne> selectionnerLignes(const Depot& depot, const Requete& requete,
+                                      Contexte& contexte) {
+    std::vector<Ligne> lignes;
+    const auto retenir = [&](std::string_view cle, std::string_view donnees) {
+        if (retenu(requete.criteres, {cle, donnees}, contexte)) {
+            lignes.push_back({std::string(cle), std::string(donnees), {}});
+        }
+    };
+    const Plan plan = choisirPlan(requete.criteres, attributsIndexes(depot, requete.fichier));
+    if (plan.source == Plan::Source::Parcours) {
+        depot.parcourir(requete.fichier, retenir);
+        return lignes;
+    }
+    for (const std::string& cle : clesCandidates(depot, requete.fichier, plan)) {
+        if (const auto donnees = depot.lire(requete.fichier, cle)) {
+            retenir(cle, *donnees);
+        }
+    }
+    return lignes;
+}
+
+// By each sort item in turn, then by key: the same order whatever the plan.
+void trier(std::vector<Ligne>& lignes, const Attributs& tris, Contexte& contexte) {
+    for (Ligne& ligne : lignes) {
+        for (const auto& tri : tris) {
+            ligne.tri.push_back(tri->valeur({ligne.cle, ligne.donnees}, contexte));
+        }
+    }
+    std::sort(lignes.begin(), lignes.end(), [&](const Ligne& a, const Ligne& b) {
+        for (std::size_t i = 0; i < tris.size(); ++i) {
+            if (const int c = comparerPourTri(a.tri[i], b.tri[i], tris[i]->alignerADroite())) {
+                return c < 0;
+            }
+        }
+        return a.cle < b.cle;
+    });
+}
+
+// One row: a value per column; the values of a multi-valued column become its subvalues.
+std::string rangee(const Ligne& ligne, const Attributs& colonnes, Contexte& contexte) {
+    std::string texte;
+    for (std::size_t i = 0; i < colonnes.size(); ++i) {
+        if (i > 0) {
+            texte += dba::MarqueValeur;
+        }
+        std::string valeur = colonnes[i]->valeur({ligne.cle, ligne.donnees}, contexte);
+        std::replace(valeur.begin(), valeur.end(), dba::MarqueValeur, dba::MarqueSousValeur);
+        texte += valeur;
+    }
+    return texte;
+}
+
+}  // namespace
+
+dba::ListeResultat selectionner(const Depot& depot, std::string_view phrase,
+                                std::string_view attributs) {
+    const Phrase analysee = analyserPhrase(phrase);
+    Transaction lecture(depot.connexion(), Transaction::Genre::Lecture);
+    const Requete requete = compiler(depot, analysee, attributs);
+    Contexte contexte(depot);
+    std::vector<Ligne> lignes = selectionnerLignes(depot, requete, contexte);
+    trier(lignes, requete.tris, contexte);
+    std::vector<std::string> rangees;
+    rangees.reserve(lignes.size());
+    for (const Ligne& ligne : lignes) {
+        rangees.push_back(rangee(ligne, requete.colonnes, contexte));
+    }
+    lecture.valider();
+    return dba::ListeResultat(std::move(rangees));
+}
+
+}  // namespace mvdb

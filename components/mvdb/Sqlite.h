@@ -1,0 +1,88 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace mvdb {
+
+// A prepared statement. Keys and values are bound and read as blobs so that every comparison
+// SQLite makes is the byte order the sentences rely on.
+class Instruction {
+  public:
+    Instruction(sqlite3* connexion, std::string_view sql);
+    Instruction(Instruction&& autre) noexcept;
+    Instruction& operator=(Instruction&&) = delete;
+    ~Instruction();
+
+    Instruction& lier(int rang, std::int64_t valeur);
+    Instruction& lier(int rang, double valeur);
+    Instruction& lierOctets(int rang, std::string_view octets);
+    Instruction& lierTexte(int rang, std::string_view texte);
+    Instruction& lierNul(int rang);
+
+    // One step: true while a row is available.
+    bool avancer();
+    // Ready to run again, bindings kept. A statement left unreset would hold its read
+    // transaction open and pin an old snapshot.
+    void reinitialiser();
+
+    std::int64_t entier(int colonne) const;
+    std::string_view octets(int colonne) const;
+    bool estNul(int colonne) const;
+
+  private:
+    sqlite3* connexion_;
+    sqlite3_stmt* instruction_;
+};
+
+// Resets a statement when the scope that runs it ends, whatever happens.
+class Remise {
+  public:
+    explicit Remise(Instruction& instruction) : instruction_(instruction) {}
+    Remise(const Remise&) = delete;
+    Remise& operator=(const Remise&) = delete;
+    ~Remise() { instruction_.reinitialiser(); }
+
+  private:
+    Instruction& instruction_;
+};
+
+// One connection to a database file.
+class Connexion {
+  public:
+    Connexion(const std::string& chemin, int drapeaux);
+    Connexion(Connexion&& autre) noexcept;
+    Connexion& operator=(Connexion&&) = delete;
+    ~Connexion();
+
+    void executer(const std::string& sql) const;
+    Instruction preparer(std::string_view sql) const { return Instruction(connexion_, sql); }
+    sqlite3* brute() const { return connexion_; }
+
+  private:
+    sqlite3* connexion_;
+};
+
+// A transaction that rolls back unless validated.
+class Transaction {
+  public:
+    enum class Genre { Lecture, Ecriture };
+    Transaction(const Connexion& connexion, Genre genre);
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+    ~Transaction();
+    void valider();
+
+  private:
+    const Connexion& connexion_;
+    bool ouverte_ = true;
+};
+
+// Raises the storage failure with SQLite's own explanation appended.
+[[noreturn]] void echecStockage(sqlite3* connexion, const std::string& contexte);
+
+}  // namespace mvdb

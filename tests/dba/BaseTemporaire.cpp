@@ -1,0 +1,59 @@
+#include "BaseTemporaire.h"
+
+#include <cstdlib>
+#include <sstream>
+
+namespace {
+
+std::filesystem::path dossierTemporaire() {
+    std::string modele = (std::filesystem::temp_directory_path() / "mvdb-XXXXXX").string();
+    if (mkdtemp(modele.data()) == nullptr) {
+        throw std::runtime_error("mkdtemp");
+    }
+    return modele;
+}
+
+}  // namespace
+
+BaseTemporaire::BaseTemporaire()
+    : dossier_(dossierTemporaire()),
+      chemin_((dossier_ / "base.db").string()),
+      base_(mvdb::Base::creer(chemin_)) {}
+
+BaseTemporaire::~BaseTemporaire() {
+    std::error_code ignoree;
+    std::filesystem::remove_all(dossier_, ignoree);
+}
+
+void BaseTemporaire::importer(const std::string& lignes) {
+    std::istringstream flux(lignes);
+    base_.importer(flux);
+}
+
+std::string BaseTemporaire::exporter() const {
+    std::ostringstream flux;
+    base_.exporter(flux);
+    return flux.str();
+}
+
+std::string lisible(const dba::ListeResultat& liste) {
+    std::string texte;
+    for (int r = 1; r <= liste.DCount(); ++r) {
+        if (r > 1) {
+            texte += " | ";
+        }
+        for (char c : liste(r)) {
+            texte += c == dba::MarqueValeur ? ',' : c == dba::MarqueSousValeur ? '/' : c;
+        }
+    }
+    return texte;
+}
+
+std::vector<std::string> cles(mvdb::Base& base, const std::string& phrase) {
+    const dba::ListeResultat liste = base.selectionner(phrase, "0");
+    std::vector<std::string> resultat;
+    for (int r = 1; r <= liste.DCount(); ++r) {
+        resultat.push_back(liste(r, 1));
+    }
+    return resultat;
+}

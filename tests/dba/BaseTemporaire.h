@@ -1,0 +1,35 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "dba/Requete.h"
+#include "mvdb/Base.h"
+
+// A new database in its own temporary folder, removed with it.
+class BaseTemporaire {
+  public:
+    BaseTemporaire();
+    ~BaseTemporaire();
+    BaseTemporaire(const BaseTemporaire&) = delete;
+    BaseTemporaire& operator=(const BaseTemporaire&) = delete;
+
+    const std::string& chemin() const { return chemin_; }
+    mvdb::Base& base() { return base_; }
+    // Imports JSON Lines given as one text.
+    void importer(const std::string& lignes);
+    std::string exporter() const;
+
+  private:
+    std::filesystem::path dossier_;
+    std::string chemin_;
+    mvdb::Base base_;
+};
+
+// The rows of a result as readable text: rows joined by " | ", columns by ",", subvalues
+// by "/".
+std::string lisible(const dba::ListeResultat& liste);
+
+// The keys a sentence selects, in order.
+std::vector<std::string> cles(mvdb::Base& base, const std::string& phrase);
