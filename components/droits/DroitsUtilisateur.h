@@ -1,0 +1,17 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "DroitsModule.h"
+
+namespace droits {
+
+// The rights of the user of the host application.
+class DroitsUtilisateur {
+  public:
+    virtual ~DroitsUtilisateur() = default;
+    virtual std::shared_ptr<DroitsModule> LireDroitsModule(const std::string& module) = 0;
+};
+
+}  // namespace droits

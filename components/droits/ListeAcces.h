@@ -1,0 +1,17 @@
+#pragma once
+
+#include "Collection.h"
+
+namespace droits {
+
+// The aided persons hidden from the user. InitialiserListe builds W_Liste, which the holder
+// keeps until the next call: a Count other than 0 means some aided persons are hidden.
+class ListeAcces {
+  public:
+    virtual ~ListeAcces() = default;
+    virtual void InitialiserListe() = 0;
+
+    Collection W_Liste;
+};
+
+}  // namespace droits

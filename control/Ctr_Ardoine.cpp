@@ -1,0 +1,126 @@
+#include "Ctr_Ardoine.h"
+
+#include "dba/Erreur.h"
+#include "droits/DroitsUtilisateur.h"
+
+namespace {
+
+const QString TitreMessages = QStringLiteral("Message KORVANE");
+
+}  // namespace
+
+Ctr_Ardoine::Ctr_Ardoine(QWidget* parent)
+    : QWidget(parent),
+      Module(ardoine::ObjetsModule::DuThread()),
+      Services(ardoine::PlateformeQt()) {
+    Module.Rejoindre();
+    Construire_Formulaire();
+    Relier_Evenements();
+}
+
+// Lists first, then the shared database objects (when no other control of the thread still
+// uses them), then the rights.
+Ctr_Ardoine::~Ctr_Ardoine() {
+    Liste_Asso.reset();
+    Liste_Activites.reset();
+    Liste_Responsable.reset();
+    Liste_Secteur.reset();
+    Liste_Accord.reset();
+    Liste_Communes.reset();
+    Module.Quitter();
+    Droits_Module.reset();
+    Droits_Utilisateur.reset();
+}
+
+void Ctr_Ardoine::DroitsUtilisateur(std::shared_ptr<droits::DroitsUtilisateur> droits) {
+    Droits_Utilisateur = std::move(droits);
+    Droits_Module = Droits_Utilisateur->LireDroitsModule("ARDOINE");
+}
+
+void Ctr_Ardoine::TheClient(std::shared_ptr<dba::TheClient> client) {
+    Module.TheClient = std::move(client);
+}
+
+void Ctr_Ardoine::TheDatabase(std::shared_ptr<dba::TheDatabase> base) {
+    Module.TheDatabase = std::move(base);
+}
+
+void Ctr_Ardoine::Init() {
+    Controle_Droits();
+    const ardoine::ObjetsModule::Fichiers fichiersAvant = Module.Fichiers_Ouverts();
+    Module.Ouvrir_Fichiers();
+    try {
+        Remplir_Asso();
+        Remplir_Responsable();
+        const QDate aujourdhui = Services.calendrier->Aujourdhui();
+        Mois_Courant = aujourdhui.toString(QStringLiteral("dd/MM/yyyy")).mid(3, 2);
+        Annee_Courante = QString::number(aujourdhui.year());
+        Placer_Periode(0);
+    } catch (...) {
+        Module.Remplacer_Fichiers(fichiersAvant);
+        throw;
+    }
+    Unite_Cm = 567;
+    Num_Page = 1;
+    Num_Ligne = 0;
+    Ligne_Imprimee = false;
+}
+
+void Ctr_Ardoine::Controle_Droits() {
+    if (!Droits_Module) {
+        throw dba::Erreur(dba::ErrDroits,
+                          "Les droits de l'utilisateur n'ont pas été transmis au contrôle.");
+    }
+    if (Droits_Module->NiveauAcces() != 2) {
+        Cmd_Imprimer->setVisible(false);
+    }
+}
+
+void Ctr_Ardoine::Cmd_Sortir_Click() {
+    W_Sortir_ = true;
+    Services.forme->Decharger(*this);
+}
+
+void Ctr_Ardoine::Vider_Champs() {
+    Txt_Association->setText(QString());
+    Cbo_Association->Definir_Texte(QString());
+    Txt_Activites->setText(QString());
+    Cbo_Activites->Vider();
+    Opt_Responsable->setChecked(true);
+    Txt_Responsable->setText(QString());
+    Cbo_RespSect->Definir_Texte(QString());
+    Cmd_Imprimer->setEnabled(false);
+}
+
+void Ctr_Ardoine::Executer_Evenement(const std::function<void()>& gestionnaire) noexcept {
+    try {
+        gestionnaire();
+    } catch (const std::exception& erreur) {
+        Signaler_Erreur(erreur);
+    } catch (...) {
+        Signaler_Erreur(std::runtime_error("Erreur inattendue."));
+    }
+}
+
+// An error handler that fails in turn has nowhere left to report to.
+void Ctr_Ardoine::Signaler_Erreur(const std::exception& erreur) noexcept {
+    try {
+        if (Gestionnaire_Erreurs) {
+            Gestionnaire_Erreurs(erreur);
+        } else {
+            Services.messages->Afficher(QString::fromUtf8(erreur.what()), ardoine::Icone::Critique,
+                                        TitreMessages);
+        }
+    } catch (...) {
+    }
+}
+
+void Ctr_Ardoine::Definir_Pointeur(int numero) {
+    Pointeur_Souris = numero;
+    Services.pointeur->Definir(numero);
+}
+
+void Ctr_Ardoine::Relier_Evenements() {
+    Relier(Cmd_Sortir, &QPushButton::clicked, &Ctr_Ardoine::Cmd_Sortir_Click);
+    Relier(Bdh_Periode, &QSpinBox::valueChanged, &Ctr_Ardoine::Bdh_Periode_Change);
+}

@@ -1,0 +1,168 @@
+#pragma once
+
+#include <cstdint>
+#include <exception>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QString>
+#include <QWidget>
+
+#include "BoutonsHautBas.h"
+#include "ListeDeroulante.h"
+#include "ObjetsModule.h"
+#include "Plateforme.h"
+#include "dba/Requete.h"
+
+namespace droits {
+class DroitsModule;
+class DroitsUtilisateur;
+}  // namespace droits
+
+// The criteria form of the "LISTE DES ACCORDS NON RENOUVELES", placed by a host application
+// on one of its forms. The host assigns the user's rights, the client and the database, calls
+// Init once, and reads W_Sortir when its form unloads (true: the control closed it itself).
+class Ctr_Ardoine : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit Ctr_Ardoine(QWidget* parent = nullptr);
+    ~Ctr_Ardoine() override;
+
+    bool W_Sortir() const { return W_Sortir_; }
+    void W_Sortir(bool valeur) { W_Sortir_ = valeur; }
+    // Keeps the user's rights and reads at once those of the module "ARDOINE".
+    void DroitsUtilisateur(std::shared_ptr<droits::DroitsUtilisateur> droits);
+    // Kept for the host's sake; the control never calls it.
+    void TheClient(std::shared_ptr<dba::TheClient> client);
+    // Replaces the database of every control of the thread.
+    void TheDatabase(std::shared_ptr<dba::TheDatabase> base);
+    // Sets the control up. A failure comes back as an exception, with the files this call
+    // opened released.
+    void Init();
+
+    void Remplir_Asso();
+    void Remplir_Responsable();
+    void Vider_Champs();
+
+    // The platform services (default: those of the Qt application).
+    void Plateforme(const ardoine::Plateforme& services) { Services = services; }
+    // Receives the errors of the event handlers (default: a message box with the error's text).
+    void GestionnaireErreurs(std::function<void(const std::exception&)> gestionnaire) {
+        Gestionnaire_Erreurs = std::move(gestionnaire);
+    }
+    // Runs an event handler: whatever it raises goes to the error handler, never further.
+    void Executer_Evenement(const std::function<void()>& gestionnaire) noexcept;
+
+    // Busy state for the length of a scope: hourglass and the whole control disabled; the
+    // pointer and the enabled state come back on leaving the scope, by error or not.
+    class Occupation {
+      public:
+        explicit Occupation(Ctr_Ardoine& controle);
+        ~Occupation();
+        Occupation(const Occupation&) = delete;
+        Occupation& operator=(const Occupation&) = delete;
+
+      private:
+        Ctr_Ardoine& controle_;
+        int pointeurAvant_;
+        bool actifAvant_;
+    };
+
+    // The form, in the order of its table of controls.
+    QLabel* Etq_Association;
+    QLineEdit* Txt_Association;
+    ardoine::ListeDeroulante* Cbo_Association;
+    QLabel* Etq_Activites;
+    QLineEdit* Txt_Activites;
+    ardoine::ListeDeroulante* Cbo_Activites;
+    QGroupBox* Cdr_Selection;
+    QRadioButton* Opt_Responsable;
+    QRadioButton* Opt_Secteur;
+    QRadioButton* Opt_Commune;
+    QLabel* Etq_RespSect;
+    QLineEdit* Txt_Responsable;
+    ardoine::ListeDeroulante* Cbo_RespSect;
+    QLabel* Etq_Commune;
+    QLineEdit* Txt_Commune;
+    ardoine::ListeDeroulante* Cbo_Commune;
+    QLabel* Etq_Periode;
+    QLineEdit* Txt_Periode;
+    ardoine::BoutonsHautBas* Bdh_Periode;
+    QLabel* Etq_Organisme;
+    QLineEdit* Txt_CodeOrg;
+    ardoine::ListeDeroulante* Cbo_SigleOrg;
+    QProgressBar* Prg_Accord;
+    QPushButton* Cmd_Imprimer;
+    QPushButton* Cmd_Sortir;
+
+    // Database objects shared with the other controls of the thread (Fic_Accord, Enr_Accord...).
+    ardoine::ObjetsModule& Module;
+
+    std::shared_ptr<droits::DroitsModule> Droits_Module;
+
+    // Held result lists; no value while none was read.
+    std::optional<dba::ListeResultat> Liste_Asso;
+    std::optional<dba::ListeResultat> Liste_Activites;
+    std::optional<dba::ListeResultat> Liste_Responsable;
+    std::optional<dba::ListeResultat> Liste_Secteur;
+    std::optional<dba::ListeResultat> Liste_Accord;
+    std::optional<dba::ListeResultat> Liste_Communes;
+    std::optional<dba::ListeResultat> Liste_Organismes;
+    dba::Requete Req_Organisme;
+
+    // Period of the list: month as two digits, year as text, and the spinner's last value.
+    QString Mois_Courant;
+    QString Annee_Courante;
+    std::int16_t Val_Periode = 0;
+
+    // Report state.
+    std::int16_t Unite_Cm = 0;
+    std::int16_t Num_Page = 0;
+    std::int16_t Num_Ligne = 0;
+    bool Ligne_Imprimee = false;
+
+  private:
+    void Construire_Formulaire();
+    void Construire_Association();
+    void Construire_Activites();
+    void Construire_Selection();
+    void Construire_Periode();
+    void Construire_Organisme();
+    void Construire_Commandes();
+    void Ordonner_Tabulation();
+    void Relier_Evenements();
+    // Runs the handler, through Executer_Evenement, each time the signal is emitted.
+    template <class Emetteur, class Signal>
+    void Relier(Emetteur* emetteur, Signal signal, void (Ctr_Ardoine::*gestionnaire)()) {
+        connect(emetteur, signal, this, [this, gestionnaire] {
+            Executer_Evenement([this, gestionnaire] { (this->*gestionnaire)(); });
+        });
+    }
+    void Signaler_Erreur(const std::exception& erreur) noexcept;
+    void Definir_Pointeur(int numero);
+
+    void Controle_Droits();
+    void Cmd_Sortir_Click();
+    void Bdh_Periode_Change();
+    void Placer_Periode(int valeur);
+    QString Libelle_Periode() const;
+
+    dba::ListeResultat Lire_Selection(const char* phrase, const char* fichier);
+    void Remplir_RespSect(std::optional<dba::ListeResultat>& liste, const char* phrase,
+                          const char* fichier);
+    static void Ajouter_Libelles(ardoine::ListeDeroulante& liste, const dba::ListeResultat& lignes);
+
+    bool W_Sortir_ = false;
+    std::shared_ptr<droits::DroitsUtilisateur> Droits_Utilisateur;
+    ardoine::Plateforme Services;
+    std::function<void(const std::exception&)> Gestionnaire_Erreurs;
+    int Pointeur_Souris = ardoine::PointeurDefaut;
+};

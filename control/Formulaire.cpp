@@ -1,0 +1,134 @@
+#include "Ctr_Ardoine.h"
+
+namespace {
+
+constexpr int TwipsParPixel = 15;
+
+// Positions are given as the form designer wrote them: left, top, width, height in twips.
+QRect EnTwips(int gauche, int haut, int largeur, int hauteur) {
+    return {gauche / TwipsParPixel, haut / TwipsParPixel, largeur / TwipsParPixel,
+            hauteur / TwipsParPixel};
+}
+
+template <class Controle>
+Controle* Placer(Controle* controle, const char* nom, QRect position) {
+    controle->setObjectName(QString::fromLatin1(nom));
+    controle->setGeometry(position);
+    return controle;
+}
+
+QLabel* Etiquette(QWidget* parent, const char* nom, const char* libelle, QRect position) {
+    return Placer(new QLabel(QString::fromUtf8(libelle), parent), nom, position);
+}
+
+// Code boxes hold codes the program only ever writes at their full width, so the toolkit's
+// maximum length can stand for the typing limit. Zero: no limit.
+QLineEdit* ZoneCode(QWidget* parent, const char* nom, QRect position, int longueur) {
+    auto* zone = Placer(new QLineEdit(parent), nom, position);
+    if (longueur > 0) {
+        zone->setMaxLength(longueur);
+    }
+    return zone;
+}
+
+ardoine::ListeDeroulante* Liste(QWidget* parent, const char* nom, QRect position) {
+    return Placer(new ardoine::ListeDeroulante(parent), nom, position);
+}
+
+QPushButton* Bouton(QWidget* parent, const char* nom, const char* libelle, QRect position) {
+    return Placer(new QPushButton(QString::fromUtf8(libelle), parent), nom, position);
+}
+
+QRadioButton* Option(QWidget* parent, const char* nom, const char* libelle, QRect position) {
+    return Placer(new QRadioButton(QString::fromUtf8(libelle), parent), nom, position);
+}
+
+}  // namespace
+
+void Ctr_Ardoine::Construire_Formulaire() {
+    const QRect taille = EnTwips(0, 0, 5925, 3990);
+    setMinimumSize(taille.size());
+    resize(taille.size());
+    Construire_Association();
+    Construire_Activites();
+    Construire_Selection();
+    Construire_Periode();
+    Construire_Organisme();
+    Construire_Commandes();
+    Ordonner_Tabulation();
+}
+
+void Ctr_Ardoine::Construire_Association() {
+    Etq_Association =
+        Etiquette(this, "Etq_Association", "Entité juridique", EnTwips(120, 120, 1035, 195));
+    Txt_Association = ZoneCode(this, "Txt_Association", EnTwips(1200, 120, 495, 315), 3);
+    Cbo_Association = Liste(this, "Cbo_Association", EnTwips(1800, 120, 3975, 315));
+}
+
+void Ctr_Ardoine::Construire_Activites() {
+    Etq_Activites = Etiquette(this, "Etq_Activites", "Activité", EnTwips(120, 600, 525, 195));
+    Txt_Activites = ZoneCode(this, "Txt_Activites", EnTwips(1200, 600, 495, 315), 3);
+    Txt_Activites->setEnabled(false);
+    Cbo_Activites = Liste(this, "Cbo_Activites", EnTwips(1800, 600, 3975, 315));
+    Cbo_Activites->setEnabled(false);
+}
+
+// The manager/sector pair and the commune pair share one place; the commune's starts hidden.
+void Ctr_Ardoine::Construire_Selection() {
+    Cdr_Selection = Placer(new QGroupBox(QStringLiteral("Selection"), this), "Cdr_Selection",
+                           EnTwips(120, 1080, 5655, 735));
+    Opt_Responsable =
+        Option(Cdr_Selection, "Opt_Responsable", "Responsable", EnTwips(120, 240, 1815, 375));
+    Opt_Responsable->setChecked(true);
+    Opt_Secteur = Option(Cdr_Selection, "Opt_Secteur", "Secteur", EnTwips(2160, 240, 1455, 375));
+    Opt_Commune = Option(Cdr_Selection, "Opt_Commune", "Commune", EnTwips(3960, 240, 1455, 375));
+
+    Etq_RespSect = Etiquette(this, "Etq_RespSect", "Responsable", EnTwips(120, 1920, 930, 195));
+    Txt_Responsable = ZoneCode(this, "Txt_Responsable", EnTwips(1200, 1920, 495, 315), 3);
+    Cbo_RespSect = Liste(this, "Cbo_RespSect", EnTwips(1800, 1920, 3975, 315));
+
+    Etq_Commune = Etiquette(this, "Etq_Commune", "Commune", EnTwips(120, 1920, 705, 195));
+    Txt_Commune = ZoneCode(this, "Txt_Commune", EnTwips(1200, 1920, 615, 315), 5);
+    Cbo_Commune = Liste(this, "Cbo_Commune", EnTwips(1920, 1920, 3855, 315));
+    Etq_Commune->setVisible(false);
+    Txt_Commune->setVisible(false);
+    Cbo_Commune->setVisible(false);
+}
+
+void Ctr_Ardoine::Construire_Periode() {
+    Etq_Periode =
+        Etiquette(this, "Etq_Periode", "Période de fin des accords", EnTwips(120, 2400, 1890, 195));
+    Txt_Periode = ZoneCode(this, "Txt_Periode", EnTwips(2400, 2400, 3360, 315), 0);
+    Txt_Periode->setEnabled(false);
+    Bdh_Periode =
+        Placer(new ardoine::BoutonsHautBas(this), "Bdh_Periode", EnTwips(5595, 2400, 195, 300));
+}
+
+void Ctr_Ardoine::Construire_Organisme() {
+    Etq_Organisme = Etiquette(this, "Etq_Organisme", "Organisme ", EnTwips(120, 2880, 855, 255));
+    Txt_CodeOrg = ZoneCode(this, "Txt_CodeOrg", EnTwips(1200, 2880, 495, 285), 0);
+    Txt_CodeOrg->setEnabled(false);
+    Cbo_SigleOrg = Liste(this, "Cbo_SigleOrg", EnTwips(1800, 2880, 3975, 315));
+    Cbo_SigleOrg->setEnabled(false);
+}
+
+void Ctr_Ardoine::Construire_Commandes() {
+    Prg_Accord = Placer(new QProgressBar(this), "Prg_Accord", EnTwips(120, 3480, 3615, 375));
+    Prg_Accord->setVisible(false);
+    Cmd_Imprimer = Bouton(this, "Cmd_Imprimer", "Imprimer", EnTwips(3840, 3480, 855, 375));
+    Cmd_Imprimer->setEnabled(false);
+    Cmd_Sortir = Bouton(this, "Cmd_Sortir", "Sortir", EnTwips(4920, 3480, 855, 375));
+}
+
+void Ctr_Ardoine::Ordonner_Tabulation() {
+    QWidget* const ordre[] = {
+        Txt_Association, Cbo_Association, Txt_Activites, Cbo_Activites, Txt_Responsable,
+        Cbo_RespSect,    Cmd_Imprimer,    Cmd_Sortir,    Txt_Periode,   Cdr_Selection,
+        Opt_Secteur,     Opt_Responsable, Etq_Periode,   Etq_RespSect,  Etq_Activites,
+        Etq_Association, Bdh_Periode,     Etq_Commune,   Txt_Commune,   Cbo_Commune,
+        Opt_Commune,     Prg_Accord,      Etq_Organisme, Txt_CodeOrg,   Cbo_SigleOrg,
+    };
+    for (std::size_t i = 0; i + 1 < std::size(ordre); ++i) {
+        setTabOrder(ordre[i], ordre[i + 1]);
+    }
+}

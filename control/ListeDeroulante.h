@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QComboBox>
+
+namespace ardoine {
+
+// Editable drop-down list box with the notifications of the classic toolkit:
+// - Change: the text was typed by the user, or set by the program through Definir_Texte;
+// - Click: an entry was chosen (in the open list, or with the arrow keys); never for the
+//   entry Qt selects by itself when Enter is pressed or the focus leaves;
+// - DropDown: the list is about to open.
+// Entries are added without choosing one, so adding never changes the text.
+class ListeDeroulante : public QComboBox {
+    Q_OBJECT
+
+  public:
+    explicit ListeDeroulante(QWidget* parent);
+
+    // Sets the text and, when it differs from the shown one, notifies Change.
+    void Definir_Texte(const QString& texte);
+    // Adds an entry at the end; the text and the chosen entry stay as they are.
+    void Ajouter(const QString& libelle);
+    // Removes every entry and empties the text, without Change (the classic list reset).
+    void Vider();
+
+  signals:
+    void Change();
+    void Click();
+    void DropDown();
+
+  protected:
+    void showPopup() override;
+    void keyPressEvent(QKeyEvent* evenement) override;
+    void focusOutEvent(QFocusEvent* evenement) override;
+
+  private:
+    void Activation();
+
+    bool activationParasite_ = false;
+};
+
+}  // namespace ardoine

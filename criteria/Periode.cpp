@@ -1,0 +1,43 @@
+#include <QLocale>
+
+#include "Ctr_Ardoine.h"
+
+// Each change of the spinner moves the period one month, in the direction of the change,
+// across year ends; the spinner's value itself means nothing else.
+void Ctr_Ardoine::Bdh_Periode_Change() {
+    int mois = Mois_Courant.toInt();
+    const auto valeur = static_cast<std::int16_t>(Bdh_Periode->value());
+    if (Val_Periode < valeur) {
+        ++mois;
+    }
+    if (Val_Periode > valeur) {
+        --mois;
+    }
+    Mois_Courant = QString::number(mois).rightJustified(2, QLatin1Char('0'));
+    Val_Periode = valeur;
+    if (mois > 12) {
+        Annee_Courante = QString::number(Annee_Courante.toInt() + 1);
+        Mois_Courant = QStringLiteral("01");
+    }
+    if (mois < 1) {
+        Annee_Courante = QString::number(Annee_Courante.toInt() - 1);
+        Mois_Courant = QStringLiteral("12");
+    }
+    Txt_Periode->setText(Libelle_Periode());
+}
+
+// "MAI 2018": the month's full French name in capitals, a space, the year.
+QString Ctr_Ardoine::Libelle_Periode() const {
+    const QLocale francais(QLocale::French, QLocale::France);
+    return francais.monthName(Mois_Courant.toInt(), QLocale::LongFormat).toUpper() +
+           QLatin1Char(' ') + Annee_Courante;
+}
+
+// Setting the spinner to the value it already holds still shows the period, as a change does.
+void Ctr_Ardoine::Placer_Periode(int valeur) {
+    if (Bdh_Periode->value() == valeur) {
+        Bdh_Periode_Change();
+    } else {
+        Bdh_Periode->setValue(valeur);
+    }
+}

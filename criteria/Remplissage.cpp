@@ -1,0 +1,25 @@
+#include "Ctr_Ardoine.h"
+
+// A list box's labels come from one selection whose rows are the key (column 1) and the label
+// (column 2), in the order of its sort clause.
+dba::ListeResultat Ctr_Ardoine::Lire_Selection(const char* phrase, const char* fichier) {
+    dba::Requete requete;
+    requete.definir(1, phrase);
+    requete.definir(2, fichier);
+    requete.definir(3, "0 1");
+    std::string sortie;
+    dba::ListeResultat lignes;
+    Module.Base().ExecuterSelection(requete.texte(), std::string(), sortie, lignes);
+    return lignes;
+}
+
+// Entry i of the list box shows row i + 1. The first row is added before the end test, so an
+// empty selection leaves one empty entry.
+void Ctr_Ardoine::Ajouter_Libelles(ardoine::ListeDeroulante& liste,
+                                   const dba::ListeResultat& lignes) {
+    int ligne = 1;
+    do {
+        liste.Ajouter(QString::fromStdString(lignes(ligne, 2)));
+        ++ligne;
+    } while (!lignes(ligne, 1).empty());
+}

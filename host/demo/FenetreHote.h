@@ -1,0 +1,31 @@
+#pragma once
+
+#include <memory>
+
+#include <QMainWindow>
+
+#include "Ctr_Ardoine.h"
+
+namespace demo {
+
+// A host form as a host application builds one: it places the control, hands it the rights
+// of a login, the client and the database, calls Init, and reads W_Sortir when it closes.
+class FenetreHote : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    // Raises the error of the rights or of Init.
+    FenetreHote(std::shared_ptr<dba::TheClient> client, const QString& login);
+
+    // W_Sortir as read when the form closed; false while it is open.
+    bool Sortie_Demandee() const { return sortieDemandee_; }
+
+  protected:
+    void closeEvent(QCloseEvent* evenement) override;
+
+  private:
+    Ctr_Ardoine* controle_;
+    bool sortieDemandee_ = false;
+};
+
+}  // namespace demo

@@ -1,0 +1,87 @@
+#include "BaseEssai.h"
+
+#include <atomic>
+#include <sstream>
+
+#include <unistd.h>
+
+#include "mvdb/Base.h"
+#include "mvdb/TheClient.h"
+
+namespace essai {
+namespace {
+
+const char* const FichiersControle[] = {"ACCORD",    "ACTIVITES",      "ASSOCIATION", "CIVILAIDE",
+                                        "DEMANDACC", "ORGPRISECHARGE", "RESPONSABLE", "SECTEUR",
+                                        "COMMUNES",  "COMPTEUR",       "DROITS"};
+
+std::filesystem::path NouveauDossier() {
+    static std::atomic<int> numero{0};
+    auto dossier = std::filesystem::temp_directory_path() /
+                   ("ardoine-essai-" + std::to_string(getpid()) + "-" + std::to_string(++numero));
+    std::filesystem::create_directories(dossier);
+    return dossier;
+}
+
+}  // namespace
+
+std::string Ligne(const std::string& fichier, const std::string& cle,
+                  const std::map<int, nlohmann::json>& attributs) {
+    nlohmann::json enregistrement = nlohmann::json::array();
+    const int dernier = attributs.empty() ? 0 : attributs.rbegin()->first;
+    for (int a = 1; a <= dernier; ++a) {
+        const auto trouve = attributs.find(a);
+        enregistrement.push_back(trouve == attributs.end() ? nlohmann::json("") : trouve->second);
+    }
+    return nlohmann::json{{"file", fichier}, {"id", cle}, {"record", enregistrement}}.dump();
+}
+
+BaseEssai::BaseEssai(const std::vector<std::string>& lignes) : dossier_(NouveauDossier()) {
+    {
+        mvdb::Base base = mvdb::Base::creer(Chemin());
+        for (const char* fichier : FichiersControle) {
+            base.creerFichier(fichier);
+        }
+        std::stringstream texte;
+        for (const std::string& ligne : lignes) {
+            texte << ligne << '\n';
+        }
+        base.importer(texte);
+    }
+    client_ = std::make_shared<dba::TheClient>(Chemin());
+}
+
+BaseEssai::~BaseEssai() {
+    client_.reset();
+    std::error_code ignoree;
+    std::filesystem::remove_all(dossier_, ignoree);
+}
+
+std::vector<std::string> DonneesStandard() {
+    using nlohmann::json;
+    return {
+        Ligne("ASSOCIATION", "B02", {{1, "BETA AIDE"}}),
+        Ligne("ASSOCIATION", "A01", {{1, "ALPHA SERVICES"}}),
+        Ligne("RESPONSABLE", "R02", {{1, "MARTIN Anne"}}),
+        Ligne("RESPONSABLE", "R01", {{1, "DUPONT Jean"}}),
+        Ligne("SECTEUR", "S01", {{1, "NORD"}}),
+        Ligne("SECTEUR", "S02", {{1, "SUD"}}),
+        Ligne("CIVILAIDE", "00001", {{2, "DURAND"}, {3, "Paul"}, {40, "S01"}}),
+        Ligne("CIVILAIDE", "00002", {{2, "LEROY"}, {3, "Marie"}, {40, "S02X"}}),
+        Ligne("CIVILAIDE", "00003", {{2, "PETIT"}, {3, "Louis"}, {40, "S03"}}),
+        Ligne("DROITS", "admin",
+              {{1, json::array({"AUTRE", "ARDOINE"})},
+               {2, json::array({"1", "2"})},
+               {3, json::array({"", "*"})}}),
+        Ligne("DROITS", "lecteur",
+              {{1, json::array({"ARDOINE"})},
+               {2, json::array({"1"})},
+               {3, json::array({json::array({"S01", "S02"})})}}),
+        Ligne("DROITS", "secteur1",
+              {{1, json::array({"ARDOINE"})}, {2, json::array({"2"})}, {3, json::array({"S01"})}}),
+        Ligne("DROITS", "autre",
+              {{1, json::array({"AUTRE"})}, {2, json::array({"2"})}, {3, json::array({"*"})}}),
+    };
+}
+
+}  // namespace essai

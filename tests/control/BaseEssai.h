@@ -1,0 +1,45 @@
+#pragma once
+
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+namespace dba {
+class TheClient;
+}
+
+namespace essai {
+
+// One interchange line; attributs maps attribute numbers to their JSON value, the gaps are
+// left empty.
+std::string Ligne(const std::string& fichier, const std::string& cle,
+                  const std::map<int, nlohmann::json>& attributs);
+
+// A database file of its own in a temporary folder, with the ten files the control opens and
+// DROITS (empty unless the lines fill them), removed with the object.
+class BaseEssai {
+  public:
+    explicit BaseEssai(const std::vector<std::string>& lignes);
+    ~BaseEssai();
+    BaseEssai(const BaseEssai&) = delete;
+    BaseEssai& operator=(const BaseEssai&) = delete;
+
+    std::shared_ptr<dba::TheClient> Client() const { return client_; }
+    std::string Chemin() const { return (dossier_ / "essai.db").string(); }
+
+  private:
+    std::filesystem::path dossier_;
+    std::shared_ptr<dba::TheClient> client_;
+};
+
+// Two legal entities, two managers, two sectors, three aided persons in sectors S01, S02
+// (written "S02X") and S03, and the rights of four logins: "admin" (level 2, every sector),
+// "lecteur" (level 1, S01 and S02), "secteur1" (level 2, S01 only) and "autre" (rights for
+// another module only).
+std::vector<std::string> DonneesStandard();
+
+}  // namespace essai
