@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+#include "Referentiel.h"
+
+namespace demogen {
+
+// ASSOCIATION, ACTIVITES, ORGPRISECHARGE, RESPONSABLE and SECTEUR records, as JSON Lines.
+void ecrireReferentiel(const Referentiel& referentiel, std::string& lignes);
+
+}  // namespace demogen

@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "DemoLue.h"
+#include "dba/Erreur.h"
+#include "demogen/FluxDemo.h"
+#include "demogen/GenerateurDemo.h"
+#include "demogen/JourInterne.h"
+
+using namespace demogen;
+
+namespace {
+
+GenerateurDemo generateur(const std::string& taille, std::uint64_t graine) {
+    return GenerateurDemo(DonneesReference::charger(ARDOINE_DATA_DIR), TailleDemo::parNom(taille),
+                          graine);
+}
+
+}  // namespace
+
+TEST(GenerateurDemo, SameSeedGivesSameBytesAnotherSeedOtherData) {
+    std::ostringstream memeGraine;
+    generateur("demo", 7).ecrireTout(memeGraine);
+    EXPECT_EQ(memeGraine.str(), texteDemo(7));
+    EXPECT_NE(texteDemo(8), texteDemo(7));
+}
+
+TEST(GenerateurDemo, ReadAsAStreamGivesTheSameBytes) {
+    auto g = generateur("demo", 7);
+    FluxDemo flux(g);
+    std::ostringstream lu;
+    lu << flux.rdbuf();
+    EXPECT_EQ(lu.str(), texteDemo(7));
+}
+
+TEST(GenerateurDemo, EveryLineIsOneRecordOfTheInterchangeFormat) {
+    std::istringstream lignes(texteDemo(7));
+    int numero = 0;
+    for (std::string ligne; std::getline(lignes, ligne);) {
+        ++numero;
+        const auto j = nlohmann::json::parse(ligne);
+        ASSERT_TRUE(j.is_object()) << numero;
+        ASSERT_EQ(j.size(), 3u) << ligne;
+        ASSERT_TRUE(j.at("file").is_string()) << ligne;
+        ASSERT_FALSE(j.at("id").get<std::string>().empty()) << ligne;
+        ASSERT_TRUE(j.at("record").is_array()) << ligne;
+        ASSERT_EQ(ligne.find_first_of("\xFC\xFD\xFE"), std::string::npos) << ligne;
+    }
+    EXPECT_GT(numero, 38000);
+}
+
+TEST(GenerateurDemo, MissingDataFolderIsRefusedInFrench) {
+    try {
+        DonneesReference::charger("/nonexistent");
+        FAIL() << "dossier absent accepté";
+    } catch (const dba::Erreur& e) {
+        EXPECT_EQ(e.numero(), dba::ErrArgument);
+        EXPECT_EQ(e.texte(), "fichier de données absent ou vide : /nonexistent/communes.tsv");
+    }
+}
+
+// One year of the benchmark volume: about 8,300 agreements end each month, and every person
+// has an agreement in force.
+TEST(GenerateurDemo, BenchmarkYearEndsAboutAHundredThousandAgreementsIn2026) {
+    auto g = generateur("bench-1an", 3);
+    const int premier2026 = jourInterne(2026, 1, 1), premier2027 = jourInterne(2027, 1, 1);
+    std::string lot;
+    std::size_t en2026 = 0, aides = 0;
+    while (g.lotSuivant(lot)) {
+        std::istringstream lignes(lot);
+        for (std::string ligne; std::getline(lignes, ligne);) {
+            if (ligne.starts_with(R"({"file":"CIVILAIDE")")) {
+                ++aides;
+            } else if (ligne.starts_with(R"({"file":"ACCORD")")) {
+                const int fin = nlohmann::json::parse(ligne)["record"][5].get<int>();
+                en2026 += fin >= premier2026 && fin < premier2027;
+            }
+        }
+        lot.clear();
+    }
+    EXPECT_EQ(aides, 125000u);
+    EXPECT_GT(en2026, 95000u);
+    EXPECT_LT(en2026, 105000u);
+}

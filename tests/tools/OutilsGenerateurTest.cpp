@@ -1,0 +1,65 @@
+#include <gtest/gtest.h>
+
+#include "dba/Erreur.h"
+#include "demogen/Codes.h"
+#include "demogen/JourInterne.h"
+#include "demogen/MajusculesSansAccents.h"
+#include "demogen/TailleDemo.h"
+
+using namespace demogen;
+
+TEST(MajusculesSansAccents, UpperCasesCharactersAndDropsDiacritics) {
+    EXPECT_EQ(majusculesSansAccents("Évry-Courcouronnes"), "EVRY-COURCOURONNES");
+    EXPECT_EQ(majusculesSansAccents("L'Haÿ-les-Roses"), "L'HAY-LES-ROSES");
+    EXPECT_EQ(majusculesSansAccents("Saint-Étienne-du-Rouvray"), "SAINT-ETIENNE-DU-ROUVRAY");
+    EXPECT_EQ(majusculesSansAccents("Îles-de-Çà-et-Là"), "ILES-DE-CA-ET-LA");
+}
+
+TEST(MajusculesSansAccents, SpellsOutLigaturesAndPlainsApostrophes) {
+    EXPECT_EQ(majusculesSansAccents("Œuilly"), "OEUILLY");
+    EXPECT_EQ(majusculesSansAccents("Cœuvres-et-Valsery"), "COEUVRES-ET-VALSERY");
+    EXPECT_EQ(majusculesSansAccents("Jeanne d’Arc"), "JEANNE D'ARC");
+}
+
+TEST(JourInterne, CountsDaysFromFirstJanuary1968) {
+    EXPECT_EQ(jourInterne(1968, 1, 1), 1);
+    EXPECT_EQ(jourInterne(1967, 12, 31), 0);
+    EXPECT_EQ(jourInterne(2000, 1, 1), 11689);
+    EXPECT_EQ(jourInterne(2026, 12, 1), jourInterne(2026, 11, 30) + 1);
+}
+
+TEST(JourInterne, AgreementOfWholeMonthsEndsTheDayBeforeTheSameDate) {
+    EXPECT_EQ(dernierJourApresMois(jourInterne(2026, 1, 1), 1), jourInterne(2026, 1, 31));
+    EXPECT_EQ(dernierJourApresMois(jourInterne(2026, 3, 15), 12), jourInterne(2027, 3, 14));
+    EXPECT_EQ(dernierJourApresMois(jourInterne(2024, 1, 31), 1), jourInterne(2024, 2, 29));
+    EXPECT_EQ(dernierJourApresMois(jourInterne(2025, 1, 31), 1), jourInterne(2025, 2, 28));
+}
+
+TEST(JourInterne, MonthsPastTwelveRunIntoTheNextYears) {
+    EXPECT_EQ(premierJourDuMois(2025, 1), jourInterne(2025, 1, 1));
+    EXPECT_EQ(premierJourDuMois(2025, 37), jourInterne(2028, 1, 1));
+}
+
+TEST(CodeAide, FiveCharactersInByteOrderBeyondNinetyNineThousand) {
+    EXPECT_EQ(codeAide(1), "00001");
+    EXPECT_EQ(codeAide(99999), "99999");
+    EXPECT_EQ(codeAide(100000), "A0000");
+    EXPECT_EQ(codeAide(125000), "C5000");
+    EXPECT_LT(codeAide(99999), codeAide(100000));
+    EXPECT_LT(codeAide(109999), codeAide(110000));
+    EXPECT_EQ(codeNumerique(7, 3), "007");
+}
+
+TEST(TailleDemo, KnowsThreeSizesAndRefusesOthersInFrench) {
+    for (const auto& nom : TailleDemo::noms()) {
+        EXPECT_EQ(TailleDemo::parNom(nom).nom, nom);
+    }
+    EXPECT_EQ(TailleDemo::parNom("bench-10ans").nombreMois, 120);
+    try {
+        TailleDemo::parNom("enorme");
+        FAIL() << "taille acceptée";
+    } catch (const dba::Erreur& e) {
+        EXPECT_EQ(e.numero(), dba::ErrArgument);
+        EXPECT_EQ(e.texte(), "taille inconnue : enorme (demo, bench-1an ou bench-10ans attendu)");
+    }
+}
