@@ -14,7 +14,7 @@ namespace imprimante {
 struct Choix {
     std::int32_t index = 0;
     std::int16_t copies = 1;
-    Reglages reglages;
+    Reglages reglages{};
 
     bool operator==(const Choix&) const = default;
 };

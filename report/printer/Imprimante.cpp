@@ -1,7 +1,5 @@
 #include "Imprimante.h"
 
-#include <utility>
-
 #include "dba/Erreur.h"
 
 namespace imprimante {
@@ -47,15 +45,13 @@ void Imprimante::imprimerTexte(const std::string& texte, bool finDeLigne) {
 }
 
 void Imprimante::Line(Twips x1, Twips y1, Twips x2, Twips y2) {
-    Operation trait;
-    trait.page = document_.pages;
-    trait.genre = Genre::Trait;
-    trait.x = x1;
-    trait.y = y1;
-    trait.largeur = largeur_;
-    trait.x2 = x2;
-    trait.y2 = y2;
-    document_.operations.push_back(std::move(trait));
+    document_.operations.push_back(Operation{.page = document_.pages,
+                                             .genre = Genre::Trait,
+                                             .x = x1,
+                                             .y = y1,
+                                             .largeur = largeur_,
+                                             .x2 = x2,
+                                             .y2 = y2});
     x_ = x2;
     y_ = y2;
 }

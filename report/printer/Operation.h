@@ -30,9 +30,9 @@ struct Operation {
     Twips x = 0;
     Twips y = 0;
     // Text only.
-    std::string texte;
+    std::string texte{};
     bool finDeLigne = false;
-    Police police;
+    Police police{};
     // Line only: width in dots of the nominal device, and the second end.
     int largeur = 1;
     Twips x2 = 0;

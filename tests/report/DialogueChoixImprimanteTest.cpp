@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+
+#include "printer/DialogueChoixImprimante.h"
+#include "printer/ImprimantesEnregistrees.h"
+
+using namespace imprimante;
+
+namespace {
+
+// The dialog is driven without being shown: clicking its buttons ends it as the user would,
+// and no modal loop ever runs.
+class DialogueChoixImprimanteTest : public testing::Test {
+  protected:
+    template <typename T>
+    T* element(const char* nom) {
+        auto* trouve = dialogue.findChild<T*>(nom);
+        EXPECT_NE(trouve, nullptr) << nom;
+        return trouve;
+    }
+
+    ImprimantesEnregistrees imprimantes{{{"Fichier PDF", Destination::Genre::FichierPdf},
+                                         {"Bureau", Destination::Genre::Systeme},
+                                         {"Accueil", Destination::Genre::Systeme}},
+                                        1};
+    DialogueChoixImprimante dialogue{imprimantes, "A4", ""};
+};
+
+TEST_F(DialogueChoixImprimanteTest, ListsTheCollectionWithTheDefaultPrinterSelected) {
+    auto* liste = element<QListWidget>("imprimantes");
+    ASSERT_EQ(liste->count(), 3);
+    EXPECT_EQ(liste->item(0)->text(), QString("Fichier PDF"));
+    EXPECT_EQ(liste->item(2)->text(), QString("Accueil"));
+    EXPECT_EQ(liste->currentRow(), 1);
+    EXPECT_FALSE(element<QLineEdit>("fichier")->isEnabled());
+    EXPECT_EQ(dialogue.windowTitle(), QString("Choix de l'imprimante"));
+    EXPECT_EQ(element<QPushButton>("apercu")->text(), QString("Aperçu"));
+    EXPECT_FALSE(dialogue.choix().has_value());
+}
+
+TEST_F(DialogueChoixImprimanteTest, PrintGivesTheSelectedPrinterAndCopies) {
+    element<QListWidget>("imprimantes")->setCurrentRow(2);
+    element<QSpinBox>("copies")->setValue(3);
+    element<QPushButton>("imprimer")->click();
+
+    Reglages attendus;
+    EXPECT_EQ(dialogue.result(), QDialog::Accepted);
+    EXPECT_EQ(dialogue.choix(), (Choix{.index = 2, .copies = 3, .reglages = attendus}));
+}
+
+TEST_F(DialogueChoixImprimanteTest, PreviewIsAChoiceWithThePreviewSetting) {
+    element<QPushButton>("apercu")->click();
+    const auto choix = dialogue.choix();
+    ASSERT_TRUE(choix.has_value());
+    EXPECT_EQ(choix->index, 1);
+    EXPECT_EQ(choix->copies, 1);
+    EXPECT_TRUE(choix->reglages.apercu);
+    EXPECT_EQ(choix->reglages.format, "A4");
+}
+
+TEST_F(DialogueChoixImprimanteTest, ThePdfFileNeedsAFileName) {
+    element<QListWidget>("imprimantes")->setCurrentRow(0);
+    auto* fichier = element<QLineEdit>("fichier");
+    EXPECT_TRUE(fichier->isEnabled());
+    EXPECT_FALSE(element<QPushButton>("imprimer")->isEnabled());
+    EXPECT_FALSE(element<QPushButton>("apercu")->isEnabled());
+
+    fichier->setText(" /tmp/liste.pdf ");
+    ASSERT_TRUE(element<QPushButton>("imprimer")->isEnabled());
+    element<QPushButton>("imprimer")->click();
+    const auto choix = dialogue.choix();
+    ASSERT_TRUE(choix.has_value());
+    EXPECT_EQ(choix->index, 0);
+    EXPECT_EQ(choix->reglages.fichierPdf, "/tmp/liste.pdf");
+}
+
+TEST_F(DialogueChoixImprimanteTest, CancelChoosesNothing) {
+    element<QSpinBox>("copies")->setValue(2);
+    element<QPushButton>("annuler")->click();
+    EXPECT_EQ(dialogue.result(), QDialog::Rejected);
+    EXPECT_FALSE(dialogue.choix().has_value());
+}
+
+}  // namespace
