@@ -26,9 +26,10 @@ CREATE INDEX enreg_num ON enreg(fichier, num) WHERE num IS NOT NULL;
 CREATE TABLE indexe(fichier INTEGER NOT NULL, nom TEXT NOT NULL, attribut INTEGER NOT NULL,
                     PRIMARY KEY(fichier, nom));
 CREATE TABLE entree(fichier INTEGER NOT NULL, attribut INTEGER NOT NULL, texte BLOB NOT NULL,
-                    cle BLOB NOT NULL, num REAL,
+                    cle BLOB NOT NULL, num REAL, multiple INTEGER NOT NULL,
                     PRIMARY KEY(fichier, attribut, texte, cle)) WITHOUT ROWID;
 CREATE INDEX entree_num ON entree(fichier, attribut, num) WHERE num IS NOT NULL;
+CREATE INDEX entree_multiple ON entree(fichier, attribut) WHERE multiple = 1;
 COMMIT;
 )sql";
 

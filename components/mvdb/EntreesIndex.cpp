@@ -34,17 +34,20 @@ void lierEntree(Instruction& instruction, IdFichier fichier, int attribut, std::
 }  // namespace
 
 EntreesIndex::EntreesIndex(Connexion& connexion)
-    : ajout_(connexion.preparer(
-          "INSERT INTO entree(fichier, attribut, texte, cle, num) VALUES (?1, ?2, ?3, ?4, ?5)")),
+    : ajout_(connexion.preparer("INSERT INTO entree(fichier, attribut, texte, cle, num, multiple) "
+                                "VALUES (?1, ?2, ?3, ?4, ?5, ?6)")),
       retrait_(connexion.preparer(
           "DELETE FROM entree WHERE fichier = ?1 AND attribut = ?2 AND texte = ?3 AND cle = ?4")),
       vidage_(connexion.preparer("DELETE FROM entree WHERE fichier = ?1 AND attribut = ?2")) {}
 
 void EntreesIndex::ajouter(IdFichier fichier, int attribut, std::string_view cle,
                            std::string_view donnees) {
-    for (const std::string_view valeur : valeursDistinctes(cle, donnees, attribut)) {
+    const std::vector<std::string_view> valeurs = valeursDistinctes(cle, donnees, attribut);
+    const std::int64_t multiple = valeurs.size() > 1 ? 1 : 0;
+    for (const std::string_view valeur : valeurs) {
         Remise remise(ajout_);
         lierEntree(ajout_, fichier, attribut, cle, valeur);
+        ajout_.lier(6, multiple);
         if (estNombre(valeur)) {
             ajout_.lier(5, valeurApprochee(valeur));
         } else {

@@ -84,6 +84,7 @@ class Recherche {
         ajouter("num", operateur, valeurApprochee(valeur));
     }
     void exigerNonNumerique() { conditions_ += " AND num IS NULL"; }
+    void exigerPlusieursValeurs() { conditions_ += " AND multiple = 1"; }
 
     void executer(const Depot& depot, IdFichier fichier, std::vector<std::string>& cles) const {
         const bool surCle = plan_.source == Plan::Source::Cle;
@@ -154,6 +155,12 @@ std::vector<Recherche> recherchesIntervalle(const Plan& plan) {
         texte.ajouterTexte("<=", *plan.maximum);
     }
     recherches.push_back(std::move(texte));
+    // Each bound may hold through another value of a multi-valued record.
+    if (plan.minimum && plan.maximum && plan.source == Plan::Source::Index) {
+        Recherche multiples(plan);
+        multiples.exigerPlusieursValeurs();
+        recherches.push_back(std::move(multiples));
+    }
     return recherches;
 }
 

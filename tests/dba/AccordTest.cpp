@@ -1,0 +1,158 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "BaseTemporaire.h"
+
+namespace {
+
+std::string item(const std::string& nom, const std::string& type, const std::string& definition,
+                 const std::string& justification) {
+    std::string echappee;
+    for (char c : definition) {
+        if (c == '"') {
+            echappee += '\\';
+        }
+        echappee += c;
+    }
+    return "{\"file\":\"DICT ACCORD\",\"id\":\"" + nom + "\",\"record\":[\"" + type + "\",\"" +
+           echappee + "\",\"\",\"\",\"" + justification + "\"]}\n";
+}
+
+// The dictionary the print command's sentence names.
+std::string dictionnaireAccord() {
+    const std::string aide = "TRANS(\"CIVILAIDE\", @ID[1,5], ";
+    return item("TypeOrgChgAcc", "I", "TRANS(\"ORGPRISECHARGE\", @RECORD<1>, 18, \"X\")", "L") +
+           item("EntiteAccord", "D", "2", "L") + item("ActivitesOrg", "D", "3", "L") +
+           item("DateDebutAccord", "D", "5", "R") + item("DateFinAccord", "D", "6", "R") +
+           item("DateSortieAideAccord", "I", aide + "25, \"X\")", "R") +
+           item("CodeResponsable", "I", aide + "39, \"X\")", "L") +
+           item("Responsable", "I", aide + "39, \"X\")", "L") +
+           item("CodeSecteur", "I", aide + "40, \"X\")[1,3]", "L") +
+           item("Secteur", "I", aide + "40, \"X\")[1,3]", "L") +
+           item("CommuneAide", "I", aide + "11, \"X\")", "L") +
+           item("NomPrenomAide", "I", aide + "2, \"X\") : \" \" : " + aide + "3, \"X\")", "L");
+}
+
+std::string aide(const std::string& code, const std::string& nom, const std::string& prenom,
+                 const std::string& commune, const std::string& sortie,
+                 const std::string& responsable, const std::string& secteur) {
+    std::vector<std::string> valeurs(40);
+    valeurs[1] = nom;
+    valeurs[2] = prenom;
+    valeurs[10] = commune;
+    valeurs[24] = sortie;
+    valeurs[38] = responsable;
+    valeurs[39] = secteur;
+    std::string record;
+    for (const std::string& v : valeurs) {
+        record += (record.empty() ? "\"" : ",\"") + v + "\"";
+    }
+    return "{\"file\":\"CIVILAIDE\",\"id\":\"" + code + "\",\"record\":[" + record + "]}\n";
+}
+
+std::string accord(const std::string& cle, const std::string& organisme, const std::string& entite,
+                   const std::string& activite, const std::string& fin,
+                   const std::string& marque = "", const std::string& cloture = "") {
+    std::vector<std::string> valeurs(20);
+    valeurs[0] = organisme;
+    valeurs[1] = entite;
+    valeurs[2] = activite;
+    valeurs[4] = "19000";
+    valeurs[5] = fin;
+    valeurs[17] = marque;
+    valeurs[19] = cloture;
+    std::string record;
+    for (const std::string& v : valeurs) {
+        record += (record.empty() ? "\"" : ",\"") + v + "\"";
+    }
+    return "{\"file\":\"ACCORD\",\"id\":\"" + cle + "\",\"record\":[" + record + "]}\n";
+}
+
+std::string organisme(const std::string& code, const std::string& type) {
+    std::vector<std::string> valeurs(18);
+    valeurs[0] = "ORG" + code;
+    valeurs[17] = type;
+    std::string record;
+    for (const std::string& v : valeurs) {
+        record += (record.empty() ? "\"" : ",\"") + v + "\"";
+    }
+    return "{\"file\":\"ORGPRISECHARGE\",\"id\":\"" + code + "\",\"record\":[" + record + "]}\n";
+}
+
+// January 2024 runs from day 20455 to day 20485.
+std::string demo() {
+    return dictionnaireAccord() + organisme("001", "P") + organisme("002", "N") +
+           aide("A0001", "DUPONT", "JEAN", "75056", "", "R01", "S01X") +
+           aide("A0002", "MARTIN", "ALICE", "69123", "", "R02", "S02") +
+           aide("A0003", "DUPONT", "ANNE", "75056", "", "R01", "S01") +
+           aide("A0004", "ZOLA", "EMILE", "13055", "19000", "R01", "S01") +
+           accord("A0001001", "001", "E01", "E01A01", "20460") +
+           accord("A0001002", "001", "E01", "E01A01", "20500") +
+           accord("A0002001", "001", "E01", "E01A02", "20485") +
+           accord("A0002002", "999", "E01", "E01A02", "20470") +
+           accord("A0002003", "001", "E01", "E01A01", "020470") +
+           accord("A0003001", "002", "E01", "E01A01", "20470") +
+           accord("A0003002", "001", "E01", "E01A01", "20455", "O") +
+           accord("A0003003", "001", "E01", "E01A01", "20470", "", "C") +
+           accord("A0003004", "001", "E01", "E01A01", "20480") +
+           accord("A0004001", "001", "E01", "E01A01", "20470") +
+           accord("A0005001", "001", "E01", "E01A01", "20454") +
+           accord("A0005002", "001", "E01", "E01A02", "20470") +
+           accord("A0006001", "001", "E02", "E02A01", "20470");
+}
+
+// Rows 1 to 7 of the sentence, always there.
+const std::string Debut =
+    "SSELECT ACCORD AVEC TypeOrgChgAcc = \"P\" AND AVEC 6 >= \"20455\" AND AVEC 6 <= \"20485\" "
+    "AND AVEC EntiteAccord = \"E01\" AND AVEC DateSortieAideAccord = \"\" AND AVEC 18 = \"\" "
+    "AND AVEC 20 = \"\"";
+const std::string Fin = " PAR NomPrenomAide";
+
+class PhraseAccord : public testing::TestWithParam<bool> {
+  protected:
+    void SetUp() override {
+        base_.importer(demo());
+        if (GetParam()) {
+            base_.base().declarerIndex("ACCORD", "6");
+        }
+    }
+    std::string selectionner(const std::string& milieu) {
+        return lisible(base_.base().selectionner(Debut + milieu + Fin, "0 6 1"));
+    }
+    BaseTemporaire base_;
+};
+
+TEST_P(PhraseAccord, GroupedByManagerThenByName) {
+    EXPECT_EQ(selectionner(" PAR Responsable"),
+              "A0005002,20470,001 | A0003004,20480,001 | A0001001,20460,001 | "
+              "A0002001,20485,001 | A0002003,020470,001");
+}
+
+TEST_P(PhraseAccord, GroupedBySectorOrCommune) {
+    EXPECT_EQ(selectionner(" PAR Secteur"),
+              "A0005002,20470,001 | A0003004,20480,001 | A0001001,20460,001 | "
+              "A0002001,20485,001 | A0002003,020470,001");
+    EXPECT_EQ(selectionner(" PAR CommuneAide"),
+              "A0005002,20470,001 | A0002001,20485,001 | A0002003,020470,001 | "
+              "A0003004,20480,001 | A0001001,20460,001");
+}
+
+TEST_P(PhraseAccord, LimitedToOneGroupAndSortedByName) {
+    EXPECT_EQ(selectionner(" AND AVEC CodeResponsable = \"R01\""),
+              "A0003004,20480,001 | A0001001,20460,001");
+    EXPECT_EQ(selectionner(" AND AVEC CodeSecteur = \"S01\""),
+              "A0003004,20480,001 | A0001001,20460,001");
+    EXPECT_EQ(selectionner(" AND AVEC CommuneAide = \"69123\""),
+              "A0002001,20485,001 | A0002003,020470,001");
+}
+
+TEST_P(PhraseAccord, ActivityAndFundingBodyFiltersAfterASortClause) {
+    EXPECT_EQ(selectionner(" AND AVEC ActivitesOrg = \"E01A01\" PAR Responsable AND AVEC 1 = "
+                           "\"001\""),
+              "A0003004,20480,001 | A0001001,20460,001 | A0002003,020470,001");
+    EXPECT_EQ(selectionner(" PAR CommuneAide AND AVEC 1 = \"002\""), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(SansEtAvecIndex, PhraseAccord, testing::Bool());
+
+}  // namespace

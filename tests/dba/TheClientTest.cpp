@@ -1,0 +1,208 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <functional>
+#include <set>
+
+#include "BaseTemporaire.h"
+#include "dba/Erreur.h"
+#include "mvdb/TheClient.h"
+
+using testing::HasSubstr;
+
+namespace {
+
+std::string requete(const std::string& phrase, const std::string& fichier,
+                    const std::string& attributs) {
+    dba::Requete demande;
+    demande.definir(1, phrase);
+    demande.definir(2, fichier);
+    demande.definir(3, attributs);
+    return demande.texte();
+}
+
+dba::ListeResultat executer(dba::TheDatabase& base, const std::string& phrase,
+                            const std::string& fichier, const std::string& attributs) {
+    std::string sortie;
+    dba::ListeResultat resultat;
+    base.ExecuterSelection(requete(phrase, fichier, attributs), "", sortie, resultat);
+    return resultat;
+}
+
+std::uint32_t numeroErreur(const std::function<void()>& operation) {
+    try {
+        operation();
+    } catch (const dba::Erreur& erreur) {
+        return erreur.numero();
+    }
+    return 0;
+}
+
+class Client : public testing::Test {
+  protected:
+    void SetUp() override {
+        base_.importer(
+            "{\"file\":\"COMMUNES\",\"id\":\"75056\",\"record\":[\"PARIS\"]}\n"
+            "{\"file\":\"COMMUNES\",\"id\":\"69123\",\"record\":[\"LYON\",[\"a\",\"b\"]]}\n");
+    }
+    BaseTemporaire base_;
+};
+
+TEST_F(Client, ReadsRecordsByKeyAndReportsAMissingOneAsNotOnFile) {
+    dba::TheClient client(base_.chemin());
+    const auto communes = client.base()->OuvrirFichier("COMMUNES");
+    const dba::Enregistrement lyon = communes->LireEnreg("69123");
+    EXPECT_EQ(lyon(1), "LYON");
+    EXPECT_EQ(lyon(2, 2), "b");
+    try {
+        communes->LireEnreg("99999");
+        FAIL();
+    } catch (const dba::Erreur& erreur) {
+        EXPECT_EQ(erreur.numero(), 0x8004000Bu);
+        EXPECT_THAT(erreur.texte(), HasSubstr("99999"));
+    }
+}
+
+TEST_F(Client, UnknownFileIsReportedByName) {
+    dba::TheClient client(base_.chemin());
+    try {
+        client.base()->OuvrirFichier("ABSENT");
+        FAIL();
+    } catch (const dba::Erreur& erreur) {
+        EXPECT_EQ(erreur.numero(), dba::ErrFichierInconnu);
+        EXPECT_THAT(erreur.texte(), HasSubstr("« ABSENT »"));
+    }
+}
+
+TEST_F(Client, RunsTheSelectionOfARequest) {
+    dba::TheClient client(base_.chemin());
+    std::string sortie;
+    dba::ListeResultat resultat;
+    client.base()->ExecuterSelection(
+        requete("SSELECT COMMUNES AVEC 1 = \"L]\" PAR 1", "COMMUNES", "0 1"), "", sortie, resultat);
+    EXPECT_EQ(lisible(resultat), "69123,LYON");
+    EXPECT_THAT(sortie, HasSubstr("1"));
+    EXPECT_EQ(numeroErreur([&] { executer(*client.base(), "SSELECT COMMUNES", "ACCORD", "0"); }),
+              dba::ErrArgument);
+}
+
+TEST_F(Client, OpeningNeedsAnExistingDatabase) {
+    EXPECT_EQ(numeroErreur([&] { dba::TheClient(base_.chemin() + ".absent"); }), dba::ErrStockage);
+    const std::string texte = base_.chemin() + ".txt";
+    std::ofstream(texte) << "pas une base\n";
+    try {
+        dba::TheClient client(texte);
+        FAIL();
+    } catch (const dba::Erreur& erreur) {
+        EXPECT_EQ(erreur.numero(), dba::ErrStockage);
+        EXPECT_THAT(erreur.texte(), HasSubstr("n'est pas une base"));
+    }
+    EXPECT_EQ(numeroErreur([&] { mvdb::Base::creer(base_.chemin()); }), dba::ErrStockage);
+}
+
+// Serves lines to an import and runs an action before serving line `pause` (from 0),
+// while the import's transaction is open.
+class FluxEnPause : public std::streambuf {
+  public:
+    FluxEnPause(std::vector<std::string> lignes, std::size_t pause, std::function<void()> action)
+        : lignes_(std::move(lignes)), pause_(pause), action_(std::move(action)) {}
+
+  protected:
+    int_type underflow() override {
+        if (suivante_ == pause_ && action_) {
+            std::exchange(action_, nullptr)();
+        }
+        if (suivante_ >= lignes_.size()) {
+            return traits_type::eof();
+        }
+        courante_ = lignes_[suivante_++] + "\n";
+        setg(courante_.data(), courante_.data(), courante_.data() + courante_.size());
+        return traits_type::to_int_type(courante_[0]);
+    }
+
+  private:
+    std::vector<std::string> lignes_;
+    std::size_t pause_;
+    std::function<void()> action_;
+    std::size_t suivante_ = 0;
+    std::string courante_;
+};
+
+TEST_F(Client, ReaderSeesTheLastCommittedStateWhileAnImportIsOpen) {
+    dba::TheClient client(base_.chemin());
+    const auto communes = client.base()->OuvrirFichier("COMMUNES");
+    bool vu = false;
+    FluxEnPause flux({"{\"file\":\"COMMUNES\",\"id\":\"75056\",\"record\":[\"PARIS 1ER\"]}",
+                      "{\"file\":\"COMMUNES\",\"id\":\"13055\",\"record\":[\"MARSEILLE\"]}",
+                      "{\"file\":\"COMMUNES\",\"id\":\"33063\",\"record\":[\"BORDEAUX\"]}"},
+                     2, [&] {
+                         EXPECT_EQ(lisible(executer(*client.base(), "SSELECT COMMUNES PAR 1",
+                                                    "COMMUNES", "0 1")),
+                                   "69123,LYON | 75056,PARIS");
+                         EXPECT_EQ(communes->LireEnreg("75056")(1), "PARIS");
+                         vu = true;
+                     });
+    std::istream lignes(&flux);
+    base_.base().importer(lignes);
+    ASSERT_TRUE(vu);
+    EXPECT_EQ(lisible(executer(*client.base(), "SSELECT COMMUNES PAR 1", "COMMUNES", "0 1")),
+              "33063,BORDEAUX | 69123,LYON | 13055,MARSEILLE | 75056,PARIS 1ER");
+    EXPECT_EQ(communes->LireEnreg("75056")(1), "PARIS 1ER");
+}
+
+// File A and file B hold the same keys and, after every import, the same generation number;
+// A's item Miroir reads B's value through TRANS.
+std::string generation(int numero) {
+    std::string lignes;
+    for (int i = 0; i < 300; ++i) {
+        const std::string cle = "K" + std::to_string(1000 + i);
+        for (const char* fichier : {"A", "B"}) {
+            lignes += std::string("{\"file\":\"") + fichier + "\",\"id\":\"" + cle +
+                      "\",\"record\":[\"" + std::to_string(numero) + "\"]}\n";
+        }
+    }
+    return lignes;
+}
+
+TEST(ClientConcurrent, EachSelectionSeesOneStateWhileAnotherProcessImports) {
+    constexpr int Generations = 15;
+    BaseTemporaire base;
+    base.importer(generation(0) +
+                  "{\"file\":\"DICT A\",\"id\":\"Miroir\",\"record\":[\"I\","
+                  "\"TRANS(\\\"B\\\", @ID, 1, \\\"X\\\")\"]}\n");
+    dba::TheClient client(base.chemin());
+    const pid_t enfant = fork();
+    ASSERT_NE(enfant, -1);
+    if (enfant == 0) {
+        try {
+            mvdb::Base ecriture = mvdb::Base::ouvrir(base.chemin(), mvdb::Mode::LectureEcriture);
+            for (int g = 1; g <= Generations; ++g) {
+                std::istringstream lot(generation(g));
+                ecriture.importer(lot);
+            }
+        } catch (...) {
+            _exit(1);
+        }
+        _exit(0);
+    }
+    std::set<std::string> generationsVues;
+    int statut = 0;
+    for (bool fini = false; !fini;) {
+        fini = waitpid(enfant, &statut, WNOHANG) == enfant;
+        const dba::ListeResultat liste = executer(*client.base(), "SSELECT A", "A", "1 Miroir");
+        ASSERT_EQ(liste.DCount(), 300);
+        for (int r = 1; r <= liste.DCount(); ++r) {
+            ASSERT_EQ(liste(r, 1), liste(1, 1)) << "ligne " << r;
+            ASSERT_EQ(liste(r, 2), liste(1, 1)) << "ligne " << r;
+        }
+        generationsVues.insert(liste(1, 1));
+    }
+    ASSERT_TRUE(WIFEXITED(statut));
+    EXPECT_EQ(WEXITSTATUS(statut), 0);
+    EXPECT_TRUE(generationsVues.contains(std::to_string(Generations)));
+}
+
+}  // namespace
