@@ -1,0 +1,54 @@
+#include "BaseDemo.h"
+#include "Commandes.h"
+#include "ErreurUsage.h"
+#include "Parametres.h"
+
+namespace dbtool {
+
+namespace {
+
+std::uint64_t graine(const std::string& texte) {
+    bool valide = false;
+    const auto valeur = QString::fromStdString(texte).toULongLong(&valide);
+    if (!valide) {
+        throw ErreurUsage("graine invalide : " + texte + " (entier positif attendu)");
+    }
+    return valeur;
+}
+
+}  // namespace
+
+int commandeDemo(const QStringList& arguments, Console& console) {
+    Parametres p(QStringLiteral("demo"),
+                 QStringLiteral("Crée une base de démonstration : données générées (toujours les "
+                                "mêmes pour une graine et une taille), importées en une "
+                                "transaction, puis l'index sur DateFinAccord. En cas d'échec, "
+                                "aucun fichier n'est laissé."));
+    p.argument(QStringLiteral("BASE"),
+               QStringLiteral("Fichier de la base ; il ne doit pas exister."));
+    const QCommandLineOption taille(
+        QStringLiteral("size"),
+        QStringLiteral("demo (600 aidés, accords finissant de janvier 2025 à décembre 2027), "
+                       "bench-1an (environ 100 000 accords finissant en 2026) ou bench-10ans "
+                       "(125 000 aidés, environ un million d'accords sur 2017 à 2026)."),
+        QStringLiteral("TAILLE"), QStringLiteral("demo"));
+    const QCommandLineOption optionGraine(QStringLiteral("seed"),
+                                          QStringLiteral("Graine du hasard (par défaut : 1)."),
+                                          QStringLiteral("N"), QStringLiteral("1"));
+    const QCommandLineOption donnees(
+        QStringLiteral("data"),
+        QStringLiteral("Dossier des communes, noms et prénoms (par défaut : %1).")
+            .arg(QStringLiteral(ARDOINE_DATA_DIR)),
+        QStringLiteral("DOSSIER"), QStringLiteral(ARDOINE_DATA_DIR));
+    p.option(taille);
+    p.option(optionGraine);
+    p.option(donnees);
+    if (!p.lire(arguments, console)) {
+        return 0;
+    }
+    creerBaseDemo(p.positionnel(0), demogen::TailleDemo::parNom(p.valeur(taille)),
+                  graine(p.valeur(optionGraine)), p.valeur(donnees));
+    return 0;
+}
+
+}  // namespace dbtool

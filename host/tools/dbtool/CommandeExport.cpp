@@ -1,0 +1,51 @@
+#include <fstream>
+
+#include "Commandes.h"
+#include "FichierProvisoire.h"
+#include "Parametres.h"
+#include "dba/Erreur.h"
+#include "mvdb/Base.h"
+
+namespace dbtool {
+
+namespace {
+
+void exporterVers(const mvdb::Base& base, const std::string& destination) {
+    FichierProvisoire provisoire(destination, FichierProvisoire::SiPresent::Remplacer);
+    {
+        std::ofstream fichier(provisoire.chemin(), std::ios::binary);
+        base.exporter(fichier);
+        fichier.close();
+        if (!fichier) {
+            throw dba::Erreur(dba::ErrStockage, "impossible d'écrire le fichier : " + destination);
+        }
+    }
+    provisoire.mettreEnPlace();
+}
+
+}  // namespace
+
+int commandeExport(const QStringList& arguments, Console& console) {
+    Parametres p(QStringLiteral("export"),
+                 QStringLiteral("Exporte toute la base en JSON Lines : les fichiers par nom, les "
+                                "enregistrements par clé."));
+    p.argument(QStringLiteral("BASE"), QStringLiteral("Fichier de la base."));
+    const QCommandLineOption sortie(
+        {QStringLiteral("o"), QStringLiteral("output")},
+        QStringLiteral("Écrit dans ce fichier, remplacé seulement une fois l'export complet, "
+                       "au lieu de la sortie standard."),
+        QStringLiteral("FICHIER"));
+    p.option(sortie);
+    if (!p.lire(arguments, console)) {
+        return 0;
+    }
+    const auto base = mvdb::Base::ouvrir(p.positionnel(0), mvdb::Mode::LectureSeule);
+    if (p.estPose(sortie)) {
+        exporterVers(base, p.valeur(sortie));
+    } else {
+        base.exporter(console.sortie);
+    }
+    return 0;
+}
+
+}  // namespace dbtool

@@ -1,0 +1,67 @@
+#include "FichierProvisoire.h"
+
+#include <unistd.h>
+
+#include <atomic>
+
+#include "dba/Erreur.h"
+
+namespace dbtool {
+
+namespace {
+
+std::filesystem::path nomProvisoire(const std::filesystem::path& destination) {
+    static std::atomic<int> compteur = 0;
+    auto nom = destination;
+    nom += ".partiel-" + std::to_string(::getpid()) + "-" + std::to_string(compteur++);
+    return nom;
+}
+
+[[noreturn]] void echec(const std::string& texte, const std::filesystem::path& chemin) {
+    throw dba::Erreur(dba::ErrStockage, texte + " : " + chemin.string());
+}
+
+}  // namespace
+
+FichierProvisoire::FichierProvisoire(std::filesystem::path destination, SiPresent siPresent)
+    : destination_(std::move(destination)),
+      provisoire_(nomProvisoire(destination_)),
+      siPresent_(siPresent) {
+    if (siPresent_ == SiPresent::Refuser && std::filesystem::exists(destination_)) {
+        echec("le fichier existe déjà", destination_);
+    }
+}
+
+FichierProvisoire::~FichierProvisoire() {
+    if (!enPlace_) {
+        supprimerBase(provisoire_);
+    }
+}
+
+void FichierProvisoire::mettreEnPlace() {
+    std::error_code erreur;
+    if (siPresent_ == SiPresent::Remplacer) {
+        std::filesystem::rename(provisoire_, destination_, erreur);
+    } else {
+        // A hard link fails when the destination exists, where a rename would replace it.
+        std::filesystem::create_hard_link(provisoire_, destination_, erreur);
+    }
+    if (erreur) {
+        echec(std::filesystem::exists(destination_) ? "le fichier existe déjà"
+                                                    : "impossible d'écrire le fichier",
+              destination_);
+    }
+    enPlace_ = true;
+    std::filesystem::remove(provisoire_, erreur);
+}
+
+void supprimerBase(const std::filesystem::path& chemin) {
+    for (const char* suffixe : {"", "-wal", "-shm", "-journal"}) {
+        auto fichier = chemin;
+        fichier += suffixe;
+        std::error_code ignoree;
+        std::filesystem::remove(fichier, ignoree);
+    }
+}
+
+}  // namespace dbtool

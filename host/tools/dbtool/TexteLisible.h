@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace dbtool {
+
+// A dynamic array made readable on a terminal: values separated by "]", subvalues by "\".
+std::string texteLisible(std::string_view texte);
+
+// One column of a selection row: the column's several values, carried as subvalues, are
+// separated by "]".
+std::string colonneLisible(std::string_view texte);
+
+}  // namespace dbtool

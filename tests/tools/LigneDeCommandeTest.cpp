@@ -1,0 +1,199 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <fstream>
+#include <sstream>
+
+#include "dbtool/LigneDeCommande.h"
+#include "mvdb/Base.h"
+
+namespace {
+
+struct Resultat {
+    int code;
+    std::string sortie;
+    std::string erreurs;
+};
+
+Resultat lancer(const QStringList& arguments, const std::string& entree = "") {
+    std::istringstream in(entree);
+    std::ostringstream out, err;
+    dbtool::Console console{in, out, err};
+    const int code = dbtool::executer(arguments, console);
+    return {code, out.str(), err.str()};
+}
+
+std::string lireFichier(const QString& chemin) {
+    std::ifstream fichier(chemin.toStdString(), std::ios::binary);
+    return {std::istreambuf_iterator<char>(fichier), {}};
+}
+
+void ecrireFichier(const QString& chemin, const std::string& texte) {
+    std::ofstream(chemin.toStdString(), std::ios::binary) << texte;
+}
+
+const std::string Lignes =
+    R"({"file":"ACCORD","id":"00012001","record":["041","001","041002","",19845,19967]})"
+    "\n"
+    R"({"file":"ACCORD","id":"00012002","record":["041","001","041002","",19968,20100]})"
+    "\n"
+    R"({"file":"DEMANDACC","id":"00012","record":[["001","007"],[19800,19900],["19801","19901"],[19999,20099]]})"
+    "\n"
+    R"({"file":"DICT ACCORD","id":"DateFinAccord","record":["D","6","","","R"]})"
+    "\n";
+
+class LigneDeCommande : public ::testing::Test {
+  protected:
+    QString chemin(const QString& nom) const { return dossier_.filePath(nom); }
+    QStringList fichiersDuDossier() const {
+        return QDir(dossier_.path()).entryList(QDir::Files | QDir::NoDotAndDotDot);
+    }
+    // Provisional files a failed command would have left.
+    QStringList fichiersPartiels() const { return fichiersDuDossier().filter(".partiel"); }
+    // A database holding the lines above.
+    QString baseRemplie() {
+        const QString base = chemin(QStringLiteral("remplie.db"));
+        EXPECT_EQ(lancer({"create", base}).code, 0);
+        const auto import = lancer({"import", base}, Lignes);
+        EXPECT_EQ(import.code, 0) << import.erreurs;
+        return base;
+    }
+
+    QTemporaryDir dossier_;
+};
+
+}  // namespace
+
+TEST_F(LigneDeCommande, CreateMakesAnEmptyDatabaseAndNeverReplacesAFile) {
+    const QString base = chemin(QStringLiteral("vide.db"));
+    const auto cree = lancer({"create", base});
+    EXPECT_EQ(cree.code, 0) << cree.erreurs;
+    EXPECT_EQ(lancer({"export", base}).sortie, "");
+
+    ecrireFichier(base, "pas une base");
+    const auto encore = lancer({"create", base});
+    EXPECT_EQ(encore.code, 1);
+    EXPECT_EQ(encore.erreurs, "erreur : le fichier existe déjà : " + base.toStdString() + "\n");
+    EXPECT_EQ(lireFichier(base), "pas une base");
+    EXPECT_TRUE(fichiersPartiels().isEmpty());
+}
+
+TEST_F(LigneDeCommande, ExportImportExportGivesTheSameBytes) {
+    const QString base = baseRemplie();
+    const auto premier = lancer({"export", base});
+    ASSERT_EQ(premier.code, 0) << premier.erreurs;
+    EXPECT_NE(premier.sortie.find(R"("id":"00012002")"), std::string::npos);
+
+    const QString copie = chemin(QStringLiteral("copie.db"));
+    const QString jsonl = chemin(QStringLiteral("export.jsonl"));
+    ASSERT_EQ(lancer({"export", base, "-o", jsonl}).code, 0);
+    EXPECT_EQ(lireFichier(jsonl), premier.sortie);
+    ASSERT_EQ(lancer({"create", copie}).code, 0);
+    const auto import = lancer({"import", copie, jsonl});
+    ASSERT_EQ(import.code, 0) << import.erreurs;
+    EXPECT_EQ(lancer({"export", copie}).sortie, premier.sortie);
+}
+
+TEST_F(LigneDeCommande, ImportFailureNamesTheLineAndStoresNothing) {
+    const QString base = chemin(QStringLiteral("base.db"));
+    ASSERT_EQ(lancer({"create", base}).code, 0);
+    const std::string mauvaises = R"({"file":"ACCORD","id":"00012001","record":["041"]})"
+                                  "\n"
+                                  R"({"file":"ACCORD","id":"","record":["041"]})"
+                                  "\n";
+    const auto import = lancer({"import", base, "-"}, mauvaises);
+    EXPECT_EQ(import.code, 1);
+    EXPECT_TRUE(import.erreurs.starts_with("erreur : ligne 2 : ")) << import.erreurs;
+    EXPECT_EQ(lancer({"export", base}).sortie, "");
+
+    const auto absent = lancer({"import", base, chemin(QStringLiteral("absent.jsonl"))});
+    EXPECT_EQ(absent.code, 1);
+    EXPECT_TRUE(absent.erreurs.starts_with("erreur : impossible de lire le fichier : "));
+}
+
+TEST_F(LigneDeCommande, SelectPrintsOneTabSeparatedRowPerRecord) {
+    const QString base = baseRemplie();
+    const auto lignes =
+        lancer({"select", base, R"(SSELECT ACCORD AVEC DateFinAccord >= "19967" PAR 0)",
+                "--columns", "0 6 1"});
+    ASSERT_EQ(lignes.code, 0) << lignes.erreurs;
+    EXPECT_EQ(lignes.sortie, "00012001\t19967\t041\n00012002\t20100\t041\n");
+
+    const auto valeurs = lancer({"select", base, "SSELECT DEMANDACC", "--columns", "1 0"});
+    EXPECT_EQ(valeurs.sortie, "001]007\t00012\n");
+
+    EXPECT_EQ(lancer({"select", base, R"(SSELECT ACCORD AVEC 6 = "1")"}).sortie, "");
+    const auto fautive = lancer({"select", base, "SSELECT ACCORD AVEC"});
+    EXPECT_EQ(fautive.code, 1);
+    EXPECT_TRUE(fautive.erreurs.starts_with("erreur : ")) << fautive.erreurs;
+    EXPECT_EQ(fautive.sortie, "");
+}
+
+TEST_F(LigneDeCommande, ReadPrintsOneAttributePerLineAndReportsAMissingKey) {
+    const QString base = baseRemplie();
+    const auto lu = lancer({"read", base, "DEMANDACC", "00012"});
+    ASSERT_EQ(lu.code, 0) << lu.erreurs;
+    EXPECT_EQ(lu.sortie, "0\t00012\n1\t001]007\n2\t19800]19900\n3\t19801]19901\n4\t19999]20099\n");
+
+    const auto absent = lancer({"read", base, "ACCORD", "99999001"});
+    EXPECT_EQ(absent.code, 1);
+    EXPECT_EQ(absent.erreurs,
+              "erreur : l'enregistrement 99999001 n'existe pas dans le fichier ACCORD\n");
+    EXPECT_EQ(absent.sortie, "");
+    EXPECT_EQ(lancer({"read", base, "INCONNU", "1"}).code, 1);
+}
+
+TEST_F(LigneDeCommande, IndexIsDeclaredThenRebuilt) {
+    const QString base = baseRemplie();
+    const auto declare = lancer({"index", base, "ACCORD", "DateFinAccord"});
+    ASSERT_EQ(declare.code, 0) << declare.erreurs;
+    EXPECT_EQ(mvdb::Base::ouvrir(base.toStdString(), mvdb::Mode::LectureSeule).index("ACCORD"),
+              std::vector<std::string>{"DateFinAccord"});
+    EXPECT_EQ(lancer({"index", base, "ACCORD", "DateFinAccord", "--rebuild"}).code, 0);
+    EXPECT_EQ(lancer({"index", base, "ACCORD", "ItemInconnu"}).code, 1);
+}
+
+TEST_F(LigneDeCommande, DemoCreatesTheDatabaseWithItsIndex) {
+    const QString base = chemin(QStringLiteral("demo.db"));
+    const auto demo = lancer({"demo", base, "--seed", "3"});
+    ASSERT_EQ(demo.code, 0) << demo.erreurs;
+    const auto ouverte = mvdb::Base::ouvrir(base.toStdString(), mvdb::Mode::LectureSeule);
+    EXPECT_EQ(ouverte.index("ACCORD"), std::vector<std::string>{"DateFinAccord"});
+    EXPECT_EQ(ouverte.selectionner("SSELECT CIVILAIDE", "0").DCount(), 600);
+    const auto evry = ouverte.selectionner(R"(SSELECT COMMUNES AVEC 1 = "EVRY-C]")", "0 1");
+    ASSERT_EQ(evry.DCount(), 1);
+    EXPECT_EQ(evry(1, 1), "91228");
+    EXPECT_EQ(evry(1, 2), "EVRY-COURCOURONNES");
+    EXPECT_TRUE(ouverte.lire("DROITS", "admin").has_value());
+}
+
+TEST_F(LigneDeCommande, FailedDemoLeavesNoFileBehind) {
+    const QString base = chemin(QStringLiteral("demo.db"));
+    const auto sansDonnees = lancer({"demo", base, "--data", chemin(QStringLiteral("rien"))});
+    EXPECT_EQ(sansDonnees.code, 1);
+    EXPECT_TRUE(sansDonnees.erreurs.starts_with("erreur : fichier de données absent ou vide : "));
+    const auto taille = lancer({"demo", base, "--size", "geante"});
+    EXPECT_EQ(taille.code, 1);
+    EXPECT_EQ(lancer({"demo", base, "--seed", "-4"}).code, 2);
+    EXPECT_TRUE(fichiersDuDossier().isEmpty()) << fichiersDuDossier().join(' ').toStdString();
+}
+
+TEST_F(LigneDeCommande, WrongCommandLinesExitWithTwoAndHelpIsInFrench) {
+    const auto rien = lancer({});
+    EXPECT_EQ(rien.code, 2);
+    EXPECT_NE(rien.erreurs.find("Commandes :"), std::string::npos);
+    const auto inconnue = lancer({"drop"});
+    EXPECT_EQ(inconnue.code, 2);
+    EXPECT_TRUE(inconnue.erreurs.starts_with("erreur : commande inconnue : drop\n"));
+    const auto manque = lancer({"read", "base.db"});
+    EXPECT_EQ(manque.code, 2);
+    EXPECT_TRUE(manque.erreurs.starts_with("erreur : arguments attendus : BASE FICHIER CLE\n"));
+    const auto aide = lancer({"select", "--help"});
+    EXPECT_EQ(aide.code, 0);
+    EXPECT_TRUE(aide.sortie.starts_with("Utilisation : ardoine-db select [options] BASE PHRASE\n"));
+    EXPECT_NE(aide.sortie.find("--columns"), std::string::npos);
+    for (const char* commande : {"create", "import", "export", "read", "index", "demo"}) {
+        EXPECT_EQ(lancer({commande, "-h"}).code, 0) << commande;
+    }
+}

@@ -1,0 +1,55 @@
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QTemporaryDir>
+
+// The installed program itself: standard streams and exit codes as a shell sees them.
+namespace {
+
+struct Execution {
+    int code;
+    QByteArray sortie;
+    QByteArray erreurs;
+};
+
+Execution executer(const QStringList& arguments, const QByteArray& entree = {}) {
+    QProcess programme;
+    programme.start(QStringLiteral(ARDOINE_DB_PROGRAMME), arguments);
+    EXPECT_TRUE(programme.waitForStarted());
+    programme.write(entree);
+    programme.closeWriteChannel();
+    EXPECT_TRUE(programme.waitForFinished(60000));
+    return {programme.exitCode(), programme.readAllStandardOutput(),
+            programme.readAllStandardError()};
+}
+
+}  // namespace
+
+TEST(Programme, ImportsFromStandardInputAndReportsFailuresOnStandardError) {
+    QTemporaryDir dossier;
+    const QString base = dossier.filePath(QStringLiteral("base.db"));
+    ASSERT_EQ(executer({"create", base}).code, 0);
+    const auto import =
+        executer({"import", base, "-"}, R"({"file":"SECTEUR","id":"S01","record":["SECTEUR NORD"]})"
+                                        "\n");
+    ASSERT_EQ(import.code, 0) << import.erreurs.toStdString();
+    EXPECT_EQ(executer({"read", base, "SECTEUR", "S01"}).sortie, "0\tS01\n1\tSECTEUR NORD\n");
+
+    const auto absent = executer({"read", base, "SECTEUR", "S09"});
+    EXPECT_EQ(absent.code, 1);
+    EXPECT_EQ(absent.erreurs,
+              "erreur : l'enregistrement S09 n'existe pas dans le fichier SECTEUR\n");
+    EXPECT_TRUE(absent.sortie.isEmpty());
+
+    const auto mauvais = executer({"import", base}, "pas du JSON\n");
+    EXPECT_EQ(mauvais.code, 1);
+    EXPECT_TRUE(mauvais.erreurs.startsWith("erreur : ligne 1 : ")) << mauvais.erreurs.toStdString();
+}
+
+TEST(Programme, UnknownOptionIsAUsageErrorInFrench) {
+    const auto option = executer({"export", "base.db", "--inconnue"});
+    EXPECT_EQ(option.code, 2);
+    EXPECT_TRUE(option.erreurs.startsWith("erreur : Option inconnue"))
+        << option.erreurs.toStdString();
+    EXPECT_TRUE(option.erreurs.contains("ardoine-db export --help"));
+}
