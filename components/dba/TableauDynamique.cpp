@@ -18,6 +18,17 @@ std::vector<std::string_view> decouper(std::string_view texte, char marque) {
     }
 }
 
+std::string joindre(const std::vector<std::string>& parties, char marque) {
+    std::string texte;
+    for (std::size_t i = 0; i < parties.size(); ++i) {
+        if (i > 0) {
+            texte += marque;
+        }
+        texte += parties[i];
+    }
+    return texte;
+}
+
 std::string_view partie(std::string_view texte, char marque, int n) {
     if (n < 1) {
         return {};
@@ -62,14 +73,7 @@ std::string TableauDynamique::operator()(int element, int valeur, int sousValeur
 }
 
 std::string TableauDynamique::texte() const {
-    std::string tout;
-    for (std::size_t i = 0; i < elements_.size(); ++i) {
-        if (i > 0) {
-            tout += MarqueAttribut;
-        }
-        tout += elements_[i];
-    }
-    return tout;
+    return joindre(elements_, MarqueAttribut);
 }
 
 void TableauDynamique::assigner(std::string_view texte) {

@@ -39,6 +39,8 @@ class TableauDynamique {
 
 // Splits on one mark; the empty text has no part at all.
 std::vector<std::string_view> decouper(std::string_view texte, char marque);
+// The parts joined by one mark: the reverse of decouper.
+std::string joindre(const std::vector<std::string>& parties, char marque);
 // Part n (from 1) of a text split on one mark, empty past the end.
 std::string_view partie(std::string_view texte, char marque, int n);
 

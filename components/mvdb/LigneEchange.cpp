@@ -14,17 +14,6 @@ bool estMarque(char c) {
     return c == dba::MarqueAttribut || c == dba::MarqueValeur || c == dba::MarqueSousValeur;
 }
 
-std::string joindre(const std::vector<std::string>& parties, char marque) {
-    std::string texte;
-    for (std::size_t i = 0; i < parties.size(); ++i) {
-        if (i > 0) {
-            texte += marque;
-        }
-        texte += parties[i];
-    }
-    return texte;
-}
-
 std::string scalaire(const Json& valeur, const std::string& ou) {
     if (valeur.is_string()) {
         return valeur.get<std::string>();
@@ -44,7 +33,7 @@ std::string valeurDe(const Json& valeur, const std::string& ou) {
         sousValeurs.push_back(
             scalaire(sousValeur, ou + ", sous-valeur " + std::to_string(sousValeurs.size() + 1)));
     }
-    return joindre(sousValeurs, dba::MarqueSousValeur);
+    return dba::joindre(sousValeurs, dba::MarqueSousValeur);
 }
 
 std::string attributDe(const Json& attribut, int numero) {
@@ -56,7 +45,7 @@ std::string attributDe(const Json& attribut, int numero) {
     for (const Json& valeur : attribut) {
         valeurs.push_back(valeurDe(valeur, ou + ", valeur " + std::to_string(valeurs.size() + 1)));
     }
-    return joindre(valeurs, dba::MarqueValeur);
+    return dba::joindre(valeurs, dba::MarqueValeur);
 }
 
 std::string donneesDe(const Json& enregistrement) {
@@ -70,7 +59,7 @@ std::string donneesDe(const Json& enregistrement) {
     while (!attributs.empty() && attributs.back().empty()) {
         attributs.pop_back();
     }
-    return joindre(attributs, dba::MarqueAttribut);
+    return dba::joindre(attributs, dba::MarqueAttribut);
 }
 
 std::string texteObligatoire(const Json& objet, const char* champ, const char* siVide) {

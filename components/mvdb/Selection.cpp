@@ -131,16 +131,13 @@ void trier(std::vector<Ligne>& lignes, const Attributs& tris, Contexte& contexte
 
 // One row: a value per column; the values of a multi-valued column become its subvalues.
 std::string rangee(const Ligne& ligne, const Attributs& colonnes, Contexte& contexte) {
-    std::string texte;
-    for (std::size_t i = 0; i < colonnes.size(); ++i) {
-        if (i > 0) {
-            texte += dba::MarqueValeur;
-        }
-        std::string valeur = colonnes[i]->valeur({ligne.cle, ligne.donnees}, contexte);
+    std::vector<std::string> valeurs;
+    for (const auto& colonne : colonnes) {
+        std::string valeur = colonne->valeur({ligne.cle, ligne.donnees}, contexte);
         std::replace(valeur.begin(), valeur.end(), dba::MarqueValeur, dba::MarqueSousValeur);
-        texte += valeur;
+        valeurs.push_back(std::move(valeur));
     }
-    return texte;
+    return dba::joindre(valeurs, dba::MarqueValeur);
 }
 
 }  // namespace

@@ -7,15 +7,7 @@ namespace {
 
 std::string item(const std::string& nom, const std::string& type, const std::string& definition,
                  const std::string& justification) {
-    std::string echappee;
-    for (char c : definition) {
-        if (c == '"') {
-            echappee += '\\';
-        }
-        echappee += c;
-    }
-    return "{\"file\":\"DICT ACCORD\",\"id\":\"" + nom + "\",\"record\":[\"" + type + "\",\"" +
-           echappee + "\",\"\",\"\",\"" + justification + "\"]}\n";
+    return itemJson("ACCORD", nom, type, definition, justification);
 }
 
 // The dictionary the print command's sentence names.
@@ -36,47 +28,28 @@ std::string dictionnaireAccord() {
 std::string aide(const std::string& code, const std::string& nom, const std::string& prenom,
                  const std::string& commune, const std::string& sortie,
                  const std::string& responsable, const std::string& secteur) {
-    std::vector<std::string> valeurs(40);
-    valeurs[1] = nom;
-    valeurs[2] = prenom;
-    valeurs[10] = commune;
-    valeurs[24] = sortie;
-    valeurs[38] = responsable;
-    valeurs[39] = secteur;
-    std::string record;
-    for (const std::string& v : valeurs) {
-        record += (record.empty() ? "\"" : ",\"") + v + "\"";
-    }
-    return "{\"file\":\"CIVILAIDE\",\"id\":\"" + code + "\",\"record\":[" + record + "]}\n";
+    return ligneJson(
+        "CIVILAIDE", code,
+        std::vector<std::pair<int, std::string>>{
+            {2, nom}, {3, prenom}, {11, commune}, {25, sortie}, {39, responsable}, {40, secteur}});
 }
 
 std::string accord(const std::string& cle, const std::string& organisme, const std::string& entite,
                    const std::string& activite, const std::string& fin,
                    const std::string& marque = "", const std::string& cloture = "") {
-    std::vector<std::string> valeurs(20);
-    valeurs[0] = organisme;
-    valeurs[1] = entite;
-    valeurs[2] = activite;
-    valeurs[4] = "19000";
-    valeurs[5] = fin;
-    valeurs[17] = marque;
-    valeurs[19] = cloture;
-    std::string record;
-    for (const std::string& v : valeurs) {
-        record += (record.empty() ? "\"" : ",\"") + v + "\"";
-    }
-    return "{\"file\":\"ACCORD\",\"id\":\"" + cle + "\",\"record\":[" + record + "]}\n";
+    return ligneJson("ACCORD", cle,
+                     std::vector<std::pair<int, std::string>>{{1, organisme},
+                                                              {2, entite},
+                                                              {3, activite},
+                                                              {5, "19000"},
+                                                              {6, fin},
+                                                              {18, marque},
+                                                              {20, cloture}});
 }
 
 std::string organisme(const std::string& code, const std::string& type) {
-    std::vector<std::string> valeurs(18);
-    valeurs[0] = "ORG" + code;
-    valeurs[17] = type;
-    std::string record;
-    for (const std::string& v : valeurs) {
-        record += (record.empty() ? "\"" : ",\"") + v + "\"";
-    }
-    return "{\"file\":\"ORGPRISECHARGE\",\"id\":\"" + code + "\",\"record\":[" + record + "]}\n";
+    return ligneJson("ORGPRISECHARGE", code,
+                     std::vector<std::pair<int, std::string>>{{1, "ORG" + code}, {18, type}});
 }
 
 // January 2024 runs from day 20455 to day 20485.

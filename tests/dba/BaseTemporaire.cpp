@@ -1,5 +1,7 @@
 #include "BaseTemporaire.h"
 
+#include <nlohmann/json.hpp>
+
 #include <cstdlib>
 #include <sstream>
 
@@ -34,6 +36,32 @@ std::string BaseTemporaire::exporter() const {
     std::ostringstream flux;
     base_.exporter(flux);
     return flux.str();
+}
+
+std::string ligneJson(const std::string& fichier, const std::string& cle,
+                      const std::vector<std::string>& attributs) {
+    nlohmann::ordered_json ligne;
+    ligne["file"] = fichier;
+    ligne["id"] = cle;
+    ligne["record"] = attributs;
+    return ligne.dump() + "\n";
+}
+
+std::string ligneJson(const std::string& fichier, const std::string& cle,
+                      const std::vector<std::pair<int, std::string>>& attributs) {
+    std::vector<std::string> tous;
+    for (const auto& [numero, valeur] : attributs) {
+        if (tous.size() < static_cast<std::size_t>(numero)) {
+            tous.resize(static_cast<std::size_t>(numero));
+        }
+        tous[static_cast<std::size_t>(numero - 1)] = valeur;
+    }
+    return ligneJson(fichier, cle, tous);
+}
+
+std::string itemJson(const std::string& fichier, const std::string& nom, const std::string& type,
+                     const std::string& definition, const std::string& justification) {
+    return ligneJson("DICT " + fichier, nom, {type, definition, "", "", justification});
 }
 
 std::string lisible(const dba::ListeResultat& liste) {

@@ -27,6 +27,16 @@ class BaseTemporaire {
     mvdb::Base base_;
 };
 
+// One interchange line, attributes 1 to n given as texts.
+std::string ligneJson(const std::string& fichier, const std::string& cle,
+                      const std::vector<std::string>& attributs);
+// The same with attribute a (from 1) set to the paired text, every other attribute empty.
+std::string ligneJson(const std::string& fichier, const std::string& cle,
+                      const std::vector<std::pair<int, std::string>>& attributs);
+// A dictionary item of file F: type, definition and justification.
+std::string itemJson(const std::string& fichier, const std::string& nom, const std::string& type,
+                     const std::string& definition, const std::string& justification = "L");
+
 // The rows of a result as readable text: rows joined by " | ", columns by ",", subvalues
 // by "/".
 std::string lisible(const dba::ListeResultat& liste);

@@ -8,17 +8,8 @@ using testing::HasSubstr;
 
 namespace {
 
-std::string item(const std::string& nom, const std::string& type, const std::string& definition,
-                 const std::string& justification = "L") {
-    std::string echappee;
-    for (char c : definition) {
-        if (c == '"' || c == '\\') {
-            echappee += '\\';
-        }
-        echappee += c;
-    }
-    return "{\"file\":\"DICT AIDE\",\"id\":\"" + nom + "\",\"record\":[\"" + type + "\",\"" +
-           echappee + "\",\"\",\"\",\"" + justification + "\"]}\n";
+std::string item(const std::string& nom, const std::string& type, const std::string& definition) {
+    return itemJson("AIDE", nom, type, definition);
 }
 
 class Expressions : public testing::Test {
