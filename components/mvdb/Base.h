@@ -45,7 +45,8 @@ class Base {
     std::vector<std::string> index(const std::string& fichier) const;
 
     // Runs a sentence ("SSELECT ACCORD AVEC ... PAR ..."); attributs lists the columns of each
-    // row ("0 6 1", numbers or item names, 0 is the key). One row per selected record.
+    // row ("0 6 1", numbers or item names, 0 is the key; empty: the key alone). One row per
+    // selected record, its columns as values; a multi-valued column's values as subvalues.
     dba::ListeResultat selectionner(const std::string& phrase, const std::string& attributs) const;
 
   private:

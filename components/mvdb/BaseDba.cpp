@@ -1,5 +1,6 @@
 #include "BaseDba.h"
 
+#include "Phrase.h"
 #include "Selection.h"
 #include "dba/Erreur.h"
 
@@ -13,10 +14,7 @@ constexpr int ElementAttributs = 3;
 
 // Element 2 repeats the file the sentence names; a different one is a caller's mistake.
 void verifierFichierDemande(std::string_view phrase, const std::string& fichier) {
-    const std::string attendu = "SSELECT " + fichier;
-    const bool concorde = phrase.starts_with(attendu) &&
-                          (phrase.size() == attendu.size() || phrase[attendu.size()] == ' ');
-    if (!fichier.empty() && !concorde) {
+    if (!fichier.empty() && analyserPhrase(phrase).fichier.nom != fichier) {
         throw dba::Erreur(dba::ErrArgument, "La requête porte sur le fichier « " + fichier +
                                                 " » mais sa phrase sur un autre.");
     }

@@ -82,7 +82,7 @@ TEST_F(Client, RunsTheSelectionOfARequest) {
     std::string sortie;
     dba::ListeResultat resultat;
     client.base()->ExecuterSelection(
-        requete("SSELECT COMMUNES AVEC 1 = \"L]\" PAR 1", "COMMUNES", "0 1"), "", sortie, resultat);
+        requete("SSELECT  COMMUNES AVEC 1 = \"L]\" PAR 1", "COMMUNES", "0 1"), "", sortie, resultat);
     EXPECT_EQ(lisible(resultat), "69123,LYON");
     EXPECT_THAT(sortie, HasSubstr("1"));
     EXPECT_EQ(numeroErreur([&] { executer(*client.base(), "SSELECT COMMUNES", "ACCORD", "0"); }),
