@@ -14,6 +14,9 @@ namespace {
 // Tells our databases apart from any other SQLite file.
 constexpr std::int64_t IdentifiantApplication = 0x4D564442;
 constexpr std::string_view PrefixeDictionnaire = "DICT ";
+// Reads by key land anywhere in a large file: mapping it spares a system call and a copy per
+// page. Only address space is reserved; the file never shrinks while open, imports only add.
+const char* const Reglages = "PRAGMA mmap_size = 1073741824";
 
 const char* const Schema = R"sql(
 PRAGMA journal_mode = WAL;
@@ -84,6 +87,7 @@ Depot Depot::creer(const std::string& chemin) {
     connexion.executer(Schema);
     connexion.executer("PRAGMA application_id = " + std::to_string(IdentifiantApplication));
     connexion.executer("PRAGMA synchronous = NORMAL");
+    connexion.executer(Reglages);
     return Depot(std::move(connexion), Mode::LectureEcriture);
 }
 
@@ -94,6 +98,7 @@ Depot Depot::ouvrir(const std::string& chemin, Mode mode) {
     const int drapeaux = mode == Mode::LectureSeule ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
     Connexion connexion(chemin, drapeaux);
     verifierBase(connexion, chemin);
+    connexion.executer(Reglages);
     if (mode == Mode::LectureEcriture) {
         connexion.executer("PRAGMA synchronous = NORMAL");
     }

@@ -70,7 +70,9 @@ using Parametre = std::variant<std::string, double>;
 class Recherche {
   public:
     explicit Recherche(const Plan& plan)
-        : plan_(plan), colonne_(plan.source == Plan::Source::Cle ? "cle" : "texte") {}
+        : plan_(plan),
+          colonne_(plan.source == Plan::Source::Cle ? "cle" : "texte"),
+          table_(plan.source == Plan::Source::Cle ? "enreg" : "entree") {}
 
     void ajouter(const std::string& colonne, const char* operateur, Parametre parametre) {
         parametres_.push_back(std::move(parametre));
@@ -84,14 +86,18 @@ class Recherche {
         ajouter("num", operateur, valeurApprochee(valeur));
     }
     void exigerNonNumerique() { conditions_ += " AND num IS NULL"; }
-    void exigerPlusieursValeurs() { conditions_ += " AND multiple = 1"; }
+    // Without statistics SQLite would walk every entry of the attribute rather than the few
+    // flagged ones.
+    void exigerPlusieursValeurs() {
+        table_ = "entree INDEXED BY entree_multiple";
+        conditions_ += " AND multiple = 1";
+    }
 
     void executer(const Depot& depot, IdFichier fichier, std::vector<std::string>& cles) const {
         const bool surCle = plan_.source == Plan::Source::Cle;
-        Instruction instruction = depot.connexion().preparer(
-            std::string(surCle ? "SELECT cle FROM enreg WHERE fichier = ?1"
-                               : "SELECT cle FROM entree WHERE fichier = ?1 AND attribut = ?2") +
-            conditions_);
+        Instruction instruction =
+            depot.connexion().preparer("SELECT cle FROM " + table_ + " WHERE fichier = ?1" +
+                                       (surCle ? "" : " AND attribut = ?2") + conditions_);
         instruction.lier(1, fichier);
         if (!surCle) {
             instruction.lier(2, static_cast<std::int64_t>(plan_.attribut));
@@ -115,6 +121,7 @@ class Recherche {
 
     const Plan& plan_;
     std::string colonne_;
+    std::string table_;
     std::string conditions_;
     std::vector<Parametre> parametres_;
 };
