@@ -44,7 +44,6 @@ class Imprimante {
     void FontUnderline(bool souligne) { police_.souligne = souligne; }
     bool FontStrikethru() const { return police_.barre; }
     void FontStrikethru(bool barre) { police_.barre = barre; }
-    const Police& Font() const { return police_; }
 
     // Width in dots of a nominal 600-dpi device; raises dba::Erreur below 1.
     int DrawWidth() const { return largeur_; }
