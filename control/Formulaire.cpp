@@ -120,6 +120,8 @@ void Ctr_Ardoine::Construire_Commandes() {
     Cmd_Sortir = Bouton(this, "Cmd_Sortir", "Sortir", EnTwips(4920, 3480, 855, 375));
 }
 
+// Controls that never take the focus (labels, the frame, the progress bar) keep their place in
+// the table but have none in the chain: Qt ignores them there.
 void Ctr_Ardoine::Ordonner_Tabulation() {
     QWidget* const ordre[] = {
         Txt_Association, Cbo_Association, Txt_Activites, Cbo_Activites, Txt_Responsable,
@@ -128,7 +130,14 @@ void Ctr_Ardoine::Ordonner_Tabulation() {
         Etq_Association, Bdh_Periode,     Etq_Commune,   Txt_Commune,   Cbo_Commune,
         Opt_Commune,     Prg_Accord,      Etq_Organisme, Txt_CodeOrg,   Cbo_SigleOrg,
     };
-    for (std::size_t i = 0; i + 1 < std::size(ordre); ++i) {
-        setTabOrder(ordre[i], ordre[i + 1]);
+    QWidget* precedent = nullptr;
+    for (QWidget* controle : ordre) {
+        if (controle->focusPolicy() == Qt::NoFocus) {
+            continue;
+        }
+        if (precedent != nullptr) {
+            setTabOrder(precedent, controle);
+        }
+        precedent = controle;
     }
 }

@@ -1,6 +1,5 @@
 #include "ListeDeroulante.h"
 
-#include <QKeyEvent>
 #include <QLineEdit>
 
 namespace ardoine {
@@ -10,7 +9,7 @@ ListeDeroulante::ListeDeroulante(QWidget* parent) : QComboBox(parent) {
     setCompleter(nullptr);
     setInsertPolicy(QComboBox::NoInsert);
     connect(lineEdit(), &QLineEdit::textEdited, this, &ListeDeroulante::Change);
-    connect(this, &QComboBox::activated, this, &ListeDeroulante::Activation);
+    connect(this, &QComboBox::activated, this, &ListeDeroulante::Click);
 }
 
 void ListeDeroulante::Definir_Texte(const QString& texte) {
@@ -39,27 +38,6 @@ void ListeDeroulante::Vider() {
 void ListeDeroulante::showPopup() {
     emit DropDown();
     QComboBox::showPopup();
-}
-
-// Qt chooses the entry whose text matches the typed one, ignoring case, when editing ends;
-// that is no user's choice.
-void ListeDeroulante::keyPressEvent(QKeyEvent* evenement) {
-    const bool fin = evenement->key() == Qt::Key_Return || evenement->key() == Qt::Key_Enter;
-    activationParasite_ = fin;
-    QComboBox::keyPressEvent(evenement);
-    activationParasite_ = false;
-}
-
-void ListeDeroulante::focusOutEvent(QFocusEvent* evenement) {
-    activationParasite_ = true;
-    QComboBox::focusOutEvent(evenement);
-    activationParasite_ = false;
-}
-
-void ListeDeroulante::Activation() {
-    if (!activationParasite_) {
-        emit Click();
-    }
 }
 
 }  // namespace ardoine

@@ -6,8 +6,8 @@ namespace ardoine {
 
 // Editable drop-down list box with the notifications of the classic toolkit:
 // - Change: the text was typed by the user, or set by the program through Definir_Texte;
-// - Click: an entry was chosen (in the open list, or with the arrow keys); never for the
-//   entry Qt selects by itself when Enter is pressed or the focus leaves;
+// - Click: an entry was chosen (in the open list, or with the arrow keys). Without a completer
+//   Qt chooses no entry by itself when Enter is pressed or the focus leaves.
 // - DropDown: the list is about to open.
 // Entries are added without choosing one, so adding never changes the text.
 class ListeDeroulante : public QComboBox {
@@ -23,20 +23,12 @@ class ListeDeroulante : public QComboBox {
     // Removes every entry and empties the text, without Change (the classic list reset).
     void Vider();
 
+    void showPopup() override;
+
   signals:
     void Change();
     void Click();
     void DropDown();
-
-  protected:
-    void showPopup() override;
-    void keyPressEvent(QKeyEvent* evenement) override;
-    void focusOutEvent(QFocusEvent* evenement) override;
-
-  private:
-    void Activation();
-
-    bool activationParasite_ = false;
 };
 
 }  // namespace ardoine

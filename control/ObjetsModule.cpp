@@ -50,8 +50,16 @@ dba::TheDatabase& ObjetsModule::Base() const {
 void ObjetsModule::Ouvrir_Fichiers() {
     dba::TheDatabase& base = Base();
     Fichiers ouverts;
-    for (std::size_t i = 0; i < NombreFichiers; ++i) {
-        ouverts[i] = base.OuvrirFichier(TableFichiers[i].nom);
+    try {
+        for (std::size_t i = 0; i < NombreFichiers; ++i) {
+            ouverts[i] = base.OuvrirFichier(TableFichiers[i].nom);
+        }
+    } catch (...) {
+        // In table order, as every release of the files.
+        for (auto& fichier : ouverts) {
+            fichier.reset();
+        }
+        throw;
     }
     Remplacer_Fichiers(ouverts);
 }

@@ -1,0 +1,362 @@
+#include <gtest/gtest.h>
+
+#include <QCloseEvent>
+#include <QTest>
+
+#include "DroitsEnregistres.h"
+#include "ImpressionQt.h"
+#include "Installation.h"
+#include "dba/Erreur.h"
+#include "droits/DroitsFichier.h"
+#include "mvdb/TheClient.h"
+
+namespace {
+
+using essai::Installation;
+using Lignes = std::vector<std::string>;
+
+const Lignes NomsFichiers = {"ACCORD",    "ACTIVITES",      "ASSOCIATION", "CIVILAIDE",
+                             "DEMANDACC", "ORGPRISECHARGE", "RESPONSABLE", "SECTEUR",
+                             "COMMUNES",  "COMPTEUR"};
+
+Lignes Prefixer(const std::string& prefixe, const Lignes& noms) {
+    Lignes lignes;
+    for (const std::string& nom : noms) {
+        lignes.push_back(prefixe + nom);
+    }
+    return lignes;
+}
+
+Lignes Suite(Lignes debut, const Lignes& fin) {
+    debut.insert(debut.end(), fin.begin(), fin.end());
+    return debut;
+}
+
+bool AucunFichierOuvert(const ardoine::ObjetsModule& module) {
+    for (const auto& fichier : module.Fichiers_Ouverts()) {
+        if (fichier) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void RemplirLesEnregistrements(ardoine::ObjetsModule& m, const essai::Journal& journal) {
+    m.Enr_Accord = essai::EnregistrementSuivi("ACCORD", journal);
+    m.Enr_Activites = essai::EnregistrementSuivi("ACTIVITES", journal);
+    m.Enr_Association = essai::EnregistrementSuivi("ASSOCIATION", journal);
+    m.Enr_CivilAide = essai::EnregistrementSuivi("CIVILAIDE", journal);
+    m.Enr_DemandAcc = essai::EnregistrementSuivi("DEMANDACC", journal);
+    m.Enr_OrgPriseCharge = essai::EnregistrementSuivi("ORGPRISECHARGE", journal);
+    m.Enr_Responsable = essai::EnregistrementSuivi("RESPONSABLE", journal);
+    m.Enr_Secteur = essai::EnregistrementSuivi("SECTEUR", journal);
+    m.Enr_Communes = essai::EnregistrementSuivi("COMMUNES", journal);
+    m.Enr_Compteur = essai::EnregistrementSuivi("COMPTEUR", journal);
+}
+
+// A host form that reads W_Sortir when it closes, as a host application does.
+class FormeLectrice : public QWidget {
+  public:
+    Ctr_Ardoine* controle = nullptr;
+    std::optional<bool> sortieLue;
+
+  protected:
+    void closeEvent(QCloseEvent* evenement) override {
+        sortieLue = controle->W_Sortir();
+        QWidget::closeEvent(evenement);
+    }
+};
+
+class FormeEnEchec : public ardoine::FormeHote {
+  public:
+    void Decharger(QWidget& /*controle*/) override {
+        throw dba::Erreur(dba::ErrArgument, "La forme hôte a refusé de se fermer.");
+    }
+};
+
+TEST(Sortie, SortirMetWSortirPuisFermeLaFormeHote) {
+    Installation installation;
+    FormeLectrice forme;
+    auto controle = installation.Initialiser();
+    controle->setParent(&forme);
+    forme.controle = controle.get();
+    ardoine::Plateforme services = installation.plateforme->Services();
+    services.forme = ardoine::PlateformeQt().forme;
+    controle->Plateforme(services);
+    forme.show();
+    EXPECT_FALSE(controle->W_Sortir());
+
+    QTest::mouseClick(controle->Cmd_Sortir, Qt::LeftButton);
+    EXPECT_EQ(forme.sortieLue, std::optional<bool>(true));
+    EXPECT_FALSE(forme.isVisible());
+}
+
+TEST(Sortie, SortirPasseParLaPlateformeEtRienDAutre) {
+    Installation installation;
+    auto controle = installation.Initialiser();
+    installation.plateforme->Oublier_Appels();
+    controle->Cmd_Sortir->click();
+    EXPECT_TRUE(controle->W_Sortir());
+    EXPECT_EQ(installation.plateforme->Appels(), QStringList{"dechargement"});
+}
+
+TEST(Sortie, LeHotePeutLireEtEcrireWSortir) {
+    Installation installation;
+    auto controle = installation.Initialiser();
+    controle->W_Sortir(true);
+    EXPECT_TRUE(controle->W_Sortir());
+    controle->W_Sortir(false);
+    EXPECT_FALSE(controle->W_Sortir());
+}
+
+TEST(ViderChamps, NeVideQueLesCriteresDeLEntiteALaSelectionEtDesactiveImprimer) {
+    Installation installation;
+    auto controle = installation.Initialiser();
+    Ctr_Ardoine& c = *controle;
+    c.Txt_Association->setText("A01");
+    c.Cbo_Association->Definir_Texte("ALPHA SERVICES");
+    c.Txt_Activites->setText("001");
+    c.Cbo_Activites->Ajouter("AIDE A DOMICILE");
+    c.Cbo_Activites->Definir_Texte("AIDE A DOMICILE");
+    c.Opt_Secteur->setChecked(true);
+    c.Txt_Responsable->setText("S01");
+    c.Cbo_RespSect->Definir_Texte("NORD");
+    c.Cmd_Imprimer->setEnabled(true);
+    c.Txt_CodeOrg->setText("042");
+    c.Cbo_SigleOrg->Ajouter("CPAM");
+    c.Cbo_SigleOrg->Definir_Texte("CPAM");
+    c.Txt_Commune->setText("75056");
+    c.Cbo_Commune->Definir_Texte("PARIS");
+    c.Bdh_Periode->stepBy(1);
+
+    QStringList changements;
+    const auto noter = [&changements](const char* nom) {
+        return [&changements, nom] { changements.append(nom); };
+    };
+    QObject::connect(c.Txt_Association, &QLineEdit::textChanged, noter("Txt_Association"));
+    QObject::connect(c.Cbo_Association, &ardoine::ListeDeroulante::Change,
+                     noter("Cbo_Association"));
+    QObject::connect(c.Txt_Activites, &QLineEdit::textChanged, noter("Txt_Activites"));
+    QObject::connect(c.Cbo_Activites, &ardoine::ListeDeroulante::Change, noter("Cbo_Activites"));
+    QObject::connect(c.Opt_Responsable, &QRadioButton::toggled, noter("Opt_Responsable"));
+    QObject::connect(c.Txt_Responsable, &QLineEdit::textChanged, noter("Txt_Responsable"));
+    QObject::connect(c.Cbo_RespSect, &ardoine::ListeDeroulante::Change, noter("Cbo_RespSect"));
+
+    c.Vider_Champs();
+
+    EXPECT_EQ(changements, (QStringList{"Txt_Association", "Cbo_Association", "Txt_Activites",
+                                        "Opt_Responsable", "Txt_Responsable", "Cbo_RespSect"}));
+    EXPECT_EQ(c.Txt_Association->text(), "");
+    EXPECT_EQ(c.Cbo_Association->currentText(), "");
+    EXPECT_EQ(c.Cbo_Association->count(), 2);
+    EXPECT_EQ(c.Txt_Activites->text(), "");
+    EXPECT_EQ(c.Cbo_Activites->count(), 0);
+    EXPECT_EQ(c.Cbo_Activites->currentText(), "");
+    EXPECT_TRUE(c.Opt_Responsable->isChecked());
+    EXPECT_EQ(c.Txt_Responsable->text(), "");
+    EXPECT_EQ(c.Cbo_RespSect->currentText(), "");
+    EXPECT_EQ(c.Cbo_RespSect->count(), 2);
+    EXPECT_FALSE(c.Cmd_Imprimer->isEnabled());
+
+    EXPECT_EQ(c.Txt_CodeOrg->text(), "042");
+    EXPECT_EQ(c.Cbo_SigleOrg->currentText(), "CPAM");
+    EXPECT_EQ(c.Cbo_SigleOrg->count(), 1);
+    EXPECT_EQ(c.Txt_Commune->text(), "75056");
+    EXPECT_EQ(c.Cbo_Commune->currentText(), "PARIS");
+    EXPECT_EQ(c.Txt_Periode->text(), "JUIN 2018");
+}
+
+TEST(Terminaison, LibereEnregistrementsFichiersBaseEtDroitsDansLOrdreMaisGardeLeClient) {
+    Installation installation;
+    auto journal = std::make_shared<std::vector<std::string>>();
+    auto controle = std::make_unique<Ctr_Ardoine>();
+    controle->Plateforme(installation.plateforme->Services());
+    controle->DroitsUtilisateur(std::make_shared<essai::DroitsEnregistres>(2, journal));
+    controle->TheClient(installation.donnees.Client());
+    controle->TheDatabase(
+        std::make_shared<essai::BaseEnregistreuse>(installation.donnees.Client()->base(), journal));
+    controle->Init();
+    RemplirLesEnregistrements(controle->Module, journal);
+    ardoine::ObjetsModule& module = controle->Module;
+    journal->clear();
+
+    controle.reset();
+
+    const Lignes attendu =
+        Suite(Suite(Prefixer("enregistrement libéré ", NomsFichiers),
+                    Prefixer("fichier libéré ", NomsFichiers)),
+              {"base libérée", "droits du module libérés", "droits de l'utilisateur libérés"});
+    EXPECT_EQ(*journal, attendu);
+    EXPECT_TRUE(AucunFichierOuvert(module));
+    EXPECT_EQ(module.TheDatabase, nullptr);
+    EXPECT_EQ(module.TheClient, installation.donnees.Client());
+}
+
+TEST(DeuxControles, LeSecondLitEncoreQuandLePremierDisparait) {
+    Installation installation;
+    auto premier = installation.Initialiser();
+    auto second = installation.Initialiser("lecteur");
+    installation.base.reset();
+    installation.journal->clear();
+
+    premier.reset();
+    EXPECT_TRUE(installation.journal->empty());
+    EXPECT_EQ(second->Module.Fic_CivilAide->LireEnreg("00001")(2), "DURAND");
+    second->Liste_Responsable.reset();
+    second->Remplir_Responsable();
+    EXPECT_EQ(second->Cbo_RespSect->count(), 2);
+
+    second.reset();
+    EXPECT_EQ(*installation.journal,
+              Suite({"selection SSELECT RESPONSABLE PAR 1"},
+                    Suite(Prefixer("fichier libéré ", NomsFichiers), {"base libérée"})));
+}
+
+TEST(DeuxControles, UneNouvelleBaseRemplaceCelleDeTous) {
+    Installation installation;
+    auto premier = installation.Initialiser();
+    auto second = installation.Initialiser();
+    auto autreJournal = std::make_shared<std::vector<std::string>>();
+    installation.base.reset();
+    installation.journal->clear();
+
+    second->TheDatabase(std::make_shared<essai::BaseEnregistreuse>(
+        installation.donnees.Client()->base(), autreJournal));
+    EXPECT_EQ(*installation.journal, Lignes{"base libérée"});
+    premier->Liste_Responsable.reset();
+    premier->Remplir_Responsable();
+    EXPECT_EQ(*autreJournal, Lignes{"selection SSELECT RESPONSABLE PAR 1"});
+}
+
+TEST(InitEnEchec, UnFichierQuiNeSOuvrePasRevientAuHoteEtLesFichiersDejaOuvertsSontLiberes) {
+    Installation installation;
+    installation.base->fichierEnEchec = "DEMANDACC";
+    auto controle = installation.Creer();
+    try {
+        controle->Init();
+        FAIL() << "Init did not fail";
+    } catch (const dba::Erreur& erreur) {
+        EXPECT_EQ(erreur.numero(), dba::ErrFichierInconnu);
+    }
+    const Lignes ouverts = {"ACCORD", "ACTIVITES", "ASSOCIATION", "CIVILAIDE"};
+    EXPECT_EQ(*installation.journal,
+              Suite(Prefixer("fichier ouvert ", ouverts), Prefixer("fichier libéré ", ouverts)));
+    EXPECT_TRUE(AucunFichierOuvert(controle->Module));
+    EXPECT_EQ(controle->Cbo_Association->count(), 0);
+    EXPECT_EQ(controle->Txt_Periode->text(), "");
+}
+
+TEST(InitEnEchec, UneListeDesEntitesEnEchecLibereLesFichiersOuvertsParInit) {
+    Installation installation;
+    installation.base->selectionEnEchec = "ASSOCIATION";
+    auto controle = installation.Creer();
+    EXPECT_THROW(controle->Init(), dba::Erreur);
+    EXPECT_EQ(*installation.journal, Suite(Suite(Prefixer("fichier ouvert ", NomsFichiers),
+                                                 {"selection SSELECT ASSOCIATION PAR 1"}),
+                                           Prefixer("fichier libéré ", NomsFichiers)));
+    EXPECT_TRUE(AucunFichierOuvert(controle->Module));
+}
+
+TEST(InitEnEchec, LesAutresControlesGardentLesFichiersQuIlsAvaient) {
+    Installation installation;
+    auto premier = installation.Initialiser();
+    const auto fichiers = premier->Module.Fichiers_Ouverts();
+    installation.base->selectionEnEchec = "ASSOCIATION";
+    auto second = installation.Creer();
+    EXPECT_THROW(second->Init(), dba::Erreur);
+    EXPECT_EQ(premier->Module.Fichiers_Ouverts(), fichiers);
+    EXPECT_EQ(premier->Module.Fic_CivilAide->LireEnreg("00002")(2), "LEROY");
+}
+
+TEST(InitEnEchec, SansDroitsNiBaseInitSArreteAvantDOuvrirQuoiQueCeSoit) {
+    Installation installation;
+    auto controle = std::make_unique<Ctr_Ardoine>();
+    controle->Plateforme(installation.plateforme->Services());
+    try {
+        controle->Init();
+        FAIL() << "Init without rights did not fail";
+    } catch (const dba::Erreur& erreur) {
+        EXPECT_EQ(erreur.numero(), dba::ErrDroits);
+    }
+    controle->DroitsUtilisateur(
+        std::make_shared<essai::DroitsEnregistres>(2, installation.journal));
+    try {
+        controle->Init();
+        FAIL() << "Init without a database did not fail";
+    } catch (const dba::Erreur& erreur) {
+        EXPECT_EQ(erreur.numero(), dba::ErrArgument);
+    }
+    EXPECT_TRUE(AucunFichierOuvert(controle->Module));
+}
+
+TEST(DroitsDuControle, LAffectationLitAussitotLesDroitsDuModuleEtRendSonErreurAuHote) {
+    Installation installation;
+    Ctr_Ardoine controle;
+    controle.DroitsUtilisateur(std::make_shared<essai::DroitsEnregistres>(1, installation.journal));
+    EXPECT_EQ(*installation.journal, Lignes{"droits lus ARDOINE"});
+
+    installation.base->fichierEnEchec = "DROITS";
+    EXPECT_THROW(controle.DroitsUtilisateur(
+                     std::make_shared<droits::DroitsFichier>(installation.base, "admin")),
+                 dba::Erreur);
+}
+
+TEST(Gestionnaires, UneErreurDeLaSortieArriveAuGestionnaireDuHote) {
+    Installation installation;
+    auto controle = installation.Initialiser();
+    ardoine::Plateforme services = installation.plateforme->Services();
+    services.forme = std::make_shared<FormeEnEchec>();
+    controle->Plateforme(services);
+    QStringList erreurs;
+    controle->GestionnaireErreurs(
+        [&erreurs](const std::exception& erreur) { erreurs.append(erreur.what()); });
+
+    QTest::mouseClick(controle->Cmd_Sortir, Qt::LeftButton);
+    EXPECT_EQ(erreurs, QStringList{"La forme hôte a refusé de se fermer."});
+    EXPECT_TRUE(controle->W_Sortir());
+}
+
+TEST(Gestionnaires, UnGestionnaireQuiEchoueRendLePointeurEtLEtatActifPuisAfficheLErreur) {
+    Installation installation;
+    auto controle = installation.Initialiser();
+    installation.plateforme->Oublier_Appels();
+    controle->Executer_Evenement([&controle] {
+        Ctr_Ardoine::Occupation occupation(*controle);
+        EXPECT_FALSE(controle->isEnabled());
+        throw dba::Erreur(dba::ErrStockage, "Le disque est plein.");
+    });
+    EXPECT_TRUE(controle->isEnabled());
+    EXPECT_EQ(installation.plateforme->Appels(),
+              (QStringList{"pointeur 11", "pointeur 0",
+                           "message Critique | Message KORVANE | Le disque est plein."}));
+}
+
+TEST(Gestionnaires, UneOccupationImbriqueeRendLEtatDeCelleQuiLaContient) {
+    Installation installation;
+    auto controle = installation.Initialiser();
+    installation.plateforme->Oublier_Appels();
+    controle->Executer_Evenement([&controle] {
+        Ctr_Ardoine::Occupation exterieure(*controle);
+        { Ctr_Ardoine::Occupation interieure(*controle); }
+        EXPECT_FALSE(controle->isEnabled());
+    });
+    EXPECT_TRUE(controle->isEnabled());
+    EXPECT_EQ(installation.plateforme->Appels(),
+              (QStringList{"pointeur 11", "pointeur 11", "pointeur 11", "pointeur 0"}));
+}
+
+TEST(Gestionnaires, RienNeSortDUnGestionnaireMemeUneErreurEtrangereOuUnGestionnaireFautif) {
+    Installation installation;
+    auto controle = installation.Initialiser();
+    QStringList erreurs;
+    controle->GestionnaireErreurs(
+        [&erreurs](const std::exception& erreur) { erreurs.append(erreur.what()); });
+    controle->Executer_Evenement([] { throw 42; });
+    EXPECT_EQ(erreurs, QStringList{"Erreur inattendue."});
+
+    controle->GestionnaireErreurs(
+        [](const std::exception&) { throw std::runtime_error("gestionnaire en panne"); });
+    controle->Executer_Evenement([] { throw std::runtime_error("panne"); });
+}
+
+}  // namespace

@@ -1,0 +1,406 @@
+#include <gtest/gtest.h>
+
+#include <QCompleter>
+
+#include "ImpressionQt.h"
+#include "Installation.h"
+
+namespace {
+
+using essai::Installation;
+
+struct ControleAttendu {
+    QWidget* controle;
+    const char* nom;
+    const char* genre;
+    QString libelle;
+    QRect twips;
+    bool dansLeCadre;
+    bool actif;
+    bool visible;
+};
+
+QString Libelle(const QWidget& controle) {
+    if (const auto* etiquette = qobject_cast<const QLabel*>(&controle)) {
+        return etiquette->text();
+    }
+    if (const auto* bouton = qobject_cast<const QAbstractButton*>(&controle)) {
+        return bouton->text();
+    }
+    if (const auto* cadre = qobject_cast<const QGroupBox*>(&controle)) {
+        return cadre->title();
+    }
+    return {};
+}
+
+std::vector<ControleAttendu> TableDuFormulaire(Ctr_Ardoine& c) {
+    return {
+        {c.Etq_Association,
+         "Etq_Association",
+         "QLabel",
+         "Entité juridique",
+         {120, 120, 1035, 195},
+         false,
+         true,
+         true},
+        {c.Txt_Association,
+         "Txt_Association",
+         "QLineEdit",
+         "",
+         {1200, 120, 495, 315},
+         false,
+         true,
+         true},
+        {c.Cbo_Association,
+         "Cbo_Association",
+         "QComboBox",
+         "",
+         {1800, 120, 3975, 315},
+         false,
+         true,
+         true},
+        {c.Etq_Activites,
+         "Etq_Activites",
+         "QLabel",
+         "Activité",
+         {120, 600, 525, 195},
+         false,
+         true,
+         true},
+        {c.Txt_Activites,
+         "Txt_Activites",
+         "QLineEdit",
+         "",
+         {1200, 600, 495, 315},
+         false,
+         false,
+         true},
+        {c.Cbo_Activites,
+         "Cbo_Activites",
+         "QComboBox",
+         "",
+         {1800, 600, 3975, 315},
+         false,
+         false,
+         true},
+        {c.Cdr_Selection,
+         "Cdr_Selection",
+         "QGroupBox",
+         "Selection",
+         {120, 1080, 5655, 735},
+         false,
+         true,
+         true},
+        {c.Opt_Responsable,
+         "Opt_Responsable",
+         "QRadioButton",
+         "Responsable",
+         {120, 240, 1815, 375},
+         true,
+         true,
+         true},
+        {c.Opt_Secteur,
+         "Opt_Secteur",
+         "QRadioButton",
+         "Secteur",
+         {2160, 240, 1455, 375},
+         true,
+         true,
+         true},
+        {c.Opt_Commune,
+         "Opt_Commune",
+         "QRadioButton",
+         "Commune",
+         {3960, 240, 1455, 375},
+         true,
+         true,
+         true},
+        {c.Etq_RespSect,
+         "Etq_RespSect",
+         "QLabel",
+         "Responsable",
+         {120, 1920, 930, 195},
+         false,
+         true,
+         true},
+        {c.Txt_Responsable,
+         "Txt_Responsable",
+         "QLineEdit",
+         "",
+         {1200, 1920, 495, 315},
+         false,
+         true,
+         true},
+        {c.Cbo_RespSect,
+         "Cbo_RespSect",
+         "QComboBox",
+         "",
+         {1800, 1920, 3975, 315},
+         false,
+         true,
+         true},
+        {c.Etq_Commune,
+         "Etq_Commune",
+         "QLabel",
+         "Commune",
+         {120, 1920, 705, 195},
+         false,
+         true,
+         false},
+        {c.Txt_Commune, "Txt_Commune", "QLineEdit", "", {1200, 1920, 615, 315}, false, true, false},
+        {c.Cbo_Commune,
+         "Cbo_Commune",
+         "QComboBox",
+         "",
+         {1920, 1920, 3855, 315},
+         false,
+         true,
+         false},
+        {c.Etq_Periode,
+         "Etq_Periode",
+         "QLabel",
+         "Période de fin des accords",
+         {120, 2400, 1890, 195},
+         false,
+         true,
+         true},
+        {c.Txt_Periode,
+         "Txt_Periode",
+         "QLineEdit",
+         "MAI 2018",
+         {2400, 2400, 3360, 315},
+         false,
+         false,
+         true},
+        {c.Bdh_Periode, "Bdh_Periode", "QSpinBox", "", {5595, 2400, 195, 300}, false, true, true},
+        {c.Etq_Organisme,
+         "Etq_Organisme",
+         "QLabel",
+         "Organisme ",
+         {120, 2880, 855, 255},
+         false,
+         true,
+         true},
+        {c.Txt_CodeOrg, "Txt_CodeOrg", "QLineEdit", "", {1200, 2880, 495, 285}, false, false, true},
+        {c.Cbo_SigleOrg,
+         "Cbo_SigleOrg",
+         "QComboBox",
+         "",
+         {1800, 2880, 3975, 315},
+         false,
+         false,
+         true},
+        {c.Prg_Accord,
+         "Prg_Accord",
+         "QProgressBar",
+         "",
+         {120, 3480, 3615, 375},
+         false,
+         true,
+         false},
+        {c.Cmd_Imprimer,
+         "Cmd_Imprimer",
+         "QPushButton",
+         "Imprimer",
+         {3840, 3480, 855, 375},
+         false,
+         false,
+         true},
+        {c.Cmd_Sortir,
+         "Cmd_Sortir",
+         "QPushButton",
+         "Sortir",
+         {4920, 3480, 855, 375},
+         false,
+         true,
+         true},
+    };
+}
+
+QRect EnPixels(QRect twips) {
+    return {twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15};
+}
+
+QString TexteAffiche(QWidget* controle) {
+    if (auto* zone = qobject_cast<QLineEdit*>(controle)) {
+        return zone->text();
+    }
+    if (auto* liste = qobject_cast<QComboBox*>(controle)) {
+        return liste->currentText();
+    }
+    return Libelle(*controle);
+}
+
+QStringList Entrees(const QComboBox& liste) {
+    QStringList entrees;
+    for (int i = 0; i < liste.count(); ++i) {
+        entrees.append(liste.itemText(i));
+    }
+    return entrees;
+}
+
+// The named control a widget of the focus chain belongs to (a list box's or spinner's line
+// edit belongs to it).
+QString ControleNomme(QWidget* widget, Ctr_Ardoine& formulaire) {
+    for (; widget != nullptr && widget != &formulaire; widget = widget->parentWidget()) {
+        if (!widget->objectName().isEmpty() && widget->parentWidget() != nullptr &&
+            (widget->parentWidget() == &formulaire ||
+             widget->parentWidget() == formulaire.Cdr_Selection)) {
+            return widget->objectName();
+        }
+    }
+    return {};
+}
+
+TEST(Formulaire, ChaqueControleALeGenreLeLibelleLaPlaceEtLEtatDeSaTable) {
+    Installation installation;
+    auto controle = installation.Initialiser();
+    for (const ControleAttendu& attendu : TableDuFormulaire(*controle)) {
+        SCOPED_TRACE(attendu.nom);
+        ASSERT_NE(attendu.controle, nullptr);
+        EXPECT_EQ(controle->findChild<QWidget*>(attendu.nom), attendu.controle);
+        EXPECT_TRUE(attendu.controle->inherits(attendu.genre));
+        EXPECT_EQ(TexteAffiche(attendu.controle), attendu.libelle);
+        EXPECT_EQ(attendu.controle->geometry(), EnPixels(attendu.twips));
+        EXPECT_EQ(attendu.controle->parentWidget(),
+                  attendu.dansLeCadre ? static_cast<QWidget*>(controle->Cdr_Selection)
+                                      : static_cast<QWidget*>(controle.get()));
+        EXPECT_EQ(attendu.controle->isEnabled(), attendu.actif);
+        EXPECT_EQ(attendu.controle->isVisibleTo(controle.get()), attendu.visible);
+    }
+    EXPECT_EQ(controle->size(), QSize(395, 266));
+}
+
+TEST(Formulaire, LesZonesDeCodeEtLesListesSeSaisissentCommeAttendu) {
+    Installation installation;
+    auto controle = installation.Initialiser();
+    EXPECT_EQ(controle->Txt_Association->maxLength(), 3);
+    EXPECT_EQ(controle->Txt_Activites->maxLength(), 3);
+    EXPECT_EQ(controle->Txt_Responsable->maxLength(), 3);
+    EXPECT_EQ(controle->Txt_Commune->maxLength(), 5);
+    EXPECT_EQ(controle->Txt_CodeOrg->maxLength(), QLineEdit().maxLength());
+    for (QComboBox* liste : {static_cast<QComboBox*>(controle->Cbo_Association),
+                             static_cast<QComboBox*>(controle->Cbo_Activites),
+                             static_cast<QComboBox*>(controle->Cbo_RespSect),
+                             static_cast<QComboBox*>(controle->Cbo_Commune),
+                             static_cast<QComboBox*>(controle->Cbo_SigleOrg)}) {
+        SCOPED_TRACE(liste->objectName().toStdString());
+        EXPECT_TRUE(liste->isEditable());
+        EXPECT_EQ(liste->completer(), nullptr);
+        EXPECT_EQ(liste->insertPolicy(), QComboBox::NoInsert);
+    }
+    EXPECT_TRUE(controle->Opt_Responsable->isChecked());
+    EXPECT_FALSE(controle->Opt_Secteur->isChecked());
+    EXPECT_FALSE(controle->Opt_Commune->isChecked());
+    EXPECT_FALSE(controle->Bdh_Periode->wrapping());
+    EXPECT_EQ(controle->Bdh_Periode->value(), 0);
+}
+
+TEST(Formulaire, LaTabulationSuitLOrdreDeLaTable) {
+    Installation installation;
+    auto controle = installation.Initialiser();
+    const QStringList attendu = {
+        "Txt_Association", "Cbo_Association", "Txt_Activites", "Cbo_Activites", "Txt_Responsable",
+        "Cbo_RespSect",    "Cmd_Imprimer",    "Cmd_Sortir",    "Txt_Periode",   "Opt_Secteur",
+        "Opt_Responsable", "Bdh_Periode",     "Txt_Commune",   "Cbo_Commune",   "Opt_Commune",
+        "Txt_CodeOrg",     "Cbo_SigleOrg"};
+    QStringList chaine;
+    QWidget* widget = controle->Txt_Association;
+    do {
+        const QString nom = ControleNomme(widget, *controle);
+        if (attendu.contains(nom) && !chaine.contains(nom)) {
+            chaine.append(nom);
+        }
+        widget = widget->nextInFocusChain();
+    } while (widget != controle->Txt_Association);
+    EXPECT_EQ(chaine, attendu);
+}
+
+TEST(Formulaire, InitOuvreLesFichiersPuisRemplitLesDeuxListesEtMetLaPeriodeSurLeMoisCourant) {
+    Installation installation;
+    auto controle = installation.Initialiser();
+    const std::vector<std::string> attendu = {"fichier ouvert ACCORD",
+                                              "fichier ouvert ACTIVITES",
+                                              "fichier ouvert ASSOCIATION",
+                                              "fichier ouvert CIVILAIDE",
+                                              "fichier ouvert DEMANDACC",
+                                              "fichier ouvert ORGPRISECHARGE",
+                                              "fichier ouvert RESPONSABLE",
+                                              "fichier ouvert SECTEUR",
+                                              "fichier ouvert COMMUNES",
+                                              "fichier ouvert COMPTEUR",
+                                              "selection SSELECT ASSOCIATION PAR 1",
+                                              "selection SSELECT RESPONSABLE PAR 1"};
+    EXPECT_EQ(*installation.journal, attendu);
+    EXPECT_EQ(installation.plateforme->Appels(), QStringList{"date"});
+
+    EXPECT_EQ(Entrees(*controle->Cbo_Association), (QStringList{"ALPHA SERVICES", "BETA AIDE"}));
+    EXPECT_EQ(controle->Cbo_Association->currentIndex(), -1);
+    EXPECT_EQ(Entrees(*controle->Cbo_RespSect), (QStringList{"DUPONT Jean", "MARTIN Anne"}));
+    EXPECT_EQ(controle->Cbo_RespSect->currentIndex(), -1);
+    EXPECT_EQ(controle->Cbo_Activites->count(), 0);
+    EXPECT_EQ(controle->Cbo_Commune->count(), 0);
+    EXPECT_EQ(controle->Cbo_SigleOrg->count(), 0);
+
+    EXPECT_EQ(controle->Mois_Courant, "05");
+    EXPECT_EQ(controle->Annee_Courante, "2018");
+    EXPECT_EQ(controle->Val_Periode, 0);
+    EXPECT_EQ(controle->Unite_Cm, 567);
+    EXPECT_EQ(controle->Num_Page, 1);
+    EXPECT_EQ(controle->Num_Ligne, 0);
+    EXPECT_FALSE(controle->Ligne_Imprimee);
+    EXPECT_FALSE(controle->W_Sortir());
+    EXPECT_EQ(installation.base, controle->Module.TheDatabase);
+    EXPECT_EQ(installation.donnees.Client(), controle->Module.TheClient);
+}
+
+TEST(Formulaire, LeBoutonImprimerNApparaitQuAuNiveauDeux) {
+    Installation installation;
+    for (const auto& [login, montre] : std::vector<std::pair<std::string, bool>>{
+             {"admin", true}, {"lecteur", false}, {"inconnu", false}, {"autre", false}}) {
+        SCOPED_TRACE(login);
+        auto controle = installation.Initialiser(login);
+        EXPECT_EQ(controle->Cmd_Imprimer->isVisibleTo(controle.get()), montre);
+        EXPECT_EQ(controle->Cbo_Association->count(), 2);
+        controle->Cmd_Imprimer->setEnabled(true);
+        EXPECT_EQ(controle->Cmd_Imprimer->isVisibleTo(controle.get()), montre);
+    }
+}
+
+TEST(Formulaire, UneEntiteJuridiqueSeuleEstChoisieDesInit) {
+    Installation installation({essai::Ligne("ASSOCIATION", "A01", {{1, "ALPHA SERVICES"}})});
+    auto controle = installation.Initialiser();
+    EXPECT_EQ(controle->Cbo_Association->currentText(), "ALPHA SERVICES");
+    EXPECT_EQ(controle->Txt_Association->text(), "A01");
+}
+
+TEST(Formulaire, UneSelectionVideLaisseUneEntreeVide) {
+    Installation installation(std::vector<std::string>{});
+    auto controle = installation.Initialiser();
+    EXPECT_EQ(Entrees(*controle->Cbo_Association), QStringList{""});
+    EXPECT_EQ(Entrees(*controle->Cbo_RespSect), QStringList{""});
+    EXPECT_EQ(controle->Txt_Association->text(), "");
+    // A held list that reads as empty is read again; a filled one is kept.
+    installation.journal->clear();
+    controle->Remplir_Responsable();
+    EXPECT_EQ(*installation.journal,
+              std::vector<std::string>{"selection SSELECT RESPONSABLE PAR 1"});
+}
+
+TEST(Formulaire, UnEchecDeLaListeDesResponsablesEstTuEtLaListeRelueEnsuite) {
+    Installation installation;
+    installation.base->selectionEnEchec = "RESPONSABLE";
+    auto controle = installation.Initialiser();
+    EXPECT_EQ(controle->Cbo_RespSect->count(), 0);
+    EXPECT_TRUE(installation.plateforme->Appels() == QStringList{"date"});
+
+    installation.base->selectionEnEchec.clear();
+    controle->Remplir_Responsable();
+    EXPECT_EQ(Entrees(*controle->Cbo_RespSect), (QStringList{"DUPONT Jean", "MARTIN Anne"}));
+    installation.journal->clear();
+    controle->Remplir_Responsable();
+    EXPECT_TRUE(installation.journal->empty());
+    EXPECT_EQ(controle->Cbo_RespSect->count(), 2);
+}
+
+}  // namespace
