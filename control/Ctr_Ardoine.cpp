@@ -7,6 +7,11 @@ namespace {
 
 const QString TitreMessages = QStringLiteral("Message KORVANE");
 
+dba::Erreur DroitsAbsents() {
+    return dba::Erreur(dba::ErrDroits,
+                       "Les droits de l'utilisateur n'ont pas été transmis au contrôle.");
+}
+
 }  // namespace
 
 Ctr_Ardoine::Ctr_Ardoine(QWidget* parent)
@@ -33,6 +38,9 @@ Ctr_Ardoine::~Ctr_Ardoine() {
 }
 
 void Ctr_Ardoine::DroitsUtilisateur(std::shared_ptr<droits::DroitsUtilisateur> droits) {
+    if (!droits) {
+        throw DroitsAbsents();
+    }
     Droits_Utilisateur = std::move(droits);
     Droits_Module = Droits_Utilisateur->LireDroitsModule("ARDOINE");
 }
@@ -68,8 +76,7 @@ void Ctr_Ardoine::Init() {
 
 void Ctr_Ardoine::Controle_Droits() {
     if (!Droits_Module) {
-        throw dba::Erreur(dba::ErrDroits,
-                          "Les droits de l'utilisateur n'ont pas été transmis au contrôle.");
+        throw DroitsAbsents();
     }
     if (Droits_Module->NiveauAcces() != 2) {
         Cmd_Imprimer->setVisible(false);

@@ -47,6 +47,8 @@ QRadioButton* Option(QWidget* parent, const char* nom, const char* libelle, QRec
 
 void Ctr_Ardoine::Construire_Formulaire() {
     const QRect taille = EnTwips(0, 0, 5925, 3990);
+    // The positions were laid out for a small 8-point sans-serif face.
+    setFont(QFont(QStringLiteral("Liberation Sans"), 8));
     setMinimumSize(taille.size());
     resize(taille.size());
     Construire_Association();

@@ -278,6 +278,7 @@ TEST(InitEnEchec, SansDroitsNiBaseInitSArreteAvantDOuvrirQuoiQueCeSoit) {
     } catch (const dba::Erreur& erreur) {
         EXPECT_EQ(erreur.numero(), dba::ErrDroits);
     }
+    EXPECT_THROW(controle->DroitsUtilisateur(nullptr), dba::Erreur);
     controle->DroitsUtilisateur(
         std::make_shared<essai::DroitsEnregistres>(2, installation.journal));
     try {
