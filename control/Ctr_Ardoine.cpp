@@ -60,9 +60,7 @@ void Ctr_Ardoine::Init() {
     try {
         Remplir_Asso();
         Remplir_Responsable();
-        const QDate aujourdhui = Services.calendrier->Aujourdhui();
-        Mois_Courant = aujourdhui.toString(QStringLiteral("dd/MM/yyyy")).mid(3, 2);
-        Annee_Courante = QString::number(aujourdhui.year());
+        Prendre_Mois_Courant();
         Placer_Periode(0);
     } catch (...) {
         Module.Remplacer_Fichiers(fichiersAvant);

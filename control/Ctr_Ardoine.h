@@ -152,6 +152,7 @@ class Ctr_Ardoine : public QWidget {
     void Controle_Droits();
     void Cmd_Sortir_Click();
     void Bdh_Periode_Change();
+    void Prendre_Mois_Courant();
     void Placer_Periode(int valeur);
     QString Libelle_Periode() const;
 

@@ -33,6 +33,13 @@ QString Ctr_Ardoine::Libelle_Periode() const {
            QLatin1Char(' ') + Annee_Courante;
 }
 
+// Month as characters 4 and 5 of today written "dd/mm/yyyy"; the year in full.
+void Ctr_Ardoine::Prendre_Mois_Courant() {
+    const QDate aujourdhui = Services.calendrier->Aujourdhui();
+    Mois_Courant = aujourdhui.toString(QStringLiteral("dd/MM/yyyy")).mid(3, 2);
+    Annee_Courante = QString::number(aujourdhui.year());
+}
+
 // Setting the spinner to the value it already holds still shows the period, as a change does.
 void Ctr_Ardoine::Placer_Periode(int valeur) {
     if (Bdh_Periode->value() == valeur) {

@@ -100,15 +100,6 @@ TEST(Sortie, SortirPasseParLaPlateformeEtRienDAutre) {
     EXPECT_EQ(installation.plateforme->Appels(), QStringList{"dechargement"});
 }
 
-TEST(Sortie, LeHotePeutLireEtEcrireWSortir) {
-    Installation installation;
-    auto controle = installation.Initialiser();
-    controle->W_Sortir(true);
-    EXPECT_TRUE(controle->W_Sortir());
-    controle->W_Sortir(false);
-    EXPECT_FALSE(controle->W_Sortir());
-}
-
 TEST(ViderChamps, NeVideQueLesCriteresDeLEntiteALaSelectionEtDesactiveImprimer) {
     Installation installation;
     auto controle = installation.Initialiser();
