@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# One entry point for a fresh Debian 12 machine: installs what is missing, builds, and then
+# either runs the main job (run) or the whole test suite (test).
+#   scripts/ardoine.sh run [BUILD_DIR]
+#   scripts/ardoine.sh test [BUILD_DIR] [extra cmake options...]
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")/.." && pwd)
+action=${1:-run}
+build=${2:-$here/build}
+shift $(( $# > 2 ? 2 : $# ))
+
+packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libsqlite3-dev
+          nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation
+          poppler-utils)
+
+install_missing() {
+    local missing=()
+    for p in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build_all() {
+    cmake -S "$here" -B "$build" -G Ninja -DARDOINE_BENCHMARKS=OFF "$@" >/dev/null
+    cmake --build "$build" -j "$(nproc)"
+}
+
+headless() {
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+        export QT_QPA_PLATFORM=offscreen
+    fi
+}
+
+install_missing
+case "$action" in
+    run)
+        build_all "$@"
+        headless
+        "$here/scripts/main-job.sh" "$build"
+        ;;
+    test)
+        build_all "$@"
+        export QT_QPA_PLATFORM=offscreen
+        ctest --test-dir "$build" --output-on-failure -j "$(nproc)" --timeout 300
+        ;;
+    *)
+        echo "usage: $0 run|test [BUILD_DIR] [cmake options...]" >&2
+        exit 2
+        ;;
+esac
