@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -51,6 +52,10 @@ class Ctr_Ardoine : public QWidget {
     void Remplir_Asso();
     void Remplir_Responsable();
     void Vider_Champs();
+    // Criteria: the working procedures of the lookup pairs.
+    void Remplir_Activites();
+    void Remplir_Secteur();
+    void Remplir_Organisme();
 
     // The platform services (default: those of the Qt application).
     void Plateforme(const ardoine::Plateforme& services) { Services = services; }
@@ -74,6 +79,8 @@ class Ctr_Ardoine : public QWidget {
         Ctr_Ardoine& controle_;
         int pointeurAvant_;
         bool actifAvant_;
+        // Disabling the control takes the focus from the control that had it; it gets it back.
+        QPointer<QWidget> focusAvant_;
     };
 
     // The form, in the order of its table of controls.
@@ -156,10 +163,61 @@ class Ctr_Ardoine : public QWidget {
     void Placer_Periode(int valeur);
     QString Libelle_Periode() const;
 
-    dba::ListeResultat Lire_Selection(const char* phrase, const char* fichier);
+    // Criteria: the lookup pairs' handlers and what they share.
+    void Relier_Criteres();
+    void Occupe(const std::function<void()>& travail);
+    dba::ListeResultat Executer_Selection(const dba::Requete& requete);
+    dba::ListeResultat Lire_Selection(const QString& phrase, const char* fichier);
+    static void Ajouter_Libelles(ardoine::ListeDeroulante& liste, const dba::ListeResultat& lignes);
+
+    void Txt_Association_Change();
+    void Txt_Association_KeyPress(std::int16_t& KeyAscii);
+    void Txt_Association_LostFocus();
+    void Cbo_Association_Change();
+    void Cbo_Association_Click();
+    void Valider_Association();
+    void Fermer_Association();
+
+    void Txt_Activites_Change();
+    void Txt_Activites_KeyPress(std::int16_t& KeyAscii);
+    void Txt_Activites_LostFocus();
+    void Cbo_Activites_Change();
+    void Cbo_Activites_Click();
+    QString Code_Activite(int ligne) const;
+
+    void Opt_Responsable_Click();
+    void Opt_Secteur_Click();
+    void Txt_Responsable_Change();
+    void Txt_Responsable_KeyPress(std::int16_t& KeyAscii);
+    void Txt_Responsable_LostFocus();
+    void Cbo_RespSect_Change();
+    void Cbo_RespSect_Click();
     void Remplir_RespSect(std::optional<dba::ListeResultat>& liste, const char* phrase,
                           const char* fichier);
-    static void Ajouter_Libelles(ardoine::ListeDeroulante& liste, const dba::ListeResultat& lignes);
+    void Montrer_RespSect(const QString& libelle, void (Ctr_Ardoine::*remplir)());
+    void Valider_Responsable();
+    void Valider_Secteur();
+
+    void Opt_Commune_Click();
+    void Txt_Commune_Change();
+    void Txt_Commune_KeyPress(std::int16_t& KeyAscii);
+    void Txt_Commune_LostFocus();
+    void Cbo_Commune_Change();
+    void Cbo_Commune_Click();
+    void Cbo_Commune_DropDown();
+    void Cbo_Commune_KeyPress(std::int16_t& KeyAscii);
+    void Chercher_Communes();
+
+    void Txt_CodeOrg_Change();
+    void Txt_CodeOrg_KeyPress(std::int16_t& KeyAscii);
+    void Txt_CodeOrg_LostFocus();
+    void Cbo_SigleOrg_Change();
+    void Cbo_SigleOrg_Click();
+    void Fermer_Organismes();
+    void Ajouter_Organismes();
+    void Verifier_Organisme(const QString& code);
+    void Refuser_Organisme_Inconnu();
+    bool Organisme_Convient(const dba::Enregistrement& organisme) const;
 
     bool W_Sortir_ = false;
     std::shared_ptr<droits::DroitsUtilisateur> Droits_Utilisateur;

@@ -1,6 +1,8 @@
 #include "ListeDeroulante.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 
 namespace ardoine {
 
@@ -9,7 +11,11 @@ ListeDeroulante::ListeDeroulante(QWidget* parent) : QComboBox(parent) {
     setCompleter(nullptr);
     setInsertPolicy(QComboBox::NoInsert);
     connect(lineEdit(), &QLineEdit::textEdited, this, &ListeDeroulante::Change);
-    connect(this, &QComboBox::activated, this, &ListeDeroulante::Click);
+    connect(this, &QComboBox::activated, this, [this] {
+        if (!finSaisie_) {
+            emit Click();
+        }
+    });
 }
 
 void ListeDeroulante::Definir_Texte(const QString& texte) {
@@ -33,6 +39,18 @@ void ListeDeroulante::Ajouter(const QString& libelle) {
 void ListeDeroulante::Vider() {
     clear();
     setEditText(QString());
+}
+
+void ListeDeroulante::focusOutEvent(QFocusEvent* evenement) {
+    const QScopedValueRollback fin(finSaisie_, true);
+    QComboBox::focusOutEvent(evenement);
+}
+
+// Enter in the open list chooses its current entry: the list's own view handles that key.
+void ListeDeroulante::keyPressEvent(QKeyEvent* evenement) {
+    const bool entree = evenement->key() == Qt::Key_Return || evenement->key() == Qt::Key_Enter;
+    const QScopedValueRollback fin(finSaisie_, finSaisie_ || entree);
+    QComboBox::keyPressEvent(evenement);
 }
 
 void ListeDeroulante::showPopup() {

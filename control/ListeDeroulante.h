@@ -6,8 +6,9 @@ namespace ardoine {
 
 // Editable drop-down list box with the notifications of the classic toolkit:
 // - Change: the text was typed by the user, or set by the program through Definir_Texte;
-// - Click: an entry was chosen (in the open list, or with the arrow keys). Without a completer
-//   Qt chooses no entry by itself when Enter is pressed or the focus leaves.
+// - Click: an entry was chosen (in the open list, or with the arrow keys). Qt also chooses the
+//   entry whose text is exactly the typed one when Enter is pressed or the focus leaves (the
+//   control disabled included): that is no choice of the user's, so no Click.
 // - DropDown: the list is about to open.
 // Entries are added without choosing one, so adding never changes the text.
 class ListeDeroulante : public QComboBox {
@@ -25,10 +26,18 @@ class ListeDeroulante : public QComboBox {
 
     void showPopup() override;
 
+  protected:
+    void focusOutEvent(QFocusEvent* evenement) override;
+    void keyPressEvent(QKeyEvent* evenement) override;
+
   signals:
     void Change();
     void Click();
     void DropDown();
+
+  private:
+    // Set while Qt ends the editing of the text (Enter, focus leaving).
+    bool finSaisie_ = false;
 };
 
 }  // namespace ardoine

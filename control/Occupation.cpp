@@ -1,9 +1,15 @@
+#include <QApplication>
+
 #include "Ctr_Ardoine.h"
 
 Ctr_Ardoine::Occupation::Occupation(Ctr_Ardoine& controle)
     : controle_(controle),
       pointeurAvant_(controle.Pointeur_Souris),
       actifAvant_(controle.isEnabled()) {
+    QWidget* const focus = QApplication::focusWidget();
+    if (focus != nullptr && controle.isAncestorOf(focus)) {
+        focusAvant_ = focus;
+    }
     controle_.Definir_Pointeur(ardoine::PointeurSablier);
     controle_.setEnabled(false);
 }
@@ -15,4 +21,7 @@ Ctr_Ardoine::Occupation::~Occupation() {
     } catch (...) {
     }
     controle_.setEnabled(actifAvant_);
+    if (focusAvant_ && QApplication::focusWidget() == nullptr) {
+        focusAvant_->setFocus(Qt::OtherFocusReason);
+    }
 }

@@ -1,16 +1,34 @@
 #include "Ctr_Ardoine.h"
+#include "dba/Erreur.h"
 
-// A list box's labels come from one selection whose rows are the key (column 1) and the label
-// (column 2), in the order of its sort clause.
-dba::ListeResultat Ctr_Ardoine::Lire_Selection(const char* phrase, const char* fichier) {
-    dba::Requete requete;
-    requete.definir(1, phrase);
-    requete.definir(2, fichier);
-    requete.definir(3, "0 1");
+namespace {
+
+// Rows are counted in 16 bits, one past the last for the end test.
+constexpr int LignesMax = 32766;
+
+}  // namespace
+
+// A list longer than its 16-bit row counter can walk is refused before it replaces anything.
+dba::ListeResultat Ctr_Ardoine::Executer_Selection(const dba::Requete& requete) {
     std::string sortie;
     dba::ListeResultat lignes;
     Module.Base().ExecuterSelection(requete.texte(), std::string(), sortie, lignes);
+    if (lignes.DCount() > LignesMax) {
+        throw dba::Erreur(dba::ErrSaisie,
+                          "La liste compte plus de 32 766 lignes : précisez la "
+                          "recherche.");
+    }
     return lignes;
+}
+
+// A list box's labels come from one selection whose rows are the key (column 1) and the label
+// (column 2), in the order of its sort clause.
+dba::ListeResultat Ctr_Ardoine::Lire_Selection(const QString& phrase, const char* fichier) {
+    dba::Requete requete;
+    requete.definir(1, phrase.toStdString());
+    requete.definir(2, fichier);
+    requete.definir(3, "0 1");
+    return Executer_Selection(requete);
 }
 
 // Entry i of the list box shows row i + 1. The first row is added before the end test, so an

@@ -1,0 +1,72 @@
+#include "Ctr_Ardoine.h"
+#include "Notifications.h"
+
+// Every handler of the criteria runs through Executer_Evenement, so that what it raises goes to
+// the host's error handler and never through the toolkit. A handler that changes a text runs
+// the handlers of that text inside the assignment, each through its own Executer_Evenement:
+// an error in a nested handler ends that handler only.
+void Ctr_Ardoine::Relier_Criteres() {
+    using Gestionnaire = void (Ctr_Ardoine::*)();
+    using GestionnaireTouche = void (Ctr_Ardoine::*)(std::int16_t&);
+
+    const auto relierTouche = [this](QWidget* controle, GestionnaireTouche gestionnaire) {
+        auto* notifications = ardoine::Notifications::Sur(controle);
+        connect(notifications, &ardoine::Notifications::KeyPress, this,
+                [this, gestionnaire](std::int16_t& KeyAscii) {
+                    Executer_Evenement([&] { (this->*gestionnaire)(KeyAscii); });
+                });
+        return notifications;
+    };
+    const auto relierCode = [this, relierTouche](QLineEdit* zone, Gestionnaire change,
+                                                 GestionnaireTouche touche, Gestionnaire sortie) {
+        Relier(zone, &QLineEdit::textChanged, change);
+        Relier(relierTouche(zone, touche), &ardoine::Notifications::LostFocus, sortie);
+    };
+    const auto relierListe = [this](ardoine::ListeDeroulante* liste, Gestionnaire change,
+                                    Gestionnaire clic) {
+        Relier(liste, &ardoine::ListeDeroulante::Change, change);
+        Relier(liste, &ardoine::ListeDeroulante::Click, clic);
+    };
+    // An option's Click is its selection, by the user or by the program.
+    const auto relierOption = [this](QRadioButton* option, Gestionnaire clic) {
+        connect(option, &QRadioButton::toggled, this, [this, clic](bool choisie) {
+            if (choisie) {
+                Executer_Evenement([this, clic] { (this->*clic)(); });
+            }
+        });
+    };
+
+    relierCode(Txt_Association, &Ctr_Ardoine::Txt_Association_Change,
+               &Ctr_Ardoine::Txt_Association_KeyPress, &Ctr_Ardoine::Txt_Association_LostFocus);
+    relierListe(Cbo_Association, &Ctr_Ardoine::Cbo_Association_Change,
+                &Ctr_Ardoine::Cbo_Association_Click);
+    relierCode(Txt_Activites, &Ctr_Ardoine::Txt_Activites_Change,
+               &Ctr_Ardoine::Txt_Activites_KeyPress, &Ctr_Ardoine::Txt_Activites_LostFocus);
+    relierListe(Cbo_Activites, &Ctr_Ardoine::Cbo_Activites_Change,
+                &Ctr_Ardoine::Cbo_Activites_Click);
+
+    relierOption(Opt_Responsable, &Ctr_Ardoine::Opt_Responsable_Click);
+    relierOption(Opt_Secteur, &Ctr_Ardoine::Opt_Secteur_Click);
+    relierOption(Opt_Commune, &Ctr_Ardoine::Opt_Commune_Click);
+    relierCode(Txt_Responsable, &Ctr_Ardoine::Txt_Responsable_Change,
+               &Ctr_Ardoine::Txt_Responsable_KeyPress, &Ctr_Ardoine::Txt_Responsable_LostFocus);
+    relierListe(Cbo_RespSect, &Ctr_Ardoine::Cbo_RespSect_Change, &Ctr_Ardoine::Cbo_RespSect_Click);
+
+    relierCode(Txt_Commune, &Ctr_Ardoine::Txt_Commune_Change, &Ctr_Ardoine::Txt_Commune_KeyPress,
+               &Ctr_Ardoine::Txt_Commune_LostFocus);
+    relierListe(Cbo_Commune, &Ctr_Ardoine::Cbo_Commune_Change, &Ctr_Ardoine::Cbo_Commune_Click);
+    relierTouche(Cbo_Commune, &Ctr_Ardoine::Cbo_Commune_KeyPress);
+    Relier(Cbo_Commune, &ardoine::ListeDeroulante::DropDown, &Ctr_Ardoine::Cbo_Commune_DropDown);
+
+    relierCode(Txt_CodeOrg, &Ctr_Ardoine::Txt_CodeOrg_Change, &Ctr_Ardoine::Txt_CodeOrg_KeyPress,
+               &Ctr_Ardoine::Txt_CodeOrg_LostFocus);
+    relierListe(Cbo_SigleOrg, &Ctr_Ardoine::Cbo_SigleOrg_Change, &Ctr_Ardoine::Cbo_SigleOrg_Click);
+}
+
+// The busy state of a chain started from a list box: hourglass and the whole control disabled
+// while it runs and while the window events it left wait, then both back.
+void Ctr_Ardoine::Occupe(const std::function<void()>& travail) {
+    const Occupation occupation(*this);
+    travail();
+    Services.evenements->Traiter_En_Attente();
+}

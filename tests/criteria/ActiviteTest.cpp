@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+
+#include "Formulaire.h"
+#include "ImpressionQt.h"
+
+namespace {
+
+using essai::Formulaire;
+
+// A01 chosen: its activities listed, the funding bodies of the whole entity offered.
+class Activite : public ::testing::Test {
+  protected:
+    Activite() {
+        f.Taper(f.c.Txt_Association, "A01");
+        f.Messages();
+    }
+    qsizetype RemplissagesOrganismes() const { return f.Selections("ORGPRISECHARGE").size(); }
+
+    Formulaire f;
+};
+
+TEST_F(Activite, UnCodeValideMontreSonLibelleEtRestreintLesOrganismes) {
+    const qsizetype avant = RemplissagesOrganismes();
+    f.Taper(f.c.Txt_Activites, "001");
+    EXPECT_EQ(f.c.Cbo_Activites->currentText(), "AIDE A DOMICILE");
+    EXPECT_EQ(RemplissagesOrganismes(), avant + 1);
+    EXPECT_EQ(f.Selections("ORGPRISECHARGE").back(),
+              "SSELECT ORGPRISECHARGE AVEC 63 = \"\" AND AVEC 46 = \"A01\" AND AVEC 18 = \"P\" "
+              "AND AVEC 20 <> \"0\" AND AVEC 47 = \"A01001\" PAR 1 PAR 0");
+    EXPECT_EQ(Formulaire::Entrees(f.c.Cbo_SigleOrg), QStringList{"CPAM"});
+    EXPECT_EQ(f.Messages(), QStringList{});
+}
+
+TEST_F(Activite, UnCodeInconnuEstRefuseEtLesOrganismesRelusDeuxFoisPourLEntiteSeule) {
+    const qsizetype avant = RemplissagesOrganismes();
+    f.Taper(f.c.Txt_Activites, "009");
+    EXPECT_EQ(f.Messages(),
+              QStringList{"Exclamation | Message KORVANE | Cette activité n'existe pas."});
+    EXPECT_EQ(f.c.Txt_Activites->text(), "");
+    EXPECT_EQ(QApplication::focusWidget(), f.c.Txt_Activites);
+    EXPECT_EQ(RemplissagesOrganismes(), avant + 2);
+    EXPECT_EQ(Formulaire::Entrees(f.c.Cbo_SigleOrg), (QStringList{"CAF", "CPAM"}));
+}
+
+TEST_F(Activite, UnCodeCourtEstCompleteEnSortantEtValide) {
+    f.Taper(f.c.Txt_Activites, "2");
+    f.Quitter();
+    EXPECT_EQ(f.c.Txt_Activites->text(), "002");
+    EXPECT_EQ(f.c.Cbo_Activites->currentText(), "PORTAGE DE REPAS");
+}
+
+TEST_F(Activite, UneEntreeDontLaCleNAPasSixCaracteresNeResteJamaisChoisie) {
+    f.Choisir(f.c.Cbo_Activites, 0);
+    EXPECT_EQ(f.c.Txt_Activites->text(), "");
+    EXPECT_EQ(f.c.Cbo_Activites->currentText(), "");
+    EXPECT_EQ(f.Messages(), QStringList{});
+}
+
+TEST_F(Activite, ChoisirUnLibelleEcritLeCodeSansLaCleDeLEntite) {
+    f.Choisir(f.c.Cbo_Activites, 2);
+    EXPECT_EQ(f.c.Txt_Activites->text(), "002");
+    EXPECT_EQ(f.c.Cbo_Activites->currentText(), "PORTAGE DE REPAS");
+    EXPECT_EQ(Formulaire::Entrees(f.c.Cbo_SigleOrg), (QStringList{"CAF", "CPAM"}));
+}
+
+TEST_F(Activite, ViderLeLibelleVideLeCodeEtRelitLesOrganismesPourLEntite) {
+    f.Taper(f.c.Txt_Activites, "001");
+    f.c.Cbo_Activites->setFocus();
+    f.c.Cbo_Activites->lineEdit()->selectAll();
+    QTest::keyClick(f.c.Cbo_Activites, Qt::Key_Delete);
+    EXPECT_EQ(f.c.Txt_Activites->text(), "");
+    EXPECT_EQ(Formulaire::Entrees(f.c.Cbo_SigleOrg), (QStringList{"CAF", "CPAM"}));
+}
+
+TEST_F(Activite, UneEntiteSansActiviteLaisseUneEntreeVideEtAucunOrganisme) {
+    f.c.Txt_Association->clear();
+    f.Taper(f.c.Txt_Association, "C03");
+    EXPECT_EQ(Formulaire::Entrees(f.c.Cbo_Activites), QStringList{""});
+    EXPECT_TRUE(f.c.Txt_Activites->isEnabled());
+    EXPECT_EQ(f.Messages(), QStringList{"Exclamation | Message KORVANE | Aucun organisme de prise "
+                                        "en charge pour cette entité avec ce type d'activité."});
+    EXPECT_FALSE(f.c.Etq_Organisme->isEnabled());
+    EXPECT_FALSE(f.c.Txt_CodeOrg->isEnabled());
+    EXPECT_FALSE(f.c.Cbo_SigleOrg->isEnabled());
+}
+
+TEST_F(Activite, UneErreurDeLaBasePendantLeRemplissageArriveAuHoteEtLaPaireResteVide) {
+    f.c.Txt_Association->clear();
+    f.installation.base->selectionEnEchec = "ACTIVITES";
+    f.Taper(f.c.Txt_Association, "A01");
+    EXPECT_EQ(f.erreurs, QStringList{"La base de données ne répond pas."});
+    EXPECT_EQ(f.c.Cbo_Activites->count(), 0);
+    EXPECT_TRUE(f.c.Cmd_Imprimer->isEnabled());
+    EXPECT_TRUE(f.c.Cbo_SigleOrg->isEnabled());
+}
+
+}  // namespace

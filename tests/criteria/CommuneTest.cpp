@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+
+#include "Formulaire.h"
+#include "ImpressionQt.h"
+
+namespace {
+
+using essai::Formulaire;
+
+// The commune option chosen.
+class Commune : public ::testing::Test {
+  protected:
+    Commune() { QTest::mouseClick(f.c.Opt_Commune, Qt::LeftButton); }
+    void Chercher(const QString& debut) {
+        f.c.Cbo_Commune->lineEdit()->clear();
+        f.Taper(f.c.Cbo_Commune, debut);
+        f.Entree(f.c.Cbo_Commune);
+    }
+
+    Formulaire f;
+};
+
+TEST_F(Commune, LOptionVideLeResponsableEtMontreLaPaireDeLaCommune) {
+    QTest::mouseClick(f.c.Opt_Responsable, Qt::LeftButton);
+    f.Taper(f.c.Txt_Responsable, "R01");
+    QTest::mouseClick(f.c.Opt_Commune, Qt::LeftButton);
+    EXPECT_EQ(f.c.Txt_Responsable->text(), "");
+    EXPECT_EQ(f.c.Cbo_RespSect->currentText(), "");
+    EXPECT_EQ(f.c.Cbo_RespSect->count(), 2);
+    EXPECT_FALSE(f.c.Txt_Responsable->isVisible());
+    EXPECT_TRUE(f.c.Txt_Commune->isVisible());
+    EXPECT_TRUE(f.c.Cbo_Commune->isVisible());
+}
+
+TEST_F(Commune, UnCodeEstLuUnCodeCourtCompleteUnCodeInconnuRefuse) {
+    f.Taper(f.c.Txt_Commune, "75056");
+    EXPECT_EQ(f.c.Cbo_Commune->currentText(), "PARIS");
+    f.c.Txt_Commune->clear();
+    f.Taper(f.c.Txt_Commune, "12");
+    f.Entree(f.c.Txt_Commune);
+    EXPECT_EQ(f.c.Txt_Commune->text(), "00012");
+    EXPECT_EQ(f.c.Cbo_Commune->currentText(), "COMMUNE D ESSAI");
+    f.c.Txt_Commune->clear();
+    f.Taper(f.c.Txt_Commune, "99999");
+    EXPECT_EQ(f.Messages(),
+              QStringList{"Exclamation | Message KORVANE | Cette commune n'existe pas."});
+    EXPECT_EQ(QApplication::focusWidget(), f.c.Txt_Commune);
+}
+
+TEST_F(Commune, LaRechercheParLeDebutDuNomRemplitLaListeEtUnClicEcritLeCode) {
+    Chercher("sai");
+    EXPECT_EQ(f.Selections("COMMUNES").back(), "SSELECT COMMUNES AVEC 1 = \"SAI]\" PAR 1");
+    EXPECT_EQ(Formulaire::Entrees(f.c.Cbo_Commune), (QStringList{"SAINT-BRIEUC", "SAINT-MALO"}));
+    f.Choisir(f.c.Cbo_Commune, 1);
+    EXPECT_EQ(f.c.Txt_Commune->text(), "35288");
+    EXPECT_EQ(f.c.Cbo_Commune->currentText(), "SAINT-MALO");
+}
+
+TEST_F(Commune, UneRechercheVaineBipeEtGardeLaListe) {
+    Chercher("SAI");
+    f.Messages();
+    Chercher("zz");
+    EXPECT_TRUE(f.installation.plateforme->Appels().contains("bip"));
+    EXPECT_EQ(f.Messages(),
+              QStringList{"Exclamation | Message KORVANE | Aucune commune commençant par ZZ"});
+    EXPECT_EQ(f.c.Cbo_Commune->count(), 2);
+    Chercher("");
+    EXPECT_EQ(f.c.Cbo_Commune->count(), 5);
+}
+
+TEST_F(Commune, UnCaractereAccentueOuUnGuillemetNAtteintPasLaBase) {
+    f.c.Cbo_Commune->setFocus();
+    QKeyEvent e(QEvent::KeyPress, Qt::Key_Eacute, Qt::NoModifier, QStringLiteral("é"));
+    QApplication::sendEvent(f.c.Cbo_Commune, &e);
+    EXPECT_EQ(f.c.Cbo_Commune->currentText(), "");
+    EXPECT_EQ(f.Messages(), QStringList{"Exclamation | Message KORVANE | La saisie de minuscule "
+                                        "accentuée est interdite sur cette zone."});
+    const qsizetype recherches = f.Selections("COMMUNES").size();
+    Chercher("L\"Y");
+    EXPECT_EQ(f.Messages(),
+              QStringList{"Exclamation | Message KORVANE | Aucune commune commençant par L\"Y"});
+    EXPECT_EQ(f.Selections("COMMUNES").size(), recherches);
+}
+
+TEST_F(Commune, LOuvertureNeChercheQueTantQuAucuneRechercheNATrouve) {
+    f.Taper(f.c.Cbo_Commune, "ly");
+    f.installation.plateforme->Oublier_Appels();
+    f.c.Cbo_Commune->showPopup();
+    f.c.Cbo_Commune->hidePopup();
+    EXPECT_EQ(Formulaire::Entrees(f.c.Cbo_Commune), QStringList{"LYON"});
+    EXPECT_EQ(f.installation.plateforme->Appels(),
+              (QStringList{"pointeur 11", "evenements", "pointeur 0"}));
+    f.Taper(f.c.Cbo_Commune, "PA");
+    f.c.Cbo_Commune->showPopup();
+    f.c.Cbo_Commune->hidePopup();
+    EXPECT_EQ(f.Selections("COMMUNES").size(), 1);
+    Chercher("ZZ");
+    f.c.Cbo_Commune->lineEdit()->clear();
+    f.Taper(f.c.Cbo_Commune, "PA");
+    f.c.Cbo_Commune->showPopup();
+    f.c.Cbo_Commune->hidePopup();
+    EXPECT_EQ(Formulaire::Entrees(f.c.Cbo_Commune), QStringList{"PARIS"});
+}
+
+TEST_F(Commune, LesErreursDeLectureEtDOuvertureSontPasseesSousSilenceCellesDeLaRecherche) {
+    f.installation.base->selectionEnEchec = "COMMUNES";
+    f.c.Cbo_Commune->showPopup();
+    f.c.Cbo_Commune->hidePopup();
+    EXPECT_EQ(f.erreurs, QStringList{});
+    EXPECT_TRUE(f.c.isEnabled());
+    Chercher("PA");
+    EXPECT_EQ(f.erreurs, QStringList{"La base de données ne répond pas."});
+}
+
+}  // namespace

@@ -1,0 +1,138 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+
+#include "Formulaire.h"
+#include "ImpressionQt.h"
+
+namespace {
+
+using essai::Formulaire;
+
+const QString Inconnue = "Exclamation | Message KORVANE | Cette entité juridique n'existe pas.";
+
+TEST(Entite, UnCodeValideOuvreEtRemplitActivitesEtOrganismesEtImprimer) {
+    Formulaire f;
+    f.Taper(f.c.Txt_Association, "A01");
+    EXPECT_EQ(f.c.Cbo_Association->currentText(), "ALPHA SERVICES");
+    EXPECT_TRUE(f.c.Txt_Activites->isEnabled());
+    EXPECT_EQ(Formulaire::Entrees(f.c.Cbo_Activites),
+              (QStringList{"ACTIVITE MAL CODEE", "AIDE A DOMICILE", "PORTAGE DE REPAS"}));
+    EXPECT_EQ(f.Selections("ACTIVITES"), QStringList{"SSELECT ACTIVITES AVEC 0 = \"A01]\" PAR 1"});
+    EXPECT_TRUE(f.c.Cbo_SigleOrg->isEnabled());
+    EXPECT_EQ(Formulaire::Entrees(f.c.Cbo_SigleOrg), (QStringList{"CAF", "CPAM"}));
+    EXPECT_TRUE(f.c.Cmd_Imprimer->isEnabled());
+    EXPECT_EQ(f.Messages(), QStringList{});
+}
+
+TEST(Entite, UnCodeInconnuOuEnMinusculesEstRefuseEtLeFocusReste) {
+    Formulaire f;
+    for (const char* code : {"Z99", "a01"}) {
+        f.Taper(f.c.Txt_Association, code);
+        EXPECT_EQ(f.Messages(), QStringList{Inconnue}) << code;
+        EXPECT_EQ(f.c.Txt_Association->text(), "");
+        EXPECT_EQ(QApplication::focusWidget(), f.c.Txt_Association);
+        EXPECT_FALSE(f.c.Cmd_Imprimer->isEnabled());
+    }
+}
+
+TEST(Entite, EntreeEtSortieCompletentLeCodeParDesZeros) {
+    Formulaire f;
+    f.Taper(f.c.Txt_Association, "7");
+    f.Quitter();
+    EXPECT_EQ(f.c.Txt_Association->text(), "007");
+    EXPECT_EQ(f.c.Cbo_Association->currentText(), "OMEGA");
+    EXPECT_EQ(QApplication::focusWidget(), f.c.Cbo_Association);
+
+    f.c.Txt_Association->clear();
+    f.Messages();
+    f.c.Txt_Association->setFocus();
+    f.Quitter();
+    EXPECT_EQ(f.c.Txt_Association->text(), "");
+    f.Entree(f.c.Txt_Association);
+    EXPECT_EQ(f.Messages(), QStringList{Inconnue});
+}
+
+TEST(Entite, UnRetourArriereDansUnCodeValideVideLaPaireEtFermeLaCascade) {
+    Formulaire f;
+    f.Taper(f.c.Txt_Association, "A01");
+    f.Taper(f.c.Txt_Activites, "001");
+    f.Messages();
+    f.Taper(f.c.Txt_Association, "");
+    QTest::keyClick(f.c.Txt_Association, Qt::Key_Backspace);
+    EXPECT_EQ(f.c.Txt_Association->text(), "");
+    EXPECT_EQ(f.c.Cbo_Association->currentText(), "");
+    EXPECT_EQ(f.c.Cbo_Activites->count(), 0);
+    EXPECT_FALSE(f.c.Txt_Activites->isEnabled());
+    EXPECT_FALSE(f.c.Txt_CodeOrg->isEnabled());
+    EXPECT_FALSE(f.c.Cmd_Imprimer->isEnabled());
+    // The activity's emptying refills the funding bodies for an empty legal entity.
+    EXPECT_EQ(f.Messages(), QStringList{"Exclamation | Message KORVANE | Aucun organisme de prise "
+                                        "en charge pour cette entité avec ce type d'activité."});
+}
+
+TEST(Entite, LePremierCaractereTapeSurUnCodeChoisiOuApresUnLibelleSaisiEstPerdu) {
+    Formulaire f;
+    f.Taper(f.c.Txt_Association, "A01");
+    f.c.Txt_Association->selectAll();
+    QTest::keyClicks(f.c.Txt_Association, "B02");
+    EXPECT_EQ(f.c.Txt_Association->text(), "02");
+
+    f.c.Txt_Association->clear();
+    f.Taper(f.c.Cbo_Association, "BETA");
+    f.Taper(f.c.Txt_Association, "B02");
+    EXPECT_EQ(f.c.Txt_Association->text(), "02");
+}
+
+TEST(Entite, UnLibelleChoisiEcritSonCodeResteAffecheEtLaCascadeChoisitLActiviteSeule) {
+    Formulaire f;
+    f.Taper(f.c.Txt_Association, "A01");
+    f.installation.plateforme->Oublier_Appels();
+    f.Choisir(f.c.Cbo_Association, 1);
+    EXPECT_EQ(f.c.Txt_Association->text(), "B02");
+    EXPECT_EQ(f.c.Cbo_Association->currentText(), "BETA AIDE");
+    EXPECT_EQ(f.c.Txt_Activites->text(), "001");
+    EXPECT_EQ(f.c.Cbo_Activites->currentText(), "GARDE DE NUIT");
+    EXPECT_EQ(Formulaire::Entrees(f.c.Cbo_SigleOrg), QStringList{"CARSAT"});
+    EXPECT_EQ(f.installation.plateforme->Appels(),
+              (QStringList{"pointeur 11", "evenements", "pointeur 0"}));
+    EXPECT_TRUE(f.c.isEnabled());
+    EXPECT_EQ(QApplication::focusWidget(), f.c.Cbo_Association);
+}
+
+TEST(Entite, UnLibelleTapeEnToutesLettresNEstPasUnChoix) {
+    Formulaire f;
+    f.Taper(f.c.Cbo_Association, "BETA AIDE");
+    f.Quitter();
+    f.c.Cbo_Association->setFocus();
+    f.Entree(f.c.Cbo_Association);
+    EXPECT_EQ(f.c.Txt_Association->text(), "");
+}
+
+TEST(Entite, UneSeuleEntiteEstChoisieParInitAvecSonActiviteSeule) {
+    std::vector<std::string> lignes;
+    for (const std::string& ligne : essai::DonneesCriteres()) {
+        if (ligne.find("B02") != std::string::npos || ligne.find("DROITS") != std::string::npos) {
+            lignes.push_back(ligne);
+        }
+    }
+    Formulaire f(lignes);
+    EXPECT_EQ(f.c.Txt_Association->text(), "B02");
+    EXPECT_EQ(f.c.Cbo_Association->currentText(), "BETA AIDE");
+    EXPECT_EQ(f.c.Txt_Activites->text(), "001");
+    EXPECT_EQ(Formulaire::Entrees(f.c.Cbo_SigleOrg), QStringList{"CARSAT"});
+    EXPECT_TRUE(f.c.Cmd_Imprimer->isEnabled());
+}
+
+TEST(Entite, UneAutreFenetreQuiPrendLeFocusNeCompletePasLeCode) {
+    Formulaire f;
+    f.Taper(f.c.Txt_Association, "7");
+    QWidget autre;
+    autre.show();
+    autre.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&autre));
+    EXPECT_EQ(f.c.Txt_Association->text(), "7");
+}
+
+}  // namespace

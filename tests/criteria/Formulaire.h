@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <QStringList>
+
+#include "Installation.h"
+
+namespace essai {
+
+// Legal entities A01 (three activities, one with a key of the wrong length), B02 (one
+// activity), C03 (no activity, no funding body) and 007; funding bodies for A01 that pass or
+// fail each check, one for B02; two managers, two sectors, five communes; the logins of the
+// standard data ("secteur1" sees sector S01 only).
+std::vector<std::string> DonneesCriteres();
+
+// A control initialised for a login and shown in an active window, driven through its
+// controls as a user would, with everything it showed or asked written down.
+class Formulaire {
+  public:
+    explicit Formulaire(const std::vector<std::string>& lignes = DonneesCriteres(),
+                        const std::string& login = "admin");
+
+    // Gives the focus to the control (as a click would), then types the text.
+    void Taper(QWidget* controle, const QString& texte);
+    void Entree(QWidget* controle);
+    // Tab to the next control.
+    void Quitter();
+    // Opens the list and clicks the entry.
+    void Choisir(QComboBox* liste, int entree);
+
+    // "icon | title | text" of each message since the last call.
+    QStringList Messages();
+    // The sentences sent to the database over the file, since the start.
+    QStringList Selections(const std::string& fichier) const;
+    static QStringList Entrees(const QComboBox* liste);
+
+    Installation installation;
+    std::unique_ptr<Ctr_Ardoine> controle;
+    Ctr_Ardoine& c;
+    // The texts the host's error handler received.
+    QStringList erreurs;
+};
+
+}  // namespace essai

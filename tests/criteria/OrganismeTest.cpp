@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QTest>
+
+#include "Formulaire.h"
+#include "ImpressionQt.h"
+#include "dba/Erreur.h"
+
+namespace {
+
+using essai::Formulaire;
+
+const QString Inconnu =
+    "Exclamation | Message KORVANE | Cet organisme de prise en charge n'existe pas.";
+const QString NeCorrespondPas =
+    "Exclamation | Avertissement | Cet organisme de prise en charge "
+    "ne correspond pas aux critères demandés.";
+
+class FichierEnPanne : public dba::Fichier {
+  public:
+    dba::Enregistrement LireEnreg(const std::string& /*cle*/) override {
+        throw dba::Erreur(dba::ErrStockage, "La base de données ne répond pas.");
+    }
+};
+
+// A01 chosen, no activity.
+class Organisme : public ::testing::Test {
+  protected:
+    Organisme() {
+        f.Taper(f.c.Txt_Association, "A01");
+        f.Messages();
+    }
+    // The message shown for the code typed into an empty box ("" for none), the box then
+    // emptied.
+    QString Verdict(const QString& code) {
+        f.c.Txt_CodeOrg->clear();
+        f.Taper(f.c.Txt_CodeOrg, code);
+        const QStringList messages = f.Messages();
+        f.c.Txt_CodeOrg->clear();
+        return messages.value(0);
+    }
+    void Coller(const QString& texte) {
+        QApplication::clipboard()->setText(texte);
+        f.c.Txt_CodeOrg->setFocus();
+        f.c.Txt_CodeOrg->selectAll();
+        QTest::keyClick(f.c.Txt_CodeOrg, Qt::Key_V, Qt::ControlModifier);
+    }
+
+    Formulaire f;
+};
+
+TEST_F(Organisme, UnCodeValideMontreSonSigleEtSeulsLesChiffresSeTapent) {
+    f.Taper(f.c.Txt_CodeOrg, "1x0-1");
+    EXPECT_EQ(f.c.Txt_CodeOrg->text(), "101");
+    EXPECT_EQ(f.c.Cbo_SigleOrg->currentText(), "CPAM");
+    EXPECT_EQ(f.Messages(), QStringList{});
+}
+
+TEST_F(Organisme, EntreeCompleteLeCodeVerifieAussitotPuisEstAvalee) {
+    int entrees = 0;
+    QObject::connect(f.c.Txt_CodeOrg, &QLineEdit::returnPressed, [&entrees] { ++entrees; });
+    f.Taper(f.c.Txt_CodeOrg, "7");
+    f.Entree(f.c.Txt_CodeOrg);
+    EXPECT_EQ(f.Messages(), QStringList{Inconnu});
+    EXPECT_EQ(f.c.Txt_CodeOrg->text(), "");
+    EXPECT_EQ(entrees, 0);
+    EXPECT_EQ(QApplication::focusWidget(), f.c.Txt_CodeOrg);
+}
+
+TEST_F(Organisme, SansActiviteToutCoupleDeLEntiteConvientAvecUneActiviteSeulLeCoupleExact) {
+    EXPECT_EQ(Verdict("102"), "");
+    f.Taper(f.c.Txt_Activites, "001");
+    f.Messages();
+    EXPECT_EQ(Verdict("102"), NeCorrespondPas);
+    EXPECT_EQ(Verdict("101"), "");
+    EXPECT_EQ(QApplication::focusWidget(), f.c.Txt_CodeOrg);
+}
+
+TEST_F(Organisme, LeTypeEtLeStatutSontVerifiesMaisPasLaFermeture) {
+    EXPECT_EQ(Verdict("103"), NeCorrespondPas);
+    EXPECT_EQ(Verdict("105"), NeCorrespondPas);
+    EXPECT_EQ(Verdict("201"), NeCorrespondPas);
+    EXPECT_EQ(Verdict("104"), "");
+}
+
+TEST_F(Organisme, UnSigleChoisiEcritSonCodeVerifie) {
+    f.Choisir(f.c.Cbo_SigleOrg, 0);
+    EXPECT_EQ(f.c.Txt_CodeOrg->text(), "102");
+    EXPECT_EQ(f.c.Cbo_SigleOrg->currentText(), "CAF");
+}
+
+TEST_F(Organisme, UnCodeCollePasseParLaMemeVerification) {
+    for (const char* refuse : {"1\"2", "abc", "12345"}) {
+        Coller(refuse);
+        EXPECT_EQ(f.Messages(), QStringList{Inconnu}) << refuse;
+        EXPECT_EQ(f.c.Txt_CodeOrg->text(), "") << refuse;
+    }
+    Coller("101");
+    EXPECT_EQ(f.c.Cbo_SigleOrg->currentText(), "CPAM");
+}
+
+TEST_F(Organisme, UneLectureEnEchecArriveAuHoteEtNeLaissePasDeCodeNonVerifie) {
+    f.c.Module.Fic_OrgPriseCharge = std::make_shared<FichierEnPanne>();
+    f.Taper(f.c.Txt_CodeOrg, "101");
+    EXPECT_EQ(f.erreurs, QStringList{"La base de données ne répond pas."});
+    EXPECT_EQ(f.c.Txt_CodeOrg->text(), "");
+    EXPECT_EQ(f.c.Cbo_SigleOrg->currentText(), "");
+    EXPECT_TRUE(f.c.isEnabled());
+}
+
+TEST_F(Organisme, UnRemplissageEnEchecArriveAuHoteEtFermeLaPaireSansArreterLaCascade) {
+    f.c.Txt_Association->clear();
+    f.installation.base->selectionEnEchec = "ORGPRISECHARGE";
+    f.Taper(f.c.Txt_Association, "A01");
+    EXPECT_EQ(f.erreurs, QStringList{"La base de données ne répond pas."});
+    EXPECT_EQ(f.c.Cbo_SigleOrg->count(), 0);
+    EXPECT_FALSE(f.c.Txt_CodeOrg->isEnabled());
+    EXPECT_TRUE(f.c.Cmd_Imprimer->isEnabled());
+}
+
+}  // namespace
