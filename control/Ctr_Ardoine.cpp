@@ -127,6 +127,7 @@ void Ctr_Ardoine::Definir_Pointeur(int numero) {
 
 void Ctr_Ardoine::Relier_Evenements() {
     Relier(Cmd_Sortir, &QPushButton::clicked, &Ctr_Ardoine::Cmd_Sortir_Click);
+    Relier(Cmd_Imprimer, &QPushButton::clicked, &Ctr_Ardoine::Cmd_Imprimer_Click);
     Relier(Bdh_Periode, &QSpinBox::valueChanged, &Ctr_Ardoine::Bdh_Periode_Change);
     Relier_Criteres();
 }

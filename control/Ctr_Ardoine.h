@@ -27,6 +27,10 @@ class DroitsModule;
 class DroitsUtilisateur;
 }  // namespace droits
 
+namespace imprimante {
+class Imprimante;
+}
+
 // The criteria form of the "LISTE DES ACCORDS NON RENOUVELES", placed by a host application
 // on one of its forms. The host assigns the user's rights, the client and the database, calls
 // Init once, and reads W_Sortir when its form unloads (true: the control closed it itself).
@@ -56,6 +60,15 @@ class Ctr_Ardoine : public QWidget {
     void Remplir_Activites();
     void Remplir_Secteur();
     void Remplir_Organisme();
+    // Report: the agreement readers and the page layout, called by the print command.
+    void Lecture_Accord();
+    void Lecture_Demandacc();
+    void Entete_Page();
+    void Entete_Tableau();
+    void Verif_Ligne();
+    void New_Page();
+    void Imprime_Detail();
+    void Edition_Fin_Tableau();
 
     // The platform services (default: those of the Qt application).
     void Plateforme(const ardoine::Plateforme& services) { Services = services; }
@@ -132,9 +145,17 @@ class Ctr_Ardoine : public QWidget {
 
     // Report state.
     std::int16_t Unite_Cm = 0;
-    std::int16_t Num_Page = 0;
-    std::int16_t Num_Ligne = 0;
+    std::int64_t Num_Page = 0;
+    std::int64_t Num_Ligne = 0;
     bool Ligne_Imprimee = false;
+    // Report: the run's state shared by the print command, the readers and the layout. Wide
+    // counters, so that no list is ever too long to be printed whole.
+    std::int64_t Ligne_Accord = 0;
+    std::string Groupe_Courant;
+    bool Accord_Renouvele = false;
+    bool Edition_Commencee = false;
+    // The printer the user chose for the run.
+    std::shared_ptr<imprimante::Imprimante> Printer;
 
   private:
     void Construire_Formulaire();
@@ -224,4 +245,42 @@ class Ctr_Ardoine : public QWidget {
     ardoine::Plateforme Services;
     std::function<void(const std::exception&)> Gestionnaire_Erreurs;
     int Pointeur_Souris = ardoine::PointeurDefaut;
+
+    // Report: the print command and what the readers and the layout share.
+    struct Bornes {
+        std::string premier;
+        std::string dernier;
+    };
+    void Cmd_Imprimer_Click();
+    void Imprimer_Liste();
+    bool Refuser_Critere_Avec_Guillemet();
+    dba::ListeResultat Selectionner_Accords();
+    Bornes Bornes_Periode() const;
+    std::string Phrase_Selection(const Bornes& bornes) const;
+    std::string Clause_Groupe() const;
+    bool Organisme_Choisi() const;
+    bool Choisir_Imprimante();
+    void Avertir_Aides_Caches();
+    void Imprimer_Copies();
+    void Imprimer_Copie();
+    void Commencer_Copie();
+    void Abandonner_Impression() noexcept;
+    void Message_Impression(ardoine::Icone icone, const QString& texte);
+    bool Accord_Suivant_Compte();
+    bool Demande_Couvre();
+    std::optional<std::int64_t> Lendemain_Fin() const;
+    std::string Code_Aide() const;
+    std::string Colonne_Accord(int colonne) const;
+    static std::string Secteur_Aide(const dba::Enregistrement& aide);
+    bool Aide_Visible(const dba::Enregistrement& aide);
+    std::string Groupe_Aide(const dba::Enregistrement& aide) const;
+    static bool Lire_Enregistrement(const std::shared_ptr<dba::Fichier>& fichier,
+                                    const std::string& cle,
+                                    std::shared_ptr<dba::Enregistrement>& enregistrement);
+    void Bloc_Responsable();
+    void Bloc_Secteur();
+    void Bloc_Commune();
+    imprimante::Imprimante& Imprimante_Courante();
+    double Cm(double centimetres) const;
+    void Tracer(double x1, double y1, double x2, double y2);
 };

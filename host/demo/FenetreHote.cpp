@@ -8,14 +8,20 @@
 namespace demo {
 
 FenetreHote::FenetreHote(std::shared_ptr<dba::TheClient> client, const QString& login)
+    : FenetreHote(client, client->base(), login, ardoine::PlateformeQt()) {}
+
+FenetreHote::FenetreHote(std::shared_ptr<dba::TheClient> client,
+                         std::shared_ptr<dba::TheDatabase> base, const QString& login,
+                         const ardoine::Plateforme& services)
     : controle_(new Ctr_Ardoine(this)) {
     setWindowTitle(QStringLiteral("Liste des accords non renouvelés"));
     setCentralWidget(controle_);
     setFixedSize(controle_->minimumSize());
+    controle_->Plateforme(services);
     controle_->DroitsUtilisateur(
         std::make_shared<droits::DroitsFichier>(client->base(), login.toStdString()));
     controle_->TheClient(client);
-    controle_->TheDatabase(client->base());
+    controle_->TheDatabase(std::move(base));
     controle_->Init();
 }
 

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 
 #include "Ctr_Ardoine.h"
+#include "Plateforme.h"
 
 namespace demo {
 
@@ -16,9 +17,13 @@ class FenetreHote : public QMainWindow {
   public:
     // Raises the error of the rights or of Init.
     FenetreHote(std::shared_ptr<dba::TheClient> client, const QString& login);
+    // The same, the control working through that database and those platform services.
+    FenetreHote(std::shared_ptr<dba::TheClient> client, std::shared_ptr<dba::TheDatabase> base,
+                const QString& login, const ardoine::Plateforme& services);
 
     // W_Sortir as read when the form closed; false while it is open.
     bool Sortie_Demandee() const { return sortieDemandee_; }
+    Ctr_Ardoine& Controle() { return *controle_; }
 
   protected:
     void closeEvent(QCloseEvent* evenement) override;

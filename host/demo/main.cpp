@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
+#include "CommandeImprimer.h"
 #include "FenetreHote.h"
 #include "Options.h"
 #include "dba/Erreur.h"
@@ -65,6 +66,9 @@ int main(int argc, char** argv) {
     const demo::Options options = demo::Lire_Options(application);
     if (options.commande.isEmpty()) {
         return Ouvrir_Formulaire(options);
+    }
+    if (options.commande == QLatin1String("print")) {
+        return demo::Commande_Imprimer(options, std::cerr);
     }
     std::cerr << "Commande inconnue : " << options.commande.toStdString() << std::endl;
     return 2;

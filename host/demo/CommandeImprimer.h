@@ -1,0 +1,41 @@
+#pragma once
+
+#include <iosfwd>
+#include <memory>
+
+#include <QString>
+
+#include "DemandeImpression.h"
+#include "Options.h"
+
+namespace dba {
+class TheClient;
+class TheDatabase;
+}  // namespace dba
+
+namespace imprimante {
+class Imprimantes;
+}
+
+namespace demo {
+
+// Exit status of the print command.
+enum SortieImpression : int { ListeImprimee = 0, RienImprime = 1, EchecImpression = 2 };
+
+// Prints the list asked for, driving the control on a host form as a user would: the codes
+// typed into their boxes (each validated as typed), the grouping option clicked, the spinner
+// stepped to the month, "Imprimer" pressed; the printer choice answers the PDF entry of the
+// collection with the file and the copies. Every message the control shows is written to
+// `messages`, one line each. A code the control refuses, or a button the user could not
+// press, raises dba::Erreur. Needs a running QApplication.
+SortieImpression Imprimer_Liste(const DemandeImpression& demande,
+                                std::shared_ptr<dba::TheClient> client,
+                                std::shared_ptr<dba::TheDatabase> base, const QString& login,
+                                std::shared_ptr<imprimante::Imprimantes> imprimantes,
+                                std::ostream& messages);
+
+// The "print" command: the options read, the database opened, the list printed to the PDF
+// file with the system's printer collection. Errors are written to `messages`.
+SortieImpression Commande_Imprimer(const Options& options, std::ostream& messages);
+
+}  // namespace demo

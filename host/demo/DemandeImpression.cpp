@@ -1,0 +1,108 @@
+#include "DemandeImpression.h"
+
+#include <QRegularExpression>
+
+#include "dba/Erreur.h"
+
+namespace demo {
+
+namespace {
+
+using Regroupement = DemandeImpression::Regroupement;
+
+constexpr int CopiesMaximum = 999;
+
+[[noreturn]] void Refuser(const QString& texte) {
+    throw dba::Erreur(dba::ErrArgument, texte.toStdString());
+}
+
+QString Obligatoire(const QString& valeur, const char* option) {
+    if (valeur.isEmpty()) {
+        Refuser(QStringLiteral("L'option --%1 est obligatoire.").arg(QLatin1String(option)));
+    }
+    return valeur;
+}
+
+void Lire_Mois(const QString& texte, DemandeImpression& demande) {
+    static const QRegularExpression forme(QStringLiteral("^(\\d{4})-(\\d{2})$"));
+    const auto lu = forme.match(texte);
+    const int mois = lu.hasMatch() ? lu.captured(2).toInt() : 0;
+    if (mois < 1 || mois > 12) {
+        Refuser(QStringLiteral("Mois invalide : « %1 » (attendu AAAA-MM).").arg(texte));
+    }
+    demande.annee = lu.captured(1).toInt();
+    demande.mois = mois;
+}
+
+std::int16_t Lire_Copies(const QString& texte) {
+    if (texte.isEmpty()) {
+        return 1;
+    }
+    bool nombre = false;
+    const int copies = texte.toInt(&nombre);
+    if (!nombre || copies < 1 || copies > CopiesMaximum) {
+        Refuser(QStringLiteral("Nombre d'exemplaires invalide : « %1 » (de 1 à %2).")
+                    .arg(texte)
+                    .arg(CopiesMaximum));
+    }
+    return static_cast<std::int16_t>(copies);
+}
+
+Regroupement Regroupement_Nomme(const QString& nom) {
+    if (nom == QLatin1String("responsable")) {
+        return Regroupement::Responsable;
+    }
+    if (nom == QLatin1String("secteur")) {
+        return Regroupement::Secteur;
+    }
+    if (nom == QLatin1String("commune")) {
+        return Regroupement::Commune;
+    }
+    Refuser(QStringLiteral("Regroupement inconnu : « %1 » (responsable, secteur ou commune).")
+                .arg(nom));
+}
+
+// One group code at most; --par, when given as well, names the same grouping.
+void Lire_Groupe(const OptionsImpression& options, DemandeImpression& demande) {
+    const std::pair<Regroupement, QString> codes[] = {
+        {Regroupement::Responsable, options.responsable},
+        {Regroupement::Secteur, options.secteur},
+        {Regroupement::Commune, options.commune},
+    };
+    int donnes = 0;
+    for (const auto& [regroupement, code] : codes) {
+        if (!code.isEmpty()) {
+            ++donnes;
+            demande.regroupement = regroupement;
+            demande.groupe = code;
+        }
+    }
+    if (donnes > 1) {
+        Refuser(QStringLiteral("--responsable, --secteur et --commune s'excluent."));
+    }
+    if (options.par.isEmpty()) {
+        return;
+    }
+    const Regroupement par = Regroupement_Nomme(options.par);
+    if (donnes == 1 && par != demande.regroupement) {
+        Refuser(
+            QStringLiteral("--par %1 contredit le code de regroupement donné.").arg(options.par));
+    }
+    demande.regroupement = par;
+}
+
+}  // namespace
+
+DemandeImpression Lire_Demande(const OptionsImpression& options) {
+    DemandeImpression demande;
+    demande.entite = Obligatoire(options.entite, "entite");
+    demande.activite = options.activite;
+    Lire_Groupe(options, demande);
+    demande.organisme = options.organisme;
+    Lire_Mois(Obligatoire(options.mois, "mois"), demande);
+    demande.copies = Lire_Copies(options.copies);
+    demande.sortie = Obligatoire(options.sortie, "sortie");
+    return demande;
+}
+
+}  // namespace demo

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+
+#include <QString>
+
+#include "Options.h"
+
+namespace demo {
+
+// What the print command is asked to print: the criteria of the form, the month, the copies
+// and the PDF file.
+struct DemandeImpression {
+    enum class Regroupement { Responsable, Secteur, Commune };
+
+    QString entite;
+    QString activite;
+    Regroupement regroupement = Regroupement::Responsable;
+    // Code of the manager, sector or commune; empty: every group, sorted by group.
+    QString groupe;
+    QString organisme;
+    int annee = 0;
+    int mois = 0;
+    std::int16_t copies = 1;
+    QString sortie;
+};
+
+// Checks and reads the print options; raises dba::Erreur (ErrArgument) with a French text
+// for a missing or malformed one.
+DemandeImpression Lire_Demande(const OptionsImpression& options);
+
+}  // namespace demo

@@ -1,0 +1,25 @@
+#include "Ctr_Ardoine.h"
+#include "TexteRapport.h"
+#include "droits/DroitsModule.h"
+
+// What the report needs of an aided person's record (CIVILAIDE): the sector, which the user's
+// rights are asked about, and the group the person is listed under.
+
+std::string Ctr_Ardoine::Secteur_Aide(const dba::Enregistrement& aide) {
+    return ardoine::Debut(aide(40), 3);
+}
+
+bool Ctr_Ardoine::Aide_Visible(const dba::Enregistrement& aide) {
+    return Droits_Module->AccesAutorise(Secteur_Aide(aide), 0);
+}
+
+// Manager code, sector code or commune code, as the grouping option says.
+std::string Ctr_Ardoine::Groupe_Aide(const dba::Enregistrement& aide) const {
+    if (Opt_Responsable->isChecked()) {
+        return aide(39);
+    }
+    if (Opt_Secteur->isChecked()) {
+        return Secteur_Aide(aide);
+    }
+    return aide(11);
+}

@@ -1,0 +1,149 @@
+#include "Ctr_Ardoine.h"
+#include "dba/Erreur.h"
+#include "droits/DroitsModule.h"
+#include "outils/Outils.h"
+#include "printer/Imprimante.h"
+
+// The print command: one press prints every copy of the list for the criteria of the form, then
+// closes the host form. A run that fails leaves nothing printed and the form open, so that the
+// user can try again.
+
+void Ctr_Ardoine::Cmd_Imprimer_Click() {
+    if (Txt_Association->text().isEmpty()) {
+        Message_Impression(ardoine::Icone::Exclamation,
+                           QStringLiteral("L'entité juridique est obligatoire."));
+        Txt_Association->setFocus();
+        return;
+    }
+    if (Refuser_Critere_Avec_Guillemet()) {
+        return;
+    }
+    try {
+        Imprimer_Liste();
+    } catch (const dba::Erreur& erreur) {
+        Abandonner_Impression();
+        throw dba::Erreur(erreur.numero(), "Impression interrompue : " + erreur.texte());
+    } catch (...) {
+        Abandonner_Impression();
+        throw;
+    }
+    // The run ends as the exit button does.
+    Cmd_Sortir_Click();
+}
+
+void Ctr_Ardoine::Imprimer_Liste() {
+    Printer.reset();
+    Ligne_Imprimee = false;
+    {
+        const Occupation occupation(*this);
+        Liste_Accord = Selectionner_Accords();
+        Services.evenements->Traiter_En_Attente();
+    }
+    if ((*Liste_Accord)(1).empty()) {
+        Message_Impression(ardoine::Icone::Information,
+                           QStringLiteral("Aucun accord correspondant aux critères sélectionnés."));
+        Vider_Champs();
+        return;
+    }
+    Prg_Accord->setMaximum(Liste_Accord->DCount() + 1);
+    if (!Choisir_Imprimante()) {
+        return;
+    }
+    Prg_Accord->setVisible(true);
+    {
+        const Occupation occupation(*this);
+        Avertir_Aides_Caches();
+        Imprimer_Copies();
+        Services.evenements->Traiter_En_Attente();
+    }
+    Imprimante_Courante().EndDoc();
+}
+
+// The printer the user chooses becomes the current one; false when the user chose none.
+bool Ctr_Ardoine::Choisir_Imprimante() {
+    outils::Outils& outils = outils::Outils::Partage();
+    const std::string choix = outils.ChoisirImprimante("A4");
+    Services.evenements->Traiter_En_Attente();
+    if (choix == "-1") {
+        return false;
+    }
+    Printer = outils.OuvrirImprimante(static_cast<std::int32_t>(std::stol(choix)));
+    Services.evenements->Traiter_En_Attente();
+    return true;
+}
+
+// Which persons are left out is decided line by line; the user is told beforehand.
+void Ctr_Ardoine::Avertir_Aides_Caches() {
+    Droits_Module->ListeAcces()->InitialiserListe();
+    if (Droits_Module->ListeAcces()->W_Liste.Count() != 0) {
+        Message_Impression(
+            ardoine::Icone::Information,
+            QStringLiteral("Vous n'avez pas le droit d'accèder à tous les aidés, certains ne "
+                           "seront donc pas édités."));
+    }
+}
+
+void Ctr_Ardoine::Imprimer_Copies() {
+    const std::int16_t copies = outils::Outils::Partage().NbCopies();
+    for (std::int16_t copie = 1; copie <= copies; ++copie) {
+        Imprimer_Copie();
+    }
+}
+
+// Every selected agreement is read again for each copy; a copy's first page is started by
+// the first line it prints (Lecture_Demandacc), so that it is headed with that line's group.
+void Ctr_Ardoine::Imprimer_Copie() {
+    Ligne_Accord = 1;
+    Num_Page = 1;
+    Edition_Commencee = false;
+    do {
+        Lecture_Accord();
+        if (!Accord_Renouvele) {
+            Lecture_Demandacc();
+        }
+        ++Ligne_Accord;
+        Prg_Accord->setValue(static_cast<int>(Ligne_Accord));
+    } while (!Colonne_Accord(1).empty());
+    if (Edition_Commencee) {
+        Edition_Fin_Tableau();
+    } else if (!Ligne_Imprimee) {
+        Imprimante_Courante().KillDoc();
+        Message_Impression(ardoine::Icone::Information,
+                           QStringLiteral("Aucun accord non renouvelé sur ") + Txt_Periode->text());
+    }
+}
+
+// The copy's first page; a copy that follows a printed one starts on a new sheet.
+void Ctr_Ardoine::Commencer_Copie() {
+    if (Ligne_Imprimee) {
+        Imprimante_Courante().NewPage();
+    }
+    Entete_Page();
+    Edition_Commencee = true;
+}
+
+// Nothing of a failed run comes out. The abandon itself failing must not hide why the run
+// stopped.
+void Ctr_Ardoine::Abandonner_Impression() noexcept {
+    try {
+        if (Printer) {
+            Printer->KillDoc();
+        }
+    } catch (...) {
+    }
+}
+
+void Ctr_Ardoine::Message_Impression(ardoine::Icone icone, const QString& texte) {
+    Services.messages->Afficher(texte, icone, QStringLiteral("Message KORVANE"));
+}
+
+imprimante::Imprimante& Ctr_Ardoine::Imprimante_Courante() {
+    if (!Printer) {
+        throw dba::Erreur(dba::ErrImprimante, "Aucune imprimante n'a été choisie.");
+    }
+    return *Printer;
+}
+
+std::string Ctr_Ardoine::Colonne_Accord(int colonne) const {
+    return Liste_Accord ? (*Liste_Accord)(static_cast<int>(Ligne_Accord), colonne) : std::string();
+}

@@ -1,0 +1,125 @@
+#include "Ctr_Ardoine.h"
+#include "TexteRapport.h"
+#include "droits/DroitsModule.h"
+
+// Whether the agreement of the current row belongs on the list: neither followed by a new
+// agreement of the same person starting the day after its end (Lecture_Accord), nor covered
+// by a line of the person's renewal request that holds that day (Lecture_Demandacc).
+//
+// A record that is not on file counts as absent, and a test that cannot be made (a date that
+// is not a number) as failed: neither ever makes an agreement renewed or covered. Any other
+// failure of the database stops the run, so that no list is printed from records that could
+// not be read.
+
+namespace {
+
+// Agreement keys carry a three-digit sequence number.
+constexpr int DernierNumeroAccord = 999;
+
+std::string Numero_Accord(int numero) {
+    std::string texte = std::to_string(numero);
+    return std::string(3 - texte.size(), '0') + texte;
+}
+
+bool Jour_Egal(const std::string& texte, std::int64_t jour) {
+    const auto valeur = ardoine::Partie_Entiere(texte);
+    return valeur && *valeur == jour;
+}
+
+// Both ends of the period count.
+bool Periode_Contient(const std::string& debut, const std::string& fin, std::int64_t jour) {
+    const auto premier = ardoine::Partie_Entiere(debut);
+    const auto dernier = ardoine::Partie_Entiere(fin);
+    return premier && dernier && *premier <= jour && jour <= *dernier;
+}
+
+}  // namespace
+
+// Every agreement of the person up to the first gap in the numbering is examined ("001" may
+// be missing); the current one never matches itself, as it cannot start after its own end.
+void Ctr_Ardoine::Lecture_Accord() {
+    Accord_Renouvele = false;
+    const auto lendemain = Lendemain_Fin();
+    if (!lendemain) {
+        return;
+    }
+    const std::string aide = Code_Aide();
+    for (int numero = 1; numero <= DernierNumeroAccord; ++numero) {
+        if (!Lire_Enregistrement(Module.Fic_Accord, aide + Numero_Accord(numero),
+                                 Module.Enr_Accord)) {
+            if (numero == 1) {
+                continue;
+            }
+            return;
+        }
+        if (Jour_Egal((*Module.Enr_Accord)(5), *lendemain) && Accord_Suivant_Compte()) {
+            Accord_Renouvele = true;
+            return;
+        }
+    }
+}
+
+// A follow-on agreement counts when it is not marked "O" and its funding body funds care
+// ("P") and still takes new agreements (not "0").
+bool Ctr_Ardoine::Accord_Suivant_Compte() {
+    const dba::Enregistrement& accord = *Module.Enr_Accord;
+    if (!Lire_Enregistrement(Module.Fic_OrgPriseCharge, accord(1), Module.Enr_OrgPriseCharge)) {
+        return false;
+    }
+    const dba::Enregistrement& organisme = *Module.Enr_OrgPriseCharge;
+    return organisme(18) == "P" && accord(18) != "O" && organisme(20) != "0";
+}
+
+// An agreement neither renewed nor covered is printed, unless its person is hidden from the
+// user: such a person never starts a page nor takes a line. The copy's first page is headed
+// with the group of its first line; later lines of another group start a new page.
+void Ctr_Ardoine::Lecture_Demandacc() {
+    if (Demande_Couvre()) {
+        return;
+    }
+    Lire_Enregistrement(Module.Fic_CivilAide, Code_Aide(), Module.Enr_CivilAide);
+    if (!Aide_Visible(*Module.Enr_CivilAide)) {
+        return;
+    }
+    if (!Edition_Commencee) {
+        Commencer_Copie();
+    } else if (Groupe_Aide(*Module.Enr_CivilAide) != Groupe_Courant) {
+        New_Page();
+    }
+    Verif_Ligne();
+}
+
+// A line of the person's request covers the day after the end when its period holds that day
+// and its funding body funds care ("P").
+bool Ctr_Ardoine::Demande_Couvre() {
+    const auto lendemain = Lendemain_Fin();
+    if (!lendemain ||
+        !Lire_Enregistrement(Module.Fic_DemandAcc, Code_Aide(), Module.Enr_DemandAcc)) {
+        return false;
+    }
+    const dba::Enregistrement& demande = *Module.Enr_DemandAcc;
+    const int lignes = demande.DCount(2);
+    for (int ligne = 1; ligne <= lignes; ++ligne) {
+        if (Periode_Contient(demande(3, ligne), demande(4, ligne), *lendemain) &&
+            Lire_Enregistrement(Module.Fic_OrgPriseCharge, demande(1, ligne),
+                                Module.Enr_OrgPriseCharge) &&
+            (*Module.Enr_OrgPriseCharge)(18) == "P") {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The day after the end of the current row's agreement; nothing when its end is no number.
+std::optional<std::int64_t> Ctr_Ardoine::Lendemain_Fin() const {
+    const auto fin = ardoine::Partie_Entiere(Colonne_Accord(2));
+    if (!fin) {
+        return std::nullopt;
+    }
+    return *fin + 1;
+}
+
+// The aided person's code: the first five characters of the agreement key.
+std::string Ctr_Ardoine::Code_Aide() const {
+    return ardoine::Debut(Colonne_Accord(1), 5);
+}

@@ -1,0 +1,114 @@
+#include "Ctr_Ardoine.h"
+#include "TexteRapport.h"
+#include "outils/Outils.h"
+
+// The selection of the agreements that end in the chosen month, for the criteria of the form,
+// sorted by group when no group is given, then by the aided person's name.
+
+namespace {
+
+std::string Texte(const QLineEdit* zone) {
+    return zone->text().toStdString();
+}
+
+}  // namespace
+
+dba::ListeResultat Ctr_Ardoine::Selectionner_Accords() {
+    dba::Requete requete;
+    requete.definir(1, Phrase_Selection(Bornes_Periode()));
+    requete.definir(2, "ACCORD");
+    requete.definir(3, "0 6 1");
+    std::string sortie;
+    dba::ListeResultat accords;
+    Module.Base().ExecuterSelection(requete.texte(), std::string(), sortie, accords);
+    return accords;
+}
+
+// The day numbers of the first and of the last day of the period's month.
+Ctr_Ardoine::Bornes Ctr_Ardoine::Bornes_Periode() const {
+    const outils::Outils& outils = outils::Outils::Partage();
+    const std::string annee = Annee_Courante.toStdString();
+    const std::string premier =
+        outils.DateInterne("01/" + Mois_Courant.toStdString() + "/" + annee);
+    int moisSuivant = Mois_Courant.toInt() + 1;
+    std::string anneeSuivante = annee;
+    if (moisSuivant == 13) {
+        moisSuivant = 1;
+        anneeSuivante = std::to_string(Annee_Courante.toInt() + 1);
+    }
+    const std::string mois =
+        QString::number(moisSuivant).rightJustified(2, QLatin1Char('0')).toStdString();
+    const std::string suivant = outils.DateInterne("01/" + mois + "/" + anneeSuivante);
+    return Bornes{premier, std::to_string(std::stoll(suivant) - 1)};
+}
+
+// Values go into the sentence exactly as they stand in the fields; a criterion holding a
+// double quote is refused beforehand (Refuser_Critere_Avec_Guillemet).
+std::string Ctr_Ardoine::Phrase_Selection(const Bornes& bornes) const {
+    const std::string entite = Texte(Txt_Association);
+    std::string phrase = "SSELECT ACCORD AVEC TypeOrgChgAcc = " + ardoine::Entre_Guillemets("P");
+    phrase += " AND AVEC 6 >= " + ardoine::Entre_Guillemets(bornes.premier);
+    phrase += " AND AVEC 6 <= " + ardoine::Entre_Guillemets(bornes.dernier);
+    phrase += " AND AVEC EntiteAccord = " + ardoine::Entre_Guillemets(entite);
+    phrase += " AND AVEC DateSortieAideAccord = \"\"";
+    phrase += " AND AVEC 18 = \"\"";
+    phrase += " AND AVEC 20 = \"\"";
+    if (!Txt_Activites->text().isEmpty()) {
+        phrase +=
+            " AND AVEC ActivitesOrg = " + ardoine::Entre_Guillemets(entite + Texte(Txt_Activites));
+    }
+    phrase += Clause_Groupe();
+    if (Organisme_Choisi()) {
+        phrase += " AND AVEC 1 = " + ardoine::Entre_Guillemets(Texte(Txt_CodeOrg));
+    }
+    phrase += " PAR NomPrenomAide";
+    return phrase;
+}
+
+// A group code limits the list to that group; without one the list is sorted by group.
+std::string Ctr_Ardoine::Clause_Groupe() const {
+    const std::string responsable = Texte(Txt_Responsable);
+    if (Opt_Responsable->isChecked()) {
+        return responsable.empty()
+                   ? " PAR Responsable"
+                   : " AND AVEC CodeResponsable = " + ardoine::Entre_Guillemets(responsable);
+    }
+    if (Opt_Secteur->isChecked()) {
+        return responsable.empty()
+                   ? " PAR Secteur"
+                   : " AND AVEC CodeSecteur = " + ardoine::Entre_Guillemets(responsable);
+    }
+    const std::string commune = Texte(Txt_Commune);
+    return commune.empty() ? " PAR CommuneAide"
+                           : " AND AVEC CommuneAide = " + ardoine::Entre_Guillemets(commune);
+}
+
+// A funding-body code counts only while its label is shown.
+bool Ctr_Ardoine::Organisme_Choisi() const {
+    return !Txt_CodeOrg->text().isEmpty() && !Cbo_SigleOrg->currentText().isEmpty();
+}
+
+// A double quote would end the value it stands in and change the sentence: such a criterion
+// is refused with a message, the focus on its box, and nothing is selected.
+bool Ctr_Ardoine::Refuser_Critere_Avec_Guillemet() {
+    const bool commune = !Opt_Responsable->isChecked() && !Opt_Secteur->isChecked();
+    std::vector<std::pair<const QLabel*, QLineEdit*>> criteres{
+        {Etq_Association, Txt_Association},
+        {Etq_Activites, Txt_Activites},
+        commune ? std::pair{Etq_Commune, Txt_Commune} : std::pair{Etq_RespSect, Txt_Responsable},
+    };
+    if (Organisme_Choisi()) {
+        criteres.emplace_back(Etq_Organisme, Txt_CodeOrg);
+    }
+    for (const auto& [etiquette, zone] : criteres) {
+        if (zone->text().contains(QLatin1Char('"'))) {
+            Message_Impression(ardoine::Icone::Exclamation,
+                               QStringLiteral("Le critère « %1 » contient un guillemet : "
+                                              "impression impossible.")
+                                   .arg(etiquette->text().trimmed()));
+            zone->setFocus();
+            return true;
+        }
+    }
+    return false;
+}

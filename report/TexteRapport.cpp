@@ -1,0 +1,43 @@
+#include "TexteRapport.h"
+
+#include <charconv>
+
+#include "mvdb/Nombre.h"
+#include "mvdb/Utf8.h"
+#include "printer/Metrique.h"
+
+namespace ardoine {
+
+std::string Debut(std::string_view texte, int nombre) {
+    return mvdb::sousChaine(texte, 1, nombre);
+}
+
+std::string Colonne_Ajustee(std::string_view texte, int garde, int largeur) {
+    std::string colonne = Debut(texte, garde);
+    colonne.append(static_cast<std::size_t>(largeur - imprimante::nombreCaracteres(colonne)), ' ');
+    return colonne;
+}
+
+std::optional<std::int64_t> Partie_Entiere(std::string_view texte) {
+    if (!mvdb::estNombre(texte)) {
+        return std::nullopt;
+    }
+    if (texte.front() == '+') {
+        texte.remove_prefix(1);
+    }
+    std::int64_t entier = 0;
+    const auto [fin, erreur] = std::from_chars(texte.data(), texte.data() + texte.size(), entier);
+    if (erreur != std::errc()) {
+        return std::nullopt;
+    }
+    return entier;
+}
+
+std::string Entre_Guillemets(std::string_view texte) {
+    std::string valeur = "\"";
+    valeur.append(texte);
+    valeur.push_back('"');
+    return valeur;
+}
+
+}  // namespace ardoine

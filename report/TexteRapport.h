@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace ardoine {
+
+// The first `nombre` characters (not bytes) of a UTF-8 text, or the whole text when shorter.
+std::string Debut(std::string_view texte, int nombre);
+
+// A column of the detail line, `largeur` characters wide: a text of at most `garde`
+// characters is completed with spaces; a longer one is cut to `garde` characters and
+// completed the same way, so the column always ends with at least one space.
+std::string Colonne_Ajustee(std::string_view texte, int garde, int largeur);
+
+// The integer part of a number as the database writes it ("19845", "-3", "19845.5");
+// nothing for any other text, the empty one included.
+std::optional<std::int64_t> Partie_Entiere(std::string_view texte);
+
+// The text between double quotes, as the selection sentences write their values.
+std::string Entre_Guillemets(std::string_view texte);
+
+}  // namespace ardoine

@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "BaseEssai.h"
+#include "DonneesRapport.h"
+#include "ImpressionQt.h"
+
+// The print command of the demo host, run as a program: the PDF it leaves, what it writes
+// on its error output and its exit status.
+
+namespace {
+
+struct Execution {
+    int code;
+    QString erreurs;
+};
+
+// What the program wrote on its error output, less the notes of the toolkit about the
+// environment it runs in.
+QString Erreurs(QProcess& programme) {
+    QStringList lignes = QString::fromUtf8(programme.readAllStandardError()).split('\n');
+    lignes.removeIf([](const QString& ligne) { return ligne.startsWith("QStandardPaths: "); });
+    return lignes.join('\n').trimmed();
+}
+
+Execution Lancer(const QStringList& arguments) {
+    QProcess demo;
+    demo.start(QStringLiteral(ARDOINE_DEMO), QStringList{"print"} + arguments);
+    demo.waitForFinished(60000);
+    return {demo.exitCode(), Erreurs(demo)};
+}
+
+QString Texte(const QString& programme, const QStringList& arguments) {
+    QProcess processus;
+    processus.start(programme, arguments);
+    processus.waitForFinished(30000);
+    return QString::fromUtf8(processus.readAllStandardOutput()).simplified();
+}
+
+std::vector<std::string> DonneesDeMai() {
+    return essai::Avec({essai::Aide({"A0001", "ALPHA", "Jean"}),
+                        essai::LigneAccord({"A0001001", "1", essai::FinMai()}),
+                        essai::Aide({"B0001", "BETA", "Marie", "R02", "S02"}),
+                        essai::LigneAccord({"B0001001", "1", essai::FinMai()})});
+}
+
+class Commande : public ::testing::Test {
+  protected:
+    QStringList Arguments(const QStringList& autres) const {
+        return QStringList{"--db", QString::fromStdString(base.Chemin()), "--sortie", pdf} + autres;
+    }
+
+    essai::BaseEssai base{DonneesDeMai()};
+    QTemporaryDir dossier;
+    QString pdf = dossier.filePath(QStringLiteral("liste.pdf"));
+};
+
+TEST_F(Commande, UneListeImprimeeDansLeFichierPdfSortAvec0) {
+    const Execution execution = Lancer(Arguments({"--entite", "041", "--mois", "2018-05"}));
+    ASSERT_EQ(execution.code, 0) << execution.erreurs.toStdString();
+    EXPECT_TRUE(execution.erreurs.isEmpty()) << execution.erreurs.toStdString();
+    const QString texte = Texte(QStringLiteral("pdftotext"), {"-layout", pdf, "-"});
+    EXPECT_TRUE(texte.contains("SUR MAI 2018"));
+    EXPECT_TRUE(texte.contains("A0001 ALPHA Jean CONSEIL DEPARTEMENTAL 31/05/2018"));
+    EXPECT_TRUE(texte.contains("B0001 BETA Marie CONSEIL DEPARTEMENTAL 31/05/2018"));
+}
+
+TEST_F(Commande, LesCriteresEtLesExemplairesSontCeuxDemandes) {
+    const Execution execution = Lancer(
+        Arguments({"--entite", "041", "--secteur", "S02", "--mois", "2018-05", "--copies", "2"}));
+    ASSERT_EQ(execution.code, 0) << execution.erreurs.toStdString();
+    const QString texte = Texte(QStringLiteral("pdftotext"), {"-layout", pdf, "-"});
+    EXPECT_EQ(texte.count("Secteur : SUD"), 2);
+    EXPECT_EQ(texte.count("Page : 1"), 2);
+    EXPECT_FALSE(texte.contains("ALPHA"));
+}
+
+TEST_F(Commande, RienAImprimerSortAvec1EtLeMessageDuControle) {
+    const Execution execution = Lancer(Arguments({"--entite", "041", "--mois", "2018-04"}));
+    EXPECT_EQ(execution.code, 1);
+    EXPECT_EQ(execution.erreurs,
+              "Message KORVANE : Aucun accord correspondant aux critères sélectionnés.");
+    EXPECT_FALSE(QFile::exists(pdf));
+}
+
+TEST_F(Commande, UneDemandeMalFormeeOuImpossibleSortAvec2) {
+    const QList<std::pair<QStringList, QString>> cas{
+        {{"--mois", "2018-05"}, "L'option --entite est obligatoire."},
+        {{"--entite", "041", "--mois", "2018-13"},
+         "Mois invalide : « 2018-13 » (attendu AAAA-MM)."},
+        {{"--entite", "041", "--mois", "2018-05", "--par", "rue"},
+         "Regroupement inconnu : « rue » (responsable, secteur ou commune)."},
+        {{"--entite", "041", "--mois", "2018-05", "--secteur", "S01", "--commune", "75056"},
+         "--responsable, --secteur et --commune s'excluent."},
+        {{"--entite", "041", "--mois", "2018-05", "--copies", "0"},
+         "Nombre d'exemplaires invalide : « 0 » (de 1 à 999)."},
+    };
+    for (const auto& [arguments, message] : cas) {
+        const Execution execution = Lancer(Arguments(arguments));
+        EXPECT_EQ(execution.code, 2) << message.toStdString();
+        EXPECT_EQ(execution.erreurs, message);
+    }
+    const Execution absente =
+        Lancer({"--db", "/nulle/part.db", "--entite", "041", "--mois", "2018-05", "--sortie", pdf});
+    EXPECT_EQ(absente.code, 2);
+    EXPECT_EQ(absente.erreurs, "Base de données introuvable : /nulle/part.db");
+    EXPECT_FALSE(QFile::exists(pdf));
+}
+
+TEST_F(Commande, UnUtilisateurSansDroitDImprimerSortAvec2) {
+    const Execution execution =
+        Lancer(Arguments({"--login", "inconnu", "--entite", "041", "--mois", "2018-05"}));
+    EXPECT_EQ(execution.code, 2);
+    EXPECT_TRUE(
+        execution.erreurs.contains("L'utilisateur « inconnu » n'a pas le droit d'imprimer."))
+        << execution.erreurs.toStdString();
+}
+
+}  // namespace

@@ -1,0 +1,201 @@
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "DonneesRapport.h"
+#include "ImpressionEssai.h"
+#include "dba/Erreur.h"
+#include "outils/Outils.h"
+#include "printer/ImprimantesSysteme.h"
+
+// One press of "Imprimer" from the click to the end of the run: messages, busy states,
+// printer choice, copies, what is sent or abandoned, and the closing of the host form.
+
+namespace {
+
+using essai::Accord;
+using essai::ImpressionEssai;
+using essai::Personne;
+using Lignes = std::vector<std::string>;
+using imprimante::ImprimanteEnregistree;
+
+Lignes Aides(int nombre, const std::string& fin = essai::FinMai()) {
+    Lignes lignes;
+    for (int i = 1; i <= nombre; ++i) {
+        const std::string code = std::to_string(100000 + i).substr(1);
+        lignes.push_back(essai::Aide({code, "NOM" + code, "Prenom"}));
+        lignes.push_back(essai::LigneAccord({code + "001", "1", fin}));
+    }
+    return lignes;
+}
+
+// A person whose agreement of May is followed by another: nothing to list.
+Lignes Renouvele() {
+    return {essai::Aide({"A0001", "ALPHA", "Jean"}),
+            essai::LigneAccord({"A0001001", "1", essai::FinMai()}),
+            essai::LigneAccord({"A0001002", std::to_string(essai::LendemainFinMai()), "99999"})};
+}
+
+bool Contient(const QStringList& appels, const char* appel) {
+    return appels.contains(QString::fromUtf8(appel));
+}
+
+TEST(Execution, UneListeImprimeeEstEnvoyeePuisLaFormeSeFerme) {
+    ImpressionEssai impression(essai::Avec(Aides(2)));
+    impression.Imprimer();
+    ASSERT_TRUE(impression.erreurs.empty()) << impression.erreurs.front();
+    EXPECT_TRUE(impression.Envoye());
+    EXPECT_EQ(essai::Codes(impression.Document()), (Lignes{"00001", "00002"}));
+    EXPECT_EQ(impression.choix->FormatsDemandes(), Lignes{"A4"});
+    EXPECT_TRUE(impression.Messages().empty());
+    EXPECT_TRUE(impression.controle->W_Sortir());
+    EXPECT_EQ(impression.plateforme->Appels().back(), "dechargement");
+    EXPECT_TRUE(impression.controle->isEnabled());
+    EXPECT_TRUE(impression.controle->Prg_Accord->isVisibleTo(impression.controle.get()));
+    EXPECT_EQ(impression.controle->Prg_Accord->maximum(), 3);
+    EXPECT_EQ(impression.controle->Prg_Accord->value(), 3);
+}
+
+// Busy while selecting, free while the printer is chosen, busy while printing, free at the end.
+TEST(Execution, LesEtatsOccupesEncadrentLaSelectionEtLImpression) {
+    ImpressionEssai impression(essai::Avec(Aides(1)));
+    impression.Imprimer();
+    QStringList pointeurs;
+    for (const QString& appel : impression.plateforme->Appels()) {
+        if (appel.startsWith(QLatin1String("pointeur")) || appel == QLatin1String("dechargement")) {
+            pointeurs << appel;
+        }
+    }
+    EXPECT_EQ(pointeurs, (QStringList{"pointeur 11", "pointeur 0", "pointeur 11", "pointeur 0",
+                                      "dechargement"}));
+}
+
+TEST(Execution, UneSelectionVideLeDitEffaceLesCriteresEtFermeLaForme) {
+    ImpressionEssai impression(essai::Socle());
+    impression.controle->Txt_Responsable->setText(QStringLiteral("R01"));
+    impression.Imprimer();
+    EXPECT_EQ(impression.Messages(),
+              Lignes{"Information | Aucun accord correspondant aux critères sélectionnés."});
+    EXPECT_TRUE(impression.controle->Txt_Association->text().isEmpty());
+    EXPECT_TRUE(impression.controle->Txt_Responsable->text().isEmpty());
+    EXPECT_FALSE(impression.controle->Cmd_Imprimer->isEnabled());
+    EXPECT_TRUE(impression.choix->FormatsDemandes().empty());
+    EXPECT_TRUE(impression.controle->W_Sortir());
+    EXPECT_TRUE(Contient(impression.plateforme->Appels(), "dechargement"));
+}
+
+TEST(Execution, SansImprimanteChoisieRienNEstImprimeNiDitEtLaFormeSeFerme) {
+    ImpressionEssai impression(essai::Avec(Aides(1)));
+    impression.choix = std::make_shared<imprimante::ChoixImprimanteScripte>(std::nullopt);
+    outils::Outils::Partage().RemplacerServices(impression.imprimantes, impression.choix);
+    impression.Imprimer();
+    EXPECT_TRUE(impression.imprimantes->Ouvertures().empty());
+    EXPECT_TRUE(impression.Messages().empty());
+    EXPECT_TRUE(impression.controle->W_Sortir());
+    EXPECT_TRUE(Contient(impression.plateforme->Appels(), "dechargement"));
+}
+
+TEST(Execution, RienANeRenouvelerAbandonneChaqueExemplaireEtLeDitAChaqueFois) {
+    ImpressionEssai impression(essai::Avec(Renouvele()), "admin", 2);
+    impression.Imprimer();
+    const Lignes aucun{"Information | Aucun accord non renouvelé sur MAI 2018"};
+    EXPECT_EQ(impression.Messages(), (Lignes{aucun[0], aucun[0]}));
+    const auto& documents = impression.Imprimante().Documents();
+    ASSERT_FALSE(documents.empty());
+    for (const auto& document : documents) {
+        EXPECT_TRUE(document.document.vide());
+    }
+    EXPECT_TRUE(impression.controle->W_Sortir());
+}
+
+TEST(Execution, ChaqueExemplaireCommenceUneFeuilleEtSesPagesPartentDe1) {
+    ImpressionEssai impression(essai::Avec(Aides(52)), "admin", 2);
+    impression.Imprimer();
+    const auto& document = impression.Document();
+    ASSERT_EQ(document.pages, 4);
+    for (int page = 1; page <= 4; ++page) {
+        const std::string numero = std::to_string((page - 1) % 2 + 1);
+        EXPECT_TRUE(essai::Lignes(document, page)[2].ends_with("Page : " + numero)) << page;
+    }
+    EXPECT_EQ(essai::Details(document, 3).size(), 51U);
+    EXPECT_EQ(essai::Codes(document).size(), 104U);
+}
+
+TEST(Execution, UneErreurEnCoursAbandonneLeDocumentRendLaMainEtLaissePourRecommencer) {
+    ImpressionEssai impression(essai::Avec(Aides(3)));
+    impression.base->Pieger("ORGPRISECHARGE", "001", dba::ErrStockage, 2);
+    impression.Imprimer();
+
+    ASSERT_EQ(impression.erreurs, Lignes{"Impression interrompue : Lecture impossible de 001."});
+    const auto& documents = impression.Imprimante().Documents();
+    ASSERT_EQ(documents.size(), 1U);
+    EXPECT_EQ(documents.front().sort, ImprimanteEnregistree::Sort::Abandonne);
+    EXPECT_EQ(essai::Codes(documents.front().document), Lignes{"00001"});
+    EXPECT_EQ(impression.plateforme->Appels().filter(QStringLiteral("pointeur")).last(),
+              "pointeur 0");
+    EXPECT_TRUE(impression.controle->isEnabled());
+    EXPECT_FALSE(impression.controle->W_Sortir());
+    EXPECT_FALSE(Contient(impression.plateforme->Appels(), "dechargement"));
+
+    impression.base->Desamorcer();
+    impression.Imprimer();
+    EXPECT_EQ(impression.erreurs.size(), 1U);
+    const auto& deuxieme = impression.imprimantes->Ouvertures().back().imprimante->Documents();
+    ASSERT_EQ(deuxieme.size(), 1U);
+    EXPECT_EQ(deuxieme.front().sort, ImprimanteEnregistree::Sort::Envoye);
+    EXPECT_EQ(essai::Codes(deuxieme.front().document), (Lignes{"00001", "00002", "00003"}));
+    EXPECT_TRUE(impression.controle->W_Sortir());
+}
+
+// More rows than a 16-bit counter holds: all are printed, pages numbered on.
+TEST(Execution, UnMoisDePlusDe32766AccordsSImprimeEnEntier) {
+    constexpr int Nombre = 32800;
+    ImpressionEssai impression(essai::Avec(Aides(Nombre)));
+    impression.Imprimer();
+    ASSERT_TRUE(impression.erreurs.empty()) << impression.erreurs.front();
+    const auto& document = impression.Document();
+    constexpr int Pages = (Nombre + 50) / 51;
+    ASSERT_EQ(document.pages, Pages);
+    EXPECT_EQ(essai::Codes(document).size(), static_cast<std::size_t>(Nombre));
+    EXPECT_EQ(essai::Codes(document).back(), "32800");
+    EXPECT_TRUE(essai::Lignes(document, Pages)[2].ends_with("Page : " + std::to_string(Pages)));
+    EXPECT_EQ(impression.controle->Prg_Accord->maximum(), Nombre + 1);
+}
+
+QStringList LignesDuPdf(const QString& chemin) {
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), chemin, "-"});
+    EXPECT_TRUE(pdftotext.waitForFinished(30000));
+    QStringList lignes;
+    for (const QString& ligne : QString::fromUtf8(pdftotext.readAllStandardOutput()).split('\n')) {
+        if (!ligne.trimmed().isEmpty()) {
+            lignes << ligne.simplified();
+        }
+    }
+    return lignes;
+}
+
+TEST(Execution, UnFichierPdfRelu) {
+    QTemporaryDir dossier;
+    const QString pdf = dossier.filePath(QStringLiteral("liste.pdf"));
+    ImpressionEssai impression(essai::Avec(Aides(52)));
+    outils::Outils::Partage().RemplacerServices(
+        std::make_shared<imprimante::ImprimantesSysteme>(),
+        std::make_shared<imprimante::ChoixImprimanteScripte>(
+            imprimante::Choix{0, 1, imprimante::Reglages{"A4", false, pdf.toStdString()}}));
+    impression.Imprimer();
+    ASSERT_TRUE(impression.erreurs.empty()) << impression.erreurs.front();
+
+    const QStringList lignes = LignesDuPdf(pdf);
+    EXPECT_EQ(lignes.filter(QStringLiteral("LISTE DES ACCORDS NON RENOUVELES")).size(), 2);
+    EXPECT_TRUE(lignes.contains("Date : 15/05/2018 Page : 1"));
+    EXPECT_TRUE(lignes.contains("Date : 15/05/2018 Page : 2"));
+    EXPECT_TRUE(lignes.contains("SUR MAI 2018"));
+    EXPECT_TRUE(lignes.contains("Responsable : DUPONT Jean"));
+    EXPECT_TRUE(lignes.contains("CODE NOM PRENOM AIDE ORGANISME DE PRISE EN CHARGE FIN ACCORD"));
+    EXPECT_TRUE(lignes.contains("00001 NOM00001 Prenom CONSEIL DEPARTEMENTAL 31/05/2018"));
+    EXPECT_TRUE(lignes.contains("00052 NOM00052 Prenom CONSEIL DEPARTEMENTAL 31/05/2018"));
+}
+
+}  // namespace

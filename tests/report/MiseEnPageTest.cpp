@@ -1,0 +1,261 @@
+#include <gtest/gtest.h>
+
+#include "DonneesRapport.h"
+#include "ImpressionEssai.h"
+#include "printer/ImprimanteEnregistree.h"
+
+// The printed form of the list, read back from the recording printer: page header, group
+// block, table header, detail lines and frames.
+
+namespace {
+
+using essai::Accord;
+using essai::FinMai;
+using essai::ImpressionEssai;
+using essai::Personne;
+using imprimante::Operation;
+using Lignes = std::vector<std::string>;
+
+constexpr double UniteCm = 567.0;
+constexpr double Tolerance = 0.01;
+
+std::string Espaces(std::size_t n) {
+    return std::string(n, ' ');
+}
+
+// A person with one agreement ending in May 2018.
+Lignes AideDeMai(const Personne& personne) {
+    return {
+        essai::Aide(personne),
+        essai::LigneAccord(Accord{personne.code + "001", essai::TexteJour(2017, 6, 1), FinMai()})};
+}
+
+Lignes Aides(const std::vector<Personne>& personnes) {
+    Lignes lignes;
+    for (const Personne& personne : personnes) {
+        const Lignes deLaPersonne = AideDeMai(personne);
+        lignes.insert(lignes.end(), deLaPersonne.begin(), deLaPersonne.end());
+    }
+    return lignes;
+}
+
+// n persons of the same group, in name order.
+std::vector<Personne> Serie(int n, const std::string& prefixe = "P") {
+    std::vector<Personne> personnes;
+    for (int i = 1; i <= n; ++i) {
+        const std::string numero = std::to_string(10000 + i).substr(1);
+        personnes.push_back({prefixe + numero, "NOM" + numero, "Prenom"});
+    }
+    return personnes;
+}
+
+// Printed with the grouping option given, no group code: every group, sorted by group.
+std::unique_ptr<ImpressionEssai> Imprimer(
+    const Lignes& lignes, QRadioButton* Ctr_Ardoine::*option = &Ctr_Ardoine::Opt_Responsable) {
+    auto impression = std::make_unique<ImpressionEssai>(essai::Avec(lignes));
+    ((*impression->controle).*option)->setChecked(true);
+    impression->Imprimer();
+    EXPECT_TRUE(impression->erreurs.empty()) << impression->erreurs.front();
+    return impression;
+}
+
+std::vector<double> HauteursDesCadres(const imprimante::Document& document, int page) {
+    std::vector<double> bas;
+    for (const Operation& trait : document.traits(page)) {
+        // The bottom border: the one horizontal line below the table header.
+        if (trait.y == trait.y2 && trait.y > 6.6 * UniteCm) {
+            bas.push_back(trait.y / UniteCm);
+        }
+    }
+    return bas;
+}
+
+TEST(EnteteDePage, DateTitreEtPeriodeAvecLeNumeroDePageEnColonne90) {
+    const auto impression = Imprimer(AideDeMai({"A0001", "ALPHA", "Jean"}));
+    const auto lignes = essai::Lignes(impression->Document(), 1);
+    ASSERT_GE(lignes.size(), 9U);
+    EXPECT_EQ(lignes[0], "");
+    EXPECT_EQ(lignes[1], "");
+    EXPECT_EQ(lignes[2], "Date : 15/05/2018" + Espaces(65) + "Page : 1");
+    EXPECT_EQ(lignes[2].find("Page : "), 82U);
+    EXPECT_EQ(lignes[3], "");
+    EXPECT_EQ(lignes[4], "");
+    EXPECT_EQ(lignes[5], Espaces(20) + "LISTE DES ACCORDS NON RENOUVELES");
+    EXPECT_EQ(lignes[6], Espaces(30) + "SUR MAI 2018");
+    EXPECT_EQ(lignes[7], "");
+    EXPECT_EQ(lignes[8], "");
+
+    const auto textes = impression->Document().textes(1);
+    for (std::size_t i = 0; i < 9; ++i) {
+        const bool titre = i == 5 || i == 6;
+        EXPECT_EQ(textes[i].police.nom, "Courier New");
+        EXPECT_EQ(textes[i].police.taille, titre ? 14 : 10) << i;
+        EXPECT_EQ(textes[i].police.gras, titre) << i;
+        EXPECT_EQ(textes[i].x, 0);
+    }
+}
+
+TEST(EnteteDeTableau, TitresA54CmEtCadreDeLEnTete) {
+    const auto impression = Imprimer(AideDeMai({"A0001", "ALPHA", "Jean"}));
+    const auto& document = impression->Document();
+    const auto textes = document.textes(1);
+    const auto titres = std::find_if(textes.begin(), textes.end(), [](const Operation& o) {
+        return o.texte.find("CODE") != std::string::npos;
+    });
+    ASSERT_NE(titres, textes.end());
+    // An empty line at 5.4 cm, then the titles.
+    EXPECT_NEAR((titres - 1)->y, 5.4 * UniteCm, Tolerance);
+    EXPECT_EQ((titres - 1)->texte, "");
+    const std::string& t = titres->texte;
+    EXPECT_EQ(t.size(), 92U);
+    EXPECT_EQ(t.find("CODE"), 1U);
+    EXPECT_EQ(t.find("NOM PRENOM AIDE"), 7U);
+    EXPECT_EQ(t.find("ORGANISME DE PRISE EN CHARGE"), 41U);
+    EXPECT_EQ(t.find("FIN ACCORD"), 82U);
+
+    const auto traits = document.traits(1);
+    ASSERT_EQ(traits.size(), 13U);
+    const std::vector<std::array<double, 5>> attendus{
+        {3, 0, 5.5, 19.6, 5.5},    {3, 0, 6.5, 19.6, 6.5},  {3, 0, 5.5, 0, 6.5},
+        {3, 19.6, 5.5, 19.6, 6.5}, {1, 1.3, 5.5, 1.3, 6.5}, {1, 8.3, 5.5, 8.3, 6.5},
+        {1, 17, 5.5, 17, 6.5},
+    };
+    for (std::size_t i = 0; i < attendus.size(); ++i) {
+        EXPECT_EQ(traits[i].largeur, attendus[i][0]) << i;
+        EXPECT_NEAR(traits[i].x, attendus[i][1] * UniteCm, Tolerance) << i;
+        EXPECT_NEAR(traits[i].y, attendus[i][2] * UniteCm, Tolerance) << i;
+        EXPECT_NEAR(traits[i].x2, attendus[i][3] * UniteCm, Tolerance) << i;
+        EXPECT_NEAR(traits[i].y2, attendus[i][4] * UniteCm, Tolerance) << i;
+    }
+    const auto premiere = std::find_if(textes.begin(), textes.end(), [](const Operation& o) {
+        return o.texte.starts_with("A0001");
+    });
+    ASSERT_NE(premiere, textes.end());
+    EXPECT_NEAR(premiere->x, 0.1 * UniteCm, Tolerance);
+    EXPECT_NEAR(premiere->y, 6.9 * UniteCm, Tolerance);
+}
+
+TEST(LigneDeDetail, CodeNomOrganismeEtFinEnColonnesAjustees) {
+    const std::string nom = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    // Names of 32 and 33 characters (accents count as one), and an empty one.
+    Lignes lignes = Aides({{"A0001", nom, "Jéran"}, {"B0001", nom, "Jérans"}, {"C0001", "", ""}});
+    const std::string org39 = "ORGANISME AU NOM DE TRENTE NEUF LETTRES";
+    const std::string org40 = "ORGANISME AU NOM DE QUARANTE LETTRES ..";
+    ASSERT_EQ(org39.size(), 39U);
+    lignes.push_back(essai::Ligne("ORGPRISECHARGE", "039", {{1, org39}, {18, "P"}}));
+    lignes.push_back(essai::Ligne("ORGPRISECHARGE", "040", {{1, org40 + "X"}, {18, "P"}}));
+    lignes.push_back(essai::Aide({"D0001", "ZED", "Un"}));
+    lignes.push_back(essai::LigneAccord({"D0001001", "1", FinMai(), "039"}));
+    lignes.push_back(essai::Aide({"E0001", "ZED", "Deux"}));
+    lignes.push_back(essai::LigneAccord({"E0001001", "1", FinMai(), "040"}));
+    const auto impression = Imprimer(lignes);
+
+    const auto details = essai::Details(impression->Document(), 1);
+    ASSERT_EQ(details.size(), 5U);
+    const std::string conseil = "CONSEIL DEPARTEMENTAL" + Espaces(20);
+    const std::string fin = "31/05/2018";
+    // In name order: the empty name first.
+    EXPECT_EQ(details[0], "C0001 " + Espaces(34) + conseil + fin);
+    EXPECT_EQ(details[1], "A0001 " + nom + " Jéran" + Espaces(2) + conseil + fin);
+    EXPECT_EQ(details[2], "B0001 " + nom + " Jéran" + Espaces(2) + conseil + fin);
+    EXPECT_EQ(details[3], "E0001 ZED Deux" + Espaces(26) + org40.substr(0, 39) + Espaces(2) + fin);
+    EXPECT_EQ(details[4], "D0001 ZED Un" + Espaces(28) + org39 + Espaces(2) + fin);
+}
+
+TEST(BlocDeGroupe, ResponsableAvecLesSeulesLignesDAdresseRenseignees) {
+    const auto impression = Imprimer(Aides({{"A0001", "ALPHA", "Jean", "R01"},
+                                            {"B0001", "BETA", "Jean", "R02"},
+                                            {"C0001", "GAMMA", "Jean", "R09"}}));
+    const auto& document = impression->Document();
+    ASSERT_EQ(document.pages, 3);
+    const auto bloc = [&](int page, std::size_t lignes) {
+        const auto tout = essai::Lignes(document, page);
+        return Lignes(tout.begin() + 9, tout.begin() + 9 + static_cast<long>(lignes));
+    };
+    EXPECT_EQ(bloc(1, 4), (Lignes{"Responsable : DUPONT Jean", Espaces(14) + "12 rue des Lilas ",
+                                  Espaces(14) + "Bâtiment B", Espaces(14) + "75001 PARIS"}));
+    EXPECT_EQ(bloc(2, 2), (Lignes{"Responsable : MARTIN Anne", Espaces(14) + "69001 LYON"}));
+    // A manager not on file: the name and the town line stay, empty.
+    EXPECT_EQ(bloc(3, 2), (Lignes{"Responsable : ", Espaces(14) + " "}));
+}
+
+TEST(BlocDeGroupe, SecteurParSesTroisPremiersCaracteresEtCommuneTelleQuelle) {
+    const auto secteurs =
+        Imprimer(Aides({{"A0001", "ALPHA", "Jean", "R01", "S02X"}}), &Ctr_Ardoine::Opt_Secteur);
+    EXPECT_EQ(essai::Lignes(secteurs->Document(), 1)[9], "Secteur     : SUD");
+
+    const auto communes = Imprimer(Aides({{"A0001", "ALPHA", "Jean", "R01", "S01", "2A004"}}),
+                                   &Ctr_Ardoine::Opt_Commune);
+    EXPECT_EQ(essai::Lignes(communes->Document(), 1)[9], "Commune     : 2A004");
+}
+
+TEST(Pages, CinquanteEtUneLignesPuisUneNouvellePageNumeroteeEtEnteteeDeSonGroupe) {
+    auto personnes = Serie(52);
+    personnes.push_back({"Z0001", "ZZZ", "Dernier", "R02"});
+    const auto impression = Imprimer(Aides(personnes));
+    const auto& document = impression->Document();
+    ASSERT_EQ(document.pages, 3);
+    EXPECT_EQ(essai::Details(document, 1).size(), 51U);
+    EXPECT_EQ(essai::Details(document, 2), Lignes{essai::Details(document, 2).front()});
+    EXPECT_TRUE(essai::Details(document, 2).front().starts_with("P0052"));
+    EXPECT_TRUE(essai::Lignes(document, 2)[2].ends_with("Page : 2"));
+    EXPECT_EQ(essai::Lignes(document, 2)[9], "Responsable : DUPONT Jean");
+    // The group changes: a page of its own, headed with the new manager.
+    EXPECT_TRUE(essai::Lignes(document, 3)[2].ends_with("Page : 3"));
+    EXPECT_EQ(essai::Lignes(document, 3)[9], "Responsable : MARTIN Anne");
+    EXPECT_EQ(essai::Details(document, 3).size(), 1U);
+
+    EXPECT_EQ(HauteursDesCadres(document, 1).size(), 1U);
+    EXPECT_NEAR(HauteursDesCadres(document, 1).front(), 27.17, Tolerance);
+    EXPECT_NEAR(HauteursDesCadres(document, 2).front(), 7.67, Tolerance);
+}
+
+TEST(Pages, LeCadreSuitLeNombreDeLignes) {
+    const auto impression = Imprimer(Aides(Serie(3)));
+    const auto& document = impression->Document();
+    const auto traits = document.traits(1);
+    ASSERT_EQ(traits.size(), 13U);
+    // After the header frame: left, right and bottom borders, then the three column rules.
+    const std::vector<std::array<double, 5>> attendus{
+        {3, 0, 6.5, 0, 8.45},     {3, 19.6, 6.5, 19.6, 8.45}, {3, 0, 8.45, 19.6, 8.45},
+        {1, 1.3, 6.5, 1.3, 8.45}, {1, 8.3, 6.5, 8.3, 8.45},   {1, 17, 6.5, 17, 8.45},
+    };
+    for (std::size_t i = 0; i < attendus.size(); ++i) {
+        const Operation& trait = traits[7 + i];
+        EXPECT_EQ(trait.largeur, attendus[i][0]) << i;
+        EXPECT_NEAR(trait.x, attendus[i][1] * UniteCm, Tolerance) << i;
+        EXPECT_NEAR(trait.y, attendus[i][2] * UniteCm, Tolerance) << i;
+        EXPECT_NEAR(trait.x2, attendus[i][3] * UniteCm, Tolerance) << i;
+        EXPECT_NEAR(trait.y2, attendus[i][4] * UniteCm, Tolerance) << i;
+    }
+}
+
+TEST(Pages, UnTableauSansLigneSeFermeA728Cm) {
+    ImpressionEssai impression(essai::Socle());
+    auto imprimante = std::make_shared<imprimante::ImprimanteEnregistree>();
+    impression.controle->Printer = imprimante;
+    impression.controle->Num_Ligne = 0;
+    impression.controle->Edition_Fin_Tableau();
+    EXPECT_EQ(impression.controle->Num_Ligne, 2);
+    EXPECT_NEAR(HauteursDesCadres(imprimante->DocumentEnCours(), 1).front(), 7.28, Tolerance);
+}
+
+TEST(DroitsDAcces, UnAideCacheNOuvreNiNeRemplitAucunePage) {
+    // The user sees sector S01 only. The first person listed is hidden and has a group of
+    // its own; so is the one that comes when the page is full.
+    auto personnes = Serie(51);
+    personnes.insert(personnes.begin(), {"A0001", "AAA", "Cache", "R00", "S02"});
+    personnes.push_back({"P9998", "NOM9998", "Cache", "R01", "S02"});
+    ImpressionEssai impression(essai::Avec(Aides(personnes)), "secteur1");
+    impression.Imprimer();
+    ASSERT_TRUE(impression.erreurs.empty()) << impression.erreurs.front();
+    const auto& document = impression.Document();
+    EXPECT_EQ(document.pages, 1);
+    EXPECT_EQ(essai::Lignes(document, 1)[9], "Responsable : DUPONT Jean");
+    EXPECT_EQ(essai::Details(document, 1).size(), 51U);
+    EXPECT_EQ(impression.Messages(),
+              (Lignes{"Information | Vous n'avez pas le droit d'accèder à tous les aidés, "
+                      "certains ne seront donc pas édités."}));
+}
+
+}  // namespace
