@@ -23,6 +23,8 @@ void ListeDeroulante::Definir_Texte(const QString& texte) {
         return;
     }
     setEditText(texte);
+    // A label written by the program is read from its start, however long.
+    lineEdit()->setCursorPosition(0);
     emit Change();
 }
 

@@ -40,16 +40,8 @@ QString Ctr_Ardoine::Code_Activite(int ligne) const {
 // bodies, which depend on the activity.
 void Ctr_Ardoine::Txt_Activites_Change() {
     if (Txt_Activites->text().size() == LargeurActivite) {
-        const int ligne =
-            ardoine::Chercher_Ligne(Liste_Activites, Txt_Activites->text(), DebutCodeActivite);
-        if (ligne != 0) {
-            ardoine::Ecrire_Libelle_Si_Vide(*Cbo_Activites,
-                                            ardoine::Colonne(Liste_Activites, ligne, 2));
-        } else {
-            ardoine::Refuser_Code(*Services.messages, *Txt_Activites,
-                                  QStringLiteral("Cette activité n'existe pas."),
-                                  ardoine::Focus::Rendu);
-        }
+        ardoine::Valider_Code(*Services.messages, *Txt_Activites, *Cbo_Activites, Liste_Activites,
+                              QStringLiteral("Cette activité n'existe pas."), DebutCodeActivite);
         Remplir_Organisme();
         return;
     }

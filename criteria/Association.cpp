@@ -30,14 +30,10 @@ void Ctr_Ardoine::Txt_Association_Change() {
 }
 
 void Ctr_Ardoine::Valider_Association() {
-    const int ligne = ardoine::Chercher_Ligne(Liste_Asso, Txt_Association->text());
-    if (ligne == 0) {
-        ardoine::Refuser_Code(*Services.messages, *Txt_Association,
-                              QStringLiteral("Cette entité juridique n'existe pas."),
-                              ardoine::Focus::Rendu);
+    if (ardoine::Valider_Code(*Services.messages, *Txt_Association, *Cbo_Association, Liste_Asso,
+                              QStringLiteral("Cette entité juridique n'existe pas.")) == 0) {
         return;
     }
-    ardoine::Ecrire_Libelle_Si_Vide(*Cbo_Association, ardoine::Colonne(Liste_Asso, ligne, 2));
     Txt_Activites->setEnabled(true);
     Cbo_Activites->setEnabled(true);
     Txt_Activites->setText(QString());

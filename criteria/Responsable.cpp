@@ -69,14 +69,8 @@ void Ctr_Ardoine::Txt_Responsable_Change() {
 }
 
 void Ctr_Ardoine::Valider_Responsable() {
-    const int ligne = ardoine::Chercher_Ligne(Liste_Responsable, Txt_Responsable->text());
-    if (ligne == 0) {
-        ardoine::Refuser_Code(*Services.messages, *Txt_Responsable,
-                              QStringLiteral("Ce responsable n'existe pas."),
-                              ardoine::Focus::Rendu);
-        return;
-    }
-    ardoine::Ecrire_Libelle_Si_Vide(*Cbo_RespSect, ardoine::Colonne(Liste_Responsable, ligne, 2));
+    ardoine::Valider_Code(*Services.messages, *Txt_Responsable, *Cbo_RespSect, Liste_Responsable,
+                          QStringLiteral("Ce responsable n'existe pas."));
 }
 
 // A sector the user may not see is emptied without a word. When the rights cannot be asked,

@@ -55,6 +55,18 @@ void Ecrire_Libelle_Si_Vide(ListeDeroulante& liste, const QString& libelle) {
     }
 }
 
+int Valider_Code(Messages& messages, QLineEdit& zone, ListeDeroulante& liste,
+                 const std::optional<dba::ListeResultat>& lignes, const QString& inconnu,
+                 int debut) {
+    const int ligne = Chercher_Ligne(lignes, zone.text(), debut);
+    if (ligne == 0) {
+        Refuser_Code(messages, zone, inconnu, Focus::Rendu);
+    } else {
+        Ecrire_Libelle_Si_Vide(liste, Colonne(lignes, ligne, 2));
+    }
+    return ligne;
+}
+
 void Vider_Code_Si_Libelle_Vide(const ListeDeroulante& liste, QLineEdit& zone) {
     if (liste.currentText().isEmpty()) {
         zone.setText(QString());

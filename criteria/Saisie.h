@@ -43,6 +43,12 @@ QString Colonne(const std::optional<dba::ListeResultat>& lignes, int ligne, int 
 // A valid code shows its label, unless the list box already shows one (a label the user chose
 // stays).
 void Ecrire_Libelle_Si_Vide(ListeDeroulante& liste, const QString& libelle);
+// A full-width code looked up in the held list (keys from their character `debut` on). Found:
+// its label is written if the list box shows none, and its row is returned. Not found: the
+// message, the code box emptied and given the focus back, and 0.
+int Valider_Code(Messages& messages, QLineEdit& zone, ListeDeroulante& liste,
+                 const std::optional<dba::ListeResultat>& lignes, const QString& inconnu,
+                 int debut = 0);
 // Emptying the list box's text empties the code box.
 void Vider_Code_Si_Libelle_Vide(const ListeDeroulante& liste, QLineEdit& zone);
 // Writes a chosen entry's code into the code box. The box would cut a code longer than its

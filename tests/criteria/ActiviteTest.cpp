@@ -45,6 +45,14 @@ TEST_F(Activite, UnCodeInconnuEstRefuseEtLesOrganismesRelusDeuxFoisPourLEntiteSe
     EXPECT_EQ(Formulaire::Entrees(f.c.Cbo_SigleOrg), (QStringList{"CAF", "CPAM"}));
 }
 
+TEST_F(Activite, UnCodeEnMinusculesEstRefuse) {
+    f.Taper(f.c.Txt_Activites, "tab");
+    EXPECT_EQ(f.Messages().value(0),
+              "Exclamation | Message KORVANE | Cette activité n'existe pas.");
+    f.Taper(f.c.Txt_Activites, "TAB");
+    EXPECT_EQ(f.c.Cbo_Activites->currentText(), "TRAVAUX ABRITES");
+}
+
 TEST_F(Activite, UnCodeCourtEstCompleteEnSortantEtValide) {
     f.Taper(f.c.Txt_Activites, "2");
     f.Quitter();

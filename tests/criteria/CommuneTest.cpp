@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QTest>
 
@@ -43,11 +44,13 @@ TEST_F(Commune, UnCodeEstLuUnCodeCourtCompleteUnCodeInconnuRefuse) {
     f.Entree(f.c.Txt_Commune);
     EXPECT_EQ(f.c.Txt_Commune->text(), "00012");
     EXPECT_EQ(f.c.Cbo_Commune->currentText(), "COMMUNE D ESSAI");
-    f.c.Txt_Commune->clear();
-    f.Taper(f.c.Txt_Commune, "99999");
-    EXPECT_EQ(f.Messages(),
-              QStringList{"Exclamation | Message KORVANE | Cette commune n'existe pas."});
-    EXPECT_EQ(QApplication::focusWidget(), f.c.Txt_Commune);
+    for (const char* code : {"99999", "2a004"}) {
+        f.c.Txt_Commune->clear();
+        f.Taper(f.c.Txt_Commune, code);
+        EXPECT_EQ(f.Messages(),
+                  QStringList{"Exclamation | Message KORVANE | Cette commune n'existe pas."});
+        EXPECT_EQ(QApplication::focusWidget(), f.c.Txt_Commune);
+    }
 }
 
 TEST_F(Commune, LaRechercheParLeDebutDuNomRemplitLaListeEtUnClicEcritLeCode) {
@@ -68,7 +71,7 @@ TEST_F(Commune, UneRechercheVaineBipeEtGardeLaListe) {
               QStringList{"Exclamation | Message KORVANE | Aucune commune commençant par ZZ"});
     EXPECT_EQ(f.c.Cbo_Commune->count(), 2);
     Chercher("");
-    EXPECT_EQ(f.c.Cbo_Commune->count(), 5);
+    EXPECT_EQ(f.c.Cbo_Commune->count(), 6);
 }
 
 TEST_F(Commune, UnCaractereAccentueOuUnGuillemetNAtteintPasLaBase) {
@@ -89,7 +92,9 @@ TEST_F(Commune, LOuvertureNeChercheQueTantQuAucuneRechercheNATrouve) {
     f.Taper(f.c.Cbo_Commune, "ly");
     f.installation.plateforme->Oublier_Appels();
     f.c.Cbo_Commune->showPopup();
+    EXPECT_TRUE(f.c.Cbo_Commune->view()->isVisible());
     f.c.Cbo_Commune->hidePopup();
+    EXPECT_EQ(QApplication::focusWidget(), f.c.Cbo_Commune);
     EXPECT_EQ(Formulaire::Entrees(f.c.Cbo_Commune), QStringList{"LYON"});
     EXPECT_EQ(f.installation.plateforme->Appels(),
               (QStringList{"pointeur 11", "evenements", "pointeur 0"}));
@@ -113,6 +118,23 @@ TEST_F(Commune, LesErreursDeLectureEtDOuvertureSontPasseesSousSilenceCellesDeLaR
     EXPECT_TRUE(f.c.isEnabled());
     Chercher("PA");
     EXPECT_EQ(f.erreurs, QStringList{"La base de données ne répond pas."});
+}
+
+}  // namespace
+
+namespace {
+
+TEST(CommuneNombreuses, UneListeTropLonguePourUnCompteurDeSeizeBitsEstRefuseeAuHote) {
+    std::vector<std::string> lignes;
+    for (int numero = 0; numero < 32767; ++numero) {
+        lignes.push_back(essai::Ligne("COMMUNES", std::to_string(10000 + numero), {{1, "NOM"}}));
+    }
+    essai::Formulaire f(lignes);
+    QTest::mouseClick(f.c.Opt_Commune, Qt::LeftButton);
+    f.Entree(f.c.Cbo_Commune);
+    EXPECT_EQ(f.erreurs,
+              QStringList{"La liste compte plus de 32 766 lignes : précisez la recherche."});
+    EXPECT_EQ(f.c.Cbo_Commune->count(), 0);
 }
 
 }  // namespace

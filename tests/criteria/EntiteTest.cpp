@@ -18,7 +18,8 @@ TEST(Entite, UnCodeValideOuvreEtRemplitActivitesEtOrganismesEtImprimer) {
     EXPECT_EQ(f.c.Cbo_Association->currentText(), "ALPHA SERVICES");
     EXPECT_TRUE(f.c.Txt_Activites->isEnabled());
     EXPECT_EQ(Formulaire::Entrees(f.c.Cbo_Activites),
-              (QStringList{"ACTIVITE MAL CODEE", "AIDE A DOMICILE", "PORTAGE DE REPAS"}));
+              (QStringList{"ACTIVITE MAL CODEE", "AIDE A DOMICILE", "PORTAGE DE REPAS",
+                           "TRAVAUX ABRITES"}));
     EXPECT_EQ(f.Selections("ACTIVITES"), QStringList{"SSELECT ACTIVITES AVEC 0 = \"A01]\" PAR 1"});
     EXPECT_TRUE(f.c.Cbo_SigleOrg->isEnabled());
     EXPECT_EQ(Formulaire::Entrees(f.c.Cbo_SigleOrg), (QStringList{"CAF", "CPAM"}));

@@ -42,6 +42,7 @@ std::vector<std::string> DonneesCriteres() {
         Ligne("ACTIVITES", "A01001", {{1, "AIDE A DOMICILE"}}),
         Ligne("ACTIVITES", "A01002", {{1, "PORTAGE DE REPAS"}}),
         Ligne("ACTIVITES", "A01LONG", {{1, "ACTIVITE MAL CODEE"}}),
+        Ligne("ACTIVITES", "A01TAB", {{1, "TRAVAUX ABRITES"}}),
         Ligne("ACTIVITES", "B02001", {{1, "GARDE DE NUIT"}}),
         Organisme("101", "CPAM", "P", "1", "A01", {"A01001", "A01002"}),
         Organisme("102", "CAF", "P", "1", "A01", {"A01002"}),
@@ -58,6 +59,7 @@ std::vector<std::string> DonneesCriteres() {
         Ligne("COMMUNES", "35288", {{1, "SAINT-MALO"}}),
         Ligne("COMMUNES", "22278", {{1, "SAINT-BRIEUC"}}),
         Ligne("COMMUNES", "00012", {{1, "COMMUNE D ESSAI"}}),
+        Ligne("COMMUNES", "2A004", {{1, "AJACCIO"}}),
     };
     const std::vector<std::string> droits = DroitsStandard();
     lignes.insert(lignes.end(), droits.begin(), droits.end());

@@ -9,9 +9,9 @@
 
 namespace essai {
 
-// Legal entities A01 (three activities, one with a key of the wrong length), B02 (one
+// Legal entities A01 (four activities, one with a key of the wrong length), B02 (one
 // activity), C03 (no activity, no funding body) and 007; funding bodies for A01 that pass or
-// fail each check, one for B02; two managers, two sectors, five communes; the logins of the
+// fail each check, one for B02; two managers, two sectors, six communes; the logins of the
 // standard data ("secteur1" sees sector S01 only).
 std::vector<std::string> DonneesCriteres();
 
