@@ -111,6 +111,9 @@ TEST_F(Commune, LOuvertureNeChercheQueTantQuAucuneRechercheNATrouve) {
 }
 
 TEST_F(Commune, LesErreursDeLectureEtDOuvertureSontPasseesSousSilenceCellesDeLaRecherche) {
+    f.c.Module.Fic_Communes = std::make_shared<essai::FichierEnPanne>();
+    f.Taper(f.c.Txt_Commune, "75056");
+    EXPECT_EQ(f.c.Cbo_Commune->currentText(), "");
     f.installation.base->selectionEnEchec = "COMMUNES";
     f.c.Cbo_Commune->showPopup();
     f.c.Cbo_Commune->hidePopup();

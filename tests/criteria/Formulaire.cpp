@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "BaseEssai.h"
+#include "dba/Erreur.h"
 
 namespace essai {
 namespace {
@@ -64,6 +65,10 @@ std::vector<std::string> DonneesCriteres() {
     const std::vector<std::string> droits = DroitsStandard();
     lignes.insert(lignes.end(), droits.begin(), droits.end());
     return lignes;
+}
+
+dba::Enregistrement FichierEnPanne::LireEnreg(const std::string& /*cle*/) {
+    throw dba::Erreur(dba::ErrStockage, "La base de données ne répond pas.");
 }
 
 Formulaire::Formulaire(const std::vector<std::string>& lignes, const std::string& login)

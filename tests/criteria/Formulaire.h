@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "Installation.h"
+#include "dba/TheDatabase.h"
 
 namespace essai {
 
@@ -14,6 +15,12 @@ namespace essai {
 // fail each check, one for B02; two managers, two sectors, six communes; the logins of the
 // standard data ("secteur1" sees sector S01 only).
 std::vector<std::string> DonneesCriteres();
+
+// A file whose every read fails as a database out of reach does.
+class FichierEnPanne : public dba::Fichier {
+  public:
+    dba::Enregistrement LireEnreg(const std::string& cle) override;
+};
 
 // A control initialised for a login and shown in an active window, driven through its
 // controls as a user would, with everything it showed or asked written down.

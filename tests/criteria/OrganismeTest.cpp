@@ -6,7 +6,6 @@
 
 #include "Formulaire.h"
 #include "ImpressionQt.h"
-#include "dba/Erreur.h"
 
 namespace {
 
@@ -17,13 +16,6 @@ const QString Inconnu =
 const QString NeCorrespondPas =
     "Exclamation | Avertissement | Cet organisme de prise en charge "
     "ne correspond pas aux critères demandés.";
-
-class FichierEnPanne : public dba::Fichier {
-  public:
-    dba::Enregistrement LireEnreg(const std::string& /*cle*/) override {
-        throw dba::Erreur(dba::ErrStockage, "La base de données ne répond pas.");
-    }
-};
 
 // A01 chosen, no activity.
 class Organisme : public ::testing::Test {
@@ -102,7 +94,7 @@ TEST_F(Organisme, UnCodeCollePasseParLaMemeVerification) {
 }
 
 TEST_F(Organisme, UneLectureEnEchecArriveAuHoteEtNeLaissePasDeCodeNonVerifie) {
-    f.c.Module.Fic_OrgPriseCharge = std::make_shared<FichierEnPanne>();
+    f.c.Module.Fic_OrgPriseCharge = std::make_shared<essai::FichierEnPanne>();
     f.Taper(f.c.Txt_CodeOrg, "101");
     EXPECT_EQ(f.erreurs, QStringList{"La base de données ne répond pas."});
     EXPECT_EQ(f.c.Txt_CodeOrg->text(), "");
