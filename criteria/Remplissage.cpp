@@ -1,23 +1,11 @@
 #include "Ctr_Ardoine.h"
 #include "dba/Erreur.h"
 
-namespace {
-
-// Rows are counted in 16 bits, one past the last for the end test.
-constexpr int LignesMax = 32766;
-
-}  // namespace
-
-// A list longer than its 16-bit row counter can walk is refused before it replaces anything.
+// Rows are counted in full integers: a search that finds every commune lists them all.
 dba::ListeResultat Ctr_Ardoine::Executer_Selection(const dba::Requete& requete) {
     std::string sortie;
     dba::ListeResultat lignes;
     Module.Base().ExecuterSelection(requete.texte(), std::string(), sortie, lignes);
-    if (lignes.DCount() > LignesMax) {
-        throw dba::Erreur(dba::ErrSaisie,
-                          "La liste compte plus de 32 766 lignes : précisez la "
-                          "recherche.");
-    }
     return lignes;
 }
 

@@ -127,17 +127,20 @@ TEST_F(Commune, LesErreursDeLectureEtDOuvertureSontPasseesSousSilenceCellesDeLaR
 
 namespace {
 
-TEST(CommuneNombreuses, UneListeTropLonguePourUnCompteurDeSeizeBitsEstRefuseeAuHote) {
+TEST(CommuneNombreuses, UneRechercheSansDebutListeToutesLesCommunesMemeAuDelaDeSeizeBits) {
     std::vector<std::string> lignes;
-    for (int numero = 0; numero < 32767; ++numero) {
+    for (int numero = 0; numero < 32770; ++numero) {
         lignes.push_back(essai::Ligne("COMMUNES", std::to_string(10000 + numero), {{1, "NOM"}}));
     }
+    lignes.push_back(essai::Ligne("COMMUNES", "99999", {{1, "ZUT"}}));
     essai::Formulaire f(lignes);
     QTest::mouseClick(f.c.Opt_Commune, Qt::LeftButton);
     f.Entree(f.c.Cbo_Commune);
-    EXPECT_EQ(f.erreurs,
-              QStringList{"La liste compte plus de 32 766 lignes : précisez la recherche."});
-    EXPECT_EQ(f.c.Cbo_Commune->count(), 0);
+    EXPECT_EQ(f.erreurs, QStringList{});
+    ASSERT_EQ(f.c.Cbo_Commune->count(), 32771);
+    f.Choisir(f.c.Cbo_Commune, 32770);
+    EXPECT_EQ(f.c.Txt_Commune->text(), "99999");
+    EXPECT_EQ(f.c.Cbo_Commune->currentText(), "ZUT");
 }
 
 }  // namespace

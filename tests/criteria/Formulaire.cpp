@@ -98,7 +98,9 @@ void Formulaire::Choisir(QComboBox* liste, int entree) {
     liste->setFocus(Qt::MouseFocusReason);
     liste->showPopup();
     QAbstractItemView* vue = liste->view();
-    const QRect rectangle = vue->visualRect(vue->model()->index(entree, 0));
+    const QModelIndex index = vue->model()->index(entree, 0);
+    vue->scrollTo(index);
+    const QRect rectangle = vue->visualRect(index);
     QTest::mouseClick(vue->viewport(), Qt::LeftButton, {}, rectangle.center());
 }
 
