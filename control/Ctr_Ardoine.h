@@ -269,6 +269,7 @@ class Ctr_Ardoine : public QWidget {
     bool Accord_Suivant_Compte();
     bool Demande_Couvre();
     std::optional<std::int64_t> Lendemain_Fin() const;
+    void Lire_Aide();
     std::string Code_Aide() const;
     std::string Colonne_Accord(int colonne) const;
     static std::string Secteur_Aide(const dba::Enregistrement& aide);
@@ -283,4 +284,6 @@ class Ctr_Ardoine : public QWidget {
     imprimante::Imprimante& Imprimante_Courante();
     double Cm(double centimetres) const;
     void Tracer(double x1, double y1, double x2, double y2);
+    // The row whose aided person Enr_CivilAide holds; 0: none of this copy.
+    std::int64_t Ligne_Aide_Lue = 0;
 };

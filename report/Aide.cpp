@@ -5,6 +5,16 @@
 // What the report needs of an aided person's record (CIVILAIDE): the sector, which the user's
 // rights are asked about, and the group the person is listed under.
 
+// The readers, the page header and the detail line of one agreement all need its person: the
+// record is read once for the row, and never kept from one row, or one copy, to the next.
+void Ctr_Ardoine::Lire_Aide() {
+    if (Ligne_Aide_Lue == Ligne_Accord) {
+        return;
+    }
+    Lire_Enregistrement(Module.Fic_CivilAide, Code_Aide(), Module.Enr_CivilAide);
+    Ligne_Aide_Lue = Ligne_Accord;
+}
+
 std::string Ctr_Ardoine::Secteur_Aide(const dba::Enregistrement& aide) {
     return ardoine::Debut(aide(40), 3);
 }

@@ -94,6 +94,7 @@ void Ctr_Ardoine::Imprimer_Copies() {
 // the first line it prints (Lecture_Demandacc), so that it is headed with that line's group.
 void Ctr_Ardoine::Imprimer_Copie() {
     Ligne_Accord = 1;
+    Ligne_Aide_Lue = 0;
     Num_Page = 1;
     Edition_Commencee = false;
     do {

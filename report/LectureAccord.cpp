@@ -36,17 +36,22 @@ bool Periode_Contient(const std::string& debut, const std::string& fin, std::int
 }  // namespace
 
 // Every agreement of the person up to the first gap in the numbering is examined ("001" may
-// be missing); the current one never matches itself, as it cannot start after its own end.
+// be missing). The current one is on file, since it was selected, and cannot start after its
+// own end: it is passed over without being read.
 void Ctr_Ardoine::Lecture_Accord() {
     Accord_Renouvele = false;
     const auto lendemain = Lendemain_Fin();
     if (!lendemain) {
         return;
     }
+    const std::string courant = Colonne_Accord(1);
     const std::string aide = Code_Aide();
     for (int numero = 1; numero <= DernierNumeroAccord; ++numero) {
-        if (!Lire_Enregistrement(Module.Fic_Accord, aide + Numero_Accord(numero),
-                                 Module.Enr_Accord)) {
+        const std::string cle = aide + Numero_Accord(numero);
+        if (cle == courant) {
+            continue;
+        }
+        if (!Lire_Enregistrement(Module.Fic_Accord, cle, Module.Enr_Accord)) {
             if (numero == 1) {
                 continue;
             }
@@ -77,7 +82,7 @@ void Ctr_Ardoine::Lecture_Demandacc() {
     if (Demande_Couvre()) {
         return;
     }
-    Lire_Enregistrement(Module.Fic_CivilAide, Code_Aide(), Module.Enr_CivilAide);
+    Lire_Aide();
     if (!Aide_Visible(*Module.Enr_CivilAide)) {
         return;
     }

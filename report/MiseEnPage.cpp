@@ -51,7 +51,7 @@ void Ctr_Ardoine::Entete_Page() {
     imprimante.FontSize(10);
     imprimante.Print("");
     imprimante.Print("");
-    Lire_Enregistrement(Module.Fic_CivilAide, Code_Aide(), Module.Enr_CivilAide);
+    Lire_Aide();
     if (Opt_Responsable->isChecked()) {
         Bloc_Responsable();
     } else if (Opt_Secteur->isChecked()) {
@@ -136,21 +136,24 @@ void Ctr_Ardoine::New_Page() {
 }
 
 // Code, name, funding body and end date of the current row, in columns that line up under
-// the titles. A person hidden from the user takes no line.
+// the titles. The columns are counted in characters of a fixed-pitch font, so the line is
+// printed as one text, just as its four fields would print one after the other. A person
+// hidden from the user takes no line.
 void Ctr_Ardoine::Imprime_Detail() {
     const std::string aide = Code_Aide();
-    Lire_Enregistrement(Module.Fic_CivilAide, aide, Module.Enr_CivilAide);
+    Lire_Aide();
     const dba::Enregistrement& personne = *Module.Enr_CivilAide;
     if (!Aide_Visible(personne)) {
         return;
     }
+    Lire_Enregistrement(Module.Fic_OrgPriseCharge, Colonne_Accord(3), Module.Enr_OrgPriseCharge);
+    const std::string ligne = aide + " " +
+                              ardoine::Colonne_Ajustee(personne(2) + " " + personne(3), 32, 34) +
+                              ardoine::Colonne_Ajustee((*Module.Enr_OrgPriseCharge)(1), 39, 41) +
+                              outils::Outils::Partage().DateExterne(Colonne_Accord(2));
     imprimante::Imprimante& imprimante = Imprimante_Courante();
     imprimante.CurrentX(Cm(0.1));
-    imprimante.PrintSansFin(aide + " ");
-    imprimante.PrintSansFin(ardoine::Colonne_Ajustee(personne(2) + " " + personne(3), 32, 34));
-    Lire_Enregistrement(Module.Fic_OrgPriseCharge, Colonne_Accord(3), Module.Enr_OrgPriseCharge);
-    imprimante.PrintSansFin(ardoine::Colonne_Ajustee((*Module.Enr_OrgPriseCharge)(1), 39, 41));
-    imprimante.Print(outils::Outils::Partage().DateExterne(Colonne_Accord(2)));
+    imprimante.Print(ligne);
     Ligne_Imprimee = true;
     ++Num_Ligne;
 }
