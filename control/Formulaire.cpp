@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "Ctr_Ardoine.h"
 
 namespace {
@@ -17,8 +19,12 @@ Controle* Placer(Controle* controle, const char* nom, QRect position) {
     return controle;
 }
 
+// A caption is never cut: where this face is wider than the designer's, the label grows to
+// the right, into the gap before the field it names.
 QLabel* Etiquette(QWidget* parent, const char* nom, const char* libelle, QRect position) {
-    return Placer(new QLabel(QString::fromUtf8(libelle), parent), nom, position);
+    auto* etiquette = Placer(new QLabel(QString::fromUtf8(libelle), parent), nom, position);
+    etiquette->resize(std::max(position.width(), etiquette->sizeHint().width()), position.height());
+    return etiquette;
 }
 
 // Code boxes hold codes the program only ever writes at their full width, so the toolkit's
