@@ -7,6 +7,7 @@
 #include "CommandeImprimer.h"
 #include "FenetreHote.h"
 #include "Options.h"
+#include "TraductionQt.h"
 #include "dba/Erreur.h"
 #include "mvdb/TheClient.h"
 
@@ -63,6 +64,7 @@ int Ouvrir_Formulaire(const demo::Options& options) {
 int main(int argc, char** argv) {
     Choisir_Affichage();
     QApplication application(argc, argv);
+    hote::Installer_Traduction_Qt();
     const demo::Options options = demo::Lire_Options(application);
     if (options.commande.isEmpty()) {
         return Ouvrir_Formulaire(options);

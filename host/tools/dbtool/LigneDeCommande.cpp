@@ -1,8 +1,5 @@
 #include "LigneDeCommande.h"
 
-#include <QCoreApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 #include <ostream>
 
 #include "Commandes.h"
@@ -69,14 +66,6 @@ int executer(const QStringList& arguments, Console& console) {
         console.erreurs << "erreur : échec inattendu : " << e.what() << '\n';
     }
     return CodeErreur;
-}
-
-void installerTraductionQt() {
-    static QTranslator traduction;
-    if (traduction.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QCoreApplication::installTranslator(&traduction);
-    }
 }
 
 }  // namespace dbtool

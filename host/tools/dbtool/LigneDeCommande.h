@@ -11,7 +11,4 @@ namespace dbtool {
 // the command failed, 2 when the command line is wrong.
 int executer(const QStringList& arguments, Console& console);
 
-// Qt's own texts (option errors, help headings) in French; needs the application object.
-void installerTraductionQt();
-
 }  // namespace dbtool
