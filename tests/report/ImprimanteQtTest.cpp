@@ -3,9 +3,9 @@
 #include <QFile>
 #include <QImage>
 #include <QPrintPreviewWidget>
-#include <QProcess>
 #include <QTemporaryDir>
 
+#include "PdfRelu.h"
 #include "dba/Erreur.h"
 #include "printer/ApercuImpression.h"
 #include "printer/DessinDocument.h"
@@ -14,6 +14,8 @@
 #include "printer/PreparationQPrinter.h"
 
 using namespace imprimante;
+using essai::LignesDuPdf;
+using essai::PagesDuPdf;
 
 void PrintTo(const QString& texte, std::ostream* sortie) {
     *sortie << texte.toStdString();
@@ -22,57 +24,17 @@ void PrintTo(const QString& texte, std::ostream* sortie) {
 namespace {
 
 constexpr double Cm = 567.0;
+const Destination FichierPdf{"Fichier PDF", Destination::Genre::FichierPdf};
 
-QString executer(const QString& programme, const QStringList& arguments) {
-    QProcess processus;
-    processus.start(programme, arguments);
-    EXPECT_TRUE(processus.waitForFinished(30000)) << programme.toStdString();
-    EXPECT_EQ(processus.exitCode(), 0) << programme.toStdString();
-    return QString::fromUtf8(processus.readAllStandardOutput());
-}
-
-// The non-empty lines of the file's text, laid out as on the page.
-QStringList lignesDuPdf(const QString& chemin) {
-    const auto texte = executer("pdftotext", {"-layout", chemin, "-"});
-    QStringList lignes;
-    for (const auto& ligne : texte.split('\n')) {
-        if (!ligne.trimmed().isEmpty()) {
-            lignes << ligne.trimmed();
-        }
-    }
-    return lignes;
-}
-
-// The same with runs of spaces made single: where one text follows another on the same line,
-// the text extraction may widen the gap by a space.
-QStringList motsDuPdf(const QString& chemin) {
-    auto lignes = lignesDuPdf(chemin);
-    for (auto& ligne : lignes) {
-        ligne = ligne.simplified();
-    }
-    return lignes;
-}
-
-QString infoDuPdf(const QString& chemin, const QString& champ) {
-    for (const auto& ligne : executer("pdfinfo", {chemin}).split('\n')) {
-        if (ligne.startsWith(champ + ":")) {
-            return ligne.mid(champ.size() + 1).trimmed();
-        }
-    }
-    return {};
-}
-
-int pagesDuPdf(const QString& chemin) {
-    return infoDuPdf(chemin, "Pages").toInt();
+Reglages versLeFichier(const QString& chemin) {
+    Reglages reglages;
+    reglages.fichierPdf = chemin.toStdString();
+    return reglages;
 }
 
 class ImprimanteQtPdf : public testing::Test {
   protected:
-    std::shared_ptr<Imprimante> ouvrirPdf() {
-        Reglages reglages;
-        reglages.fichierPdf = chemin.toStdString();
-        return systeme.Ouvrir(0, reglages);
-    }
+    std::shared_ptr<Imprimante> ouvrirPdf() { return systeme.Ouvrir(0, versLeFichier(chemin)); }
 
     QTemporaryDir dossier;
     QString chemin = dossier.filePath("liste.pdf");
@@ -95,11 +57,12 @@ TEST_F(ImprimanteQtPdf, TheSentDocumentHoldsItsLinesOnItsPages) {
 
     imprimante->EndDoc();
 
-    EXPECT_EQ(pagesDuPdf(chemin), 2);
-    EXPECT_TRUE(infoDuPdf(chemin, "Page size").contains("A4"));
-    EXPECT_EQ(motsDuPdf(chemin), (QStringList{"Date : 01/12/2026 Page : 1",
-                                              "LISTE DES ACCORDS NON RENOUVELES", "Seconde page"}));
-    const auto polices = executer("pdffonts", {chemin});
+    EXPECT_EQ(PagesDuPdf(chemin), 2);
+    EXPECT_TRUE(essai::Sortie("pdfinfo", {chemin}).contains("(A4)"));
+    EXPECT_EQ(LignesDuPdf(chemin),
+              (QStringList{"Date : 01/12/2026 Page : 1", "LISTE DES ACCORDS NON RENOUVELES",
+                           "Seconde page"}));
+    const auto polices = essai::Sortie("pdffonts", {chemin});
     EXPECT_TRUE(polices.contains("LiberationMono ")) << polices.toStdString();
     EXPECT_TRUE(polices.contains("LiberationMono-Bold")) << polices.toStdString();
 }
@@ -113,7 +76,7 @@ TEST_F(ImprimanteQtPdf, TextsPrintedAtColumnPositionsLineUpInTheFile) {
         imprimante->Print(nom);
     }
     imprimante->EndDoc();
-    EXPECT_EQ(lignesDuPdf(chemin), (QStringList{"00012 DUPONT JEAN", "00345 MARTIN ANNE"}));
+    EXPECT_EQ(LignesDuPdf(chemin, false), (QStringList{"00012 DUPONT JEAN", "00345 MARTIN ANNE"}));
 }
 
 TEST_F(ImprimanteQtPdf, AnAbandonedDocumentLeavesNoFileAndTheNextOneStartsClean) {
@@ -122,47 +85,33 @@ TEST_F(ImprimanteQtPdf, AnAbandonedDocumentLeavesNoFileAndTheNextOneStartsClean)
     imprimante->NewPage();
     imprimante->Print("abandonné aussi");
     imprimante->KillDoc();
+    // Sending a document with nothing drawn makes no file either.
+    imprimante->EndDoc();
     EXPECT_FALSE(QFile::exists(chemin));
 
     imprimante->Print("gardé");
     imprimante->EndDoc();
-    EXPECT_EQ(pagesDuPdf(chemin), 1);
-    EXPECT_EQ(lignesDuPdf(chemin), QStringList{"gardé"});
-}
-
-TEST_F(ImprimanteQtPdf, SendingADocumentWithNothingDrawnMakesNoFile) {
-    auto imprimante = ouvrirPdf();
-    imprimante->Print("abandonné");
-    imprimante->KillDoc();
-    imprimante->EndDoc();
-    EXPECT_FALSE(QFile::exists(chemin));
+    EXPECT_EQ(PagesDuPdf(chemin), 1);
+    EXPECT_EQ(LignesDuPdf(chemin), QStringList{"gardé"});
 }
 
 TEST_F(ImprimanteQtPdf, APdfFileGetsThePagesOnceForEveryCopyAsked) {
     Document document;
     document.pages = 2;
-    Operation premiere;
-    premiere.texte = "premiere";
-    Operation seconde;
-    seconde.page = 2;
-    seconde.texte = "seconde";
-    document.operations = {premiere, seconde};
-    Reglages reglages;
-    reglages.fichierPdf = chemin.toStdString();
-    auto printer = preparerQPrinter({"Fichier PDF", Destination::Genre::FichierPdf}, reglages);
+    document.operations = {Operation{.texte = "premiere"},
+                           Operation{.page = 2, .texte = "seconde"}};
+    auto printer = preparerQPrinter(FichierPdf, versLeFichier(chemin));
     printer->setCopyCount(3);
 
     imprimerDocument(document, *printer);
 
-    EXPECT_EQ(pagesDuPdf(chemin), 6);
-    EXPECT_EQ(lignesDuPdf(chemin).count("premiere"), 3);
-    EXPECT_EQ(lignesDuPdf(chemin).count("seconde"), 3);
+    EXPECT_EQ(PagesDuPdf(chemin), 6);
+    EXPECT_EQ(LignesDuPdf(chemin).count("premiere"), 3);
+    EXPECT_EQ(LignesDuPdf(chemin).count("seconde"), 3);
 }
 
 TEST_F(ImprimanteQtPdf, ADeviceThatCannotBeOpenedIsAPrinterError) {
-    Reglages reglages;
-    reglages.fichierPdf = dossier.filePath("absent/liste.pdf").toStdString();
-    auto imprimante = systeme.Ouvrir(0, reglages);
+    auto imprimante = systeme.Ouvrir(0, versLeFichier(dossier.filePath("absent/liste.pdf")));
     imprimante->Print("texte");
     try {
         imprimante->EndDoc();
@@ -176,35 +125,26 @@ TEST(ImprimantesSysteme, OffersThePdfFileFirstAndRefusesWhatCannotBeOpened) {
     ImprimantesSysteme systeme;
     const auto liste = systeme.Liste();
     ASSERT_FALSE(liste.empty());
-    EXPECT_EQ(liste[0], (Destination{"Fichier PDF", Destination::Genre::FichierPdf}));
+    EXPECT_EQ(liste[0], FichierPdf);
     EXPECT_GE(systeme.IndexParDefaut(), 0);
     EXPECT_LT(systeme.IndexParDefaut(), static_cast<std::int32_t>(liste.size()));
 
-    Reglages sansFichier;
-    EXPECT_THROW(systeme.Ouvrir(0, sansFichier), dba::Erreur);
-    Reglages formatInconnu;
-    formatInconnu.fichierPdf = "/tmp/x.pdf";
+    EXPECT_THROW(systeme.Ouvrir(0, Reglages{}), dba::Erreur);
+    Reglages formatInconnu = versLeFichier("/tmp/x.pdf");
     formatInconnu.format = "B99";
-    EXPECT_THROW(systeme.Ouvrir(0, formatInconnu), dba::Erreur);
-    EXPECT_THROW(systeme.Ouvrir(static_cast<std::int32_t>(liste.size()), formatInconnu),
-                 dba::Erreur);
-    EXPECT_THROW(systeme.Ouvrir(-1, formatInconnu), dba::Erreur);
+    for (const std::int32_t index : {0, static_cast<std::int32_t>(liste.size()), -1}) {
+        EXPECT_THROW(systeme.Ouvrir(index, formatInconnu), dba::Erreur) << index;
+    }
 }
 
 TEST(PreparationQPrinter, AnA4PageHasRoomForTheWholeTable) {
-    Reglages reglages;
-    reglages.fichierPdf = "/tmp/inutilise.pdf";
-    const auto printer =
-        preparerQPrinter({"Fichier PDF", Destination::Genre::FichierPdf}, reglages);
+    const auto printer = preparerQPrinter(FichierPdf, versLeFichier("/tmp/inutilise.pdf"));
     const auto zone = printer->pageRect(QPrinter::Millimeter);
     EXPECT_GE(zone.width(), 196.0);
     EXPECT_GE(zone.height(), 271.7);
     EXPECT_EQ(printer->pageLayout().pageSize().id(), QPageSize::A4);
     EXPECT_FALSE(printer->fullPage());
-}
-
-TEST(FormatPapier, KnowsTheUsualNamesWhateverTheirCase) {
-    EXPECT_EQ(formatPapier("A4").id(), QPageSize::A4);
+    // The usual paper names, whatever their case.
     EXPECT_EQ(formatPapier("a3").id(), QPageSize::A3);
     EXPECT_EQ(formatPapier("Letter").id(), QPageSize::Letter);
 }
@@ -212,13 +152,15 @@ TEST(FormatPapier, KnowsTheUsualNamesWhateverTheirCase) {
 // Drawing on an image of a known resolution shows where twips and dots really land.
 class DessinSurImage : public testing::Test {
   protected:
-    QImage dessiner(const Document& document, int dpi, double largeurCm, double hauteurCm) {
+    static QImage dessiner(const Operation& operation, int dpi, double largeurCm,
+                           double hauteurCm) {
         QImage image(qRound(largeurCm * dpi / 2.54), qRound(hauteurCm * dpi / 2.54),
                      QImage::Format_RGB32);
         image.fill(Qt::white);
-        const int pointsParMetre = qRound(dpi / 0.0254);
-        image.setDotsPerMeterX(pointsParMetre);
-        image.setDotsPerMeterY(pointsParMetre);
+        image.setDotsPerMeterX(qRound(dpi / 0.0254));
+        image.setDotsPerMeterY(qRound(dpi / 0.0254));
+        Document document;
+        document.operations = {operation};
         QPainter peintre(&image);
         dessinerPage(peintre, document, 1);
         return image;
@@ -234,17 +176,8 @@ class DessinSurImage : public testing::Test {
         return noirs;
     }
 
-    static Document trait(int largeur, double x1, double y1, double x2, double y2) {
-        Operation operation;
-        operation.genre = Genre::Trait;
-        operation.largeur = largeur;
-        operation.x = x1;
-        operation.y = y1;
-        operation.x2 = x2;
-        operation.y2 = y2;
-        Document document;
-        document.operations = {operation};
-        return document;
+    static Operation trait(int largeur, double x1, double y1, double x2, double y2) {
+        return {.genre = Genre::Trait, .x = x1, .y = y1, .largeur = largeur, .x2 = x2, .y2 = y2};
     }
 };
 
@@ -265,13 +198,7 @@ TEST_F(DessinSurImage, TwipsAreScaledToTheDeviceResolution) {
 }
 
 TEST_F(DessinSurImage, TextHangsBelowThePrintPosition) {
-    Operation texte;
-    texte.x = 1440;
-    texte.y = 1440;
-    texte.texte = "MMMMMMMMMM";
-    Document document;
-    document.operations = {texte};
-    const auto image = dessiner(document, 600, 5, 4);
+    const auto image = dessiner({.x = 1440, .y = 1440, .texte = "MMMMMMMMMM"}, 600, 5, 4);
     int haut = image.height();
     int gauche = image.width();
     int droite = 0;
@@ -300,9 +227,7 @@ TEST(ApercuImpression, ShowsEveryPageOfTheDocumentWithoutPrinting) {
     enregistree.Print("deux");
     enregistree.NewPage();
     enregistree.Print("trois");
-    Reglages reglages;
-    reglages.fichierPdf = dossier.filePath("apercu.pdf").toStdString();
-    auto printer = preparerQPrinter({"Fichier PDF", Destination::Genre::FichierPdf}, reglages);
+    auto printer = preparerQPrinter(FichierPdf, versLeFichier(dossier.filePath("apercu.pdf")));
 
     ApercuImpression apercu(enregistree.DocumentEnCours(), *printer);
     auto* vue = apercu.dialogue().findChild<QPrintPreviewWidget*>();
