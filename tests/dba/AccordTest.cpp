@@ -1,4 +1,3 @@
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "BaseTemporaire.h"
@@ -15,7 +14,6 @@ std::string dictionnaireAccord() {
     const std::string aide = "TRANS(\"CIVILAIDE\", @ID[1,5], ";
     return item("TypeOrgChgAcc", "I", "TRANS(\"ORGPRISECHARGE\", @RECORD<1>, 18, \"X\")", "L") +
            item("EntiteAccord", "D", "2", "L") + item("ActivitesOrg", "D", "3", "L") +
-           item("DateDebutAccord", "D", "5", "R") + item("DateFinAccord", "D", "6", "R") +
            item("DateSortieAideAccord", "I", aide + "25, \"X\")", "R") +
            item("CodeResponsable", "I", aide + "39, \"X\")", "L") +
            item("Responsable", "I", aide + "39, \"X\")", "L") +
@@ -95,35 +93,29 @@ class PhraseAccord : public testing::TestWithParam<bool> {
     BaseTemporaire base_;
 };
 
-TEST_P(PhraseAccord, GroupedByManagerThenByName) {
-    EXPECT_EQ(selectionner(" PAR Responsable"),
-              "A0005002,20470,001 | A0003004,20480,001 | A0001001,20460,001 | "
-              "A0002001,20485,001 | A0002003,020470,001");
-}
-
-TEST_P(PhraseAccord, GroupedBySectorOrCommune) {
-    EXPECT_EQ(selectionner(" PAR Secteur"),
-              "A0005002,20470,001 | A0003004,20480,001 | A0001001,20460,001 | "
-              "A0002001,20485,001 | A0002003,020470,001");
-    EXPECT_EQ(selectionner(" PAR CommuneAide"),
-              "A0005002,20470,001 | A0002001,20485,001 | A0002003,020470,001 | "
-              "A0003004,20480,001 | A0001001,20460,001");
-}
-
-TEST_P(PhraseAccord, LimitedToOneGroupAndSortedByName) {
-    EXPECT_EQ(selectionner(" AND AVEC CodeResponsable = \"R01\""),
-              "A0003004,20480,001 | A0001001,20460,001");
-    EXPECT_EQ(selectionner(" AND AVEC CodeSecteur = \"S01\""),
-              "A0003004,20480,001 | A0001001,20460,001");
-    EXPECT_EQ(selectionner(" AND AVEC CommuneAide = \"69123\""),
-              "A0002001,20485,001 | A0002003,020470,001");
-}
-
-TEST_P(PhraseAccord, ActivityAndFundingBodyFiltersAfterASortClause) {
-    EXPECT_EQ(selectionner(" AND AVEC ActivitesOrg = \"E01A01\" PAR Responsable AND AVEC 1 = "
-                           "\"001\""),
-              "A0003004,20480,001 | A0001001,20460,001 | A0002003,020470,001");
-    EXPECT_EQ(selectionner(" PAR CommuneAide AND AVEC 1 = \"002\""), "");
+TEST_P(PhraseAccord, GroupsLimitsAndSortsTheAgreementsEndingInTheMonth) {
+    const std::string parResponsable =
+        "A0005002,20470,001 | A0003004,20480,001 | A0001001,20460,001 | A0002001,20485,001 | "
+        "A0002003,020470,001";
+    const std::vector<std::pair<std::string, std::string>> cas = {
+        {" PAR Responsable", parResponsable},
+        {" PAR Secteur", parResponsable},
+        {" PAR CommuneAide",
+         "A0005002,20470,001 | A0002001,20485,001 | A0002003,020470,001 | A0003004,20480,001 | "
+         "A0001001,20460,001"},
+        // Limited to one group, sorted by name.
+        {" AND AVEC CodeResponsable = \"R01\"", "A0003004,20480,001 | A0001001,20460,001"},
+        {" AND AVEC CodeSecteur = \"S01\"", "A0003004,20480,001 | A0001001,20460,001"},
+        {" AND AVEC CommuneAide = \"69123\"", "A0002001,20485,001 | A0002003,020470,001"},
+        // Activity and funding-body filters after a sort clause.
+        {" AND AVEC ActivitesOrg = \"E01A01\" PAR Responsable AND AVEC 1 = \"001\"",
+         "A0003004,20480,001 | A0001001,20460,001 | A0002003,020470,001"},
+        {" PAR CommuneAide AND AVEC 1 = \"002\"", ""},
+    };
+    for (const auto& [milieu, attendu] : cas) {
+        SCOPED_TRACE(milieu);
+        EXPECT_EQ(selectionner(milieu), attendu);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(SansEtAvecIndex, PhraseAccord, testing::Bool());

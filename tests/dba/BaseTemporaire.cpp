@@ -85,3 +85,12 @@ std::vector<std::string> cles(mvdb::Base& base, const std::string& phrase) {
     }
     return resultat;
 }
+
+dba::Erreur erreurDe(const std::function<void()>& operation) {
+    try {
+        operation();
+    } catch (const dba::Erreur& erreur) {
+        return erreur;
+    }
+    return dba::Erreur(0, "aucune erreur");
+}

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "dba/Erreur.h"
 #include "dba/Requete.h"
 #include "mvdb/Base.h"
 
@@ -43,3 +45,6 @@ std::string lisible(const dba::ListeResultat& liste);
 
 // The keys a sentence selects, in order.
 std::vector<std::string> cles(mvdb::Base& base, const std::string& phrase);
+
+// The error an operation raises; number 0 when it raises none.
+dba::Erreur erreurDe(const std::function<void()>& operation);

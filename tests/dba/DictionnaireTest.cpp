@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "BaseTemporaire.h"
-#include "dba/Erreur.h"
 
 using testing::HasSubstr;
 
@@ -36,56 +35,55 @@ class Expressions : public testing::Test {
         return lisible(base_.base().selectionner("SSELECT AIDE", attributs));
     }
     dba::Erreur erreur(const std::string& attributs) {
-        try {
-            base_.base().selectionner("SSELECT AIDE", attributs);
-        } catch (const dba::Erreur& e) {
-            return e;
-        }
-        return dba::Erreur(0, "aucune erreur");
+        return erreurDe([&] { base_.base().selectionner("SSELECT AIDE", attributs); });
     }
     BaseTemporaire base_;
 };
 
-TEST_F(Expressions, SubstringCountsCharactersNotBytes) {
-    EXPECT_EQ(colonnes("Prenom Personne"), "Été,00001 | Noël,00002 | Ali,00003");
-}
-
-TEST_F(Expressions, TransReadsAnotherFileAndGivesEmptyTextForAMissingRecord) {
-    EXPECT_EQ(colonnes("NomPersonne Listes"), "JEAN,a/b | ANNE, | ,");
-}
-
-TEST_F(Expressions, ConcatenationOfItemsLiteralsAndAttributes) {
-    EXPECT_EQ(colonnes("Complet"), "JEAN Ét/ | ANNE No/ |  Al/");
-}
-
-TEST_F(Expressions, ParenthesesGroupBeforeASubstring) {
-    EXPECT_EQ(colonnes("Groupe"), "upo | ura | art");
+TEST_F(Expressions, EvaluateToTheirColumns) {
+    const std::vector<std::pair<std::string, std::string>> cas = {
+        // Substrings count characters, not bytes.
+        {"Prenom Personne", "Été,00001 | Noël,00002 | Ali,00003"},
+        // TRANS reads another file and gives an empty text for a missing record.
+        {"NomPersonne Listes", "JEAN,a/b | ANNE, | ,"},
+        {"Complet", "JEAN Ét/ | ANNE No/ |  Al/"},
+        // Parentheses group before a substring.
+        {"Groupe", "upo | ura | art"},
+    };
+    for (const auto& [attributs, attendu] : cas) {
+        SCOPED_TRACE(attributs);
+        EXPECT_EQ(colonnes(attributs), attendu);
+    }
 }
 
 TEST_F(Expressions, FaultyDefinitionsRaiseTheirErrors) {
-    EXPECT_EQ(erreur("Boucle").numero(), dba::ErrSyntaxe);
-    EXPECT_THAT(erreur("Boucle").texte(), HasSubstr("elle-même"));
-    EXPECT_EQ(erreur("Faux").numero(), dba::ErrSyntaxe);
-    EXPECT_THAT(erreur("Faux").texte(),
-                HasSubstr("« Faux » incorrecte à la position 25 : « , » attendu"));
-    EXPECT_EQ(erreur("Inconnu").numero(), dba::ErrItemInconnu);
-    EXPECT_THAT(erreur("Inconnu").texte(), HasSubstr("« Absent »"));
-    EXPECT_EQ(erreur("FichierAbsent").numero(), dba::ErrFichierInconnu);
-    EXPECT_EQ(erreur("MauvaisType").numero(), dba::ErrSyntaxe);
-    EXPECT_EQ(erreur("MauvaisNumero").numero(), dba::ErrSyntaxe);
+    const std::vector<std::tuple<std::string, std::uint32_t, std::string>> cas = {
+        {"Boucle", dba::ErrSyntaxe, "elle-même"},
+        {"Faux", dba::ErrSyntaxe, "« Faux » incorrecte à la position 25 : « , » attendu"},
+        {"Inconnu", dba::ErrItemInconnu, "« Absent »"},
+        {"FichierAbsent", dba::ErrFichierInconnu, ""},
+        {"MauvaisType", dba::ErrSyntaxe, ""},
+        {"MauvaisNumero", dba::ErrSyntaxe, ""},
+    };
+    for (const auto& [item, numero, texte] : cas) {
+        SCOPED_TRACE(item);
+        const dba::Erreur e = erreur(item);
+        EXPECT_EQ(e.numero(), numero) << e.texte();
+        EXPECT_THAT(e.texte(), HasSubstr(texte));
+    }
 }
 
 TEST_F(Expressions, ClausesAndSortsUseItems) {
-    EXPECT_EQ(lisible(base_.base().selectionner("SSELECT AIDE AVEC Listes = \"\" PAR Prenom", "0")),
-              "0000300 | 0000200");
-    EXPECT_EQ(lisible(base_.base().selectionner(
-                  "SSELECT AIDE AVEC NomPersonne = \"\" AND AVEC Listes = \"\"", "0")),
-              "0000300");
-    EXPECT_EQ(
-        lisible(base_.base().selectionner("SSELECT AIDE AVEC Listes = \"b\" PAR NomPersonne", "0")),
-        "0000100");
-    EXPECT_EQ(lisible(base_.base().selectionner("SSELECT AIDE PAR NomPersonne", "0")),
-              "0000300 | 0000200 | 0000100");
+    using testing::ElementsAre;
+    mvdb::Base& base = base_.base();
+    EXPECT_THAT(cles(base, "SSELECT AIDE AVEC Listes = \"\" PAR Prenom"),
+                ElementsAre("0000300", "0000200"));
+    EXPECT_THAT(cles(base, "SSELECT AIDE AVEC NomPersonne = \"\" AND AVEC Listes = \"\""),
+                ElementsAre("0000300"));
+    EXPECT_THAT(cles(base, "SSELECT AIDE AVEC Listes = \"b\" PAR NomPersonne"),
+                ElementsAre("0000100"));
+    EXPECT_THAT(cles(base, "SSELECT AIDE PAR NomPersonne"),
+                ElementsAre("0000300", "0000200", "0000100"));
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 #include <random>
 
 #include "BaseTemporaire.h"
-#include "dba/Erreur.h"
 #include "mvdb/Plan.h"
 
 using testing::ElementsAre;
@@ -113,13 +112,8 @@ TEST(Index, OnlyDItemsAndAttributeNumbersCanBeIndexed) {
     BaseTemporaire base;
     base.importer(lot(4, 5) +
                   "{\"file\":\"DICT T\",\"id\":\"Calcul\",\"record\":[\"I\",\"@ID[1,2]\"]}\n");
-    const auto numeroErreur = [&](const std::function<void()>& operation) {
-        try {
-            operation();
-        } catch (const dba::Erreur& erreur) {
-            return erreur.numero();
-        }
-        return 0u;
+    const auto numeroErreur = [](const std::function<void()>& operation) {
+        return erreurDe(operation).numero();
     };
     EXPECT_EQ(numeroErreur([&] { base.base().declarerIndex("T", "Calcul"); }), dba::ErrArgument);
     EXPECT_EQ(numeroErreur([&] { base.base().declarerIndex("T", "Cle"); }), dba::ErrArgument);

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "BaseTemporaire.h"
-#include "dba/Erreur.h"
 
 using testing::ElementsAre;
 using testing::HasSubstr;
@@ -56,67 +55,53 @@ TEST(Interchange, ImportCreatesFilesWithTheirDictionariesAndReplacesRecords) {
     EXPECT_FALSE(base.base().lire("ACCORD", "2").has_value());
 }
 
-struct LigneFautive {
-    std::string ligne;
-    std::string raison;
-};
+// A faulty line and what its error tells.
+const std::vector<std::pair<std::string, std::string>> LignesFautives = {
+    {"{\"file\":\"A\",\"id\":\"2\",\"record\":[\"x\"]", "JSON invalide"},
+    {"[\"A\",\"2\"]", "objet JSON attendu"},
+    {"{\"id\":\"2\",\"record\":[]}", "champ « file » manquant"},
+    {"{\"file\":\"A\",\"record\":[]}", "champ « id » manquant"},
+    {"{\"file\":\"A\",\"id\":\"2\"}", "champ « record » manquant"},
+    {"{\"file\":\"A\",\"id\":\"\",\"record\":[]}", "clé vide"},
+    {"{\"file\":\"A\",\"id\":2,\"record\":[]}", "« id » doit être un texte"},
+    {"{\"file\":\"A\",\"id\":\"2\",\"record\":[\"a\xFE"
+     "b\"]}",
+     "marque"},
+    {"{\"file\":\"A\",\"id\":\"2\",\"record\":\"x\"}", "doit être une liste"},
+    {"{\"file\":\"A\",\"id\":\"2\",\"record\":[true]}", "attribut 1"},
+    {"{\"file\":\"A\",\"id\":\"2\",\"record\":[\"\",null]}", "attribut 2"},
+    {"{\"file\":\"A\",\"id\":\"2\",\"record\":[[\"a\",[[\"x\"]]]]}",
+     "attribut 1, valeur 2, sous-valeur 1"},
+    {"{\"file\":\"A\",\"id\":\"2\",\"record\":[],\"extra\":1}", "champ « extra » inconnu"},
+    {"{\"file\":\"A B\",\"id\":\"2\",\"record\":[]}", "Nom de fichier incorrect"}};
 
-class LignesFautives : public testing::TestWithParam<LigneFautive> {};
-
-TEST_P(LignesFautives, AreReportedWithTheirNumberAndNothingOfTheRunIsStored) {
+TEST(Interchange, FaultyLineIsReportedWithItsNumberAndNothingOfTheRunIsStored) {
     BaseTemporaire base;
     base.importer("{\"file\":\"A\",\"id\":\"1\",\"record\":[\"avant\"]}\n");
     const std::string avant = base.exporter();
-    const std::string lot =
-        "{\"file\":\"A\",\"id\":\"1\",\"record\":[\"apres\"]}\n"
-        "\n"
-        "{\"file\":\"B\",\"id\":\"1\",\"record\":[\"x\"]}\n" +
-        GetParam().ligne + "\n{\"file\":\"C\",\"id\":\"1\",\"record\":[\"x\"]}\n";
-    try {
-        base.importer(lot);
-        FAIL() << "ligne acceptée : " << GetParam().ligne;
-    } catch (const dba::Erreur& erreur) {
+    for (const auto& [ligne, raison] : LignesFautives) {
+        SCOPED_TRACE(ligne);
+        const std::string lot =
+            "{\"file\":\"A\",\"id\":\"1\",\"record\":[\"apres\"]}\n"
+            "\n"
+            "{\"file\":\"B\",\"id\":\"1\",\"record\":[\"x\"]}\n" +
+            ligne + "\n{\"file\":\"C\",\"id\":\"1\",\"record\":[\"x\"]}\n";
+        const dba::Erreur erreur = erreurDe([&] { base.importer(lot); });
         EXPECT_EQ(erreur.numero(), dba::ErrImport);
         EXPECT_THAT(erreur.texte(), testing::StartsWith("ligne 4 : "));
-        EXPECT_THAT(erreur.texte(), HasSubstr(GetParam().raison));
+        EXPECT_THAT(erreur.texte(), HasSubstr(raison));
+        EXPECT_EQ(base.exporter(), avant);
+        EXPECT_THAT(base.base().fichiers(), ElementsAre("A", "DICT A"));
     }
-    EXPECT_EQ(base.exporter(), avant);
-    EXPECT_THAT(base.base().fichiers(), ElementsAre("A", "DICT A"));
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Import, LignesFautives,
-    testing::Values(
-        LigneFautive{"{\"file\":\"A\",\"id\":\"2\",\"record\":[\"x\"]", "JSON invalide"},
-        LigneFautive{"[\"A\",\"2\"]", "objet JSON attendu"},
-        LigneFautive{"{\"id\":\"2\",\"record\":[]}", "champ « file » manquant"},
-        LigneFautive{"{\"file\":\"A\",\"record\":[]}", "champ « id » manquant"},
-        LigneFautive{"{\"file\":\"A\",\"id\":\"2\"}", "champ « record » manquant"},
-        LigneFautive{"{\"file\":\"A\",\"id\":\"\",\"record\":[]}", "clé vide"},
-        LigneFautive{"{\"file\":\"A\",\"id\":2,\"record\":[]}", "« id » doit être un texte"},
-        LigneFautive{"{\"file\":\"A\",\"id\":\"2\",\"record\":[\"a\xFE"
-                     "b\"]}",
-                     "marque"},
-        LigneFautive{"{\"file\":\"A\",\"id\":\"2\",\"record\":\"x\"}", "doit être une liste"},
-        LigneFautive{"{\"file\":\"A\",\"id\":\"2\",\"record\":[true]}", "attribut 1"},
-        LigneFautive{"{\"file\":\"A\",\"id\":\"2\",\"record\":[\"\",null]}", "attribut 2"},
-        LigneFautive{"{\"file\":\"A\",\"id\":\"2\",\"record\":[[\"a\",[[\"x\"]]]]}",
-                     "attribut 1, valeur 2, sous-valeur 1"},
-        LigneFautive{"{\"file\":\"A\",\"id\":\"2\",\"record\":[],\"extra\":1}",
-                     "champ « extra » inconnu"},
-        LigneFautive{"{\"file\":\"A B\",\"id\":\"2\",\"record\":[]}", "Nom de fichier incorrect"}));
 
 TEST(Interchange, ReadOnlyDatabaseRefusesImport) {
     BaseTemporaire base;
     mvdb::Base lecture = mvdb::Base::ouvrir(base.chemin(), mvdb::Mode::LectureSeule);
     std::istringstream flux("{\"file\":\"A\",\"id\":\"1\",\"record\":[]}\n");
-    try {
-        lecture.importer(flux);
-        FAIL();
-    } catch (const dba::Erreur& erreur) {
-        EXPECT_EQ(erreur.numero(), dba::ErrStockage);
-        EXPECT_THAT(erreur.texte(), HasSubstr("lecture seule"));
-    }
+    const dba::Erreur erreur = erreurDe([&] { lecture.importer(flux); });
+    EXPECT_EQ(erreur.numero(), dba::ErrStockage);
+    EXPECT_THAT(erreur.texte(), HasSubstr("lecture seule"));
 }
 
 }  // namespace

@@ -2,9 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "BaseTemporaire.h"
-#include "dba/Erreur.h"
-
-using testing::ElementsAre;
 
 namespace {
 
@@ -22,75 +19,60 @@ const char* const Personnes = R"(
 {"file":"DICT PERS","id":"Initiale","record":["I","@RECORD<1>[1,1]","","","L"]}
 )";
 
+struct Cas {
+    const char* phrase;
+    std::vector<std::string> cles;
+};
+
+// Each sentence with the keys it selects, in order.
+const std::vector<Cas> Phrases = {
+    {"SSELECT PERS", {"P01", "P02", "P03", "P04", "P05"}},
+    {R"(SSELECT PERS AVEC 1 = "DURAND")", {"P02"}},
+    {R"(SSELECT PERS AVEC 1 <> "DURAND")", {"P01", "P03", "P04", "P05"}},
+    // "9", "09" and "9.0" are one number; "abc" is text, compared byte-wise ("abc" > "9.5").
+    {R"(SSELECT PERS AVEC 3 = "9")", {"P01", "P03", "P04"}},
+    {R"(SSELECT PERS AVEC 3 >= "9.5")", {"P02", "P05"}},
+    {R"(SSELECT PERS AVEC 3 <= "9")", {"P01", "P03", "P04"}},
+    // Against a text every value compares byte-wise: "10" < "9" < "9.0" < "a".
+    {R"(SSELECT PERS AVEC 3 >= "9!")", {"P04", "P05"}},
+    {R"(SSELECT PERS AVEC 3 <= "1x")", {"P02", "P03"}},
+    {R"(SSELECT PERS AVEC 1 >= "M" AND AVEC 1 <= "MARTIN")", {"P01"}},
+    // Any value of a multi-valued attribute satisfies the clause.
+    {R"(SSELECT PERS AVEC 2 = "A1")", {"P01", "P04"}},
+    {R"(SSELECT PERS AVEC 2 <> "A1")", {"P01", "P02", "P03", "P04", "P05"}},
+    // A closing bracket ends a prefix; two quotes match the empty value.
+    {R"(SSELECT PERS AVEC 1 = "MARTIN]")", {"P01", "P03"}},
+    {R"(SSELECT PERS AVEC 0 = "P0]")", {"P01", "P02", "P03", "P04", "P05"}},
+    {R"(SSELECT PERS AVEC 4 = "")", {"P03", "P05"}},
+    {R"(SSELECT PERS AVEC 2 = "")", {"P05"}},
+    // Attribute 9 exists nowhere: it reads as empty.
+    {R"(SSELECT PERS AVEC 9 = "")", {"P01", "P02", "P03", "P04", "P05"}},
+    // Sort clauses stand anywhere among the clauses.
+    {R"(SSELECT PERS AVEC Ville = "PARIS" PAR Nom AND AVEC 3 = "9")", {"P04", "P01"}},
+    {"SSELECT PERS PAR Ville PAR Nom", {"P05", "P03", "P02", "P04", "P01"}},
+    {"SSELECT   PERS  AVEC  1   =   \"DURAND\"   PAR  0  ", {"P02"}},
+    // Keywords inside a quoted value are just text.
+    {R"(SSELECT PERS AVEC 1 = "AVEC")", {"P05"}},
+    {R"(SSELECT PERS AVEC 1 = "X AND AVEC 1 = DURAND")", {}},
+    {R"(SSELECT PERS AVEC 1 = "PAR 0")", {}},
+    // Right-justified items sort as numbers (9 = 09 = 9.0 < 10), ties in key order; the same
+    // attribute left-justified, or by number, sorts byte-wise.
+    {R"(SSELECT PERS AVEC 3 <> "abc" PAR Montant)", {"P01", "P03", "P04", "P02"}},
+    {"SSELECT PERS PAR MontantTexte", {"P03", "P02", "P01", "P04", "P05"}},
+    {"SSELECT PERS PAR 3", {"P03", "P02", "P01", "P04", "P05"}},
+};
+
 class Selection : public testing::Test {
   protected:
     void SetUp() override { base_.importer(Personnes); }
-    std::vector<std::string> cles(const std::string& phrase) {
-        return ::cles(base_.base(), phrase);
-    }
     BaseTemporaire base_;
 };
 
-TEST_F(Selection, WithoutClauseSelectsEveryRecordInKeyOrder) {
-    EXPECT_THAT(cles("SSELECT PERS"), ElementsAre("P01", "P02", "P03", "P04", "P05"));
-}
-
-TEST_F(Selection, OperatorsOnTextAndNumbers) {
-    EXPECT_THAT(cles(R"(SSELECT PERS AVEC 1 = "DURAND")"), ElementsAre("P02"));
-    EXPECT_THAT(cles(R"(SSELECT PERS AVEC 1 <> "DURAND")"),
-                ElementsAre("P01", "P03", "P04", "P05"));
-    // "9", "09" and "9.0" are one number; "abc" is text, compared byte-wise ("abc" > "9.5").
-    EXPECT_THAT(cles(R"(SSELECT PERS AVEC 3 = "9")"), ElementsAre("P01", "P03", "P04"));
-    EXPECT_THAT(cles(R"(SSELECT PERS AVEC 3 >= "9.5")"), ElementsAre("P02", "P05"));
-    EXPECT_THAT(cles(R"(SSELECT PERS AVEC 3 <= "9")"), ElementsAre("P01", "P03", "P04"));
-    // Against a text every value compares byte-wise: "10" < "9" < "9.0" < "a".
-    EXPECT_THAT(cles(R"(SSELECT PERS AVEC 3 >= "9!")"), ElementsAre("P04", "P05"));
-    EXPECT_THAT(cles(R"(SSELECT PERS AVEC 3 <= "1x")"), ElementsAre("P02", "P03"));
-    EXPECT_THAT(cles(R"(SSELECT PERS AVEC 1 >= "M" AND AVEC 1 <= "MARTIN")"), ElementsAre("P01"));
-}
-
-TEST_F(Selection, AnyValueOfAMultiValuedAttributeSatisfiesTheClause) {
-    EXPECT_THAT(cles(R"(SSELECT PERS AVEC 2 = "A1")"), ElementsAre("P01", "P04"));
-    EXPECT_THAT(cles(R"(SSELECT PERS AVEC 2 <> "A1")"),
-                ElementsAre("P01", "P02", "P03", "P04", "P05"));
-}
-
-TEST_F(Selection, BracketEndsAPrefixAndTwoQuotesMatchTheEmptyValue) {
-    EXPECT_THAT(cles(R"(SSELECT PERS AVEC 1 = "MARTIN]")"), ElementsAre("P01", "P03"));
-    EXPECT_THAT(cles(R"(SSELECT PERS AVEC 0 = "P0]")"),
-                ElementsAre("P01", "P02", "P03", "P04", "P05"));
-    EXPECT_THAT(cles(R"(SSELECT PERS AVEC 4 = "")"), ElementsAre("P03", "P05"));
-    EXPECT_THAT(cles(R"(SSELECT PERS AVEC 2 = "")"), ElementsAre("P05"));
-    // Attribute 9 exists nowhere: it reads as empty.
-    EXPECT_THAT(cles(R"(SSELECT PERS AVEC 9 = "")"),
-                ElementsAre("P01", "P02", "P03", "P04", "P05"));
-}
-
-TEST_F(Selection, ClausesCombineWithAndAndSortClausesStandAnywhere) {
-    EXPECT_THAT(cles(R"(SSELECT PERS AVEC Ville = "PARIS" PAR Nom AND AVEC 3 = "9")"),
-                ElementsAre("P04", "P01"));
-    EXPECT_THAT(cles(R"(SSELECT PERS PAR Ville PAR Nom)"),
-                ElementsAre("P05", "P03", "P02", "P04", "P01"));
-}
-
-TEST_F(Selection, RunsOfBlanksBetweenTokensAreAccepted) {
-    EXPECT_THAT(cles("SSELECT   PERS  AVEC  1   =   \"DURAND\"   PAR  0  "), ElementsAre("P02"));
-}
-
-TEST_F(Selection, KeywordsInsideAQuotedValueAreJustText) {
-    EXPECT_THAT(cles(R"(SSELECT PERS AVEC 1 = "AVEC")"), ElementsAre("P05"));
-    EXPECT_THAT(cles(R"(SSELECT PERS AVEC 1 = "X AND AVEC 1 = DURAND")"), ElementsAre());
-    EXPECT_THAT(cles(R"(SSELECT PERS AVEC 1 = "PAR 0")"), ElementsAre());
-}
-
-TEST_F(Selection, RightJustifiedItemsSortAsNumbersAndTiesKeepKeyOrder) {
-    // Numbers: 9 = 09 = 9.0 < 10; "abc" is not a number, so it sorts as right-aligned text.
-    EXPECT_THAT(cles("SSELECT PERS AVEC 3 <> \"abc\" PAR Montant"),
-                ElementsAre("P01", "P03", "P04", "P02"));
-    // The same attribute as a left-justified item sorts byte-wise.
-    EXPECT_THAT(cles("SSELECT PERS PAR MontantTexte"),
-                ElementsAre("P03", "P02", "P01", "P04", "P05"));
-    EXPECT_THAT(cles("SSELECT PERS PAR 3"), ElementsAre("P03", "P02", "P01", "P04", "P05"));
+TEST_F(Selection, ClausesOperatorsAndSortsSelectTheirKeysInOrder) {
+    for (const auto& [phrase, attendues] : Phrases) {
+        SCOPED_TRACE(phrase);
+        EXPECT_EQ(cles(base_.base(), phrase), attendues);
+    }
 }
 
 TEST_F(Selection, ColumnsFollowTheAttributeListAndMultiValuesBecomeSubvalues) {
@@ -106,65 +88,39 @@ struct PhraseFautive {
     const char* debutTexte;
 };
 
-class PhrasesFautives : public testing::TestWithParam<PhraseFautive> {
-  protected:
-    static void SetUpTestSuite() {
-        base_ = new BaseTemporaire;
-        base_->importer(Personnes);
-    }
-    static void TearDownTestSuite() { delete base_; }
-    static BaseTemporaire* base_;
-};
+const std::vector<PhraseFautive> Fautives = {
+    {"", dba::ErrSyntaxe, "Position 1 de la phrase : « SSELECT » attendu"},
+    {"SELECT PERS", dba::ErrSyntaxe, "Position 1 de la phrase"},
+    {"SSELECT", dba::ErrSyntaxe, "Position 8 de la phrase : nom de fichier"},
+    {"SSELECT NUL", dba::ErrFichierInconnu, "Position 9 de la phrase : le fichier « NUL »"},
+    {"SSELECT PERS AVEC Age = \"3\"", dba::ErrItemInconnu,
+     "Position 19 de la phrase : L'item « Age »"},
+    {"SSELECT PERS PAR Age", dba::ErrItemInconnu, "Position 18 de la phrase"},
+    {"SSELECT PERS AVEC 1 == \"3\"", dba::ErrSyntaxe, "Position 21 de la phrase : opérateur"},
+    {"SSELECT PERS AVEC 1 = 3", dba::ErrSyntaxe,
+     "Position 23 de la phrase : valeur entre guillemets"},
+    {"SSELECT PERS AVEC 1 = \"3", dba::ErrSyntaxe, "Position 23 de la phrase : guillemet fermant"},
+    {"SSELECT PERS AND AVEC 1 = \"3\"", dba::ErrSyntaxe,
+     "Position 14 de la phrase : « AVEC » ou « PAR »"},
+    {"SSELECT PERS AVEC 1 = \"3\" AVEC 1 = \"4\"", dba::ErrSyntaxe,
+     "Position 27 de la phrase : « AND AVEC » ou « PAR »"},
+    {"SSELECT PERS PAR", dba::ErrSyntaxe, "Position 17 de la phrase : attribut de tri"},
+    {"SSELECT PERS AVEC 1 = \"é\" ETC", dba::ErrSyntaxe, "Position 27 de la phrase"}};
 
-BaseTemporaire* PhrasesFautives::base_ = nullptr;
-
-TEST_P(PhrasesFautives, RaiseTheirErrorSayingWhere) {
-    const PhraseFautive& cas = GetParam();
-    try {
-        base_->base().selectionner(cas.phrase, "0");
-        FAIL() << "aucune erreur pour " << cas.phrase;
-    } catch (const dba::Erreur& erreur) {
-        EXPECT_EQ(erreur.numero(), cas.numero) << erreur.texte();
-        EXPECT_THAT(erreur.texte(), testing::StartsWith(cas.debutTexte));
+TEST_F(Selection, FaultySentencesRaiseTheirErrorSayingWhere) {
+    for (const auto& [phrase, numero, debutTexte] : Fautives) {
+        SCOPED_TRACE(phrase);
+        const dba::Erreur erreur = erreurDe([&] { base_.base().selectionner(phrase, "0"); });
+        EXPECT_EQ(erreur.numero(), numero) << erreur.texte();
+        EXPECT_THAT(erreur.texte(), testing::StartsWith(debutTexte));
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Grammaire, PhrasesFautives,
-    testing::Values(
-        PhraseFautive{"", dba::ErrSyntaxe, "Position 1 de la phrase : « SSELECT » attendu"},
-        PhraseFautive{"SELECT PERS", dba::ErrSyntaxe, "Position 1 de la phrase"},
-        PhraseFautive{"SSELECT", dba::ErrSyntaxe, "Position 8 de la phrase : nom de fichier"},
-        PhraseFautive{"SSELECT NUL", dba::ErrFichierInconnu,
-                      "Position 9 de la phrase : le fichier « NUL »"},
-        PhraseFautive{"SSELECT PERS AVEC Age = \"3\"", dba::ErrItemInconnu,
-                      "Position 19 de la phrase : L'item « Age »"},
-        PhraseFautive{"SSELECT PERS PAR Age", dba::ErrItemInconnu, "Position 18 de la phrase"},
-        PhraseFautive{"SSELECT PERS AVEC 1 == \"3\"", dba::ErrSyntaxe,
-                      "Position 21 de la phrase : opérateur"},
-        PhraseFautive{"SSELECT PERS AVEC 1 = 3", dba::ErrSyntaxe,
-                      "Position 23 de la phrase : valeur entre guillemets"},
-        PhraseFautive{"SSELECT PERS AVEC 1 = \"3", dba::ErrSyntaxe,
-                      "Position 23 de la phrase : guillemet fermant"},
-        PhraseFautive{"SSELECT PERS AND AVEC 1 = \"3\"", dba::ErrSyntaxe,
-                      "Position 14 de la phrase : « AVEC » ou « PAR »"},
-        PhraseFautive{"SSELECT PERS AVEC 1 = \"3\" AVEC 1 = \"4\"", dba::ErrSyntaxe,
-                      "Position 27 de la phrase : « AND AVEC » ou « PAR »"},
-        PhraseFautive{"SSELECT PERS PAR", dba::ErrSyntaxe,
-                      "Position 17 de la phrase : attribut de tri"},
-        PhraseFautive{"SSELECT PERS AVEC 1 = \"é\" ETC", dba::ErrSyntaxe,
-                      "Position 27 de la phrase"}));
-
-TEST(SelectionColonnes, UnknownColumnItemIsReported) {
-    BaseTemporaire base;
-    base.importer(Personnes);
-    try {
-        base.base().selectionner("SSELECT PERS", "0 Age");
-        FAIL();
-    } catch (const dba::Erreur& erreur) {
-        EXPECT_EQ(erreur.numero(), dba::ErrItemInconnu);
-        EXPECT_THAT(erreur.texte(), testing::HasSubstr("« Age »"));
-    }
+TEST_F(Selection, UnknownColumnItemIsReported) {
+    const dba::Erreur erreur =
+        erreurDe([&] { base_.base().selectionner("SSELECT PERS", "0 Age"); });
+    EXPECT_EQ(erreur.numero(), dba::ErrItemInconnu);
+    EXPECT_THAT(erreur.texte(), testing::HasSubstr("« Age »"));
 }
 
 }  // namespace

@@ -8,37 +8,24 @@
 #include <set>
 
 #include "BaseTemporaire.h"
-#include "dba/Erreur.h"
 #include "mvdb/TheClient.h"
 
 using testing::HasSubstr;
 
 namespace {
 
-std::string requete(const std::string& phrase, const std::string& fichier,
-                    const std::string& attributs) {
+// Runs a request through the component's interface; `sortie` receives its message.
+dba::ListeResultat executer(dba::TheDatabase& base, const std::string& phrase,
+                            const std::string& fichier, const std::string& attributs,
+                            std::string* sortie = nullptr) {
     dba::Requete demande;
     demande.definir(1, phrase);
     demande.definir(2, fichier);
     demande.definir(3, attributs);
-    return demande.texte();
-}
-
-dba::ListeResultat executer(dba::TheDatabase& base, const std::string& phrase,
-                            const std::string& fichier, const std::string& attributs) {
-    std::string sortie;
+    std::string message;
     dba::ListeResultat resultat;
-    base.ExecuterSelection(requete(phrase, fichier, attributs), "", sortie, resultat);
+    base.ExecuterSelection(demande.texte(), "", sortie ? *sortie : message, resultat);
     return resultat;
-}
-
-std::uint32_t numeroErreur(const std::function<void()>& operation) {
-    try {
-        operation();
-    } catch (const dba::Erreur& erreur) {
-        return erreur.numero();
-    }
-    return 0;
 }
 
 class Client : public testing::Test {
@@ -57,50 +44,35 @@ TEST_F(Client, ReadsRecordsByKeyAndReportsAMissingOneAsNotOnFile) {
     const dba::Enregistrement lyon = communes->LireEnreg("69123");
     EXPECT_EQ(lyon(1), "LYON");
     EXPECT_EQ(lyon(2, 2), "b");
-    try {
-        communes->LireEnreg("99999");
-        FAIL();
-    } catch (const dba::Erreur& erreur) {
-        EXPECT_EQ(erreur.numero(), 0x8004000Bu);
-        EXPECT_THAT(erreur.texte(), HasSubstr("99999"));
-    }
+    const dba::Erreur absent = erreurDe([&] { communes->LireEnreg("99999"); });
+    EXPECT_EQ(absent.numero(), 0x8004000Bu);
+    EXPECT_THAT(absent.texte(), HasSubstr("99999"));
+    const dba::Erreur inconnu = erreurDe([&] { client.base()->OuvrirFichier("ABSENT"); });
+    EXPECT_EQ(inconnu.numero(), dba::ErrFichierInconnu);
+    EXPECT_THAT(inconnu.texte(), HasSubstr("« ABSENT »"));
 }
 
-TEST_F(Client, UnknownFileIsReportedByName) {
-    dba::TheClient client(base_.chemin());
-    try {
-        client.base()->OuvrirFichier("ABSENT");
-        FAIL();
-    } catch (const dba::Erreur& erreur) {
-        EXPECT_EQ(erreur.numero(), dba::ErrFichierInconnu);
-        EXPECT_THAT(erreur.texte(), HasSubstr("« ABSENT »"));
-    }
-}
-
-TEST_F(Client, RunsTheSelectionOfARequest) {
+TEST_F(Client, RunsTheSelectionOfARequestOnTheFileItNames) {
     dba::TheClient client(base_.chemin());
     std::string sortie;
-    dba::ListeResultat resultat;
-    client.base()->ExecuterSelection(
-        requete("SSELECT  COMMUNES AVEC 1 = \"L]\" PAR 1", "COMMUNES", "0 1"), "", sortie, resultat);
-    EXPECT_EQ(lisible(resultat), "69123,LYON");
+    EXPECT_EQ(lisible(executer(*client.base(), "SSELECT  COMMUNES AVEC 1 = \"L]\" PAR 1",
+                               "COMMUNES", "0 1", &sortie)),
+              "69123,LYON");
     EXPECT_THAT(sortie, HasSubstr("1"));
-    EXPECT_EQ(numeroErreur([&] { executer(*client.base(), "SSELECT COMMUNES", "ACCORD", "0"); }),
-              dba::ErrArgument);
+    EXPECT_EQ(
+        erreurDe([&] { executer(*client.base(), "SSELECT COMMUNES", "ACCORD", "0"); }).numero(),
+        dba::ErrArgument);
 }
 
 TEST_F(Client, OpeningNeedsAnExistingDatabase) {
-    EXPECT_EQ(numeroErreur([&] { dba::TheClient(base_.chemin() + ".absent"); }), dba::ErrStockage);
+    EXPECT_EQ(erreurDe([&] { dba::TheClient(base_.chemin() + ".absent"); }).numero(),
+              dba::ErrStockage);
     const std::string texte = base_.chemin() + ".txt";
     std::ofstream(texte) << "pas une base\n";
-    try {
-        dba::TheClient client(texte);
-        FAIL();
-    } catch (const dba::Erreur& erreur) {
-        EXPECT_EQ(erreur.numero(), dba::ErrStockage);
-        EXPECT_THAT(erreur.texte(), HasSubstr("n'est pas une base"));
-    }
-    EXPECT_EQ(numeroErreur([&] { mvdb::Base::creer(base_.chemin()); }), dba::ErrStockage);
+    const dba::Erreur erreur = erreurDe([&] { dba::TheClient client(texte); });
+    EXPECT_EQ(erreur.numero(), dba::ErrStockage);
+    EXPECT_THAT(erreur.texte(), HasSubstr("n'est pas une base"));
+    EXPECT_EQ(erreurDe([&] { mvdb::Base::creer(base_.chemin()); }).numero(), dba::ErrStockage);
 }
 
 // Serves lines to an import and runs an action before serving line `pause` (from 0),
