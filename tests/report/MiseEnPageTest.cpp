@@ -70,20 +70,28 @@ std::vector<double> HauteursDesCadres(const imprimante::Document& document, int 
     return bas;
 }
 
+// Every line drawn on the page, as "width: x,y x2,y2" in cm.
+Lignes Traits(const imprimante::Document& document, int page) {
+    const auto cm = [](double twips) { return QString::number(twips / UniteCm, 'f', 2); };
+    Lignes traits;
+    for (const Operation& t : document.traits(page)) {
+        traits.push_back(QStringLiteral("%1: %2,%3 %4,%5")
+                             .arg(t.largeur)
+                             .arg(cm(t.x), cm(t.y), cm(t.x2), cm(t.y2))
+                             .toStdString());
+    }
+    return traits;
+}
+
 TEST(EnteteDePage, DateTitreEtPeriodeAvecLeNumeroDePageEnColonne90) {
     const auto impression = Imprimer(AideDeMai({"A0001", "ALPHA", "Jean"}));
     const auto lignes = essai::Lignes(impression->Document(), 1);
     ASSERT_GE(lignes.size(), 9U);
-    EXPECT_EQ(lignes[0], "");
-    EXPECT_EQ(lignes[1], "");
-    EXPECT_EQ(lignes[2], "Date : 15/05/2018" + Espaces(65) + "Page : 1");
-    EXPECT_EQ(lignes[2].find("Page : "), 82U);
-    EXPECT_EQ(lignes[3], "");
-    EXPECT_EQ(lignes[4], "");
-    EXPECT_EQ(lignes[5], Espaces(20) + "LISTE DES ACCORDS NON RENOUVELES");
-    EXPECT_EQ(lignes[6], Espaces(30) + "SUR MAI 2018");
-    EXPECT_EQ(lignes[7], "");
-    EXPECT_EQ(lignes[8], "");
+    // The page number in column 90.
+    EXPECT_EQ(Lignes(lignes.begin(), lignes.begin() + 9),
+              (Lignes{"", "", "Date : 15/05/2018" + Espaces(65) + "Page : 1", "", "",
+                      Espaces(20) + "LISTE DES ACCORDS NON RENOUVELES",
+                      Espaces(30) + "SUR MAI 2018", "", ""}));
 
     const auto textes = impression->Document().textes(1);
     for (std::size_t i = 0; i < 9; ++i) {
@@ -113,20 +121,13 @@ TEST(EnteteDeTableau, TitresA54CmEtCadreDeLEnTete) {
     EXPECT_EQ(t.find("ORGANISME DE PRISE EN CHARGE"), 41U);
     EXPECT_EQ(t.find("FIN ACCORD"), 82U);
 
-    const auto traits = document.traits(1);
+    const Lignes traits = Traits(document, 1);
     ASSERT_EQ(traits.size(), 13U);
-    const std::vector<std::array<double, 5>> attendus{
-        {3, 0, 5.5, 19.6, 5.5},    {3, 0, 6.5, 19.6, 6.5},  {3, 0, 5.5, 0, 6.5},
-        {3, 19.6, 5.5, 19.6, 6.5}, {1, 1.3, 5.5, 1.3, 6.5}, {1, 8.3, 5.5, 8.3, 6.5},
-        {1, 17, 5.5, 17, 6.5},
-    };
-    for (std::size_t i = 0; i < attendus.size(); ++i) {
-        EXPECT_EQ(traits[i].largeur, attendus[i][0]) << i;
-        EXPECT_NEAR(traits[i].x, attendus[i][1] * UniteCm, Tolerance) << i;
-        EXPECT_NEAR(traits[i].y, attendus[i][2] * UniteCm, Tolerance) << i;
-        EXPECT_NEAR(traits[i].x2, attendus[i][3] * UniteCm, Tolerance) << i;
-        EXPECT_NEAR(traits[i].y2, attendus[i][4] * UniteCm, Tolerance) << i;
-    }
+    EXPECT_EQ(
+        Lignes(traits.begin(), traits.begin() + 7),
+        (Lignes{"3: 0.00,5.50 19.60,5.50", "3: 0.00,6.50 19.60,6.50", "3: 0.00,5.50 0.00,6.50",
+                "3: 19.60,5.50 19.60,6.50", "1: 1.30,5.50 1.30,6.50", "1: 8.30,5.50 8.30,6.50",
+                "1: 17.00,5.50 17.00,6.50"}));
     const auto premiere = std::find_if(textes.begin(), textes.end(), [](const Operation& o) {
         return o.texte.starts_with("A0001");
     });
@@ -212,22 +213,13 @@ TEST(Pages, CinquanteEtUneLignesPuisUneNouvellePageNumeroteeEtEnteteeDeSonGroupe
 
 TEST(Pages, LeCadreSuitLeNombreDeLignes) {
     const auto impression = Imprimer(Aides(Serie(3)));
-    const auto& document = impression->Document();
-    const auto traits = document.traits(1);
+    const Lignes traits = Traits(impression->Document(), 1);
     ASSERT_EQ(traits.size(), 13U);
     // After the header frame: left, right and bottom borders, then the three column rules.
-    const std::vector<std::array<double, 5>> attendus{
-        {3, 0, 6.5, 0, 8.45},     {3, 19.6, 6.5, 19.6, 8.45}, {3, 0, 8.45, 19.6, 8.45},
-        {1, 1.3, 6.5, 1.3, 8.45}, {1, 8.3, 6.5, 8.3, 8.45},   {1, 17, 6.5, 17, 8.45},
-    };
-    for (std::size_t i = 0; i < attendus.size(); ++i) {
-        const Operation& trait = traits[7 + i];
-        EXPECT_EQ(trait.largeur, attendus[i][0]) << i;
-        EXPECT_NEAR(trait.x, attendus[i][1] * UniteCm, Tolerance) << i;
-        EXPECT_NEAR(trait.y, attendus[i][2] * UniteCm, Tolerance) << i;
-        EXPECT_NEAR(trait.x2, attendus[i][3] * UniteCm, Tolerance) << i;
-        EXPECT_NEAR(trait.y2, attendus[i][4] * UniteCm, Tolerance) << i;
-    }
+    EXPECT_EQ(
+        Lignes(traits.begin() + 7, traits.end()),
+        (Lignes{"3: 0.00,6.50 0.00,8.45", "3: 19.60,6.50 19.60,8.45", "3: 0.00,8.45 19.60,8.45",
+                "1: 1.30,6.50 1.30,8.45", "1: 8.30,6.50 8.30,8.45", "1: 17.00,6.50 17.00,8.45"}));
 }
 
 TEST(Pages, UnTableauSansLigneSeFermeA728Cm) {

@@ -23,18 +23,9 @@ std::string Debut() {
 
 class Phrase : public ::testing::Test {
   protected:
-    static void Placer(QLineEdit* zone, const char* texte) {
+    static void Placer(QLineEdit* zone, const std::string& texte) {
         const QSignalBlocker bloque(zone);
-        zone->setText(QString::fromUtf8(texte));
-    }
-    static void Choisir(QRadioButton* option) {
-        const QSignalBlocker bloque(option);
-        option->setChecked(true);
-    }
-    void Organisme(const char* code, const char* libelle) {
-        Placer(controle.Txt_CodeOrg, code);
-        const QSignalBlocker bloque(controle.Cbo_SigleOrg);
-        controle.Cbo_SigleOrg->setEditText(QString::fromUtf8(libelle));
+        zone->setText(QString::fromStdString(texte));
     }
     // The sentence of one press of "Imprimer".
     std::string Envoyee() {
@@ -43,68 +34,58 @@ class Phrase : public ::testing::Test {
         const auto phrases = impression.base->Phrases("ACCORD");
         return phrases.empty() ? std::string() : phrases.back();
     }
+    std::string Message() const { return impression.plateforme->Appels().join('\n').toStdString(); }
 
     ImpressionEssai impression{essai::Socle()};
     Ctr_Ardoine& controle = *impression.controle;
 };
 
-TEST_F(Phrase, ParDefautTrieeParResponsablePuisParNom) {
-    EXPECT_EQ(Envoyee(), Debut() + " PAR Responsable PAR NomPrenomAide");
-}
+// The criteria placed in their boxes and what they add to the sentence.
+struct Criteres {
+    QRadioButton* Ctr_Ardoine::*option;
+    std::string activites, responsable, commune, codeOrganisme, libelleOrganisme;
+    std::string suite;
+};
 
-TEST_F(Phrase, LActiviteSeCompareAuCodeDeLEntiteSuiviDeCeluiDeLActivite) {
-    Placer(controle.Txt_Activites, "007");
-    EXPECT_EQ(Envoyee(),
-              Debut() + R"( AND AVEC ActivitesOrg = "041007" PAR Responsable PAR NomPrenomAide)");
-}
-
-TEST_F(Phrase, UnCodeDeResponsableLimiteLaListeQuiNEstPlusTrieeQueParNom) {
-    Placer(controle.Txt_Responsable, "R01");
-    EXPECT_EQ(Envoyee(), Debut() + R"( AND AVEC CodeResponsable = "R01" PAR NomPrenomAide)");
-}
-
-TEST_F(Phrase, SecteurSansCodeTrieParSecteur) {
-    Choisir(controle.Opt_Secteur);
-    EXPECT_EQ(Envoyee(), Debut() + " PAR Secteur PAR NomPrenomAide");
-}
-
-TEST_F(Phrase, SecteurAvecCode) {
-    Choisir(controle.Opt_Secteur);
-    Placer(controle.Txt_Responsable, "S01");
-    EXPECT_EQ(Envoyee(), Debut() + R"( AND AVEC CodeSecteur = "S01" PAR NomPrenomAide)");
-}
-
-// The manager's box is not read with the commune option.
-TEST_F(Phrase, CommuneSansCodeTrieParCommune) {
-    Choisir(controle.Opt_Commune);
-    Placer(controle.Txt_Responsable, "R01");
-    EXPECT_EQ(Envoyee(), Debut() + " PAR CommuneAide PAR NomPrenomAide");
-}
-
-TEST_F(Phrase, CommuneAvecCode) {
-    Choisir(controle.Opt_Commune);
-    Placer(controle.Txt_Commune, "2A004");
-    EXPECT_EQ(Envoyee(), Debut() + R"( AND AVEC CommuneAide = "2A004" PAR NomPrenomAide)");
-}
-
-TEST_F(Phrase, UnOrganismeSansLibelleNeLimitePasLaListe) {
-    Organisme("001", "");
-    EXPECT_EQ(Envoyee(), Debut() + " PAR Responsable PAR NomPrenomAide");
-}
-
-TEST_F(Phrase, LOrganismeSuitLeTriDeGroupe) {
-    Organisme("001", "CONSEIL DEPARTEMENTAL");
-    EXPECT_EQ(Envoyee(), Debut() + R"( PAR Responsable AND AVEC 1 = "001" PAR NomPrenomAide)");
-}
-
-TEST_F(Phrase, TousLesCriteresEnsemble) {
-    Placer(controle.Txt_Activites, "007");
-    Choisir(controle.Opt_Secteur);
-    Placer(controle.Txt_Responsable, "S02");
-    Organisme("003", "MUTUELLE");
-    EXPECT_EQ(Envoyee(), Debut() + R"( AND AVEC ActivitesOrg = "041007")"
-                                   R"( AND AVEC CodeSecteur = "S02" AND AVEC 1 = "003")"
-                                   " PAR NomPrenomAide");
+TEST_F(Phrase, ChaqueCombinaisonDeCriteres) {
+    const auto responsable = &Ctr_Ardoine::Opt_Responsable;
+    const auto secteur = &Ctr_Ardoine::Opt_Secteur;
+    const auto commune = &Ctr_Ardoine::Opt_Commune;
+    const std::vector<Criteres> cas{
+        {responsable, "", "", "", "", "", " PAR Responsable PAR NomPrenomAide"},
+        {responsable, "007", "", "", "", "",
+         R"( AND AVEC ActivitesOrg = "041007" PAR Responsable PAR NomPrenomAide)"},
+        {responsable, "", "R01", "", "", "",
+         R"( AND AVEC CodeResponsable = "R01" PAR NomPrenomAide)"},
+        {secteur, "", "", "", "", "", " PAR Secteur PAR NomPrenomAide"},
+        {secteur, "", "S01", "", "", "", R"( AND AVEC CodeSecteur = "S01" PAR NomPrenomAide)"},
+        // The manager's box is not read with the commune option.
+        {commune, "", "R01", "", "", "", " PAR CommuneAide PAR NomPrenomAide"},
+        {commune, "", "", "2A004", "", "", R"( AND AVEC CommuneAide = "2A004" PAR NomPrenomAide)"},
+        // A funding body without its name does not limit the list.
+        {responsable, "", "", "", "001", "", " PAR Responsable PAR NomPrenomAide"},
+        {responsable, "", "", "", "001", "CONSEIL DEPARTEMENTAL",
+         R"( PAR Responsable AND AVEC 1 = "001" PAR NomPrenomAide)"},
+        {secteur, "007", "S02", "", "003", "MUTUELLE",
+         R"( AND AVEC ActivitesOrg = "041007" AND AVEC CodeSecteur = "S02")"
+         R"( AND AVEC 1 = "003" PAR NomPrenomAide)"},
+    };
+    for (const Criteres& criteres : cas) {
+        SCOPED_TRACE(criteres.suite);
+        // The empty selection before emptied the legal entity.
+        Placer(controle.Txt_Association, "041");
+        {
+            const QSignalBlocker bloque(controle.*criteres.option);
+            (controle.*criteres.option)->setChecked(true);
+        }
+        Placer(controle.Txt_Activites, criteres.activites);
+        Placer(controle.Txt_Responsable, criteres.responsable);
+        Placer(controle.Txt_Commune, criteres.commune);
+        Placer(controle.Txt_CodeOrg, criteres.codeOrganisme);
+        const QSignalBlocker bloque(controle.Cbo_SigleOrg);
+        controle.Cbo_SigleOrg->setEditText(QString::fromStdString(criteres.libelleOrganisme));
+        EXPECT_EQ(Envoyee(), Debut() + criteres.suite);
+    }
 }
 
 TEST_F(Phrase, LesBornesDeDecembreEtDeJanvier) {
@@ -128,9 +109,8 @@ TEST_F(Phrase, SansEntiteRienNEstSelectionneEtLaFormeResteOuverte) {
     Placer(controle.Txt_Association, "");
     impression.Imprimer();
     EXPECT_TRUE(impression.base->Phrases("ACCORD").empty());
-    EXPECT_EQ(impression.plateforme->Appels(),
-              QStringList{"message Exclamation | Message KORVANE | L'entité juridique est "
-                          "obligatoire."});
+    EXPECT_EQ(Message(),
+              "message Exclamation | Message KORVANE | L'entité juridique est obligatoire.");
     EXPECT_FALSE(controle.W_Sortir());
 }
 
@@ -138,9 +118,9 @@ TEST_F(Phrase, UnGuillemetDansUnCritereEstRefuseAvantTouteSelection) {
     Placer(controle.Txt_Responsable, "R\"1");
     impression.Imprimer();
     EXPECT_TRUE(impression.base->Phrases("ACCORD").empty());
-    EXPECT_EQ(impression.plateforme->Appels(),
-              QStringList{"message Exclamation | Message KORVANE | Le critère « Responsable » "
-                          "contient un guillemet : impression impossible."});
+    EXPECT_EQ(Message(),
+              "message Exclamation | Message KORVANE | Le critère « Responsable » "
+              "contient un guillemet : impression impossible.");
     EXPECT_FALSE(controle.W_Sortir());
     EXPECT_TRUE(controle.isEnabled());
 
