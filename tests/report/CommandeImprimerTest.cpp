@@ -6,6 +6,7 @@
 #include "BaseEssai.h"
 #include "DonneesRapport.h"
 #include "ImpressionQt.h"
+#include "PdfRelu.h"
 
 // The print command of the demo host, run as a program: the PDF it leaves, what it writes
 // on its error output and its exit status.
@@ -32,18 +33,9 @@ Execution Lancer(const QStringList& arguments) {
     return {demo.exitCode(), Erreurs(demo)};
 }
 
-QString Texte(const QString& programme, const QStringList& arguments) {
-    QProcess processus;
-    processus.start(programme, arguments);
-    processus.waitForFinished(30000);
-    return QString::fromUtf8(processus.readAllStandardOutput()).simplified();
-}
-
 std::vector<std::string> DonneesDeMai() {
-    return essai::Avec({essai::Aide({"A0001", "ALPHA", "Jean"}),
-                        essai::LigneAccord({"A0001001", "1", essai::FinMai()}),
-                        essai::Aide({"B0001", "BETA", "Marie", "R02", "S02"}),
-                        essai::LigneAccord({"B0001001", "1", essai::FinMai()})});
+    return essai::Avec(
+        essai::AidesDeMai({{"A0001", "ALPHA", "Jean"}, {"B0001", "BETA", "Marie", "R02", "S02"}}));
 }
 
 class Commande : public ::testing::Test {
@@ -61,7 +53,7 @@ TEST_F(Commande, UneListeImprimeeDansLeFichierPdfSortAvec0) {
     const Execution execution = Lancer(Arguments({"--entite", "041", "--mois", "2018-05"}));
     ASSERT_EQ(execution.code, 0) << execution.erreurs.toStdString();
     EXPECT_TRUE(execution.erreurs.isEmpty()) << execution.erreurs.toStdString();
-    const QString texte = Texte(QStringLiteral("pdftotext"), {"-layout", pdf, "-"});
+    const QString texte = essai::LignesDuPdf(pdf).join('\n');
     EXPECT_TRUE(texte.contains("SUR MAI 2018"));
     EXPECT_TRUE(texte.contains("A0001 ALPHA Jean CONSEIL DEPARTEMENTAL 31/05/2018"));
     EXPECT_TRUE(texte.contains("B0001 BETA Marie CONSEIL DEPARTEMENTAL 31/05/2018"));
@@ -71,7 +63,7 @@ TEST_F(Commande, LesCriteresEtLesExemplairesSontCeuxDemandes) {
     const Execution execution = Lancer(
         Arguments({"--entite", "041", "--secteur", "S02", "--mois", "2018-05", "--copies", "2"}));
     ASSERT_EQ(execution.code, 0) << execution.erreurs.toStdString();
-    const QString texte = Texte(QStringLiteral("pdftotext"), {"-layout", pdf, "-"});
+    const QString texte = essai::LignesDuPdf(pdf).join('\n');
     EXPECT_EQ(texte.count("Secteur : SUD"), 2);
     EXPECT_EQ(texte.count("Page : 1"), 2);
     EXPECT_FALSE(texte.contains("ALPHA"));

@@ -71,6 +71,24 @@ std::string Aide(const Personne& p) {
         {{2, p.nom}, {3, p.prenom}, {11, p.commune}, {39, p.responsable}, {40, p.secteur}});
 }
 
+std::vector<Personne> Serie(int n) {
+    std::vector<Personne> personnes;
+    for (int i = 1; i <= n; ++i) {
+        const std::string code = std::to_string(100000 + i).substr(1);
+        personnes.push_back({code, "NOM" + code, "Prenom"});
+    }
+    return personnes;
+}
+
+std::vector<std::string> AidesDeMai(const std::vector<Personne>& personnes) {
+    std::vector<std::string> lignes;
+    for (const Personne& personne : personnes) {
+        lignes.push_back(Aide(personne));
+        lignes.push_back(LigneAccord({personne.code + "001", "1", FinMai()}));
+    }
+    return lignes;
+}
+
 std::string LigneAccord(const Accord& a) {
     return Ligne("ACCORD", a.cle,
                  {{1, a.organisme}, {2, "041"}, {5, a.debut}, {6, a.fin}, {18, a.marque}});

@@ -25,6 +25,10 @@ struct Personne {
     std::string commune = "75056";
 };
 std::string Aide(const Personne& personne);
+// n persons of the same group, coded "00001" on and named in the same order.
+std::vector<Personne> Serie(int n);
+// Each person with one agreement, key code + "001", ending at the end of May 2018.
+std::vector<std::string> AidesDeMai(const std::vector<Personne>& personnes);
 
 // An agreement of legal entity "041" from `debut` to `fin` (day numbers as text).
 struct Accord {

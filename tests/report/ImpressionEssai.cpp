@@ -9,12 +9,6 @@
 
 namespace essai {
 
-namespace {
-
-constexpr double DebutDetail = 0.1 * 567;
-
-}  // namespace
-
 ImpressionEssai::ImpressionEssai(const std::vector<std::string>& lignes, const std::string& login,
                                  std::int16_t copies)
     : donnees(lignes),
@@ -77,36 +71,39 @@ std::vector<std::string> ImpressionEssai::Messages() const {
     return messages;
 }
 
-std::vector<std::string> Lignes(const imprimante::Document& document, int page) {
+namespace {
+
+constexpr double DebutDetail = 0.1 * 567;
+
+// The lines of a page, or only those that start at the detail column.
+std::vector<std::string> LignesDePage(const imprimante::Document& document, int page,
+                                      bool detailsSeulement) {
     std::vector<std::string> lignes;
     std::string ligne;
+    bool gardee = true;
     for (const auto& texte : document.textes(page)) {
+        if (ligne.empty() && detailsSeulement) {
+            gardee = std::abs(texte.x - DebutDetail) < 0.01;
+        }
         ligne += texte.texte;
         if (texte.finDeLigne) {
-            lignes.push_back(ligne);
+            if (gardee) {
+                lignes.push_back(ligne);
+            }
             ligne.clear();
         }
     }
     return lignes;
 }
 
+}  // namespace
+
+std::vector<std::string> Lignes(const imprimante::Document& document, int page) {
+    return LignesDePage(document, page, false);
+}
+
 std::vector<std::string> Details(const imprimante::Document& document, int page) {
-    std::vector<std::string> details;
-    std::string ligne;
-    bool detail = false;
-    for (const auto& texte : document.textes(page)) {
-        if (ligne.empty()) {
-            detail = std::abs(texte.x - DebutDetail) < 0.01;
-        }
-        ligne += texte.texte;
-        if (texte.finDeLigne) {
-            if (detail) {
-                details.push_back(ligne);
-            }
-            ligne.clear();
-        }
-    }
-    return details;
+    return LignesDePage(document, page, true);
 }
 
 std::vector<std::string> Codes(const imprimante::Document& document) {

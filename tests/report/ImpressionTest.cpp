@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include "DonneesRapport.h"
 #include "ImpressionEssai.h"
+#include "PdfRelu.h"
 #include "dba/Erreur.h"
 #include "outils/Outils.h"
 #include "printer/ImprimantesSysteme.h"
@@ -14,20 +14,12 @@
 
 namespace {
 
-using essai::Accord;
 using essai::ImpressionEssai;
-using essai::Personne;
 using Lignes = std::vector<std::string>;
 using imprimante::ImprimanteEnregistree;
 
-Lignes Aides(int nombre, const std::string& fin = essai::FinMai()) {
-    Lignes lignes;
-    for (int i = 1; i <= nombre; ++i) {
-        const std::string code = std::to_string(100000 + i).substr(1);
-        lignes.push_back(essai::Aide({code, "NOM" + code, "Prenom"}));
-        lignes.push_back(essai::LigneAccord({code + "001", "1", fin}));
-    }
-    return lignes;
+Lignes Aides(int nombre) {
+    return essai::AidesDeMai(essai::Serie(nombre));
 }
 
 // A person whose agreement of May is followed by another: nothing to list.
@@ -163,19 +155,6 @@ TEST(Execution, UnMoisDePlusDe32766AccordsSImprimeEnEntier) {
     EXPECT_EQ(impression.controle->Prg_Accord->maximum(), Nombre + 1);
 }
 
-QStringList LignesDuPdf(const QString& chemin) {
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), chemin, "-"});
-    EXPECT_TRUE(pdftotext.waitForFinished(30000));
-    QStringList lignes;
-    for (const QString& ligne : QString::fromUtf8(pdftotext.readAllStandardOutput()).split('\n')) {
-        if (!ligne.trimmed().isEmpty()) {
-            lignes << ligne.simplified();
-        }
-    }
-    return lignes;
-}
-
 TEST(Execution, UnFichierPdfRelu) {
     QTemporaryDir dossier;
     const QString pdf = dossier.filePath(QStringLiteral("liste.pdf"));
@@ -187,7 +166,7 @@ TEST(Execution, UnFichierPdfRelu) {
     impression.Imprimer();
     ASSERT_TRUE(impression.erreurs.empty()) << impression.erreurs.front();
 
-    const QStringList lignes = LignesDuPdf(pdf);
+    const QStringList lignes = essai::LignesDuPdf(pdf);
     EXPECT_EQ(lignes.filter(QStringLiteral("LISTE DES ACCORDS NON RENOUVELES")).size(), 2);
     EXPECT_TRUE(lignes.contains("Date : 15/05/2018 Page : 1"));
     EXPECT_TRUE(lignes.contains("Date : 15/05/2018 Page : 2"));

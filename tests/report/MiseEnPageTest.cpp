@@ -9,10 +9,11 @@
 
 namespace {
 
-using essai::Accord;
+using essai::AidesDeMai;
 using essai::FinMai;
 using essai::ImpressionEssai;
 using essai::Personne;
+using essai::Serie;
 using imprimante::Operation;
 using Lignes = std::vector<std::string>;
 
@@ -21,32 +22,6 @@ constexpr double Tolerance = 0.01;
 
 std::string Espaces(std::size_t n) {
     return std::string(n, ' ');
-}
-
-// A person with one agreement ending in May 2018.
-Lignes AideDeMai(const Personne& personne) {
-    return {
-        essai::Aide(personne),
-        essai::LigneAccord(Accord{personne.code + "001", essai::TexteJour(2017, 6, 1), FinMai()})};
-}
-
-Lignes Aides(const std::vector<Personne>& personnes) {
-    Lignes lignes;
-    for (const Personne& personne : personnes) {
-        const Lignes deLaPersonne = AideDeMai(personne);
-        lignes.insert(lignes.end(), deLaPersonne.begin(), deLaPersonne.end());
-    }
-    return lignes;
-}
-
-// n persons of the same group, in name order.
-std::vector<Personne> Serie(int n, const std::string& prefixe = "P") {
-    std::vector<Personne> personnes;
-    for (int i = 1; i <= n; ++i) {
-        const std::string numero = std::to_string(10000 + i).substr(1);
-        personnes.push_back({prefixe + numero, "NOM" + numero, "Prenom"});
-    }
-    return personnes;
 }
 
 // Printed with the grouping option given, no group code: every group, sorted by group.
@@ -84,7 +59,7 @@ Lignes Traits(const imprimante::Document& document, int page) {
 }
 
 TEST(EnteteDePage, DateTitreEtPeriodeAvecLeNumeroDePageEnColonne90) {
-    const auto impression = Imprimer(AideDeMai({"A0001", "ALPHA", "Jean"}));
+    const auto impression = Imprimer(AidesDeMai({{"A0001", "ALPHA", "Jean"}}));
     const auto lignes = essai::Lignes(impression->Document(), 1);
     ASSERT_GE(lignes.size(), 9U);
     // The page number in column 90.
@@ -104,7 +79,7 @@ TEST(EnteteDePage, DateTitreEtPeriodeAvecLeNumeroDePageEnColonne90) {
 }
 
 TEST(EnteteDeTableau, TitresA54CmEtCadreDeLEnTete) {
-    const auto impression = Imprimer(AideDeMai({"A0001", "ALPHA", "Jean"}));
+    const auto impression = Imprimer(AidesDeMai({{"A0001", "ALPHA", "Jean"}}));
     const auto& document = impression->Document();
     const auto textes = document.textes(1);
     const auto titres = std::find_if(textes.begin(), textes.end(), [](const Operation& o) {
@@ -139,16 +114,18 @@ TEST(EnteteDeTableau, TitresA54CmEtCadreDeLEnTete) {
 TEST(LigneDeDetail, CodeNomOrganismeEtFinEnColonnesAjustees) {
     const std::string nom = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
     // Names of 32 and 33 characters (accents count as one), and an empty one.
-    Lignes lignes = Aides({{"A0001", nom, "Jéran"}, {"B0001", nom, "Jérans"}, {"C0001", "", ""}});
+    Lignes lignes =
+        AidesDeMai({{"A0001", nom, "Jéran"}, {"B0001", nom, "Jérans"}, {"C0001", "", ""}});
     const std::string org39 = "ORGANISME AU NOM DE TRENTE NEUF LETTRES";
     const std::string org40 = "ORGANISME AU NOM DE QUARANTE LETTRES ..";
     ASSERT_EQ(org39.size(), 39U);
-    lignes.push_back(essai::Ligne("ORGPRISECHARGE", "039", {{1, org39}, {18, "P"}}));
-    lignes.push_back(essai::Ligne("ORGPRISECHARGE", "040", {{1, org40 + "X"}, {18, "P"}}));
-    lignes.push_back(essai::Aide({"D0001", "ZED", "Un"}));
-    lignes.push_back(essai::LigneAccord({"D0001001", "1", FinMai(), "039"}));
-    lignes.push_back(essai::Aide({"E0001", "ZED", "Deux"}));
-    lignes.push_back(essai::LigneAccord({"E0001001", "1", FinMai(), "040"}));
+    lignes.insert(lignes.end(),
+                  {essai::Ligne("ORGPRISECHARGE", "039", {{1, org39}, {18, "P"}}),
+                   essai::Ligne("ORGPRISECHARGE", "040", {{1, org40 + "X"}, {18, "P"}}),
+                   essai::Aide({"D0001", "ZED", "Un"}),
+                   essai::LigneAccord({"D0001001", "1", FinMai(), "039"}),
+                   essai::Aide({"E0001", "ZED", "Deux"}),
+                   essai::LigneAccord({"E0001001", "1", FinMai(), "040"})});
     const auto impression = Imprimer(lignes);
 
     const auto details = essai::Details(impression->Document(), 1);
@@ -164,9 +141,9 @@ TEST(LigneDeDetail, CodeNomOrganismeEtFinEnColonnesAjustees) {
 }
 
 TEST(BlocDeGroupe, ResponsableAvecLesSeulesLignesDAdresseRenseignees) {
-    const auto impression = Imprimer(Aides({{"A0001", "ALPHA", "Jean", "R01"},
-                                            {"B0001", "BETA", "Jean", "R02"},
-                                            {"C0001", "GAMMA", "Jean", "R09"}}));
+    const auto impression = Imprimer(AidesDeMai({{"A0001", "ALPHA", "Jean", "R01"},
+                                                 {"B0001", "BETA", "Jean", "R02"},
+                                                 {"C0001", "GAMMA", "Jean", "R09"}}));
     const auto& document = impression->Document();
     ASSERT_EQ(document.pages, 3);
     const auto bloc = [&](int page, std::size_t lignes) {
@@ -181,11 +158,11 @@ TEST(BlocDeGroupe, ResponsableAvecLesSeulesLignesDAdresseRenseignees) {
 }
 
 TEST(BlocDeGroupe, SecteurParSesTroisPremiersCaracteresEtCommuneTelleQuelle) {
-    const auto secteurs =
-        Imprimer(Aides({{"A0001", "ALPHA", "Jean", "R01", "S02X"}}), &Ctr_Ardoine::Opt_Secteur);
+    const auto secteurs = Imprimer(AidesDeMai({{"A0001", "ALPHA", "Jean", "R01", "S02X"}}),
+                                   &Ctr_Ardoine::Opt_Secteur);
     EXPECT_EQ(essai::Lignes(secteurs->Document(), 1)[9], "Secteur     : SUD");
 
-    const auto communes = Imprimer(Aides({{"A0001", "ALPHA", "Jean", "R01", "S01", "2A004"}}),
+    const auto communes = Imprimer(AidesDeMai({{"A0001", "ALPHA", "Jean", "R01", "S01", "2A004"}}),
                                    &Ctr_Ardoine::Opt_Commune);
     EXPECT_EQ(essai::Lignes(communes->Document(), 1)[9], "Commune     : 2A004");
 }
@@ -193,12 +170,12 @@ TEST(BlocDeGroupe, SecteurParSesTroisPremiersCaracteresEtCommuneTelleQuelle) {
 TEST(Pages, CinquanteEtUneLignesPuisUneNouvellePageNumeroteeEtEnteteeDeSonGroupe) {
     auto personnes = Serie(52);
     personnes.push_back({"Z0001", "ZZZ", "Dernier", "R02"});
-    const auto impression = Imprimer(Aides(personnes));
+    const auto impression = Imprimer(AidesDeMai(personnes));
     const auto& document = impression->Document();
     ASSERT_EQ(document.pages, 3);
     EXPECT_EQ(essai::Details(document, 1).size(), 51U);
     EXPECT_EQ(essai::Details(document, 2), Lignes{essai::Details(document, 2).front()});
-    EXPECT_TRUE(essai::Details(document, 2).front().starts_with("P0052"));
+    EXPECT_TRUE(essai::Details(document, 2).front().starts_with("00052"));
     EXPECT_TRUE(essai::Lignes(document, 2)[2].ends_with("Page : 2"));
     EXPECT_EQ(essai::Lignes(document, 2)[9], "Responsable : DUPONT Jean");
     // The group changes: a page of its own, headed with the new manager.
@@ -212,7 +189,7 @@ TEST(Pages, CinquanteEtUneLignesPuisUneNouvellePageNumeroteeEtEnteteeDeSonGroupe
 }
 
 TEST(Pages, LeCadreSuitLeNombreDeLignes) {
-    const auto impression = Imprimer(Aides(Serie(3)));
+    const auto impression = Imprimer(AidesDeMai(Serie(3)));
     const Lignes traits = Traits(impression->Document(), 1);
     ASSERT_EQ(traits.size(), 13U);
     // After the header frame: left, right and bottom borders, then the three column rules.
@@ -238,7 +215,7 @@ TEST(DroitsDAcces, UnAideCacheNOuvreNiNeRemplitAucunePage) {
     auto personnes = Serie(51);
     personnes.insert(personnes.begin(), {"A0001", "AAA", "Cache", "R00", "S02"});
     personnes.push_back({"P9998", "NOM9998", "Cache", "R01", "S02"});
-    ImpressionEssai impression(essai::Avec(Aides(personnes)), "secteur1");
+    ImpressionEssai impression(essai::Avec(AidesDeMai(personnes)), "secteur1");
     impression.Imprimer();
     ASSERT_TRUE(impression.erreurs.empty()) << impression.erreurs.front();
     const auto& document = impression.Document();
