@@ -9,27 +9,39 @@
 
 namespace {
 
-using essai::Accord;
 using essai::FinMai;
 using essai::ImpressionEssai;
 using essai::LigneAccord;
 using essai::LigneDemande;
-using Codes = std::vector<std::string>;
+using Lignes = std::vector<std::string>;
 
 std::string Jour(std::int64_t decalage) {
     return std::to_string(essai::LendemainFinMai() + decalage);
 }
 
-// The agreement of May for each person: key person + "001", unless given.
 std::string AccordDeMai(const std::string& cle) {
-    return LigneAccord(Accord{cle, essai::TexteJour(2017, 6, 1), FinMai()});
+    return LigneAccord({cle, essai::TexteJour(2017, 6, 1), FinMai()});
 }
 
-std::string Personne(const std::string& code, const std::string& nom) {
-    return essai::Aide({code, nom, "Jean"});
+// A person whose agreement "001" ends in May, then the lines given.
+Lignes Aide(const std::string& code, const Lignes& suite) {
+    Lignes lignes{essai::Aide({code, "NOM " + code, "Jean"}), AccordDeMai(code + "001")};
+    lignes.insert(lignes.end(), suite.begin(), suite.end());
+    return lignes;
 }
 
-Codes Imprimes(const std::vector<std::string>& lignes) {
+// An agreement of the person from the day after May plus `decalage`, for a year.
+std::string Suivant(const std::string& cle, std::int64_t decalage = 0,
+                    const std::string& organisme = "001", const std::string& marque = "") {
+    return LigneAccord({cle, Jour(decalage), Jour(365), organisme, marque});
+}
+
+// The codes listed when printing the persons given.
+Lignes Imprimes(const std::vector<Lignes>& aides) {
+    Lignes lignes;
+    for (const Lignes& aide : aides) {
+        lignes.insert(lignes.end(), aide.begin(), aide.end());
+    }
     ImpressionEssai impression(essai::Avec(lignes));
     impression.Imprimer();
     EXPECT_TRUE(impression.erreurs.empty()) << impression.erreurs.front();
@@ -41,141 +53,89 @@ Codes Imprimes(const std::vector<std::string>& lignes) {
 }
 
 TEST(Renouvellement, UnAccordQuiDebuteLeLendemainRenouvelleMaisPasLeSurlendemain) {
-    EXPECT_EQ(Imprimes({
-                  Personne("A0001", "ALPHA"),
-                  AccordDeMai("A0001001"),
-                  LigneAccord({"A0001002", Jour(0), Jour(365)}),
-                  Personne("B0001", "BETA"),
-                  AccordDeMai("B0001001"),
-                  LigneAccord({"B0001002", Jour(1), Jour(365)}),
-              }),
-              (Codes{"B0001"}));
+    EXPECT_EQ(Imprimes({Aide("A0001", {Suivant("A0001002")}),  //
+                        Aide("B0001", {Suivant("B0001002", 1)})}),
+              Lignes{"B0001"});
 }
 
 TEST(Renouvellement, LaMarqueOLOrganismeNonPOuFermeNeRenouvellentPas) {
     EXPECT_EQ(Imprimes({
-                  Personne("A0001", "ALPHA"),
-                  AccordDeMai("A0001001"),
-                  LigneAccord({"A0001002", Jour(0), Jour(365), "001", "O"}),
-                  Personne("B0001", "BETA"),
-                  AccordDeMai("B0001001"),
-                  LigneAccord({"B0001002", Jour(0), Jour(365), "003"}),
-                  Personne("C0001", "GAMMA"),
-                  AccordDeMai("C0001001"),
-                  LigneAccord({"C0001002", Jour(0), Jour(365), "002"}),
+                  Aide("A0001", {Suivant("A0001002", 0, "001", "O")}),
+                  Aide("B0001", {Suivant("B0001002", 0, "003")}),
+                  Aide("C0001", {Suivant("C0001002", 0, "002")}),
                   // One that does not count, then one that does: the search goes on.
-                  Personne("D0001", "DELTA"),
-                  AccordDeMai("D0001001"),
-                  LigneAccord({"D0001002", Jour(0), Jour(365), "003"}),
-                  LigneAccord({"D0001003", Jour(0), Jour(365)}),
+                  Aide("D0001", {Suivant("D0001002", 0, "003"), Suivant("D0001003")}),
               }),
-              (Codes{"A0001", "B0001", "C0001"}));
+              (Lignes{"A0001", "B0001", "C0001"}));
 }
 
 TEST(Renouvellement, LaRechercheSArreteAuPremierTrouMaisPasSurUn001Absent) {
     EXPECT_EQ(
         Imprimes({
             // "004" would renew, but "003" is missing.
-            Personne("A0001", "ALPHA"),
-            AccordDeMai("A0001001"),
-            LigneAccord({"A0001002", essai::TexteJour(2016, 1, 1), essai::TexteJour(2016, 12, 31)}),
-            LigneAccord({"A0001004", Jour(0), Jour(365)}),
+            Aide("A0001", {LigneAccord({"A0001002", essai::TexteJour(2016, 1, 1),
+                                        essai::TexteJour(2016, 12, 31)}),
+                           Suivant("A0001004")}),
             // No "001": "002" renews the agreement "003" of May.
-            Personne("B0001", "BETA"),
-            LigneAccord({"B0001002", Jour(0), Jour(365)}),
-            AccordDeMai("B0001003"),
+            {essai::Aide({"B0001", "BETA", "Jean"}), Suivant("B0001002"), AccordDeMai("B0001003")},
         }),
-        (Codes{"A0001"}));
+        Lignes{"A0001"});
 }
 
 TEST(Renouvellement, UnePersonneSansSuiteNePrendJamaisLaSuiteDUneAutre) {
-    // ALPHA is renewed; BETA's only agreement is "005", so no "001" nor "002" is on file and
-    // nothing read for ALPHA may stand for BETA's agreements.
-    EXPECT_EQ(Imprimes({
-                  Personne("A0001", "ALPHA"),
-                  AccordDeMai("A0001001"),
-                  LigneAccord({"A0001002", Jour(0), Jour(365)}),
-                  Personne("B0001", "BETA"),
-                  AccordDeMai("B0001005"),
-              }),
-              (Codes{"B0001"}));
+    // The first person is renewed; the second's only agreement is "005", so no "001" nor
+    // "002" is on file and nothing read for the first may stand for the second's.
+    EXPECT_EQ(Imprimes({Aide("A0001", {Suivant("A0001002")}),
+                        {essai::Aide({"B0001", "BETA", "Jean"}), AccordDeMai("B0001005")}}),
+              Lignes{"B0001"});
 }
 
 TEST(Renouvellement, UneDateQuiNEstPasUnNombreNeRenouvellePas) {
     EXPECT_EQ(Imprimes({
-                  Personne("A0001", "ALPHA"),
-                  AccordDeMai("A0001001"),
-                  LigneAccord({"A0001002", "le lendemain", Jour(365)}),
-                  Personne("B0001", "BETA"),
-                  AccordDeMai("B0001001"),
-                  LigneAccord({"B0001002", Jour(0) + ".0", Jour(365)}),
+                  Aide("A0001", {LigneAccord({"A0001002", "le lendemain", Jour(365)})}),
+                  Aide("B0001", {LigneAccord({"B0001002", Jour(0) + ".0", Jour(365)})}),
               }),
-              (Codes{"A0001"}));
+              Lignes{"A0001"});
 }
 
 TEST(Demande, UneLigneQuiContientLeLendemainCouvreSesDeuxBoutsCompris) {
     EXPECT_EQ(Imprimes({
-                  Personne("A0001", "ALPHA"),
-                  AccordDeMai("A0001001"),
-                  essai::Demande("A0001", {{"001", Jour(-30), Jour(0)}}),
-                  Personne("B0001", "BETA"),
-                  AccordDeMai("B0001001"),
-                  essai::Demande("B0001", {{"001", Jour(0), Jour(90)}}),
-                  Personne("C0001", "GAMMA"),
-                  AccordDeMai("C0001001"),
-                  essai::Demande("C0001", {{"001", Jour(-30), Jour(-1)}}),
-                  Personne("D0001", "DELTA"),
-                  AccordDeMai("D0001001"),
+                  Aide("A0001", {essai::Demande("A0001", {{"001", Jour(-30), Jour(0)}})}),
+                  Aide("B0001", {essai::Demande("B0001", {{"001", Jour(0), Jour(90)}})}),
+                  Aide("C0001", {essai::Demande("C0001", {{"001", Jour(-30), Jour(-1)}})}),
+                  Aide("D0001", {}),
               }),
-              (Codes{"D0001", "C0001"}));
+              (Lignes{"C0001", "D0001"}));
 }
 
 TEST(Demande, UneLigneDUnOrganismeNonPNeCouvrePasMaisUneLigneSuivantePeut) {
+    const LigneDemande mutuelle{"003", Jour(-30), Jour(30)};
     EXPECT_EQ(
         Imprimes({
-            Personne("A0001", "ALPHA"),
-            AccordDeMai("A0001001"),
-            essai::Demande("A0001", {{"003", Jour(-30), Jour(30)}}),
-            Personne("B0001", "BETA"),
-            AccordDeMai("B0001001"),
-            essai::Demande("B0001", {{"003", Jour(-30), Jour(30)}, {"001", Jour(-10), Jour(10)}}),
+            Aide("A0001", {essai::Demande("A0001", {mutuelle})}),
+            Aide("B0001", {essai::Demande("B0001", {mutuelle, {"001", Jour(-10), Jour(10)}})}),
             // The request looks at the body's type only, not at its status.
-            Personne("C0001", "GAMMA"),
-            AccordDeMai("C0001001"),
-            essai::Demande("C0001", {{"002", Jour(-10), Jour(10)}}),
+            Aide("C0001", {essai::Demande("C0001", {{"002", Jour(-10), Jour(10)}})}),
             // A line whose dates are not numbers covers nothing.
-            Personne("D0001", "DELTA"),
-            AccordDeMai("D0001001"),
-            essai::Demande("D0001", {{"001", "", Jour(10)}}),
+            Aide("D0001", {essai::Demande("D0001", {{"001", "", Jour(10)}})}),
         }),
-        (Codes{"A0001", "D0001"}));
+        (Lignes{"A0001", "D0001"}));
 }
 
 TEST(Lecture, UnOrganismeIntrouvableNeCouvreNiNeRenouvelle) {
-    ImpressionEssai impression(essai::Avec({
-        Personne("A0001", "ALPHA"),
-        AccordDeMai("A0001001"),
-        LigneAccord({"A0001002", Jour(0), Jour(365), "009"}),
-        Personne("B0001", "BETA"),
-        AccordDeMai("B0001001"),
-        essai::Demande("B0001", {{"009", Jour(-10), Jour(10)}}),
-    }));
-    impression.Imprimer();
-    ASSERT_TRUE(impression.erreurs.empty()) << impression.erreurs.front();
-    EXPECT_EQ(essai::Codes(impression.Document()), (Codes{"A0001", "B0001"}));
+    EXPECT_EQ(Imprimes({
+                  Aide("A0001", {Suivant("A0001002", 0, "009")}),
+                  Aide("B0001", {essai::Demande("B0001", {{"009", Jour(-10), Jour(10)}})}),
+              }),
+              (Lignes{"A0001", "B0001"}));
 }
 
 TEST(Lecture, UneDefaillanceDeLaBaseArreteLImpressionSansRienDeclarerRenouvele) {
-    ImpressionEssai impression(essai::Avec({
-        Personne("A0001", "ALPHA"),
-        AccordDeMai("A0001001"),
-        LigneAccord({"A0001002", Jour(0), Jour(365)}),
-    }));
+    ImpressionEssai impression(essai::Avec(Aide("A0001", {Suivant("A0001002")})));
     impression.base->Pieger("ACCORD", "A0001002", dba::ErrStockage);
     impression.Imprimer();
-    ASSERT_EQ(impression.erreurs.size(), 1U);
-    EXPECT_EQ(impression.erreurs.front(),
-              "Impression interrompue : Lecture impossible de A0001002.");
+    EXPECT_EQ(impression.erreurs,
+              Lignes{"Impression interrompue : Lecture impossible de A0001002."});
 }
 
 }  // namespace
