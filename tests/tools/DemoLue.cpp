@@ -38,11 +38,7 @@ const std::map<std::string, nlohmann::json>& DemoLue::fichier(const std::string&
 }
 
 std::string DemoLue::attribut(const nlohmann::json& record, int n) {
-    const auto i = static_cast<std::size_t>(n - 1);
-    if (i >= record.size()) {
-        return "";
-    }
-    return record[i].is_array() ? enTexte(record[i].at(0)) : enTexte(record[i]);
+    return valeur(record, n, 1);
 }
 
 std::string DemoLue::valeur(const nlohmann::json& record, int n, int v) {
@@ -74,6 +70,15 @@ const std::string& texteDemo(unsigned graine) {
                                 demogen::TailleDemo::parNom("demo"), graine)
             .ecrireTout(sortie);
         it = textes.emplace(graine, sortie.str()).first;
+    }
+    return it->second;
+}
+
+const DemoLue& demoLue(unsigned graine) {
+    static std::map<unsigned, DemoLue> lues;
+    auto it = lues.find(graine);
+    if (it == lues.end()) {
+        it = lues.emplace(graine, DemoLue::lire(texteDemo(graine))).first;
     }
     return it->second;
 }

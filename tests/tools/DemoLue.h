@@ -20,3 +20,5 @@ struct DemoLue {
 
 // The demo of the given seed, made once per process.
 const std::string& texteDemo(unsigned graine);
+// The demo of the given seed read back, made once per process.
+const DemoLue& demoLue(unsigned graine);

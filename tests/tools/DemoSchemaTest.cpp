@@ -7,27 +7,13 @@
 
 namespace {
 
-class DemoSchema : public ::testing::Test {
-  protected:
-    static void SetUpTestSuite() { demo_ = new DemoLue(DemoLue::lire(texteDemo(7))); }
-    static void TearDownTestSuite() { delete demo_; }
+const std::map<std::string, nlohmann::json>& fichier(const std::string& nom) {
+    return demoLue(7).fichier(nom);
+}
 
-    static const std::map<std::string, nlohmann::json>& fichier(const std::string& nom) {
-        return demo_->fichier(nom);
-    }
-    static std::string att(const nlohmann::json& r, int n) { return DemoLue::attribut(r, n); }
-
-    static void clesDeForme(const std::string& nom, const std::string& forme) {
-        const std::regex motif(forme);
-        for (const auto& [cle, r] : fichier(nom)) {
-            EXPECT_TRUE(std::regex_match(cle, motif)) << nom << " " << cle;
-        }
-    }
-
-    static DemoLue* demo_;
-};
-
-DemoLue* DemoSchema::demo_ = nullptr;
+std::string att(const nlohmann::json& r, int n) {
+    return DemoLue::attribut(r, n);
+}
 
 bool majusculesAscii(const std::string& texte) {
     return std::ranges::none_of(texte, [](char c) {
@@ -37,9 +23,9 @@ bool majusculesAscii(const std::string& texte) {
 
 }  // namespace
 
-TEST_F(DemoSchema, HoldsTheTenFilesAndTheAgreementDictionary) {
+TEST(DemoSchema, HoldsTheTenFilesAndTheAgreementDictionary) {
     std::vector<std::string> noms;
-    for (const auto& [nom, enregistrements] : demo_->fichiers) {
+    for (const auto& [nom, enregistrements] : demoLue(7).fichiers) {
         noms.push_back(nom);
     }
     EXPECT_EQ(noms,
@@ -48,16 +34,20 @@ TEST_F(DemoSchema, HoldsTheTenFilesAndTheAgreementDictionary) {
                                         "DROITS", "ORGPRISECHARGE", "RESPONSABLE", "SECTEUR"}));
 }
 
-TEST_F(DemoSchema, KeysHaveTheirFixedWidths) {
-    clesDeForme("ASSOCIATION", "[0-9]{3}");
-    clesDeForme("ACTIVITES", "[0-9]{6}");
-    clesDeForme("ORGPRISECHARGE", "[0-9]{3}");
-    clesDeForme("RESPONSABLE", "[0-9]{3}");
-    clesDeForme("SECTEUR", "S[0-9]{2}");
-    clesDeForme("COMMUNES", "[0-9][0-9AB][0-9]{3}");
-    clesDeForme("CIVILAIDE", "[0-9A-Z][0-9]{4}");
-    clesDeForme("ACCORD", "[0-9A-Z][0-9]{4}[0-9]{3}");
-    clesDeForme("DEMANDACC", "[0-9A-Z][0-9]{4}");
+TEST(DemoSchema, KeysHaveTheirFixedWidths) {
+    const std::vector<std::pair<std::string, std::string>> formes = {
+        {"ASSOCIATION", "[0-9]{3}"},       {"ACTIVITES", "[0-9]{6}"},
+        {"ORGPRISECHARGE", "[0-9]{3}"},    {"RESPONSABLE", "[0-9]{3}"},
+        {"SECTEUR", "S[0-9]{2}"},          {"COMMUNES", "[0-9][0-9AB][0-9]{3}"},
+        {"CIVILAIDE", "[0-9A-Z][0-9]{4}"}, {"ACCORD", "[0-9A-Z][0-9]{4}[0-9]{3}"},
+        {"DEMANDACC", "[0-9A-Z][0-9]{4}"},
+    };
+    for (const auto& [nom, forme] : formes) {
+        const std::regex motif(forme);
+        for (const auto& [cle, r] : fichier(nom)) {
+            EXPECT_TRUE(std::regex_match(cle, motif)) << nom << " " << cle;
+        }
+    }
     EXPECT_EQ(fichier("ASSOCIATION").size(), 3u);
     EXPECT_EQ(fichier("RESPONSABLE").size(), 12u);
     EXPECT_EQ(fichier("SECTEUR").size(), 8u);
@@ -66,7 +56,7 @@ TEST_F(DemoSchema, KeysHaveTheirFixedWidths) {
     EXPECT_GT(fichier("ACCORD").size(), 2000u);
 }
 
-TEST_F(DemoSchema, AgreementDictionaryIsExactlyTheAgreedOne) {
+TEST(DemoSchema, AgreementDictionaryIsExactlyTheAgreedOne) {
     const std::string personne = R"(TRANS("CIVILAIDE", @ID[1,5], )";
     const std::map<std::string, std::vector<std::string>> attendu{
         {"TypeOrgChgAcc", {"I", R"(TRANS("ORGPRISECHARGE", @RECORD<1>, 18, "X"))", "L"}},
@@ -90,7 +80,7 @@ TEST_F(DemoSchema, AgreementDictionaryIsExactlyTheAgreedOne) {
     EXPECT_EQ(lu, attendu);
 }
 
-TEST_F(DemoSchema, EveryCommuneIsThereUpperCaseWithoutAccents) {
+TEST(DemoSchema, EveryCommuneIsThereUpperCaseWithoutAccents) {
     const auto& communes = fichier("COMMUNES");
     EXPECT_EQ(communes.size(), 34969u);
     for (const auto& [code, r] : communes) {
@@ -102,7 +92,7 @@ TEST_F(DemoSchema, EveryCommuneIsThereUpperCaseWithoutAccents) {
     EXPECT_EQ(att(communes.at("2A004"), 1), "AJACCIO");
 }
 
-TEST_F(DemoSchema, PersonsReferToRecordsOnFile) {
+TEST(DemoSchema, PersonsReferToRecordsOnFile) {
     std::set<std::string> communesHabitees;
     for (const auto& [code, r] : fichier("CIVILAIDE")) {
         EXPECT_TRUE(majusculesAscii(att(r, 2))) << att(r, 2);
@@ -121,7 +111,7 @@ TEST_F(DemoSchema, PersonsReferToRecordsOnFile) {
     EXPECT_EQ(departements.size(), 3u);
 }
 
-TEST_F(DemoSchema, AgreementsReferToTheirPersonEntityActivityAndBody) {
+TEST(DemoSchema, AgreementsReferToTheirPersonEntityActivityAndBody) {
     for (const auto& [cle, r] : fichier("ACCORD")) {
         EXPECT_TRUE(fichier("CIVILAIDE").contains(cle.substr(0, 5))) << cle;
         EXPECT_TRUE(fichier("ORGPRISECHARGE").contains(att(r, 1))) << cle;
@@ -132,7 +122,7 @@ TEST_F(DemoSchema, AgreementsReferToTheirPersonEntityActivityAndBody) {
     }
 }
 
-TEST_F(DemoSchema, EveryChainStartsAtOne) {
+TEST(DemoSchema, EveryChainStartsAtOne) {
     std::set<std::string> avecAccord;
     for (const auto& [cle, r] : fichier("ACCORD")) {
         avecAccord.insert(cle.substr(0, 5));
@@ -143,7 +133,7 @@ TEST_F(DemoSchema, EveryChainStartsAtOne) {
     EXPECT_EQ(avecAccord.size(), fichier("CIVILAIDE").size());
 }
 
-TEST_F(DemoSchema, RequestLinesAreParallel) {
+TEST(DemoSchema, RequestLinesAreParallel) {
     for (const auto& [cle, r] : fichier("DEMANDACC")) {
         const int lignes = DemoLue::nombreDeValeurs(r, 2);
         EXPECT_GE(lignes, 1) << cle;
@@ -157,7 +147,7 @@ TEST_F(DemoSchema, RequestLinesAreParallel) {
     }
 }
 
-TEST_F(DemoSchema, FundingBodiesServeTheirEntityActivities) {
+TEST(DemoSchema, FundingBodiesServeTheirEntityActivities) {
     for (const auto& [code, r] : fichier("ORGPRISECHARGE")) {
         EXPECT_TRUE(fichier("ASSOCIATION").contains(att(r, 46))) << code;
         EXPECT_GE(DemoLue::nombreDeValeurs(r, 47), 1) << code;
@@ -171,7 +161,7 @@ TEST_F(DemoSchema, FundingBodiesServeTheirEntityActivities) {
     }
 }
 
-TEST_F(DemoSchema, RightsGiveAdminEverythingSectorsSomeAndTheReaderNoPrint) {
+TEST(DemoSchema, RightsGiveAdminEverythingSectorsSomeAndTheReaderNoPrint) {
     const auto& droits = fichier("DROITS");
     ASSERT_EQ(droits.size(), 3u);
     const auto& admin = droits.at("admin");

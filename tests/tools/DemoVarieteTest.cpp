@@ -18,71 +18,69 @@ int jour(const Record& r, int n) {
     return std::stoi(att(r, n));
 }
 
-class DemoVariete : public ::testing::Test {
-  protected:
-    static void SetUpTestSuite() {
-        demo_ = new DemoLue(DemoLue::lire(texteDemo(7)));
-        for (const auto& [cle, r] : demo_->fichier("ACCORD")) {
-            accordsDe_[cle.substr(0, 5)].emplace(cle, &r);
+const DemoLue& demo() {
+    return demoLue(7);
+}
+
+// The agreements of each person, by key.
+const std::map<std::string, std::map<std::string, const Record*>>& accordsDe() {
+    static const auto parPersonne = [] {
+        std::map<std::string, std::map<std::string, const Record*>> accords;
+        for (const auto& [cle, r] : demo().fichier("ACCORD")) {
+            accords[cle.substr(0, 5)].emplace(cle, &r);
+        }
+        return accords;
+    }();
+    return parPersonne;
+}
+
+const Record& organisme(const std::string& code) {
+    return demo().fichier("ORGPRISECHARGE").at(code);
+}
+bool financeLesSoins(const std::string& code) {
+    return att(organisme(code), 18) == "P";
+}
+
+// The follow-on agreements of the person that start on `jour`.
+std::vector<const Record*> suivants(const std::string& personne, int jourDebut) {
+    std::vector<const Record*> liste;
+    for (const auto& [cle, r] : accordsDe().at(personne)) {
+        if (jour(*r, 5) == jourDebut) {
+            liste.push_back(r);
         }
     }
-    static void TearDownTestSuite() {
-        delete demo_;
-        accordsDe_.clear();
+    return liste;
+}
+
+// Request lines of the person whose period contains `jour`, by funding-body type.
+int lignesCouvrant(const std::string& personne, int j, bool typeP) {
+    const auto& demandes = demo().fichier("DEMANDACC");
+    if (!demandes.contains(personne)) {
+        return 0;
     }
-
-    static const Record& organisme(const std::string& code) {
-        return demo_->fichier("ORGPRISECHARGE").at(code);
+    const auto& r = demandes.at(personne);
+    int n = 0;
+    for (int i = 1; i <= DemoLue::nombreDeValeurs(r, 2); ++i) {
+        const bool couvre =
+            std::stoi(DemoLue::valeur(r, 3, i)) <= j && std::stoi(DemoLue::valeur(r, 4, i)) >= j;
+        n += couvre && financeLesSoins(DemoLue::valeur(r, 1, i)) == typeP;
     }
-    static bool financeLesSoins(const std::string& code) { return att(organisme(code), 18) == "P"; }
+    return n;
+}
 
-    // The follow-on agreements of the person that start on `jour`.
-    static std::vector<const Record*> suivants(const std::string& personne, int jourDebut) {
-        std::vector<const Record*> liste;
-        for (const auto& [cle, r] : accordsDe_.at(personne)) {
-            if (jour(*r, 5) == jourDebut) {
-                liste.push_back(r);
-            }
-        }
-        return liste;
+template <typename Predicat>
+int compterAccords(Predicat predicat) {
+    int n = 0;
+    for (const auto& [cle, r] : demo().fichier("ACCORD")) {
+        n += predicat(cle, r);
     }
-
-    // Request lines of the person whose period contains `jour`, by funding-body type.
-    static int lignesCouvrant(const std::string& personne, int j, bool typeP) {
-        const auto& demandes = demo_->fichier("DEMANDACC");
-        if (!demandes.contains(personne)) {
-            return 0;
-        }
-        const auto& r = demandes.at(personne);
-        int n = 0;
-        for (int i = 1; i <= DemoLue::nombreDeValeurs(r, 2); ++i) {
-            const bool couvre = std::stoi(DemoLue::valeur(r, 3, i)) <= j &&
-                                std::stoi(DemoLue::valeur(r, 4, i)) >= j;
-            n += couvre && financeLesSoins(DemoLue::valeur(r, 1, i)) == typeP;
-        }
-        return n;
-    }
-
-    template <typename Predicat>
-    static int compterAccords(Predicat predicat) {
-        int n = 0;
-        for (const auto& [cle, r] : demo_->fichier("ACCORD")) {
-            n += predicat(cle, r);
-        }
-        return n;
-    }
-
-    static DemoLue* demo_;
-    static std::map<std::string, std::map<std::string, const Record*>> accordsDe_;
-};
-
-DemoLue* DemoVariete::demo_ = nullptr;
-std::map<std::string, std::map<std::string, const Record*>> DemoVariete::accordsDe_;
+    return n;
+}
 
 }  // namespace
 
-TEST_F(DemoVariete, MostAgreementsAreRenewedTheNextDayButNotAll) {
-    const int total = static_cast<int>(demo_->fichier("ACCORD").size());
+TEST(DemoVariete, MostAgreementsAreRenewedTheNextDayButNotAll) {
+    const int total = static_cast<int>(demo().fichier("ACCORD").size());
     const int renouveles = compterAccords([](const std::string& cle, const Record& r) {
         for (const Record* s : suivants(cle.substr(0, 5), jour(r, 6) + 1)) {
             const auto& o = organisme(att(*s, 1));
@@ -96,7 +94,7 @@ TEST_F(DemoVariete, MostAgreementsAreRenewedTheNextDayButNotAll) {
     EXPECT_LT(renouveles, total * 9 / 10);
 }
 
-TEST_F(DemoVariete, SomeFollowOnsDoNotCountAsRenewals) {
+TEST(DemoVariete, SomeFollowOnsDoNotCountAsRenewals) {
     const auto suivantsOu = [](auto condition) {
         return compterAccords([&](const std::string& cle, const Record& r) {
             const auto liste = suivants(cle.substr(0, 5), jour(r, 6) + 1);
@@ -112,18 +110,18 @@ TEST_F(DemoVariete, SomeFollowOnsDoNotCountAsRenewals) {
               15);
 }
 
-TEST_F(DemoVariete, SomeAgreementsAreFollowedAfterAGap) {
+TEST(DemoVariete, SomeAgreementsAreFollowedAfterAGap) {
     const int avecInterruption = compterAccords([](const std::string& cle, const Record& r) {
-        const auto& chaine = accordsDe_.at(cle.substr(0, 5));
+        const auto& chaine = accordsDe().at(cle.substr(0, 5));
         const auto suivant = chaine.upper_bound(cle);
         return suivant != chaine.end() && jour(*suivant->second, 5) > jour(r, 6) + 1;
     });
     EXPECT_GE(avecInterruption, 100);
 }
 
-TEST_F(DemoVariete, RequestsCoverSomeEndsAndLeaveOthersUncovered) {
+TEST(DemoVariete, RequestsCoverSomeEndsAndLeaveOthersUncovered) {
     int couverts = 0, parUnAutreType = 0, lignesEchues = 0;
-    for (const auto& [cle, r] : demo_->fichier("ACCORD")) {
+    for (const auto& [cle, r] : demo().fichier("ACCORD")) {
         const auto personne = cle.substr(0, 5);
         couverts += lignesCouvrant(personne, jour(r, 6) + 1, true) > 0;
         parUnAutreType += lignesCouvrant(personne, jour(r, 6) + 1, false) > 0 &&
@@ -135,23 +133,23 @@ TEST_F(DemoVariete, RequestsCoverSomeEndsAndLeaveOthersUncovered) {
     EXPECT_GE(parUnAutreType, 10);
     EXPECT_GE(lignesEchues, 10);
     int plusieursLignes = 0;
-    for (const auto& [cle, r] : demo_->fichier("DEMANDACC")) {
+    for (const auto& [cle, r] : demo().fichier("DEMANDACC")) {
         plusieursLignes += DemoLue::nombreDeValeurs(r, 2) > 1;
     }
     EXPECT_GE(plusieursLignes, 5);
 }
 
-TEST_F(DemoVariete, SomeChainsHaveAHoleInTheirNumbering) {
+TEST(DemoVariete, SomeChainsHaveAHoleInTheirNumbering) {
     int trous = 0;
-    for (const auto& [personne, chaine] : accordsDe_) {
+    for (const auto& [personne, chaine] : accordsDe()) {
         trous += std::stoi(chaine.rbegin()->first.substr(5)) != static_cast<int>(chaine.size());
     }
     EXPECT_GE(trous, 3);
 }
 
-TEST_F(DemoVariete, PersonsAndRecordsShowTheUnusualShapes) {
+TEST(DemoVariete, PersonsAndRecordsShowTheUnusualShapes) {
     int sortis = 0, secteursLongs = 0, nomsLongs = 0;
-    for (const auto& [code, r] : demo_->fichier("CIVILAIDE")) {
+    for (const auto& [code, r] : demo().fichier("CIVILAIDE")) {
         sortis += !att(r, 25).empty();
         secteursLongs += att(r, 40).size() > 3;
         nomsLongs += (att(r, 2) + " " + att(r, 3)).size() > 32;
@@ -165,9 +163,9 @@ TEST_F(DemoVariete, PersonsAndRecordsShowTheUnusualShapes) {
         20);
 }
 
-TEST_F(DemoVariete, FundingBodiesOfEveryKind) {
+TEST(DemoVariete, FundingBodiesOfEveryKind) {
     int autresTypes = 0, statutZero = 0, fermes = 0, siglesLongs = 0;
-    for (const auto& [code, r] : demo_->fichier("ORGPRISECHARGE")) {
+    for (const auto& [code, r] : demo().fichier("ORGPRISECHARGE")) {
         autresTypes += att(r, 18) != "P";
         statutZero += att(r, 20) == "0";
         fermes += !att(r, 63).empty();
@@ -179,9 +177,9 @@ TEST_F(DemoVariete, FundingBodiesOfEveryKind) {
     EXPECT_GE(siglesLongs, 1);
 }
 
-TEST_F(DemoVariete, ManagerAddressesHaveEveryShape) {
+TEST(DemoVariete, ManagerAddressesHaveEveryShape) {
     int sansAdresse = 0, sansComplement = 0, avecComplement = 0, partiesVides = 0;
-    for (const auto& [code, r] : demo_->fichier("RESPONSABLE")) {
+    for (const auto& [code, r] : demo().fichier("RESPONSABLE")) {
         const std::string parties = att(r, 2) + att(r, 3) + att(r, 4) + att(r, 5);
         sansAdresse += parties.empty();
         partiesVides += !parties.empty() && (att(r, 2).empty() || att(r, 3).empty());
@@ -194,9 +192,9 @@ TEST_F(DemoVariete, ManagerAddressesHaveEveryShape) {
     EXPECT_GE(avecComplement, 1);
 }
 
-TEST_F(DemoVariete, AgreementsEndInEveryMonthFrom2025To2027) {
+TEST(DemoVariete, AgreementsEndInEveryMonthFrom2025To2027) {
     std::map<int, int> parMois;
-    for (const auto& [cle, r] : demo_->fichier("ACCORD")) {
+    for (const auto& [cle, r] : demo().fichier("ACCORD")) {
         for (int m = 0; m < 36; ++m) {
             const int debut = demogen::premierJourDuMois(2025, m + 1);
             const int fin = demogen::premierJourDuMois(2025, m + 2) - 1;
