@@ -29,10 +29,6 @@ std::string lireFichier(const QString& chemin) {
     return {std::istreambuf_iterator<char>(fichier), {}};
 }
 
-void ecrireFichier(const QString& chemin, const std::string& texte) {
-    std::ofstream(chemin.toStdString(), std::ios::binary) << texte;
-}
-
 const std::string Lignes =
     R"({"file":"ACCORD","id":"00012001","record":["041","001","041002","",19845,19967]})"
     "\n"
@@ -49,8 +45,6 @@ class LigneDeCommande : public ::testing::Test {
     QStringList fichiersDuDossier() const {
         return QDir(dossier_.path()).entryList(QDir::Files | QDir::NoDotAndDotDot);
     }
-    // Provisional files a failed command would have left.
-    QStringList fichiersPartiels() const { return fichiersDuDossier().filter(".partiel"); }
     // A database holding the lines above.
     QString baseRemplie() {
         const QString base = chemin(QStringLiteral("remplie.db"));
@@ -71,12 +65,13 @@ TEST_F(LigneDeCommande, CreateMakesAnEmptyDatabaseAndNeverReplacesAFile) {
     EXPECT_EQ(cree.code, 0) << cree.erreurs;
     EXPECT_EQ(lancer({"export", base}).sortie, "");
 
-    ecrireFichier(base, "pas une base");
+    std::ofstream(base.toStdString()) << "pas une base";
     const auto encore = lancer({"create", base});
     EXPECT_EQ(encore.code, 1);
     EXPECT_EQ(encore.erreurs, "erreur : le fichier existe déjà : " + base.toStdString() + "\n");
     EXPECT_EQ(lireFichier(base), "pas une base");
-    EXPECT_TRUE(fichiersPartiels().isEmpty());
+    // No provisional file left behind.
+    EXPECT_TRUE(fichiersDuDossier().filter(".partiel").isEmpty());
 }
 
 TEST_F(LigneDeCommande, ExportImportExportGivesTheSameBytes) {
