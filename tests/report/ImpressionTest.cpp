@@ -24,13 +24,16 @@ Lignes Aides(int nombre) {
 
 // A person whose agreement of May is followed by another: nothing to list.
 Lignes Renouvele() {
-    return {essai::Aide({"A0001", "ALPHA", "Jean"}),
-            essai::LigneAccord({"A0001001", "1", essai::FinMai()}),
-            essai::LigneAccord({"A0001002", std::to_string(essai::LendemainFinMai()), "99999"})};
+    Lignes lignes = Aides(1);
+    lignes.push_back(
+        essai::LigneAccord({"00001002", std::to_string(essai::LendemainFinMai()), "99999"}));
+    return lignes;
 }
 
-bool Contient(const QStringList& appels, const char* appel) {
-    return appels.contains(QString::fromUtf8(appel));
+// The host form was asked to close and unloaded.
+bool Fermee(const ImpressionEssai& impression) {
+    return impression.controle->W_Sortir() &&
+           impression.plateforme->Appels().contains(QStringLiteral("dechargement"));
 }
 
 TEST(Execution, UneListeImprimeeEstEnvoyeePuisLaFormeSeFerme) {
@@ -41,18 +44,13 @@ TEST(Execution, UneListeImprimeeEstEnvoyeePuisLaFormeSeFerme) {
     EXPECT_EQ(essai::Codes(impression.Document()), (Lignes{"00001", "00002"}));
     EXPECT_EQ(impression.choix->FormatsDemandes(), Lignes{"A4"});
     EXPECT_TRUE(impression.Messages().empty());
-    EXPECT_TRUE(impression.controle->W_Sortir());
-    EXPECT_EQ(impression.plateforme->Appels().back(), "dechargement");
+    EXPECT_TRUE(Fermee(impression));
     EXPECT_TRUE(impression.controle->isEnabled());
     EXPECT_TRUE(impression.controle->Prg_Accord->isVisibleTo(impression.controle.get()));
     EXPECT_EQ(impression.controle->Prg_Accord->maximum(), 3);
     EXPECT_EQ(impression.controle->Prg_Accord->value(), 3);
-}
-
-// Busy while selecting, free while the printer is chosen, busy while printing, free at the end.
-TEST(Execution, LesEtatsOccupesEncadrentLaSelectionEtLImpression) {
-    ImpressionEssai impression(essai::Avec(Aides(1)));
-    impression.Imprimer();
+    // Busy while selecting, free while the printer is chosen, busy while printing, free at
+    // the end.
     QStringList pointeurs;
     for (const QString& appel : impression.plateforme->Appels()) {
         if (appel.startsWith(QLatin1String("pointeur")) || appel == QLatin1String("dechargement")) {
@@ -73,8 +71,7 @@ TEST(Execution, UneSelectionVideLeDitEffaceLesCriteresEtFermeLaForme) {
     EXPECT_TRUE(impression.controle->Txt_Responsable->text().isEmpty());
     EXPECT_FALSE(impression.controle->Cmd_Imprimer->isEnabled());
     EXPECT_TRUE(impression.choix->FormatsDemandes().empty());
-    EXPECT_TRUE(impression.controle->W_Sortir());
-    EXPECT_TRUE(Contient(impression.plateforme->Appels(), "dechargement"));
+    EXPECT_TRUE(Fermee(impression));
 }
 
 TEST(Execution, SansImprimanteChoisieRienNEstImprimeNiDitEtLaFormeSeFerme) {
@@ -84,8 +81,7 @@ TEST(Execution, SansImprimanteChoisieRienNEstImprimeNiDitEtLaFormeSeFerme) {
     impression.Imprimer();
     EXPECT_TRUE(impression.imprimantes->Ouvertures().empty());
     EXPECT_TRUE(impression.Messages().empty());
-    EXPECT_TRUE(impression.controle->W_Sortir());
-    EXPECT_TRUE(Contient(impression.plateforme->Appels(), "dechargement"));
+    EXPECT_TRUE(Fermee(impression));
 }
 
 TEST(Execution, RienANeRenouvelerAbandonneChaqueExemplaireEtLeDitAChaqueFois) {
@@ -98,7 +94,7 @@ TEST(Execution, RienANeRenouvelerAbandonneChaqueExemplaireEtLeDitAChaqueFois) {
     for (const auto& document : documents) {
         EXPECT_TRUE(document.document.vide());
     }
-    EXPECT_TRUE(impression.controle->W_Sortir());
+    EXPECT_TRUE(Fermee(impression));
 }
 
 TEST(Execution, ChaqueExemplaireCommenceUneFeuilleEtSesPagesPartentDe1) {
@@ -128,7 +124,7 @@ TEST(Execution, UneErreurEnCoursAbandonneLeDocumentRendLaMainEtLaissePourRecomme
               "pointeur 0");
     EXPECT_TRUE(impression.controle->isEnabled());
     EXPECT_FALSE(impression.controle->W_Sortir());
-    EXPECT_FALSE(Contient(impression.plateforme->Appels(), "dechargement"));
+    EXPECT_FALSE(impression.plateforme->Appels().contains(QStringLiteral("dechargement")));
 
     impression.base->Desamorcer();
     impression.Imprimer();
@@ -137,7 +133,7 @@ TEST(Execution, UneErreurEnCoursAbandonneLeDocumentRendLaMainEtLaissePourRecomme
     ASSERT_EQ(deuxieme.size(), 1U);
     EXPECT_EQ(deuxieme.front().sort, ImprimanteEnregistree::Sort::Envoye);
     EXPECT_EQ(essai::Codes(deuxieme.front().document), (Lignes{"00001", "00002", "00003"}));
-    EXPECT_TRUE(impression.controle->W_Sortir());
+    EXPECT_TRUE(Fermee(impression));
 }
 
 // More rows than a 16-bit counter holds: all are printed, pages numbered on.
