@@ -42,24 +42,21 @@ TEST_F(DialogueChoixImprimanteTest, ListsTheCollectionWithTheDefaultPrinterSelec
     EXPECT_FALSE(dialogue.choix().has_value());
 }
 
-TEST_F(DialogueChoixImprimanteTest, PrintGivesTheSelectedPrinterAndCopies) {
-    element<QListWidget>("imprimantes")->setCurrentRow(2);
-    element<QSpinBox>("copies")->setValue(3);
-    element<QPushButton>("imprimer")->click();
-
-    Reglages attendus;
-    EXPECT_EQ(dialogue.result(), QDialog::Accepted);
-    EXPECT_EQ(dialogue.choix(), (Choix{.index = 2, .copies = 3, .reglages = attendus}));
-}
-
-TEST_F(DialogueChoixImprimanteTest, PreviewIsAChoiceWithThePreviewSetting) {
-    element<QPushButton>("apercu")->click();
-    const auto choix = dialogue.choix();
-    ASSERT_TRUE(choix.has_value());
-    EXPECT_EQ(choix->index, 1);
-    EXPECT_EQ(choix->copies, 1);
-    EXPECT_TRUE(choix->reglages.apercu);
-    EXPECT_EQ(choix->reglages.format, "A4");
+// Printing gives the printer selected and the copies; preview is a choice with its setting.
+TEST_F(DialogueChoixImprimanteTest, PrintAndPreviewGiveTheSelectedPrinterAndCopies) {
+    const std::vector<std::tuple<const char*, int, int, Choix>> cas{
+        {"imprimer", 2, 3, Choix{.index = 2, .copies = 3, .reglages = Reglages{}}},
+        {"apercu", 1, 1, Choix{.index = 1, .copies = 1, .reglages = Reglages{"A4", true, ""}}},
+    };
+    for (const auto& [bouton, ligne, copies, attendu] : cas) {
+        SCOPED_TRACE(bouton);
+        DialogueChoixImprimante seul{imprimantes, "A4", ""};
+        seul.findChild<QListWidget*>("imprimantes")->setCurrentRow(ligne);
+        seul.findChild<QSpinBox*>("copies")->setValue(copies);
+        seul.findChild<QPushButton*>(bouton)->click();
+        EXPECT_EQ(seul.result(), QDialog::Accepted);
+        EXPECT_EQ(seul.choix(), attendu);
+    }
 }
 
 TEST_F(DialogueChoixImprimanteTest, ThePdfFileNeedsAFileName) {
