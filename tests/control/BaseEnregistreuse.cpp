@@ -4,6 +4,15 @@
 
 namespace essai {
 
+std::vector<std::string> Prefixees(const std::string& prefixe,
+                                   const std::vector<std::string>& noms) {
+    std::vector<std::string> lignes;
+    for (const std::string& nom : noms) {
+        lignes.push_back(prefixe + nom);
+    }
+    return lignes;
+}
+
 FichierEnregistreur::FichierEnregistreur(std::shared_ptr<dba::Fichier> reel, std::string nom,
                                          Journal journal)
     : reel_(std::move(reel)), nom_(std::move(nom)), journal_(std::move(journal)) {}

@@ -10,6 +10,10 @@ namespace essai {
 
 using Journal = std::shared_ptr<std::vector<std::string>>;
 
+// Each name behind the prefix, as the journal writes it.
+std::vector<std::string> Prefixees(const std::string& prefixe,
+                                   const std::vector<std::string>& noms);
+
 // A file that writes down its release.
 class FichierEnregistreur : public dba::Fichier {
   public:

@@ -11,10 +11,6 @@
 namespace essai {
 namespace {
 
-const char* const FichiersControle[] = {"ACCORD",    "ACTIVITES",      "ASSOCIATION", "CIVILAIDE",
-                                        "DEMANDACC", "ORGPRISECHARGE", "RESPONSABLE", "SECTEUR",
-                                        "COMMUNES",  "COMPTEUR",       "DROITS"};
-
 std::filesystem::path NouveauDossier() {
     static std::atomic<int> numero{0};
     auto dossier = std::filesystem::temp_directory_path() /
@@ -24,6 +20,10 @@ std::filesystem::path NouveauDossier() {
 }
 
 }  // namespace
+
+const std::vector<std::string> FichiersDuControle = {
+    "ACCORD",         "ACTIVITES",   "ASSOCIATION", "CIVILAIDE", "DEMANDACC",
+    "ORGPRISECHARGE", "RESPONSABLE", "SECTEUR",     "COMMUNES",  "COMPTEUR"};
 
 std::string Ligne(const std::string& fichier, const std::string& cle,
                   const std::map<int, nlohmann::json>& attributs) {
@@ -39,9 +39,10 @@ std::string Ligne(const std::string& fichier, const std::string& cle,
 BaseEssai::BaseEssai(const std::vector<std::string>& lignes) : dossier_(NouveauDossier()) {
     {
         mvdb::Base base = mvdb::Base::creer(Chemin());
-        for (const char* fichier : FichiersControle) {
+        for (const std::string& fichier : FichiersDuControle) {
             base.creerFichier(fichier);
         }
+        base.creerFichier("DROITS");
         std::stringstream texte;
         for (const std::string& ligne : lignes) {
             texte << ligne << '\n';

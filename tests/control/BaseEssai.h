@@ -14,6 +14,9 @@ class TheClient;
 
 namespace essai {
 
+// The files the control opens, in the order it opens them.
+extern const std::vector<std::string> FichiersDuControle;
+
 // One interchange line; attributs maps attribute numbers to their JSON value, the gaps are
 // left empty.
 std::string Ligne(const std::string& fichier, const std::string& cle,

@@ -15,17 +15,8 @@ namespace {
 using essai::Installation;
 using Lignes = std::vector<std::string>;
 
-const Lignes NomsFichiers = {"ACCORD",    "ACTIVITES",      "ASSOCIATION", "CIVILAIDE",
-                             "DEMANDACC", "ORGPRISECHARGE", "RESPONSABLE", "SECTEUR",
-                             "COMMUNES",  "COMPTEUR"};
-
-Lignes Prefixer(const std::string& prefixe, const Lignes& noms) {
-    Lignes lignes;
-    for (const std::string& nom : noms) {
-        lignes.push_back(prefixe + nom);
-    }
-    return lignes;
-}
+const Lignes& NomsFichiers = essai::FichiersDuControle;
+using essai::Prefixees;
 
 Lignes Suite(Lignes debut, const Lignes& fin) {
     debut.insert(debut.end(), fin.begin(), fin.end());
@@ -41,17 +32,27 @@ bool AucunFichierOuvert(const ardoine::ObjetsModule& module) {
     return true;
 }
 
+// Every record slot, in the order of the control's files.
 void RemplirLesEnregistrements(ardoine::ObjetsModule& m, const essai::Journal& journal) {
-    m.Enr_Accord = essai::EnregistrementSuivi("ACCORD", journal);
-    m.Enr_Activites = essai::EnregistrementSuivi("ACTIVITES", journal);
-    m.Enr_Association = essai::EnregistrementSuivi("ASSOCIATION", journal);
-    m.Enr_CivilAide = essai::EnregistrementSuivi("CIVILAIDE", journal);
-    m.Enr_DemandAcc = essai::EnregistrementSuivi("DEMANDACC", journal);
-    m.Enr_OrgPriseCharge = essai::EnregistrementSuivi("ORGPRISECHARGE", journal);
-    m.Enr_Responsable = essai::EnregistrementSuivi("RESPONSABLE", journal);
-    m.Enr_Secteur = essai::EnregistrementSuivi("SECTEUR", journal);
-    m.Enr_Communes = essai::EnregistrementSuivi("COMMUNES", journal);
-    m.Enr_Compteur = essai::EnregistrementSuivi("COMPTEUR", journal);
+    using M = ardoine::ObjetsModule;
+    std::shared_ptr<dba::Enregistrement> M::*const enregistrements[] = {
+        &M::Enr_Accord,    &M::Enr_Activites,      &M::Enr_Association, &M::Enr_CivilAide,
+        &M::Enr_DemandAcc, &M::Enr_OrgPriseCharge, &M::Enr_Responsable, &M::Enr_Secteur,
+        &M::Enr_Communes,  &M::Enr_Compteur};
+    for (std::size_t i = 0; i < NomsFichiers.size(); ++i) {
+        m.*enregistrements[i] = essai::EnregistrementSuivi(NomsFichiers[i], journal);
+    }
+}
+
+// The number of the error the call raises, 0 if none.
+template <class Appel>
+std::uint32_t NumeroDErreur(Appel appel) {
+    try {
+        appel();
+    } catch (const dba::Erreur& erreur) {
+        return erreur.numero();
+    }
+    return 0;
 }
 
 // A host form that reads W_Sortir when it closes, as a host application does.
@@ -163,8 +164,8 @@ TEST(Terminaison, LibereEnregistrementsFichiersBaseEtDroitsDansLOrdreMaisGardeLe
     controle.reset();
 
     const Lignes attendu =
-        Suite(Suite(Prefixer("enregistrement libéré ", NomsFichiers),
-                    Prefixer("fichier libéré ", NomsFichiers)),
+        Suite(Suite(Prefixees("enregistrement libéré ", NomsFichiers),
+                    Prefixees("fichier libéré ", NomsFichiers)),
               {"base libérée", "droits du module libérés", "droits de l'utilisateur libérés"});
     EXPECT_EQ(*journal, attendu);
     EXPECT_TRUE(AucunFichierOuvert(module));
@@ -189,7 +190,7 @@ TEST(DeuxControles, LeSecondLitEncoreQuandLePremierDisparait) {
     second.reset();
     EXPECT_EQ(*installation.journal,
               Suite({"selection SSELECT RESPONSABLE PAR 1"},
-                    Suite(Prefixer("fichier libéré ", NomsFichiers), {"base libérée"})));
+                    Suite(Prefixees("fichier libéré ", NomsFichiers), {"base libérée"})));
 }
 
 TEST(DeuxControles, UneNouvelleBaseRemplaceCelleDeTous) {
@@ -212,15 +213,10 @@ TEST(InitEnEchec, UnFichierQuiNeSOuvrePasRevientAuHoteEtLesFichiersDejaOuvertsSo
     Installation installation;
     installation.base->fichierEnEchec = "DEMANDACC";
     auto controle = installation.Creer();
-    try {
-        controle->Init();
-        FAIL() << "Init did not fail";
-    } catch (const dba::Erreur& erreur) {
-        EXPECT_EQ(erreur.numero(), dba::ErrFichierInconnu);
-    }
+    EXPECT_EQ(NumeroDErreur([&] { controle->Init(); }), dba::ErrFichierInconnu);
     const Lignes ouverts = {"ACCORD", "ACTIVITES", "ASSOCIATION", "CIVILAIDE"};
     EXPECT_EQ(*installation.journal,
-              Suite(Prefixer("fichier ouvert ", ouverts), Prefixer("fichier libéré ", ouverts)));
+              Suite(Prefixees("fichier ouvert ", ouverts), Prefixees("fichier libéré ", ouverts)));
     EXPECT_TRUE(AucunFichierOuvert(controle->Module));
     EXPECT_EQ(controle->Cbo_Association->count(), 0);
     EXPECT_EQ(controle->Txt_Periode->text(), "");
@@ -231,9 +227,9 @@ TEST(InitEnEchec, UneListeDesEntitesEnEchecLibereLesFichiersOuvertsParInit) {
     installation.base->selectionEnEchec = "ASSOCIATION";
     auto controle = installation.Creer();
     EXPECT_THROW(controle->Init(), dba::Erreur);
-    EXPECT_EQ(*installation.journal, Suite(Suite(Prefixer("fichier ouvert ", NomsFichiers),
+    EXPECT_EQ(*installation.journal, Suite(Suite(Prefixees("fichier ouvert ", NomsFichiers),
                                                  {"selection SSELECT ASSOCIATION PAR 1"}),
-                                           Prefixer("fichier libéré ", NomsFichiers)));
+                                           Prefixees("fichier libéré ", NomsFichiers)));
     EXPECT_TRUE(AucunFichierOuvert(controle->Module));
 }
 
@@ -252,21 +248,11 @@ TEST(InitEnEchec, SansDroitsNiBaseInitSArreteAvantDOuvrirQuoiQueCeSoit) {
     Installation installation;
     auto controle = std::make_unique<Ctr_Ardoine>();
     controle->Plateforme(installation.plateforme->Services());
-    try {
-        controle->Init();
-        FAIL() << "Init without rights did not fail";
-    } catch (const dba::Erreur& erreur) {
-        EXPECT_EQ(erreur.numero(), dba::ErrDroits);
-    }
+    EXPECT_EQ(NumeroDErreur([&] { controle->Init(); }), dba::ErrDroits);
     EXPECT_THROW(controle->DroitsUtilisateur(nullptr), dba::Erreur);
     controle->DroitsUtilisateur(
         std::make_shared<essai::DroitsEnregistres>(2, installation.journal));
-    try {
-        controle->Init();
-        FAIL() << "Init without a database did not fail";
-    } catch (const dba::Erreur& erreur) {
-        EXPECT_EQ(erreur.numero(), dba::ErrArgument);
-    }
+    EXPECT_EQ(NumeroDErreur([&] { controle->Init(); }), dba::ErrArgument);
     EXPECT_TRUE(AucunFichierOuvert(controle->Module));
 }
 

@@ -7,236 +7,69 @@
 
 namespace {
 
+using essai::Entrees;
 using essai::Installation;
 
+// What sets a control apart from most: inside the selection frame, greyed, hidden.
+enum Particularite { DansLeCadre = 1, Inactif = 2, Cache = 4 };
+
 struct ControleAttendu {
-    QWidget* controle;
     const char* nom;
     const char* genre;
-    QString libelle;
+    QString texte;
     QRect twips;
-    bool dansLeCadre;
-    bool actif;
-    bool visible;
+    int particularites = 0;
 };
 
-QString Libelle(const QWidget& controle) {
-    if (const auto* etiquette = qobject_cast<const QLabel*>(&controle)) {
+const std::vector<ControleAttendu> Table = {
+    {"Etq_Association", "QLabel", "Entité juridique", {120, 120, 1035, 195}},
+    {"Txt_Association", "QLineEdit", "", {1200, 120, 495, 315}},
+    {"Cbo_Association", "QComboBox", "", {1800, 120, 3975, 315}},
+    {"Etq_Activites", "QLabel", "Activité", {120, 600, 525, 195}},
+    {"Txt_Activites", "QLineEdit", "", {1200, 600, 495, 315}, Inactif},
+    {"Cbo_Activites", "QComboBox", "", {1800, 600, 3975, 315}, Inactif},
+    {"Cdr_Selection", "QGroupBox", "Selection", {120, 1080, 5655, 735}},
+    {"Opt_Responsable", "QRadioButton", "Responsable", {120, 240, 1815, 375}, DansLeCadre},
+    {"Opt_Secteur", "QRadioButton", "Secteur", {2160, 240, 1455, 375}, DansLeCadre},
+    {"Opt_Commune", "QRadioButton", "Commune", {3960, 240, 1455, 375}, DansLeCadre},
+    {"Etq_RespSect", "QLabel", "Responsable", {120, 1920, 930, 195}},
+    {"Txt_Responsable", "QLineEdit", "", {1200, 1920, 495, 315}},
+    {"Cbo_RespSect", "QComboBox", "", {1800, 1920, 3975, 315}},
+    {"Etq_Commune", "QLabel", "Commune", {120, 1920, 705, 195}, Cache},
+    {"Txt_Commune", "QLineEdit", "", {1200, 1920, 615, 315}, Cache},
+    {"Cbo_Commune", "QComboBox", "", {1920, 1920, 3855, 315}, Cache},
+    {"Etq_Periode", "QLabel", "Période de fin des accords", {120, 2400, 1890, 195}},
+    {"Txt_Periode", "QLineEdit", "MAI 2018", {2400, 2400, 3360, 315}, Inactif},
+    {"Bdh_Periode", "QSpinBox", "", {5595, 2400, 195, 300}},
+    {"Etq_Organisme", "QLabel", "Organisme ", {120, 2880, 855, 255}},
+    {"Txt_CodeOrg", "QLineEdit", "", {1200, 2880, 495, 285}, Inactif},
+    {"Cbo_SigleOrg", "QComboBox", "", {1800, 2880, 3975, 315}, Inactif},
+    {"Prg_Accord", "QProgressBar", "", {120, 3480, 3615, 375}, Cache},
+    {"Cmd_Imprimer", "QPushButton", "Imprimer", {3840, 3480, 855, 375}, Inactif},
+    {"Cmd_Sortir", "QPushButton", "Sortir", {4920, 3480, 855, 375}},
+};
+
+QString TexteAffiche(const QWidget* controle) {
+    if (const auto* zone = qobject_cast<const QLineEdit*>(controle)) {
+        return zone->text();
+    }
+    if (const auto* liste = qobject_cast<const QComboBox*>(controle)) {
+        return liste->currentText();
+    }
+    if (const auto* etiquette = qobject_cast<const QLabel*>(controle)) {
         return etiquette->text();
     }
-    if (const auto* bouton = qobject_cast<const QAbstractButton*>(&controle)) {
+    if (const auto* bouton = qobject_cast<const QAbstractButton*>(controle)) {
         return bouton->text();
     }
-    if (const auto* cadre = qobject_cast<const QGroupBox*>(&controle)) {
+    if (const auto* cadre = qobject_cast<const QGroupBox*>(controle)) {
         return cadre->title();
     }
     return {};
 }
 
-std::vector<ControleAttendu> TableDuFormulaire(Ctr_Ardoine& c) {
-    return {
-        {c.Etq_Association,
-         "Etq_Association",
-         "QLabel",
-         "Entité juridique",
-         {120, 120, 1035, 195},
-         false,
-         true,
-         true},
-        {c.Txt_Association,
-         "Txt_Association",
-         "QLineEdit",
-         "",
-         {1200, 120, 495, 315},
-         false,
-         true,
-         true},
-        {c.Cbo_Association,
-         "Cbo_Association",
-         "QComboBox",
-         "",
-         {1800, 120, 3975, 315},
-         false,
-         true,
-         true},
-        {c.Etq_Activites,
-         "Etq_Activites",
-         "QLabel",
-         "Activité",
-         {120, 600, 525, 195},
-         false,
-         true,
-         true},
-        {c.Txt_Activites,
-         "Txt_Activites",
-         "QLineEdit",
-         "",
-         {1200, 600, 495, 315},
-         false,
-         false,
-         true},
-        {c.Cbo_Activites,
-         "Cbo_Activites",
-         "QComboBox",
-         "",
-         {1800, 600, 3975, 315},
-         false,
-         false,
-         true},
-        {c.Cdr_Selection,
-         "Cdr_Selection",
-         "QGroupBox",
-         "Selection",
-         {120, 1080, 5655, 735},
-         false,
-         true,
-         true},
-        {c.Opt_Responsable,
-         "Opt_Responsable",
-         "QRadioButton",
-         "Responsable",
-         {120, 240, 1815, 375},
-         true,
-         true,
-         true},
-        {c.Opt_Secteur,
-         "Opt_Secteur",
-         "QRadioButton",
-         "Secteur",
-         {2160, 240, 1455, 375},
-         true,
-         true,
-         true},
-        {c.Opt_Commune,
-         "Opt_Commune",
-         "QRadioButton",
-         "Commune",
-         {3960, 240, 1455, 375},
-         true,
-         true,
-         true},
-        {c.Etq_RespSect,
-         "Etq_RespSect",
-         "QLabel",
-         "Responsable",
-         {120, 1920, 930, 195},
-         false,
-         true,
-         true},
-        {c.Txt_Responsable,
-         "Txt_Responsable",
-         "QLineEdit",
-         "",
-         {1200, 1920, 495, 315},
-         false,
-         true,
-         true},
-        {c.Cbo_RespSect,
-         "Cbo_RespSect",
-         "QComboBox",
-         "",
-         {1800, 1920, 3975, 315},
-         false,
-         true,
-         true},
-        {c.Etq_Commune,
-         "Etq_Commune",
-         "QLabel",
-         "Commune",
-         {120, 1920, 705, 195},
-         false,
-         true,
-         false},
-        {c.Txt_Commune, "Txt_Commune", "QLineEdit", "", {1200, 1920, 615, 315}, false, true, false},
-        {c.Cbo_Commune,
-         "Cbo_Commune",
-         "QComboBox",
-         "",
-         {1920, 1920, 3855, 315},
-         false,
-         true,
-         false},
-        {c.Etq_Periode,
-         "Etq_Periode",
-         "QLabel",
-         "Période de fin des accords",
-         {120, 2400, 1890, 195},
-         false,
-         true,
-         true},
-        {c.Txt_Periode,
-         "Txt_Periode",
-         "QLineEdit",
-         "MAI 2018",
-         {2400, 2400, 3360, 315},
-         false,
-         false,
-         true},
-        {c.Bdh_Periode, "Bdh_Periode", "QSpinBox", "", {5595, 2400, 195, 300}, false, true, true},
-        {c.Etq_Organisme,
-         "Etq_Organisme",
-         "QLabel",
-         "Organisme ",
-         {120, 2880, 855, 255},
-         false,
-         true,
-         true},
-        {c.Txt_CodeOrg, "Txt_CodeOrg", "QLineEdit", "", {1200, 2880, 495, 285}, false, false, true},
-        {c.Cbo_SigleOrg,
-         "Cbo_SigleOrg",
-         "QComboBox",
-         "",
-         {1800, 2880, 3975, 315},
-         false,
-         false,
-         true},
-        {c.Prg_Accord,
-         "Prg_Accord",
-         "QProgressBar",
-         "",
-         {120, 3480, 3615, 375},
-         false,
-         true,
-         false},
-        {c.Cmd_Imprimer,
-         "Cmd_Imprimer",
-         "QPushButton",
-         "Imprimer",
-         {3840, 3480, 855, 375},
-         false,
-         false,
-         true},
-        {c.Cmd_Sortir,
-         "Cmd_Sortir",
-         "QPushButton",
-         "Sortir",
-         {4920, 3480, 855, 375},
-         false,
-         true,
-         true},
-    };
-}
-
 QRect EnPixels(QRect twips) {
     return {twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15};
-}
-
-QString TexteAffiche(QWidget* controle) {
-    if (auto* zone = qobject_cast<QLineEdit*>(controle)) {
-        return zone->text();
-    }
-    if (auto* liste = qobject_cast<QComboBox*>(controle)) {
-        return liste->currentText();
-    }
-    return Libelle(*controle);
-}
-
-QStringList Entrees(const QComboBox& liste) {
-    QStringList entrees;
-    for (int i = 0; i < liste.count(); ++i) {
-        entrees.append(liste.itemText(i));
-    }
-    return entrees;
 }
 
 // The named control a widget of the focus chain belongs to (a list box's or spinner's line
@@ -255,54 +88,47 @@ QString ControleNomme(QWidget* widget, Ctr_Ardoine& formulaire) {
 TEST(Formulaire, ChaqueControleALeGenreLeLibelleLaPlaceEtLEtatDeSaTable) {
     Installation installation;
     auto controle = installation.Initialiser();
-    for (const ControleAttendu& attendu : TableDuFormulaire(*controle)) {
+    for (const ControleAttendu& attendu : Table) {
         SCOPED_TRACE(attendu.nom);
-        ASSERT_NE(attendu.controle, nullptr);
-        EXPECT_EQ(controle->findChild<QWidget*>(attendu.nom), attendu.controle);
-        EXPECT_TRUE(attendu.controle->inherits(attendu.genre));
-        EXPECT_EQ(TexteAffiche(attendu.controle), attendu.libelle);
+        const auto* widget = controle->findChild<QWidget*>(attendu.nom);
+        ASSERT_NE(widget, nullptr);
+        EXPECT_TRUE(widget->inherits(attendu.genre));
+        EXPECT_EQ(TexteAffiche(widget), attendu.texte);
         const QRect place = EnPixels(attendu.twips);
-        if (attendu.controle->inherits("QLabel")) {
+        if (widget->inherits("QLabel")) {
             // A caption may grow to the right so that its text is never cut.
-            EXPECT_EQ(attendu.controle->pos(), place.topLeft());
-            EXPECT_EQ(attendu.controle->height(), place.height());
-            EXPECT_GE(attendu.controle->width(), place.width());
-            EXPECT_GE(attendu.controle->width(), attendu.controle->sizeHint().width());
+            EXPECT_EQ(widget->pos(), place.topLeft());
+            EXPECT_EQ(widget->height(), place.height());
+            EXPECT_GE(widget->width(), std::max(place.width(), widget->sizeHint().width()));
         } else {
-            EXPECT_EQ(attendu.controle->geometry(), place);
+            EXPECT_EQ(widget->geometry(), place);
         }
-        EXPECT_EQ(attendu.controle->parentWidget(),
-                  attendu.dansLeCadre ? static_cast<QWidget*>(controle->Cdr_Selection)
-                                      : static_cast<QWidget*>(controle.get()));
-        EXPECT_EQ(attendu.controle->isEnabled(), attendu.actif);
-        EXPECT_EQ(attendu.controle->isVisibleTo(controle.get()), attendu.visible);
+        const bool dansLeCadre = attendu.particularites & DansLeCadre;
+        EXPECT_EQ(widget->parentWidget(), dansLeCadre
+                                              ? static_cast<QWidget*>(controle->Cdr_Selection)
+                                              : static_cast<QWidget*>(controle.get()));
+        EXPECT_EQ(widget->isEnabled(), !(attendu.particularites & Inactif));
+        EXPECT_EQ(widget->isVisibleTo(controle.get()), !(attendu.particularites & Cache));
     }
     EXPECT_EQ(controle->size(), QSize(395, 266));
 }
 
-TEST(Formulaire, LesZonesDeCodeEtLesListesSeSaisissentCommeAttendu) {
+TEST(Formulaire, LesCodesOntLeurLongueurEtLesListesNeCompletentNiNAjoutentRien) {
     Installation installation;
-    auto controle = installation.Initialiser();
-    EXPECT_EQ(controle->Txt_Association->maxLength(), 3);
-    EXPECT_EQ(controle->Txt_Activites->maxLength(), 3);
-    EXPECT_EQ(controle->Txt_Responsable->maxLength(), 3);
-    EXPECT_EQ(controle->Txt_Commune->maxLength(), 5);
-    EXPECT_EQ(controle->Txt_CodeOrg->maxLength(), QLineEdit().maxLength());
-    for (QComboBox* liste : {static_cast<QComboBox*>(controle->Cbo_Association),
-                             static_cast<QComboBox*>(controle->Cbo_Activites),
-                             static_cast<QComboBox*>(controle->Cbo_RespSect),
-                             static_cast<QComboBox*>(controle->Cbo_Commune),
-                             static_cast<QComboBox*>(controle->Cbo_SigleOrg)}) {
+    auto c = installation.Initialiser();
+    EXPECT_EQ(c->Txt_Association->maxLength(), 3);
+    EXPECT_EQ(c->Txt_Activites->maxLength(), 3);
+    EXPECT_EQ(c->Txt_Responsable->maxLength(), 3);
+    EXPECT_EQ(c->Txt_Commune->maxLength(), 5);
+    EXPECT_EQ(c->Txt_CodeOrg->maxLength(), QLineEdit().maxLength());
+    const auto listes = c->findChildren<QComboBox*>();
+    ASSERT_EQ(listes.size(), 5);
+    for (QComboBox* liste : listes) {
         SCOPED_TRACE(liste->objectName().toStdString());
         EXPECT_TRUE(liste->isEditable());
         EXPECT_EQ(liste->completer(), nullptr);
         EXPECT_EQ(liste->insertPolicy(), QComboBox::NoInsert);
     }
-    EXPECT_TRUE(controle->Opt_Responsable->isChecked());
-    EXPECT_FALSE(controle->Opt_Secteur->isChecked());
-    EXPECT_FALSE(controle->Opt_Commune->isChecked());
-    EXPECT_FALSE(controle->Bdh_Periode->wrapping());
-    EXPECT_EQ(controle->Bdh_Periode->value(), 0);
 }
 
 TEST(Formulaire, LaTabulationSuitLOrdreDeLaTable) {
@@ -328,18 +154,9 @@ TEST(Formulaire, LaTabulationSuitLOrdreDeLaTable) {
 TEST(Formulaire, InitOuvreLesFichiersPuisRemplitLesDeuxListesEtMetLaPeriodeSurLeMoisCourant) {
     Installation installation;
     auto controle = installation.Initialiser();
-    const std::vector<std::string> attendu = {"fichier ouvert ACCORD",
-                                              "fichier ouvert ACTIVITES",
-                                              "fichier ouvert ASSOCIATION",
-                                              "fichier ouvert CIVILAIDE",
-                                              "fichier ouvert DEMANDACC",
-                                              "fichier ouvert ORGPRISECHARGE",
-                                              "fichier ouvert RESPONSABLE",
-                                              "fichier ouvert SECTEUR",
-                                              "fichier ouvert COMMUNES",
-                                              "fichier ouvert COMPTEUR",
-                                              "selection SSELECT ASSOCIATION PAR 1",
-                                              "selection SSELECT RESPONSABLE PAR 1"};
+    auto attendu = essai::Prefixees("fichier ouvert ", essai::FichiersDuControle);
+    attendu.insert(attendu.end(),
+                   {"selection SSELECT ASSOCIATION PAR 1", "selection SSELECT RESPONSABLE PAR 1"});
     EXPECT_EQ(*installation.journal, attendu);
     EXPECT_EQ(installation.plateforme->Appels(), QStringList{"date"});
 
@@ -353,14 +170,8 @@ TEST(Formulaire, InitOuvreLesFichiersPuisRemplitLesDeuxListesEtMetLaPeriodeSurLe
 
     EXPECT_EQ(controle->Mois_Courant, "05");
     EXPECT_EQ(controle->Annee_Courante, "2018");
-    EXPECT_EQ(controle->Val_Periode, 0);
     EXPECT_EQ(controle->Unite_Cm, 567);
     EXPECT_EQ(controle->Num_Page, 1);
-    EXPECT_EQ(controle->Num_Ligne, 0);
-    EXPECT_FALSE(controle->Ligne_Imprimee);
-    EXPECT_FALSE(controle->W_Sortir());
-    EXPECT_EQ(installation.base, controle->Module.TheDatabase);
-    EXPECT_EQ(installation.donnees.Client(), controle->Module.TheClient);
 }
 
 TEST(Formulaire, LeBoutonImprimerNApparaitQuAuNiveauDeux) {

@@ -27,4 +27,12 @@ std::unique_ptr<Ctr_Ardoine> Installation::Initialiser(const std::string& login)
     return controle;
 }
 
+QStringList Entrees(const QComboBox& liste) {
+    QStringList entrees;
+    for (int i = 0; i < liste.count(); ++i) {
+        entrees.append(liste.itemText(i));
+    }
+    return entrees;
+}
+
 }  // namespace essai

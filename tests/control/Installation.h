@@ -4,6 +4,9 @@
 #include <string>
 #include <vector>
 
+#include <QComboBox>
+#include <QStringList>
+
 #include "BaseEnregistreuse.h"
 #include "BaseEssai.h"
 #include "Ctr_Ardoine.h"
@@ -27,5 +30,8 @@ class Installation {
     std::shared_ptr<ardoine::PlateformeEnregistree> plateforme =
         std::make_shared<ardoine::PlateformeEnregistree>();
 };
+
+// The entries of a list box, in order.
+QStringList Entrees(const QComboBox& liste);
 
 }  // namespace essai
