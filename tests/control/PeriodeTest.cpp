@@ -25,27 +25,21 @@ class Periode : public ::testing::Test {
     Installation installation{std::vector<std::string>{}};
 };
 
-TEST_F(Periode, InitMontreLeMoisCourantEtUnPasEnArriereLeMoisPrecedent) {
-    auto controle = Le(2018, 5);
-    EXPECT_EQ(controle->Txt_Periode->text(), "MAI 2018");
-    Avancer(*controle, -1);
-    EXPECT_EQ(controle->Txt_Periode->text(), "AVRIL 2018");
-    EXPECT_EQ(controle->Mois_Courant, "04");
-    EXPECT_EQ(controle->Annee_Courante, "2018");
-}
-
-TEST_F(Periode, LesPasFranchissentLaFinDAnneeDansLesDeuxSens) {
-    auto janvier = Le(2019, 1);
-    Avancer(*janvier, -1);
-    EXPECT_EQ(janvier->Txt_Periode->text(), "DÉCEMBRE 2018");
-    EXPECT_EQ(janvier->Mois_Courant, "12");
-    EXPECT_EQ(janvier->Annee_Courante, "2018");
-
-    auto decembre = Le(2018, 12);
-    Avancer(*decembre, 1);
-    EXPECT_EQ(decembre->Txt_Periode->text(), "JANVIER 2019");
-    EXPECT_EQ(decembre->Mois_Courant, "01");
-    EXPECT_EQ(decembre->Annee_Courante, "2019");
+TEST_F(Periode, UnPasChangeDeMoisEtFranchitLaFinDAnneeDansLesDeuxSens) {
+    struct Cas {
+        int annee, mois, pas;
+        const char *texte, *moisCourant, *anneeCourante;
+    };
+    for (const Cas& cas : {Cas{2018, 5, -1, "AVRIL 2018", "04", "2018"},
+                           Cas{2019, 1, -1, "DÉCEMBRE 2018", "12", "2018"},
+                           Cas{2018, 12, 1, "JANVIER 2019", "01", "2019"}}) {
+        SCOPED_TRACE(cas.texte);
+        auto controle = Le(cas.annee, cas.mois);
+        Avancer(*controle, cas.pas);
+        EXPECT_EQ(controle->Txt_Periode->text(), cas.texte);
+        EXPECT_EQ(controle->Mois_Courant, cas.moisCourant);
+        EXPECT_EQ(controle->Annee_Courante, cas.anneeCourante);
+    }
 }
 
 TEST_F(Periode, LesMoisPortentLeurNomFrancaisEnCapitalesAccentuees) {

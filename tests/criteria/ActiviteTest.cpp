@@ -30,7 +30,7 @@ TEST_F(Activite, UnCodeValideMontreSonLibelleEtRestreintLesOrganismes) {
     EXPECT_EQ(f.Selections("ORGPRISECHARGE").back(),
               "SSELECT ORGPRISECHARGE AVEC 63 = \"\" AND AVEC 46 = \"A01\" AND AVEC 18 = \"P\" "
               "AND AVEC 20 <> \"0\" AND AVEC 47 = \"A01001\" PAR 1 PAR 0");
-    EXPECT_EQ(Formulaire::Entrees(f.c.Cbo_SigleOrg), QStringList{"CPAM"});
+    EXPECT_EQ(essai::Entrees(*f.c.Cbo_SigleOrg), QStringList{"CPAM"});
     EXPECT_EQ(f.Messages(), QStringList{});
 }
 
@@ -42,7 +42,7 @@ TEST_F(Activite, UnCodeInconnuEstRefuseEtLesOrganismesRelusDeuxFoisPourLEntiteSe
     EXPECT_EQ(f.c.Txt_Activites->text(), "");
     EXPECT_EQ(QApplication::focusWidget(), f.c.Txt_Activites);
     EXPECT_EQ(RemplissagesOrganismes(), avant + 2);
-    EXPECT_EQ(Formulaire::Entrees(f.c.Cbo_SigleOrg), (QStringList{"CAF", "CPAM"}));
+    EXPECT_EQ(essai::Entrees(*f.c.Cbo_SigleOrg), (QStringList{"CAF", "CPAM"}));
 }
 
 TEST_F(Activite, UnCodeEnMinusculesEstRefuse) {
@@ -71,7 +71,7 @@ TEST_F(Activite, ChoisirUnLibelleEcritLeCodeSansLaCleDeLEntite) {
     f.Choisir(f.c.Cbo_Activites, 2);
     EXPECT_EQ(f.c.Txt_Activites->text(), "002");
     EXPECT_EQ(f.c.Cbo_Activites->currentText(), "PORTAGE DE REPAS");
-    EXPECT_EQ(Formulaire::Entrees(f.c.Cbo_SigleOrg), (QStringList{"CAF", "CPAM"}));
+    EXPECT_EQ(essai::Entrees(*f.c.Cbo_SigleOrg), (QStringList{"CAF", "CPAM"}));
 }
 
 TEST_F(Activite, ViderLeLibelleVideLeCodeEtRelitLesOrganismesPourLEntite) {
@@ -80,13 +80,13 @@ TEST_F(Activite, ViderLeLibelleVideLeCodeEtRelitLesOrganismesPourLEntite) {
     f.c.Cbo_Activites->lineEdit()->selectAll();
     QTest::keyClick(f.c.Cbo_Activites, Qt::Key_Delete);
     EXPECT_EQ(f.c.Txt_Activites->text(), "");
-    EXPECT_EQ(Formulaire::Entrees(f.c.Cbo_SigleOrg), (QStringList{"CAF", "CPAM"}));
+    EXPECT_EQ(essai::Entrees(*f.c.Cbo_SigleOrg), (QStringList{"CAF", "CPAM"}));
 }
 
 TEST_F(Activite, UneEntiteSansActiviteLaisseUneEntreeVideEtAucunOrganisme) {
     f.c.Txt_Association->clear();
     f.Taper(f.c.Txt_Association, "C03");
-    EXPECT_EQ(Formulaire::Entrees(f.c.Cbo_Activites), QStringList{""});
+    EXPECT_EQ(essai::Entrees(*f.c.Cbo_Activites), QStringList{""});
     EXPECT_TRUE(f.c.Txt_Activites->isEnabled());
     EXPECT_EQ(f.Messages(), QStringList{"Exclamation | Message KORVANE | Aucun organisme de prise "
                                         "en charge pour cette entité avec ce type d'activité."});

@@ -56,7 +56,7 @@ TEST_F(Commune, UnCodeEstLuUnCodeCourtCompleteUnCodeInconnuRefuse) {
 TEST_F(Commune, LaRechercheParLeDebutDuNomRemplitLaListeEtUnClicEcritLeCode) {
     Chercher("sai");
     EXPECT_EQ(f.Selections("COMMUNES").back(), "SSELECT COMMUNES AVEC 1 = \"SAI]\" PAR 1");
-    EXPECT_EQ(Formulaire::Entrees(f.c.Cbo_Commune), (QStringList{"SAINT-BRIEUC", "SAINT-MALO"}));
+    EXPECT_EQ(essai::Entrees(*f.c.Cbo_Commune), (QStringList{"SAINT-BRIEUC", "SAINT-MALO"}));
     f.Choisir(f.c.Cbo_Commune, 1);
     EXPECT_EQ(f.c.Txt_Commune->text(), "35288");
     EXPECT_EQ(f.c.Cbo_Commune->currentText(), "SAINT-MALO");
@@ -95,7 +95,7 @@ TEST_F(Commune, LOuvertureNeChercheQueTantQuAucuneRechercheNATrouve) {
     EXPECT_TRUE(f.c.Cbo_Commune->view()->isVisible());
     f.c.Cbo_Commune->hidePopup();
     EXPECT_EQ(QApplication::focusWidget(), f.c.Cbo_Commune);
-    EXPECT_EQ(Formulaire::Entrees(f.c.Cbo_Commune), QStringList{"LYON"});
+    EXPECT_EQ(essai::Entrees(*f.c.Cbo_Commune), QStringList{"LYON"});
     EXPECT_EQ(f.installation.plateforme->Appels(),
               (QStringList{"pointeur 11", "evenements", "pointeur 0"}));
     f.Taper(f.c.Cbo_Commune, "PA");
@@ -107,7 +107,7 @@ TEST_F(Commune, LOuvertureNeChercheQueTantQuAucuneRechercheNATrouve) {
     f.Taper(f.c.Cbo_Commune, "PA");
     f.c.Cbo_Commune->showPopup();
     f.c.Cbo_Commune->hidePopup();
-    EXPECT_EQ(Formulaire::Entrees(f.c.Cbo_Commune), QStringList{"PARIS"});
+    EXPECT_EQ(essai::Entrees(*f.c.Cbo_Commune), QStringList{"PARIS"});
 }
 
 TEST_F(Commune, LesErreursDeLectureEtDOuvertureSontPasseesSousSilenceCellesDeLaRecherche) {

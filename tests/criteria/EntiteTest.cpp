@@ -17,12 +17,12 @@ TEST(Entite, UnCodeValideOuvreEtRemplitActivitesEtOrganismesEtImprimer) {
     f.Taper(f.c.Txt_Association, "A01");
     EXPECT_EQ(f.c.Cbo_Association->currentText(), "ALPHA SERVICES");
     EXPECT_TRUE(f.c.Txt_Activites->isEnabled());
-    EXPECT_EQ(Formulaire::Entrees(f.c.Cbo_Activites),
+    EXPECT_EQ(essai::Entrees(*f.c.Cbo_Activites),
               (QStringList{"ACTIVITE MAL CODEE", "AIDE A DOMICILE", "PORTAGE DE REPAS",
                            "TRAVAUX ABRITES"}));
     EXPECT_EQ(f.Selections("ACTIVITES"), QStringList{"SSELECT ACTIVITES AVEC 0 = \"A01]\" PAR 1"});
     EXPECT_TRUE(f.c.Cbo_SigleOrg->isEnabled());
-    EXPECT_EQ(Formulaire::Entrees(f.c.Cbo_SigleOrg), (QStringList{"CAF", "CPAM"}));
+    EXPECT_EQ(essai::Entrees(*f.c.Cbo_SigleOrg), (QStringList{"CAF", "CPAM"}));
     EXPECT_TRUE(f.c.Cmd_Imprimer->isEnabled());
     EXPECT_EQ(f.Messages(), QStringList{});
 }
@@ -95,7 +95,7 @@ TEST(Entite, UnLibelleChoisiEcritSonCodeResteAffecheEtLaCascadeChoisitLActiviteS
     EXPECT_EQ(f.c.Cbo_Association->currentText(), "BETA AIDE");
     EXPECT_EQ(f.c.Txt_Activites->text(), "001");
     EXPECT_EQ(f.c.Cbo_Activites->currentText(), "GARDE DE NUIT");
-    EXPECT_EQ(Formulaire::Entrees(f.c.Cbo_SigleOrg), QStringList{"CARSAT"});
+    EXPECT_EQ(essai::Entrees(*f.c.Cbo_SigleOrg), QStringList{"CARSAT"});
     EXPECT_EQ(f.installation.plateforme->Appels(),
               (QStringList{"pointeur 11", "evenements", "pointeur 0"}));
     EXPECT_TRUE(f.c.isEnabled());
@@ -122,7 +122,7 @@ TEST(Entite, UneSeuleEntiteEstChoisieParInitAvecSonActiviteSeule) {
     EXPECT_EQ(f.c.Txt_Association->text(), "B02");
     EXPECT_EQ(f.c.Cbo_Association->currentText(), "BETA AIDE");
     EXPECT_EQ(f.c.Txt_Activites->text(), "001");
-    EXPECT_EQ(Formulaire::Entrees(f.c.Cbo_SigleOrg), QStringList{"CARSAT"});
+    EXPECT_EQ(essai::Entrees(*f.c.Cbo_SigleOrg), QStringList{"CARSAT"});
     EXPECT_TRUE(f.c.Cmd_Imprimer->isEnabled());
 }
 

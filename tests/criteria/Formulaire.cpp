@@ -126,12 +126,4 @@ QStringList Formulaire::Selections(const std::string& fichier) const {
     return phrases;
 }
 
-QStringList Formulaire::Entrees(const QComboBox* liste) {
-    QStringList entrees;
-    for (int i = 0; i < liste->count(); ++i) {
-        entrees.append(liste->itemText(i));
-    }
-    return entrees;
-}
-
 }  // namespace essai

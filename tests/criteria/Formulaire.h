@@ -41,7 +41,6 @@ class Formulaire {
     QStringList Messages();
     // The sentences sent to the database over the file, since the start.
     QStringList Selections(const std::string& fichier) const;
-    static QStringList Entrees(const QComboBox* liste);
 
     Installation installation;
     std::unique_ptr<Ctr_Ardoine> controle;

@@ -45,7 +45,7 @@ TEST(Responsable, ChangerDeModeMontreLAutreListeSansLaRelire) {
     f.Taper(f.c.Txt_Responsable, "R01");
     QTest::mouseClick(f.c.Opt_Secteur, Qt::LeftButton);
     EXPECT_EQ(f.c.Etq_RespSect->text(), "Secteur");
-    EXPECT_EQ(Formulaire::Entrees(f.c.Cbo_RespSect), (QStringList{"NORD", "SUD"}));
+    EXPECT_EQ(essai::Entrees(*f.c.Cbo_RespSect), (QStringList{"NORD", "SUD"}));
     EXPECT_EQ(f.c.Txt_Responsable->text(), "");
     EXPECT_EQ(f.c.Cbo_RespSect->currentText(), "");
     QTest::mouseClick(f.c.Opt_Responsable, Qt::LeftButton);
@@ -81,7 +81,7 @@ TEST(Responsable, UnRemplissageEnEchecNEstPasSignaleEtEstReessayeAuChangementSui
     f.installation.base->selectionEnEchec.clear();
     QTest::mouseClick(f.c.Opt_Responsable, Qt::LeftButton);
     QTest::mouseClick(f.c.Opt_Secteur, Qt::LeftButton);
-    EXPECT_EQ(Formulaire::Entrees(f.c.Cbo_RespSect), (QStringList{"NORD", "SUD"}));
+    EXPECT_EQ(essai::Entrees(*f.c.Cbo_RespSect), (QStringList{"NORD", "SUD"}));
     EXPECT_EQ(f.Selections("SECTEUR").size(), 2);
     EXPECT_EQ(f.erreurs, QStringList{});
 }
