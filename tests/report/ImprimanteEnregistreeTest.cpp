@@ -71,17 +71,6 @@ TEST(ImprimanteEnregistree, AdvanceLineHeightAndStyleFollowTheFont) {
               (Police{.nom = "Arial", .italique = true, .souligne = true, .barre = true}));
 }
 
-// A body of 51 ten-point lines from 6.9 cm stays inside a frame closed at
-// 6.5 cm + 0.39 cm per line plus two lines of margin.
-TEST(ImprimanteEnregistree, FiftyOneBodyLinesEndInsideTheFrameComputedForThem) {
-    ImprimanteEnregistree imprimante;
-    imprimante.CurrentY(6.9 * Cm);
-    for (int ligne = 0; ligne < 51; ++ligne) {
-        imprimante.Print("ligne");
-    }
-    EXPECT_LT(imprimante.CurrentY(), Cm * 0.39 * 53 + Cm * 6.5);
-}
-
 TEST(ImprimanteEnregistree, LinesKeepTheirWidthAndEndsAndMoveThePositionToTheirEnd) {
     ImprimanteEnregistree imprimante;
     imprimante.DrawWidth(3);
