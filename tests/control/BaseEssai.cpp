@@ -58,18 +58,9 @@ BaseEssai::~BaseEssai() {
     std::filesystem::remove_all(dossier_, ignoree);
 }
 
-std::vector<std::string> DonneesStandard() {
+std::vector<std::string> DroitsStandard() {
     using nlohmann::json;
     return {
-        Ligne("ASSOCIATION", "B02", {{1, "BETA AIDE"}}),
-        Ligne("ASSOCIATION", "A01", {{1, "ALPHA SERVICES"}}),
-        Ligne("RESPONSABLE", "R02", {{1, "MARTIN Anne"}}),
-        Ligne("RESPONSABLE", "R01", {{1, "DUPONT Jean"}}),
-        Ligne("SECTEUR", "S01", {{1, "NORD"}}),
-        Ligne("SECTEUR", "S02", {{1, "SUD"}}),
-        Ligne("CIVILAIDE", "00001", {{2, "DURAND"}, {3, "Paul"}, {40, "S01"}}),
-        Ligne("CIVILAIDE", "00002", {{2, "LEROY"}, {3, "Marie"}, {40, "S02X"}}),
-        Ligne("CIVILAIDE", "00003", {{2, "PETIT"}, {3, "Louis"}, {40, "S03"}}),
         Ligne("DROITS", "admin",
               {{1, json::array({"AUTRE", "ARDOINE"})},
                {2, json::array({"1", "2"})},
@@ -83,6 +74,23 @@ std::vector<std::string> DonneesStandard() {
         Ligne("DROITS", "autre",
               {{1, json::array({"AUTRE"})}, {2, json::array({"2"})}, {3, json::array({"*"})}}),
     };
+}
+
+std::vector<std::string> DonneesStandard() {
+    std::vector<std::string> lignes = {
+        Ligne("ASSOCIATION", "B02", {{1, "BETA AIDE"}}),
+        Ligne("ASSOCIATION", "A01", {{1, "ALPHA SERVICES"}}),
+        Ligne("RESPONSABLE", "R02", {{1, "MARTIN Anne"}}),
+        Ligne("RESPONSABLE", "R01", {{1, "DUPONT Jean"}}),
+        Ligne("SECTEUR", "S01", {{1, "NORD"}}),
+        Ligne("SECTEUR", "S02", {{1, "SUD"}}),
+        Ligne("CIVILAIDE", "00001", {{2, "DURAND"}, {3, "Paul"}, {40, "S01"}}),
+        Ligne("CIVILAIDE", "00002", {{2, "LEROY"}, {3, "Marie"}, {40, "S02X"}}),
+        Ligne("CIVILAIDE", "00003", {{2, "PETIT"}, {3, "Louis"}, {40, "S03"}}),
+    };
+    const std::vector<std::string> droits = DroitsStandard();
+    lignes.insert(lignes.end(), droits.begin(), droits.end());
+    return lignes;
 }
 
 }  // namespace essai

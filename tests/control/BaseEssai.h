@@ -39,10 +39,12 @@ class BaseEssai {
     std::shared_ptr<dba::TheClient> client_;
 };
 
+// The rights of four logins: "admin" (level 2, every sector), "lecteur" (level 1, S01 and
+// S02), "secteur1" (level 2, S01 only) and "autre" (rights for another module only).
+std::vector<std::string> DroitsStandard();
+
 // Two legal entities, two managers, two sectors, three aided persons in sectors S01, S02
-// (written "S02X") and S03, and the rights of four logins: "admin" (level 2, every sector),
-// "lecteur" (level 1, S01 and S02), "secteur1" (level 2, S01 only) and "autre" (rights for
-// another module only).
+// (written "S02X") and S03, and the standard rights.
 std::vector<std::string> DonneesStandard();
 
 }  // namespace essai

@@ -23,20 +23,14 @@ class Droits : public ::testing::Test {
     std::shared_ptr<dba::TheClient> base = donnees.Client();
 };
 
-TEST_F(Droits, UnLoginInconnuNAAucunDroit) {
-    for (const std::string login : {"inconnu", ""}) {
+TEST_F(Droits, UnLoginInconnuOuSansDroitsPourLeModuleNAAucunDroit) {
+    for (const std::string login : {"inconnu", "", "autre"}) {
         const auto module = Module(login);
         EXPECT_EQ(module->NiveauAcces(), 0) << login;
         EXPECT_FALSE(module->AccesAutorise("S01", -1)) << login;
         EXPECT_FALSE(module->AccesAutorise("S02", 0)) << login;
         EXPECT_EQ(Caches(*module), 3) << login;
     }
-}
-
-TEST_F(Droits, UnModuleAbsentDesDroitsDuLoginNeDonneRien) {
-    const auto module = Module("autre");
-    EXPECT_EQ(module->NiveauAcces(), 0);
-    EXPECT_FALSE(module->AccesAutorise("S01", -1));
 }
 
 TEST_F(Droits, LeNiveauEstCeluiDuModuleParmiLesAutres) {

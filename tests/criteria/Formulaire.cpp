@@ -12,18 +12,6 @@
 namespace essai {
 namespace {
 
-using nlohmann::json;
-
-std::vector<std::string> DroitsStandard() {
-    std::vector<std::string> droits;
-    for (const std::string& ligne : DonneesStandard()) {
-        if (ligne.find("\"file\":\"DROITS\"") != std::string::npos) {
-            droits.push_back(ligne);
-        }
-    }
-    return droits;
-}
-
 std::string Organisme(const std::string& code, const std::string& sigle, const std::string& type,
                       const std::string& statut, const std::string& entite,
                       const std::vector<std::string>& couples, const std::string& fermeture = "") {
