@@ -27,9 +27,13 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# build_all [cmake options...] [-- targets...]
 build_all() {
-    cmake -S "$here" -B "$build" -G Ninja -DARDOINE_BENCHMARKS=OFF "$@" >/dev/null
-    cmake --build "$build" -j "$(nproc)"
+    local options=() targets=()
+    while [ $# -gt 0 ] && [ "$1" != "--" ]; do options+=("$1"); shift; done
+    [ $# -gt 0 ] && shift && targets=("$@")
+    cmake -S "$here" -B "$build" -G Ninja -DARDOINE_BENCHMARKS=OFF "${options[@]}" >/dev/null
+    cmake --build "$build" -j "$(nproc)" ${targets[@]:+--target "${targets[@]}"}
 }
 
 headless() {
@@ -41,7 +45,7 @@ headless() {
 install_missing
 case "$action" in
     run)
-        build_all "$@"
+        build_all "$@" -- ardoine-db ardoine-demo
         headless
         "$here/scripts/main-job.sh" "$build"
         ;;
