@@ -83,7 +83,10 @@ void Ctr_Ardoine::Avertir_Aides_Caches() {
     }
 }
 
+// One view of the database for every copy: the lists agree with each other, and the many
+// reads by key of a run share one read transaction.
 void Ctr_Ardoine::Imprimer_Copies() {
+    const std::shared_ptr<void> vue = Module.Base().FigerLecture();
     const std::int16_t copies = outils::Outils::Partage().NbCopies();
     for (std::int16_t copie = 1; copie <= copies; ++copie) {
         Imprimer_Copie();

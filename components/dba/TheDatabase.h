@@ -25,6 +25,10 @@ class TheDatabase {
     // convention; sortie: written with a summary no caller needs; resultat: the rows.
     virtual void ExecuterSelection(const std::string& requete, const std::string& vide,
                                    std::string& sortie, ListeResultat& resultat) = 0;
+    // Every read made while the returned object lives sees the same state of the database:
+    // a run of many reads stays consistent and pays for one read transaction instead of one
+    // per read. A database without such views returns an empty object.
+    virtual std::shared_ptr<void> FigerLecture() { return {}; }
 };
 
 }  // namespace dba

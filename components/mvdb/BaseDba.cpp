@@ -2,6 +2,7 @@
 
 #include "Phrase.h"
 #include "Selection.h"
+#include "Sqlite.h"
 #include "dba/Erreur.h"
 
 namespace mvdb {
@@ -35,6 +36,23 @@ void BaseDba::ExecuterSelection(const std::string& requete, const std::string&, 
     resultat = selectionner(*depot_, phrase, demande(ElementAttributs));
     sortie = std::to_string(resultat.DCount()) + " enregistrement(s) sélectionné(s) dans " +
              fichier + ".";
+}
+
+namespace {
+
+// A read transaction kept open with the connection it runs on. Reads and selections made
+// meanwhile join it; ending it only releases its view, nothing was written.
+struct VueFigee {
+    explicit VueFigee(std::shared_ptr<Depot> d)
+        : depot(std::move(d)), lecture(depot->connexion(), Transaction::Genre::Lecture) {}
+    std::shared_ptr<Depot> depot;
+    Transaction lecture;
+};
+
+}  // namespace
+
+std::shared_ptr<void> BaseDba::FigerLecture() {
+    return std::make_shared<VueFigee>(depot_);
 }
 
 dba::Enregistrement FichierDba::LireEnreg(const std::string& cle) {

@@ -79,6 +79,8 @@ class Transaction {
 
   private:
     const Connexion& connexion_;
+    // A read inside a transaction already open on the connection joins it.
+    bool jointe_ = false;
     bool ouverte_ = true;
 };
 

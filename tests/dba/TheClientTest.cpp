@@ -125,6 +125,24 @@ TEST_F(Client, ReaderSeesTheLastCommittedStateWhileAnImportIsOpen) {
     EXPECT_EQ(communes->LireEnreg("75056")(1), "PARIS 1ER");
 }
 
+TEST_F(Client, AFrozenViewKeepsItsStateAcrossReadsAndSelectionsUntilReleased) {
+    dba::TheClient client(base_.chemin());
+    const auto communes = client.base()->OuvrirFichier("COMMUNES");
+    {
+        const std::shared_ptr<void> vue = client.base()->FigerLecture();
+        EXPECT_EQ(communes->LireEnreg("75056")(1), "PARIS");
+        base_.importer(
+            "{\"file\":\"COMMUNES\",\"id\":\"75056\",\"record\":[\"PARIS 1ER\"]}\n"
+            "{\"file\":\"COMMUNES\",\"id\":\"13055\",\"record\":[\"MARSEILLE\"]}\n");
+        EXPECT_EQ(communes->LireEnreg("75056")(1), "PARIS");
+        EXPECT_EQ(lisible(executer(*client.base(), "SSELECT COMMUNES PAR 1", "COMMUNES", "0 1")),
+                  "69123,LYON | 75056,PARIS");
+        EXPECT_EQ(erreurDe([&] { communes->LireEnreg("13055"); }).numero(), dba::ErrNonTrouve);
+    }
+    EXPECT_EQ(communes->LireEnreg("75056")(1), "PARIS 1ER");
+    EXPECT_EQ(communes->LireEnreg("13055")(1), "MARSEILLE");
+}
+
 // File A and file B hold the same keys and, after every import, the same generation number;
 // A's item Miroir reads B's value through TRANS.
 std::string generation(int numero) {
