@@ -27,8 +27,8 @@ class TheDatabase {
                                    std::string& sortie, ListeResultat& resultat) = 0;
     // Every read made while the returned object lives sees the same state of the database:
     // a run of many reads stays consistent and pays for one read transaction instead of one
-    // per read. A database without such views returns an empty object.
-    virtual std::shared_ptr<void> FigerLecture() { return {}; }
+    // per read.
+    virtual std::shared_ptr<void> FigerLecture() = 0;
 };
 
 }  // namespace dba
