@@ -21,6 +21,11 @@
 #include "ObjetsModule.h"
 #include "Plateforme.h"
 #include "dba/Requete.h"
+#include "liste/DecisionAccord.h"
+#include "liste/DestinationListe.h"
+#include "liste/PhraseSelection.h"
+#include "liste/TableauListe.h"
+#include "printer/Destination.h"
 
 namespace droits {
 class DroitsModule;
@@ -29,6 +34,10 @@ class DroitsUtilisateur;
 
 namespace imprimante {
 class Imprimante;
+}
+
+namespace ardoine {
+class MiseEnPageListe;
 }
 
 // The criteria form of the "LISTE DES ACCORDS NON RENOUVELES", placed by a host application
@@ -69,6 +78,15 @@ class Ctr_Ardoine : public QWidget {
     void New_Page();
     void Imprime_Detail();
     void Edition_Fin_Tableau();
+
+    // The parts of the selection sentence for the criteria of the form and the period shown.
+    std::vector<rapport::PartieSelection> Parties_Selection() const;
+
+    // Also sends the list of every run to `observateur` (none: nullptr), after the page layout,
+    // so that it sees each line at its place on the page (Num_Page, Num_Ligne).
+    void Observateur_Liste(rapport::DestinationListe* observateur) {
+        Observateur_Liste_ = observateur;
+    }
 
     // The platform services (default: those of the Qt application).
     void Plateforme(const ardoine::Plateforme& services) { Services = services; }
@@ -154,10 +172,16 @@ class Ctr_Ardoine : public QWidget {
     std::string Groupe_Courant;
     bool Accord_Renouvele = false;
     bool Edition_Commencee = false;
+    // The decision on the current row's agreement, rule by rule.
+    rapport::DecisionAccord Decision_Courante;
     // The printer the user chose for the run.
     std::shared_ptr<imprimante::Imprimante> Printer;
+    // What the user chose to print on: a printer, or a table file.
+    imprimante::Destination Destination_Choisie;
 
   private:
+    friend class ardoine::MiseEnPageListe;
+
     void Construire_Formulaire();
     void Construire_Association();
     void Construire_Activites();
@@ -257,12 +281,18 @@ class Ctr_Ardoine : public QWidget {
     dba::ListeResultat Selectionner_Accords();
     Bornes Bornes_Periode() const;
     std::string Phrase_Selection(const Bornes& bornes) const;
-    std::string Clause_Groupe() const;
+    std::vector<rapport::PartieSelection> Parties_Selection(const Bornes& bornes) const;
+    rapport::PartieSelection Partie_Groupe() const;
     bool Organisme_Choisi() const;
     bool Choisir_Imprimante();
     void Avertir_Aides_Caches();
     void Imprimer_Copies();
     void Imprimer_Copie();
+    void Parcourir_Liste(rapport::DestinationListe& destination);
+    rapport::LigneListe Ligne_Liste();
+    void Exporter_Tableau();
+    rapport::EnTeteListe En_Tete_Liste() const;
+    std::string Nom_Groupe(const std::string& groupe);
     void Commencer_Copie();
     void Abandonner_Impression() noexcept;
     void Message_Impression(ardoine::Icone icone, const QString& texte);
@@ -286,4 +316,7 @@ class Ctr_Ardoine : public QWidget {
     void Tracer(double x1, double y1, double x2, double y2);
     // The row whose aided person Enr_CivilAide holds; 0: none of this copy.
     std::int64_t Ligne_Aide_Lue = 0;
+    // Whether that person's record is on file.
+    bool Aide_Trouvee = false;
+    rapport::DestinationListe* Observateur_Liste_ = nullptr;
 };

@@ -11,7 +11,7 @@ void Ctr_Ardoine::Lire_Aide() {
     if (Ligne_Aide_Lue == Ligne_Accord) {
         return;
     }
-    Lire_Enregistrement(Module.Fic_CivilAide, Code_Aide(), Module.Enr_CivilAide);
+    Aide_Trouvee = Lire_Enregistrement(Module.Fic_CivilAide, Code_Aide(), Module.Enr_CivilAide);
     Ligne_Aide_Lue = Ligne_Accord;
 }
 

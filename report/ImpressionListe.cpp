@@ -1,4 +1,5 @@
 #include "Ctr_Ardoine.h"
+#include "MiseEnPageListe.h"
 #include "dba/Erreur.h"
 #include "droits/DroitsModule.h"
 #include "outils/Outils.h"
@@ -50,6 +51,11 @@ void Ctr_Ardoine::Imprimer_Liste() {
         return;
     }
     Prg_Accord->setVisible(true);
+    if (Destination_Choisie.Tableau()) {
+        Avertir_Aides_Caches();
+        Exporter_Tableau();
+        return;
+    }
     {
         const Occupation occupation(*this);
         Avertir_Aides_Caches();
@@ -59,7 +65,8 @@ void Ctr_Ardoine::Imprimer_Liste() {
     Imprimante_Courante().EndDoc();
 }
 
-// The printer the user chooses becomes the current one; false when the user chose none.
+// The printer the user chooses becomes the current one; false when the user chose none. A
+// table file is no printer: the run writes it whole at the end (Exporter_Tableau).
 bool Ctr_Ardoine::Choisir_Imprimante() {
     outils::Outils& outils = outils::Outils::Partage();
     const std::string choix = outils.ChoisirImprimante("A4");
@@ -67,7 +74,12 @@ bool Ctr_Ardoine::Choisir_Imprimante() {
     if (choix == "-1") {
         return false;
     }
-    Printer = outils.OuvrirImprimante(static_cast<std::int32_t>(std::stol(choix)));
+    const auto index = static_cast<std::int32_t>(std::stol(choix));
+    Destination_Choisie = imprimante::destinationA(outils.Imprimantes().Liste(), index);
+    if (Destination_Choisie.Tableau()) {
+        return true;
+    }
+    Printer = outils.OuvrirImprimante(index);
     Services.evenements->Traiter_En_Attente();
     return true;
 }
@@ -94,23 +106,11 @@ void Ctr_Ardoine::Imprimer_Copies() {
 }
 
 // Every selected agreement is read again for each copy; a copy's first page is started by
-// the first line it prints (Lecture_Demandacc), so that it is headed with that line's group.
+// the first line it prints, so that it is headed with that line's group.
 void Ctr_Ardoine::Imprimer_Copie() {
-    Ligne_Accord = 1;
-    Ligne_Aide_Lue = 0;
-    Num_Page = 1;
-    Edition_Commencee = false;
-    do {
-        Lecture_Accord();
-        if (!Accord_Renouvele) {
-            Lecture_Demandacc();
-        }
-        ++Ligne_Accord;
-        Prg_Accord->setValue(static_cast<int>(Ligne_Accord));
-    } while (!Colonne_Accord(1).empty());
-    if (Edition_Commencee) {
-        Edition_Fin_Tableau();
-    } else if (!Ligne_Imprimee) {
+    ardoine::MiseEnPageListe miseEnPage(*this);
+    Parcourir_Liste(miseEnPage);
+    if (!Edition_Commencee && !Ligne_Imprimee) {
         Imprimante_Courante().KillDoc();
         Message_Impression(ardoine::Icone::Information,
                            QStringLiteral("Aucun accord non renouvelé sur ") + Txt_Periode->text());

@@ -41,10 +41,15 @@ bool Periode_Contient(const std::string& debut, const std::string& fin, std::int
 void Ctr_Ardoine::Lecture_Accord() {
     Accord_Renouvele = false;
     const auto lendemain = Lendemain_Fin();
+    const std::string courant = Colonne_Accord(1);
+    Decision_Courante = rapport::DecisionAccord{};
+    Decision_Courante.cle = courant;
+    Decision_Courante.fin = Colonne_Accord(2);
+    Decision_Courante.organisme = Colonne_Accord(3);
+    Decision_Courante.lendemain = lendemain;
     if (!lendemain) {
         return;
     }
-    const std::string courant = Colonne_Accord(1);
     const std::string aide = Code_Aide();
     for (int numero = 1; numero <= DernierNumeroAccord; ++numero) {
         const std::string cle = aide + Numero_Accord(numero);
@@ -57,58 +62,87 @@ void Ctr_Ardoine::Lecture_Accord() {
             }
             return;
         }
-        if (Jour_Egal((*Module.Enr_Accord)(5), *lendemain) && Accord_Suivant_Compte()) {
+        const dba::Enregistrement& accord = *Module.Enr_Accord;
+        rapport::AccordSuivant& suivant = Decision_Courante.suivants.emplace_back();
+        suivant.cle = cle;
+        suivant.debut = accord(5);
+        suivant.marque = accord(18);
+        suivant.organisme = accord(1);
+        suivant.debuteLeLendemain = Jour_Egal(accord(5), *lendemain);
+        if (suivant.debuteLeLendemain && Accord_Suivant_Compte()) {
             Accord_Renouvele = true;
+            Decision_Courante.renouvele = true;
             return;
         }
     }
 }
 
 // A follow-on agreement counts when it is not marked "O" and its funding body funds care
-// ("P") and still takes new agreements (not "0").
+// ("P") and still takes new agreements (not "0"); what was found is noted on the decision.
 bool Ctr_Ardoine::Accord_Suivant_Compte() {
     const dba::Enregistrement& accord = *Module.Enr_Accord;
-    if (!Lire_Enregistrement(Module.Fic_OrgPriseCharge, accord(1), Module.Enr_OrgPriseCharge)) {
+    rapport::AccordSuivant& suivant = Decision_Courante.suivants.back();
+    suivant.organismeLu =
+        Lire_Enregistrement(Module.Fic_OrgPriseCharge, accord(1), Module.Enr_OrgPriseCharge);
+    if (!suivant.organismeLu) {
         return false;
     }
     const dba::Enregistrement& organisme = *Module.Enr_OrgPriseCharge;
-    return organisme(18) == "P" && accord(18) != "O" && organisme(20) != "0";
+    suivant.typeOrganisme = organisme(18);
+    suivant.statutOrganisme = organisme(20);
+    suivant.renouvelle = organisme(18) == "P" && accord(18) != "O" && organisme(20) != "0";
+    return suivant.renouvelle;
 }
 
-// An agreement neither renewed nor covered is printed, unless its person is hidden from the
-// user: such a person never starts a page nor takes a line. The copy's first page is headed
-// with the group of its first line; later lines of another group start a new page.
+// An agreement neither renewed nor covered is listed, unless its person is hidden from the
+// user: such a person never starts a group nor takes a line.
 void Ctr_Ardoine::Lecture_Demandacc() {
-    if (Demande_Couvre()) {
+    rapport::DecisionAccord& decision = Decision_Courante;
+    decision.demandeExaminee = true;
+    decision.couvert = Demande_Couvre();
+    if (decision.couvert) {
         return;
     }
     Lire_Aide();
-    if (!Aide_Visible(*Module.Enr_CivilAide)) {
-        return;
+    const dba::Enregistrement& personne = *Module.Enr_CivilAide;
+    decision.aideExamine = true;
+    decision.aideLu = Aide_Trouvee;
+    decision.secteur = Secteur_Aide(personne);
+    decision.visible = Aide_Visible(personne);
+    if (decision.visible) {
+        decision.ligne = Ligne_Liste();
     }
-    if (!Edition_Commencee) {
-        Commencer_Copie();
-    } else if (Groupe_Aide(*Module.Enr_CivilAide) != Groupe_Courant) {
-        New_Page();
-    }
-    Verif_Ligne();
 }
 
 // A line of the person's request covers the day after the end when its period holds that day
 // and its funding body funds care ("P").
 bool Ctr_Ardoine::Demande_Couvre() {
     const auto lendemain = Lendemain_Fin();
-    if (!lendemain ||
-        !Lire_Enregistrement(Module.Fic_DemandAcc, Code_Aide(), Module.Enr_DemandAcc)) {
+    if (!lendemain) {
+        return false;
+    }
+    Decision_Courante.demandeLue =
+        Lire_Enregistrement(Module.Fic_DemandAcc, Code_Aide(), Module.Enr_DemandAcc);
+    if (!Decision_Courante.demandeLue) {
         return false;
     }
     const dba::Enregistrement& demande = *Module.Enr_DemandAcc;
     const int lignes = demande.DCount(2);
-    for (int ligne = 1; ligne <= lignes; ++ligne) {
-        if (Periode_Contient(demande(3, ligne), demande(4, ligne), *lendemain) &&
-            Lire_Enregistrement(Module.Fic_OrgPriseCharge, demande(1, ligne),
-                                Module.Enr_OrgPriseCharge) &&
-            (*Module.Enr_OrgPriseCharge)(18) == "P") {
+    for (int numero = 1; numero <= lignes; ++numero) {
+        rapport::LigneDemandeExaminee& ligne = Decision_Courante.demande.emplace_back();
+        ligne.numero = numero;
+        ligne.organisme = demande(1, numero);
+        ligne.debut = demande(3, numero);
+        ligne.fin = demande(4, numero);
+        ligne.contientLendemain = Periode_Contient(ligne.debut, ligne.fin, *lendemain);
+        if (!ligne.contientLendemain) {
+            continue;
+        }
+        ligne.organismeLu = Lire_Enregistrement(Module.Fic_OrgPriseCharge, ligne.organisme,
+                                                Module.Enr_OrgPriseCharge);
+        ligne.typeOrganisme = (*Module.Enr_OrgPriseCharge)(18);
+        ligne.couvre = ligne.organismeLu && ligne.typeOrganisme == "P";
+        if (ligne.couvre) {
             return true;
         }
     }

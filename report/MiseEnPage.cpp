@@ -135,22 +135,15 @@ void Ctr_Ardoine::New_Page() {
     Entete_Page();
 }
 
-// Code, name, funding body and end date of the current row, in columns that line up under
-// the titles. The columns are counted in characters of a fixed-pitch font, so the line is
-// printed as one text, just as its four fields would print one after the other. A person
-// hidden from the user takes no line.
+// Code, name, funding body and end date of the line the walk decided, in columns that line
+// up under the titles. The columns are counted in characters of a fixed-pitch font, so the
+// line is printed as one text, just as its four fields would print one after the other.
 void Ctr_Ardoine::Imprime_Detail() {
-    const std::string aide = Code_Aide();
-    Lire_Aide();
-    const dba::Enregistrement& personne = *Module.Enr_CivilAide;
-    if (!Aide_Visible(personne)) {
-        return;
-    }
-    Lire_Enregistrement(Module.Fic_OrgPriseCharge, Colonne_Accord(3), Module.Enr_OrgPriseCharge);
-    const std::string ligne = aide + " " +
-                              ardoine::Colonne_Ajustee(personne(2) + " " + personne(3), 32, 34) +
-                              ardoine::Colonne_Ajustee((*Module.Enr_OrgPriseCharge)(1), 39, 41) +
-                              outils::Outils::Partage().DateExterne(Colonne_Accord(2));
+    const rapport::LigneListe& champs = Decision_Courante.ligne;
+    const std::string ligne = champs.codeAide + " " +
+                              ardoine::Colonne_Ajustee(champs.nom + " " + champs.prenom, 32, 34) +
+                              ardoine::Colonne_Ajustee(champs.organisme, 39, 41) +
+                              outils::Outils::Partage().DateExterne(champs.fin);
     imprimante::Imprimante& imprimante = Imprimante_Courante();
     imprimante.CurrentX(Cm(0.1));
     imprimante.Print(ligne);

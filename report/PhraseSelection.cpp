@@ -1,5 +1,4 @@
 #include "Ctr_Ardoine.h"
-#include "TexteRapport.h"
 #include "outils/Outils.h"
 
 // The selection of the agreements that end in the chosen month, for the criteria of the form,
@@ -9,6 +8,16 @@ namespace {
 
 std::string Texte(const QLineEdit* zone) {
     return zone->text().toStdString();
+}
+
+rapport::PartieSelection Condition(std::string attribut, std::string operateur,
+                                   std::string valeur) {
+    return {rapport::PartieSelection::Genre::Condition, std::move(attribut), std::move(operateur),
+            std::move(valeur)};
+}
+
+rapport::PartieSelection Tri(std::string attribut) {
+    return {rapport::PartieSelection::Genre::Tri, std::move(attribut), {}, {}};
 }
 
 }  // namespace
@@ -45,42 +54,47 @@ Ctr_Ardoine::Bornes Ctr_Ardoine::Bornes_Periode() const {
 // Values go into the sentence exactly as they stand in the fields; a criterion holding a
 // double quote is refused beforehand (Refuser_Critere_Avec_Guillemet).
 std::string Ctr_Ardoine::Phrase_Selection(const Bornes& bornes) const {
+    return rapport::Phrase_Accords(Parties_Selection(bornes));
+}
+
+std::vector<rapport::PartieSelection> Ctr_Ardoine::Parties_Selection() const {
+    return Parties_Selection(Bornes_Periode());
+}
+
+std::vector<rapport::PartieSelection> Ctr_Ardoine::Parties_Selection(const Bornes& bornes) const {
     const std::string entite = Texte(Txt_Association);
-    std::string phrase = "SSELECT ACCORD AVEC TypeOrgChgAcc = " + ardoine::Entre_Guillemets("P");
-    phrase += " AND AVEC 6 >= " + ardoine::Entre_Guillemets(bornes.premier);
-    phrase += " AND AVEC 6 <= " + ardoine::Entre_Guillemets(bornes.dernier);
-    phrase += " AND AVEC EntiteAccord = " + ardoine::Entre_Guillemets(entite);
-    phrase += " AND AVEC DateSortieAideAccord = \"\"";
-    phrase += " AND AVEC 18 = \"\"";
-    phrase += " AND AVEC 20 = \"\"";
+    std::vector<rapport::PartieSelection> parties{
+        Condition("TypeOrgChgAcc", "=", "P"),
+        Condition("6", ">=", bornes.premier),
+        Condition("6", "<=", bornes.dernier),
+        Condition("EntiteAccord", "=", entite),
+        Condition("DateSortieAideAccord", "=", ""),
+        Condition("18", "=", ""),
+        Condition("20", "=", ""),
+    };
     if (!Txt_Activites->text().isEmpty()) {
-        phrase +=
-            " AND AVEC ActivitesOrg = " + ardoine::Entre_Guillemets(entite + Texte(Txt_Activites));
+        parties.push_back(Condition("ActivitesOrg", "=", entite + Texte(Txt_Activites)));
     }
-    phrase += Clause_Groupe();
+    parties.push_back(Partie_Groupe());
     if (Organisme_Choisi()) {
-        phrase += " AND AVEC 1 = " + ardoine::Entre_Guillemets(Texte(Txt_CodeOrg));
+        parties.push_back(Condition("1", "=", Texte(Txt_CodeOrg)));
     }
-    phrase += " PAR NomPrenomAide";
-    return phrase;
+    parties.push_back(Tri("NomPrenomAide"));
+    return parties;
 }
 
 // A group code limits the list to that group; without one the list is sorted by group.
-std::string Ctr_Ardoine::Clause_Groupe() const {
+rapport::PartieSelection Ctr_Ardoine::Partie_Groupe() const {
     const std::string responsable = Texte(Txt_Responsable);
     if (Opt_Responsable->isChecked()) {
-        return responsable.empty()
-                   ? " PAR Responsable"
-                   : " AND AVEC CodeResponsable = " + ardoine::Entre_Guillemets(responsable);
+        return responsable.empty() ? Tri("Responsable")
+                                   : Condition("CodeResponsable", "=", responsable);
     }
     if (Opt_Secteur->isChecked()) {
-        return responsable.empty()
-                   ? " PAR Secteur"
-                   : " AND AVEC CodeSecteur = " + ardoine::Entre_Guillemets(responsable);
+        return responsable.empty() ? Tri("Secteur") : Condition("CodeSecteur", "=", responsable);
     }
     const std::string commune = Texte(Txt_Commune);
-    return commune.empty() ? " PAR CommuneAide"
-                           : " AND AVEC CommuneAide = " + ardoine::Entre_Guillemets(commune);
+    return commune.empty() ? Tri("CommuneAide") : Condition("CommuneAide", "=", commune);
 }
 
 // A funding-body code counts only while its label is shown.

@@ -33,11 +33,4 @@ std::optional<std::int64_t> Partie_Entiere(std::string_view texte) {
     return entier;
 }
 
-std::string Entre_Guillemets(std::string_view texte) {
-    std::string valeur = "\"";
-    valeur.append(texte);
-    valeur.push_back('"');
-    return valeur;
-}
-
 }  // namespace ardoine

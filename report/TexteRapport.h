@@ -19,7 +19,4 @@ std::string Colonne_Ajustee(std::string_view texte, int garde, int largeur);
 // nothing for any other text, the empty one included.
 std::optional<std::int64_t> Partie_Entiere(std::string_view texte);
 
-// The text between double quotes, as the selection sentences write their values.
-std::string Entre_Guillemets(std::string_view texte);
-
 }  // namespace ardoine

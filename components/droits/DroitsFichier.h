@@ -15,6 +15,7 @@ class DroitsFichier : public DroitsUtilisateur {
   public:
     DroitsFichier(std::shared_ptr<dba::TheDatabase> base, std::string login);
     std::shared_ptr<DroitsModule> LireDroitsModule(const std::string& module) override;
+    std::string Nom() const override { return login_; }
 
   private:
     dba::Enregistrement LireDroitsLogin() const;

@@ -12,6 +12,9 @@ class DroitsUtilisateur {
   public:
     virtual ~DroitsUtilisateur() = default;
     virtual std::shared_ptr<DroitsModule> LireDroitsModule(const std::string& module) = 0;
+    // The user's name as the host knows it, shown on the lists written to files; empty when
+    // the rights come from elsewhere than a login.
+    virtual std::string Nom() const { return {}; }
 };
 
 }  // namespace droits

@@ -91,9 +91,12 @@ std::int16_t Outils::NbCopies() const {
     return dernierChoix_ ? dernierChoix_->copies : 1;
 }
 
+imprimante::Reglages Outils::ReglagesChoisis() const {
+    return dernierChoix_ ? dernierChoix_->reglages : imprimante::Reglages{};
+}
+
 std::shared_ptr<imprimante::Imprimante> Outils::OuvrirImprimante(std::int32_t index) {
-    return imprimantes_->Ouvrir(index,
-                                dernierChoix_ ? dernierChoix_->reglages : imprimante::Reglages{});
+    return imprimantes_->Ouvrir(index, ReglagesChoisis());
 }
 
 }  // namespace outils

@@ -40,6 +40,8 @@ class Outils {
     std::int16_t NbCopies() const;
 
     imprimante::Imprimantes& Imprimantes() { return *imprimantes_; }
+    // The settings of the last choice (the defaults when there was none or it was cancelled).
+    imprimante::Reglages ReglagesChoisis() const;
     // The printer at that index, set up as the last choice asked (paper size, preview, file).
     std::shared_ptr<imprimante::Imprimante> OuvrirImprimante(std::int32_t index);
 

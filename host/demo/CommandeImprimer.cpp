@@ -23,17 +23,54 @@ using Regroupement = DemandeImpression::Regroupement;
     throw dba::Erreur(dba::ErrSaisie, texte.toStdString());
 }
 
-// The printer choice answers at once: the PDF entry, the file and the copies.
+// The output file's kind, by its extension; no file (a printer) is a PDF.
+imprimante::Destination::Genre Genre_Sortie(const QString& sortie) {
+    using Genre = imprimante::Destination::Genre;
+    const QString extension = QFileInfo(sortie).suffix().toLower();
+    if (sortie.isEmpty() || extension == QLatin1String("pdf")) {
+        return Genre::FichierPdf;
+    }
+    if (extension == QLatin1String("xlsx")) {
+        return Genre::FichierXlsx;
+    }
+    if (extension == QLatin1String("csv")) {
+        return Genre::FichierCsv;
+    }
+    Refuser(QStringLiteral("Extension inconnue pour --sortie : « %1 » (.pdf, .xlsx ou .csv).")
+                .arg(sortie));
+}
+
+// The system printer of the request's name, or the file entry of its output's kind.
+std::int32_t Entree_Demandee(const DemandeImpression& demande,
+                             const std::vector<imprimante::Destination>& liste) {
+    using Genre = imprimante::Destination::Genre;
+    const std::string nom = demande.imprimante.toStdString();
+    const Genre genre =
+        demande.imprimante.isEmpty() ? Genre_Sortie(demande.sortie) : Genre::Systeme;
+    const auto entree = std::find_if(liste.begin(), liste.end(), [&](const auto& destination) {
+        return destination.genre == genre && (genre != Genre::Systeme || destination.nom == nom);
+    });
+    if (entree != liste.end()) {
+        return static_cast<std::int32_t>(entree - liste.begin());
+    }
+    if (genre != Genre::Systeme) {
+        Refuser(QStringLiteral("Aucune imprimante ne produit ce genre de fichier."));
+    }
+    QStringList connues;
+    for (const auto& destination : liste) {
+        if (destination.genre == Genre::Systeme) {
+            connues << QString::fromStdString(destination.nom);
+        }
+    }
+    Refuser(QStringLiteral("Imprimante inconnue : « %1 ». Imprimantes disponibles : %2.")
+                .arg(demande.imprimante,
+                     connues.isEmpty() ? QStringLiteral("aucune") : connues.join(", ")));
+}
+
+// The printer choice answers at once: the entry asked for, the file and the copies.
 void Repondre_Choix_Imprimante(const DemandeImpression& demande,
                                std::shared_ptr<imprimante::Imprimantes> imprimantes) {
-    const auto liste = imprimantes->Liste();
-    const auto pdf = std::find_if(liste.begin(), liste.end(), [](const auto& destination) {
-        return destination.genre == imprimante::Destination::Genre::FichierPdf;
-    });
-    if (pdf == liste.end()) {
-        Refuser(QStringLiteral("Aucune imprimante ne produit de fichier PDF."));
-    }
-    const imprimante::Choix choix{static_cast<std::int32_t>(pdf - liste.begin()), demande.copies,
+    const imprimante::Choix choix{Entree_Demandee(demande, imprimantes->Liste()), demande.copies,
                                   imprimante::Reglages{"A4", false, demande.sortie.toStdString()}};
     outils::Outils::Partage().RemplacerServices(
         std::move(imprimantes), std::make_shared<imprimante::ChoixImprimanteScripte>(choix));
@@ -114,7 +151,8 @@ SortieImpression Imprimer_Liste(const DemandeImpression& demande,
                                 std::shared_ptr<dba::TheClient> client,
                                 std::shared_ptr<dba::TheDatabase> base, const QString& login,
                                 std::shared_ptr<imprimante::Imprimantes> imprimantes,
-                                std::ostream& messages) {
+                                std::ostream& messages,
+                                const std::function<void(Ctr_Ardoine&)>& preparer) {
     const auto plateforme = std::make_shared<ardoine::PlateformeEnregistree>(&messages);
     FenetreHote forme(std::move(client), std::move(base), login, plateforme->Services());
     Ctr_Ardoine& controle = forme.Controle();
@@ -129,6 +167,9 @@ SortieImpression Imprimer_Liste(const DemandeImpression& demande,
     Choisir_Mois(controle, demande);
     if (echec) {
         return EchecImpression;
+    }
+    if (preparer) {
+        preparer(controle);
     }
     Appuyer_Imprimer(controle, login);
     if (echec) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <iosfwd>
 #include <memory>
 
@@ -7,6 +8,8 @@
 
 #include "DemandeImpression.h"
 #include "Options.h"
+
+class Ctr_Ardoine;
 
 namespace dba {
 class TheClient;
@@ -24,18 +27,22 @@ enum SortieImpression : int { ListeImprimee = 0, RienImprime = 1, EchecImpressio
 
 // Prints the list asked for, driving the control on a host form as a user would: the codes
 // typed into their boxes (each validated as typed), the grouping option clicked, the spinner
-// stepped to the month, "Imprimer" pressed; the printer choice answers the PDF entry of the
-// collection with the file and the copies. Every message the control shows is written to
-// `messages`, one line each. A code the control refuses, or a button the user could not
-// press, raises dba::Erreur. Needs a running QApplication.
+// stepped to the month, "Imprimer" pressed; the printer choice answers the entry of the
+// collection the request names (the system printer of that name, or the file entry of the
+// output file's extension) with the file and the copies. Every message the control shows is
+// written to `messages`, one line each. A code the control refuses, a printer or an extension
+// the collection does not have, or a button the user could not press, raises dba::Erreur.
+// `preparer` sees the control just before "Imprimer" is pressed. Needs a running
+// QApplication.
 SortieImpression Imprimer_Liste(const DemandeImpression& demande,
                                 std::shared_ptr<dba::TheClient> client,
                                 std::shared_ptr<dba::TheDatabase> base, const QString& login,
                                 std::shared_ptr<imprimante::Imprimantes> imprimantes,
-                                std::ostream& messages);
+                                std::ostream& messages,
+                                const std::function<void(Ctr_Ardoine&)>& preparer = {});
 
-// The "print" command: the options read, the database opened, the list printed to the PDF
-// file with the system's printer collection. Errors are written to `messages`.
+// The "print" command: the options read, the database opened, the list printed to the file
+// or the printer with the system's printer collection. Errors are written to `messages`.
 SortieImpression Commande_Imprimer(const Options& options, std::ostream& messages);
 
 }  // namespace demo

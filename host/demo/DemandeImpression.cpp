@@ -23,7 +23,13 @@ QString Obligatoire(const QString& valeur, const char* option) {
     return valeur;
 }
 
-void Lire_Mois(const QString& texte, DemandeImpression& demande) {
+void Lire_Mois(const QString& texte, const QDate& aujourdhui, DemandeImpression& demande) {
+    if (texte == QLatin1String("precedent")) {
+        const QDate precedent = aujourdhui.addMonths(-1);
+        demande.annee = precedent.year();
+        demande.mois = precedent.month();
+        return;
+    }
     static const QRegularExpression forme(QStringLiteral("^(\\d{4})-(\\d{2})$"));
     const auto lu = forme.match(texte);
     const int mois = lu.hasMatch() ? lu.captured(2).toInt() : 0;
@@ -91,17 +97,30 @@ void Lire_Groupe(const OptionsImpression& options, DemandeImpression& demande) {
     demande.regroupement = par;
 }
 
+// A file or a printer, never both.
+void Lire_Sortie(const OptionsImpression& options, bool requise, DemandeImpression& demande) {
+    if (!options.sortie.isEmpty() && !options.imprimante.isEmpty()) {
+        Refuser(QStringLiteral("--sortie et --imprimante s'excluent."));
+    }
+    if (requise && options.sortie.isEmpty() && options.imprimante.isEmpty()) {
+        Refuser(QStringLiteral("L'option --sortie ou --imprimante est obligatoire."));
+    }
+    demande.sortie = options.sortie;
+    demande.imprimante = options.imprimante;
+}
+
 }  // namespace
 
-DemandeImpression Lire_Demande(const OptionsImpression& options) {
+DemandeImpression Lire_Demande(const OptionsImpression& options, const QDate& aujourdhui,
+                               bool sortieRequise) {
     DemandeImpression demande;
     demande.entite = Obligatoire(options.entite, "entite");
     demande.activite = options.activite;
     Lire_Groupe(options, demande);
     demande.organisme = options.organisme;
-    Lire_Mois(Obligatoire(options.mois, "mois"), demande);
+    Lire_Mois(Obligatoire(options.mois, "mois"), aujourdhui, demande);
     demande.copies = Lire_Copies(options.copies);
-    demande.sortie = Obligatoire(options.sortie, "sortie");
+    Lire_Sortie(options, sortieRequise, demande);
     return demande;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include <QDate>
 #include <QString>
 
 #include "Options.h"
@@ -22,11 +23,16 @@ struct DemandeImpression {
     int annee = 0;
     int mois = 0;
     std::int16_t copies = 1;
+    // The output file, or else the system printer.
     QString sortie;
+    QString imprimante;
 };
 
 // Checks and reads the print options; raises dba::Erreur (ErrArgument) with a French text
-// for a missing or malformed one.
-DemandeImpression Lire_Demande(const OptionsImpression& options);
+// for a missing or malformed one. "--mois precedent" is the month before `aujourdhui`'s.
+// Without `sortieRequise`, neither --sortie nor --imprimante is needed.
+DemandeImpression Lire_Demande(const OptionsImpression& options,
+                               const QDate& aujourdhui = QDate::currentDate(),
+                               bool sortieRequise = true);
 
 }  // namespace demo

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
+#include "CommandeExpliquer.h"
 #include "CommandeImprimer.h"
 #include "FenetreHote.h"
 #include "Options.h"
@@ -71,6 +72,9 @@ int main(int argc, char** argv) {
     }
     if (options.commande == QLatin1String("print")) {
         return demo::Commande_Imprimer(options, std::cerr);
+    }
+    if (options.commande == QLatin1String("explique")) {
+        return demo::Commande_Expliquer(options, std::cout, std::cerr);
     }
     std::cerr << "Commande inconnue : " << options.commande.toStdString() << std::endl;
     return 2;

@@ -4,9 +4,12 @@
 
 namespace imprimante {
 
-// One entry of a printer collection: a printer of the system, or a PDF file.
+// One entry of a printer collection: a printer of the system, a PDF file, or a table file
+// (XLSX workbook, CSV) that holds the lines of the list instead of its pages.
 struct Destination {
-    enum class Genre { Systeme, FichierPdf };
+    enum class Genre { Systeme, FichierPdf, FichierXlsx, FichierCsv };
+
+    bool Tableau() const { return genre == Genre::FichierXlsx || genre == Genre::FichierCsv; }
 
     std::string nom;
     Genre genre = Genre::Systeme;
@@ -20,7 +23,7 @@ struct Reglages {
     std::string format = "A4";
     // Show the pages first; the user prints them from the preview or closes it.
     bool apercu = false;
-    // Output file of a PDF destination.
+    // Output file of a file destination (PDF, XLSX or CSV).
     std::string fichierPdf;
 
     bool operator==(const Reglages&) const = default;

@@ -4,9 +4,9 @@
 
 namespace imprimante {
 
-// A PDF file first, then the printers the system knows, read anew at every call so that a
-// printer added while the program runs can be chosen. The PDF file keeps index 0 whatever
-// the system's printers.
+// A PDF file first, an XLSX workbook and a CSV file, then the printers the system knows, read
+// anew at every call so that a printer added while the program runs can be chosen. The files
+// keep indexes 0 to 2 whatever the system's printers.
 class ImprimantesSysteme : public Imprimantes {
   public:
     std::vector<Destination> Liste() const override;

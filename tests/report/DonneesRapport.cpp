@@ -59,6 +59,19 @@ std::vector<std::string> Socle() {
     return lignes;
 }
 
+std::string JourApresMai(std::int64_t decalage) {
+    return std::to_string(LendemainFinMai() + decalage);
+}
+
+std::string AccordDeMai(const std::string& cle, const std::string& organisme) {
+    return LigneAccord({cle, TexteJour(2017, 6, 1), FinMai(), organisme});
+}
+
+std::string Suivant(const std::string& cle, std::int64_t decalage, const std::string& organisme,
+                    const std::string& marque) {
+    return LigneAccord({cle, JourApresMai(decalage), JourApresMai(365), organisme, marque});
+}
+
 std::vector<std::string> Avec(std::vector<std::string> lignes) {
     std::vector<std::string> tout = Socle();
     tout.insert(tout.end(), lignes.begin(), lignes.end());

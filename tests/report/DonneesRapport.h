@@ -51,6 +51,14 @@ std::string Demande(const std::string& personne, const std::vector<LigneDemande>
 std::string FinMai();
 std::int64_t LendemainFinMai();
 
+// The day after May plus `decalage` days, as text.
+std::string JourApresMai(std::int64_t decalage);
+// An agreement from 1 June 2017 to the end of May 2018.
+std::string AccordDeMai(const std::string& cle, const std::string& organisme = "001");
+// An agreement from the day after May plus `decalage`, for a year.
+std::string Suivant(const std::string& cle, std::int64_t decalage = 0,
+                    const std::string& organisme = "001", const std::string& marque = "");
+
 // Base data plus the given lines.
 std::vector<std::string> Avec(std::vector<std::string> lignes);
 

@@ -126,6 +126,12 @@ TEST(ImprimantesSysteme, OffersThePdfFileFirstAndRefusesWhatCannotBeOpened) {
     const auto liste = systeme.Liste();
     ASSERT_FALSE(liste.empty());
     EXPECT_EQ(liste[0], FichierPdf);
+    // The table files follow; they hold lines, not pages, and open no printer.
+    ASSERT_GE(liste.size(), 3U);
+    EXPECT_EQ(liste[1].genre, Destination::Genre::FichierXlsx);
+    EXPECT_EQ(liste[2].genre, Destination::Genre::FichierCsv);
+    EXPECT_THROW(systeme.Ouvrir(1, versLeFichier("/tmp/x.xlsx")), dba::Erreur);
+    EXPECT_THROW(systeme.Ouvrir(2, versLeFichier("/tmp/x.csv")), dba::Erreur);
     EXPECT_GE(systeme.IndexParDefaut(), 0);
     EXPECT_LT(systeme.IndexParDefaut(), static_cast<std::int32_t>(liste.size()));
 

@@ -15,25 +15,15 @@ using essai::LigneAccord;
 using essai::LigneDemande;
 using Lignes = std::vector<std::string>;
 
-std::string Jour(std::int64_t decalage) {
-    return std::to_string(essai::LendemainFinMai() + decalage);
-}
-
-std::string AccordDeMai(const std::string& cle) {
-    return LigneAccord({cle, essai::TexteJour(2017, 6, 1), FinMai()});
-}
+using essai::AccordDeMai;
+using essai::JourApresMai;
+using essai::Suivant;
 
 // A person whose agreement "001" ends in May, then the lines given.
 Lignes Aide(const std::string& code, const Lignes& suite) {
     Lignes lignes{essai::Aide({code, "NOM " + code, "Jean"}), AccordDeMai(code + "001")};
     lignes.insert(lignes.end(), suite.begin(), suite.end());
     return lignes;
-}
-
-// An agreement of the person from the day after May plus `decalage`, for a year.
-std::string Suivant(const std::string& cle, std::int64_t decalage = 0,
-                    const std::string& organisme = "001", const std::string& marque = "") {
-    return LigneAccord({cle, Jour(decalage), Jour(365), organisme, marque});
 }
 
 // The codes listed when printing the persons given.
@@ -91,33 +81,38 @@ TEST(Renouvellement, UnePersonneSansSuiteNePrendJamaisLaSuiteDUneAutre) {
 }
 
 TEST(Renouvellement, UneDateQuiNEstPasUnNombreNeRenouvellePas) {
-    EXPECT_EQ(Imprimes({
-                  Aide("A0001", {LigneAccord({"A0001002", "le lendemain", Jour(365)})}),
-                  Aide("B0001", {LigneAccord({"B0001002", Jour(0) + ".0", Jour(365)})}),
-              }),
-              Lignes{"A0001"});
+    EXPECT_EQ(
+        Imprimes({
+            Aide("A0001", {LigneAccord({"A0001002", "le lendemain", JourApresMai(365)})}),
+            Aide("B0001", {LigneAccord({"B0001002", JourApresMai(0) + ".0", JourApresMai(365)})}),
+        }),
+        Lignes{"A0001"});
 }
 
 TEST(Demande, UneLigneQuiContientLeLendemainCouvreSesDeuxBoutsCompris) {
-    EXPECT_EQ(Imprimes({
-                  Aide("A0001", {essai::Demande("A0001", {{"001", Jour(-30), Jour(0)}})}),
-                  Aide("B0001", {essai::Demande("B0001", {{"001", Jour(0), Jour(90)}})}),
-                  Aide("C0001", {essai::Demande("C0001", {{"001", Jour(-30), Jour(-1)}})}),
-                  Aide("D0001", {}),
-              }),
-              (Lignes{"C0001", "D0001"}));
+    EXPECT_EQ(
+        Imprimes({
+            Aide("A0001", {essai::Demande("A0001", {{"001", JourApresMai(-30), JourApresMai(0)}})}),
+            Aide("B0001", {essai::Demande("B0001", {{"001", JourApresMai(0), JourApresMai(90)}})}),
+            Aide("C0001",
+                 {essai::Demande("C0001", {{"001", JourApresMai(-30), JourApresMai(-1)}})}),
+            Aide("D0001", {}),
+        }),
+        (Lignes{"C0001", "D0001"}));
 }
 
 TEST(Demande, UneLigneDUnOrganismeNonPNeCouvrePasMaisUneLigneSuivantePeut) {
-    const LigneDemande mutuelle{"003", Jour(-30), Jour(30)};
+    const LigneDemande mutuelle{"003", JourApresMai(-30), JourApresMai(30)};
     EXPECT_EQ(
         Imprimes({
             Aide("A0001", {essai::Demande("A0001", {mutuelle})}),
-            Aide("B0001", {essai::Demande("B0001", {mutuelle, {"001", Jour(-10), Jour(10)}})}),
+            Aide("B0001", {essai::Demande(
+                              "B0001", {mutuelle, {"001", JourApresMai(-10), JourApresMai(10)}})}),
             // The request looks at the body's type only, not at its status.
-            Aide("C0001", {essai::Demande("C0001", {{"002", Jour(-10), Jour(10)}})}),
+            Aide("C0001",
+                 {essai::Demande("C0001", {{"002", JourApresMai(-10), JourApresMai(10)}})}),
             // A line whose dates are not numbers covers nothing.
-            Aide("D0001", {essai::Demande("D0001", {{"001", "", Jour(10)}})}),
+            Aide("D0001", {essai::Demande("D0001", {{"001", "", JourApresMai(10)}})}),
         }),
         (Lignes{"A0001", "D0001"}));
 }
@@ -125,7 +120,8 @@ TEST(Demande, UneLigneDUnOrganismeNonPNeCouvrePasMaisUneLigneSuivantePeut) {
 TEST(Lecture, UnOrganismeIntrouvableNeCouvreNiNeRenouvelle) {
     EXPECT_EQ(Imprimes({
                   Aide("A0001", {Suivant("A0001002", 0, "009")}),
-                  Aide("B0001", {essai::Demande("B0001", {{"009", Jour(-10), Jour(10)}})}),
+                  Aide("B0001",
+                       {essai::Demande("B0001", {{"009", JourApresMai(-10), JourApresMai(10)}})}),
               }),
               (Lignes{"A0001", "B0001"}));
 }

@@ -1,0 +1,90 @@
+#include "CommandeExpliquer.h"
+
+#include <ostream>
+
+#include <QFileInfo>
+
+#include "Ctr_Ardoine.h"
+#include "dba/Erreur.h"
+#include "liste/Explication.h"
+#include "mvdb/TheClient.h"
+#include "outils/Outils.h"
+#include "printer/ImprimantesEnregistrees.h"
+
+namespace demo {
+
+namespace {
+
+[[noreturn]] void Refuser(const QString& texte) {
+    throw dba::Erreur(dba::ErrArgument, texte.toStdString());
+}
+
+// A person's code is five characters; an agreement's key is that code and three more.
+void Verifier(const OptionsExplication& options) {
+    if (options.aide.size() != 5 || options.aide.contains(QLatin1Char('"'))) {
+        Refuser(QStringLiteral("L'option --aide attend le code d'un aidé (5 caractères)."));
+    }
+    if (!options.accord.isEmpty() &&
+        (options.accord.size() != 8 || !options.accord.startsWith(options.aide) ||
+         options.accord.contains(QLatin1Char('"')))) {
+        Refuser(QStringLiteral("L'option --accord attend la clé d'un accord de l'aidé « %1 ».")
+                    .arg(options.aide));
+    }
+}
+
+}  // namespace
+
+SortieImpression Commande_Expliquer(const Options& options, std::ostream& sortie,
+                                    std::ostream& messages) {
+    try {
+        const OptionsExplication& explique = options.explication;
+        Verifier(explique);
+        const DemandeImpression demande =
+            Lire_Demande(options.impression, QDate::currentDate(), false);
+        if (!demande.sortie.isEmpty() || !demande.imprimante.isEmpty()) {
+            Refuser(
+                QStringLiteral("La commande « explique » n'imprime rien : ni --sortie ni "
+                               "--imprimante."));
+        }
+        if (!QFileInfo::exists(options.base)) {
+            Refuser(QStringLiteral("Base de données introuvable : ") + options.base);
+        }
+        const auto client = std::make_shared<dba::TheClient>(options.base.toStdString());
+        const std::string aide = explique.aide.toStdString();
+        rapport::RecueilDecisions recueil(aide);
+        std::vector<rapport::PartieSelection> parties;
+        std::string periode;
+        const auto imprimantes = std::make_shared<imprimante::ImprimantesEnregistrees>(
+            std::vector<imprimante::Destination>{
+                {"Explication", imprimante::Destination::Genre::FichierPdf}});
+        const SortieImpression impression =
+            Imprimer_Liste(demande, client, client->base(), options.login, imprimantes, messages,
+                           [&](Ctr_Ardoine& controle) {
+                               controle.Observateur_Liste(&recueil);
+                               parties = controle.Parties_Selection();
+                               periode = controle.Txt_Periode->text().toStdString();
+                           });
+        if (impression == EchecImpression) {
+            return EchecImpression;
+        }
+        const rapport::Explication explication = rapport::Expliquer(
+            *client->base(), aide, explique.accord.toStdString(), periode, parties, recueil);
+        if (explique.json) {
+            sortie << rapport::Json_Explication(explication) << std::endl;
+        } else {
+            sortie << rapport::Texte_Explication(explication, [](const std::string& jour) {
+                try {
+                    return outils::Outils::Partage().DateExterne(jour);
+                } catch (const dba::Erreur&) {
+                    return jour;
+                }
+            });
+        }
+        return ListeImprimee;
+    } catch (const dba::Erreur& erreur) {
+        messages << erreur.texte() << std::endl;
+        return EchecImpression;
+    }
+}
+
+}  // namespace demo

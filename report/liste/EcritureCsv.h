@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+#include "TableauListe.h"
+
+namespace rapport {
+
+// The list as CSV (RFC 4180): UTF-8 with a byte order mark, so that spreadsheet programs read
+// the accents right; fields separated by semicolons, as French spreadsheet programs expect;
+// lines ended by CR LF; a field holding a separator, a quote or a line end is quoted, its
+// quotes doubled. A first line of column titles, then one line per row. The file is replaced
+// whole or not at all; a failure raises dba::Erreur.
+void Ecrire_Csv(const TableauListe& tableau, const std::string& fichier);
+
+// One line of the file, line end included.
+std::string Ligne_Csv(const std::vector<std::string>& champs);
+
+}  // namespace rapport

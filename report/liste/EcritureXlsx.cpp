@@ -1,0 +1,186 @@
+#include "EcritureXlsx.h"
+
+#include <xlsxwriter.h>
+#include <QDate>
+#include <algorithm>
+#include <filesystem>
+
+#include "dba/Erreur.h"
+
+namespace rapport {
+
+namespace {
+
+constexpr lxw_row_t LigneTitres = 8;
+
+[[noreturn]] void Echec(const std::string& fichier, const std::string& raison) {
+    throw dba::Erreur(dba::ErrImprimante,
+                      "Impossible d'écrire le fichier « " + fichier + " » : " + raison);
+}
+
+double Largeur(const std::string& texte) {
+    return static_cast<double>(QString::fromStdString(texte).size());
+}
+
+// Each column as wide as its longest text, with a little room.
+std::vector<double> Largeurs(const TableauListe& tableau) {
+    std::vector<double> largeurs;
+    for (const std::string& titre : Colonnes_Tableau()) {
+        largeurs.push_back(Largeur(titre));
+    }
+    for (const LigneTableau& ligne : tableau.Lignes()) {
+        const auto cellules = Cellules(ligne);
+        for (std::size_t c = 0; c < cellules.size(); ++c) {
+            largeurs[c] = std::max(largeurs[c], Largeur(cellules[c]));
+        }
+    }
+    for (double& largeur : largeurs) {
+        largeur += 2;
+    }
+    return largeurs;
+}
+
+std::vector<std::pair<std::string, std::string>> Criteres(const EnTeteListe& enTete) {
+    return {{"Mois", enTete.periode},
+            {"Entité juridique", enTete.entite},
+            {"Activité", enTete.activite.empty() ? "toutes" : enTete.activite},
+            {"Regroupement",
+             enTete.regroupement + " : " + (enTete.groupe.empty() ? "tous" : enTete.groupe)},
+            {"Organisme de prise en charge", enTete.organisme.empty() ? "tous" : enTete.organisme},
+            {"Utilisateur", enTete.utilisateur}};
+}
+
+class Classeur {
+  public:
+    explicit Classeur(const std::string& chemin) {
+        lxw_workbook_options options{};
+        // Rows go to disk as they are written, and strings stay inline in the sheet.
+        options.constant_memory = LXW_TRUE;
+        classeur_ = workbook_new_opt(chemin.c_str(), &options);
+        if (classeur_ == nullptr) {
+            Echec(chemin, "création impossible");
+        }
+        gras_ = workbook_add_format(classeur_);
+        format_set_bold(gras_);
+        date_ = workbook_add_format(classeur_);
+        format_set_num_format(date_, "dd/mm/yyyy");
+    }
+    ~Classeur() {
+        if (classeur_ != nullptr) {
+            workbook_close(classeur_);
+        }
+    }
+    Classeur(const Classeur&) = delete;
+    Classeur& operator=(const Classeur&) = delete;
+
+    lxw_worksheet* Feuille(const char* nom) { return workbook_add_worksheet(classeur_, nom); }
+    lxw_format* Gras() const { return gras_; }
+    lxw_format* Date() const { return date_; }
+
+    lxw_error Fermer() {
+        const lxw_error erreur = workbook_close(classeur_);
+        classeur_ = nullptr;
+        return erreur;
+    }
+
+  private:
+    lxw_workbook* classeur_ = nullptr;
+    lxw_format* gras_ = nullptr;
+    lxw_format* date_ = nullptr;
+};
+
+void Ecrire_Date(lxw_worksheet* feuille, lxw_row_t ligne, lxw_col_t colonne,
+                 const std::string& texte, lxw_format* format) {
+    const QDate date =
+        QDate::fromString(QString::fromStdString(texte), QStringLiteral("dd/MM/yyyy"));
+    lxw_datetime jour{date.year(), date.month(), date.day(), 0, 0, 0};
+    worksheet_write_datetime(feuille, ligne, colonne, &jour, format);
+}
+
+void Feuille_Liste(Classeur& classeur, const TableauListe& tableau) {
+    lxw_worksheet* feuille = classeur.Feuille("Liste");
+    const auto largeurs = Largeurs(tableau);
+    for (std::size_t c = 0; c < largeurs.size(); ++c) {
+        worksheet_set_column(feuille, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c),
+                             largeurs[c], nullptr);
+    }
+    worksheet_write_string(feuille, 0, 0, "LISTE DES ACCORDS NON RENOUVELES", classeur.Gras());
+    lxw_row_t ligne = 1;
+    for (const auto& [libelle, valeur] : Criteres(tableau.EnTete())) {
+        worksheet_write_string(feuille, ligne, 0, libelle.c_str(), nullptr);
+        worksheet_write_string(feuille, ligne, 2, valeur.c_str(), nullptr);
+        ++ligne;
+    }
+    const auto& colonnes = Colonnes_Tableau();
+    for (std::size_t c = 0; c < colonnes.size(); ++c) {
+        worksheet_write_string(feuille, LigneTitres, static_cast<lxw_col_t>(c), colonnes[c].c_str(),
+                               classeur.Gras());
+    }
+    ligne = LigneTitres + 1;
+    for (const LigneTableau& detail : tableau.Lignes()) {
+        const auto cellules = Cellules(detail);
+        for (lxw_col_t c = 0; c < 5; ++c) {
+            worksheet_write_string(feuille, ligne, c, cellules[c].c_str(), nullptr);
+        }
+        Ecrire_Date(feuille, ligne, 5, detail.fin, classeur.Date());
+        ++ligne;
+    }
+    const auto derniere = static_cast<lxw_col_t>(colonnes.size() - 1);
+    worksheet_autofilter(feuille, LigneTitres, 0, std::max(LigneTitres, ligne - 1), derniere);
+    worksheet_freeze_panes(feuille, LigneTitres + 1, 0);
+}
+
+void Feuille_Effectifs(Classeur& classeur, const TableauListe& tableau) {
+    lxw_worksheet* feuille = classeur.Feuille("Effectifs");
+    worksheet_set_column(feuille, 0, 0, 14, nullptr);
+    double largeurNom = 8;
+    for (const GroupeTableau& groupe : tableau.Groupes()) {
+        largeurNom = std::max(largeurNom, Largeur(groupe.nom) + 2);
+    }
+    worksheet_set_column(feuille, 1, 1, largeurNom, nullptr);
+    worksheet_set_column(feuille, 2, 2, 10, nullptr);
+    worksheet_write_string(feuille, 0, 0, "Code groupe", classeur.Gras());
+    worksheet_write_string(feuille, 0, 1, "Groupe", classeur.Gras());
+    worksheet_write_string(feuille, 0, 2, "Accords", classeur.Gras());
+    lxw_row_t ligne = 1;
+    int total = 0;
+    for (const GroupeTableau& groupe : tableau.Groupes()) {
+        worksheet_write_string(feuille, ligne, 0, groupe.code.c_str(), nullptr);
+        worksheet_write_string(feuille, ligne, 1, groupe.nom.c_str(), nullptr);
+        worksheet_write_number(feuille, ligne, 2, groupe.lignes, nullptr);
+        total += groupe.lignes;
+        ++ligne;
+    }
+    worksheet_write_string(feuille, ligne, 0, "Total", classeur.Gras());
+    worksheet_write_number(feuille, ligne, 2, total, nullptr);
+}
+
+}  // namespace
+
+// Written beside the file under another name, then renamed over it. The library creates the
+// file itself, with the permissions of any new file of the user.
+void Ecrire_Xlsx(const TableauListe& tableau, const std::string& fichier) {
+    const std::filesystem::path cible(fichier);
+    const std::filesystem::path provisoire =
+        cible.parent_path() / ("." + cible.filename().string() + ".part");
+    try {
+        Classeur classeur(provisoire.string());
+        Feuille_Liste(classeur, tableau);
+        Feuille_Effectifs(classeur, tableau);
+        const lxw_error erreur = classeur.Fermer();
+        if (erreur != LXW_NO_ERROR) {
+            Echec(fichier, lxw_strerror(erreur));
+        }
+        std::error_code renommage;
+        std::filesystem::rename(provisoire, cible, renommage);
+        if (renommage) {
+            Echec(fichier, renommage.message());
+        }
+    } catch (...) {
+        std::error_code ignoree;
+        std::filesystem::remove(provisoire, ignoree);
+        throw;
+    }
+}
+
+}  // namespace rapport

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+#include "TableauListe.h"
+
+namespace rapport {
+
+// The list as a workbook. Sheet "Liste": the title, the month and the criteria of the run,
+// then the column titles, frozen and with filters, and one row per line, the end date a real
+// date cell; columns as wide as their texts. Sheet "Effectifs": the lines of each group and
+// their total. The file is replaced whole or not at all; a failure raises dba::Erreur.
+void Ecrire_Xlsx(const TableauListe& tableau, const std::string& fichier);
+
+}  // namespace rapport

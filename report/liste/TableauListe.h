@@ -1,0 +1,72 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "DestinationListe.h"
+
+namespace rapport {
+
+// What the table files say above the lines: the title, the month and the criteria of the run.
+struct EnTeteListe {
+    std::string periode;
+    std::string entite;
+    std::string activite;
+    // "Responsable", "Secteur" or "Commune".
+    std::string regroupement;
+    // The one group the list is limited to; empty: every group.
+    std::string groupe;
+    std::string organisme;
+    std::string utilisateur;
+};
+
+struct LigneTableau {
+    std::string codeGroupe;
+    std::string nomGroupe;
+    std::string codeAide;
+    std::string nomPrenom;
+    std::string organisme;
+    // "dd/mm/yyyy".
+    std::string fin;
+};
+
+struct GroupeTableau {
+    std::string code;
+    std::string nom;
+    int lignes = 0;
+};
+
+// The list as table rows, in the order of the walk, with the count of lines of each group in
+// the order the groups come.
+class TableauListe : public DestinationListe {
+  public:
+    // `nomGroupe` names a group from its code; `dateExterne` turns a day number to
+    // "dd/mm/yyyy".
+    TableauListe(EnTeteListe enTete, std::function<std::string(const std::string&)> nomGroupe,
+                 std::function<std::string(const std::string&)> dateExterne);
+
+    void Debut_Groupe(const std::string& groupe) override;
+    void Ligne(const LigneListe& ligne) override;
+    void Decision(const DecisionAccord& decision) override;
+    void Fin_Liste() override;
+
+    const EnTeteListe& EnTete() const { return enTete_; }
+    const std::vector<LigneTableau>& Lignes() const { return lignes_; }
+    const std::vector<GroupeTableau>& Groupes() const { return groupes_; }
+
+  private:
+    EnTeteListe enTete_;
+    std::function<std::string(const std::string&)> nomGroupe_;
+    std::function<std::string(const std::string&)> dateExterne_;
+    std::vector<LigneTableau> lignes_;
+    std::vector<GroupeTableau> groupes_;
+};
+
+// The column titles of both table files; the last two are left empty for the office's own
+// follow-up.
+const std::vector<std::string>& Colonnes_Tableau();
+// A row as the texts of its columns, the follow-up ones included.
+std::vector<std::string> Cellules(const LigneTableau& ligne);
+
+}  // namespace rapport

@@ -1,0 +1,199 @@
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "DonneesRapport.h"
+#include "ImpressionEssai.h"
+#include "TableauRelu.h"
+#include "outils/Outils.h"
+
+// The list written to XLSX and CSV holds the lines of the printed pages, in their order and
+// with their groups, whatever the grouping and the user's rights.
+
+namespace {
+
+using essai::ImpressionEssai;
+using essai::LigneAccord;
+using essai::Personne;
+using essai::Rangees;
+using imprimante::Destination;
+using Lignes = std::vector<std::string>;
+
+// Persons of both managers, sectors and two communes, in an order that is neither the one of
+// their names nor of their groups; some are renewed or covered, one has no person record.
+Lignes Donnees() {
+    const std::vector<Personne> personnes{
+        {"00001", "ZOLA", "Émile", "R02", "S02", "69001"},
+        {"00002", "ARNAUD", "Léa", "R01", "S01", "75056"},
+        {"00003", "BERNARD", "Marc; \"dit Max\"", "R02", "S01", "75056"},
+        {"00004", "COLIN", "Zoé", "R01", "S02", "69001"},
+        {"00005", "DURAND", "Paul", "R01", "S01", "69001"},
+        {"00006", "RENOUVELE", "Jean", "R01", "S01", "75056"},
+        {"00007", "COUVERT", "Anne", "R02", "S02", "75056"},
+    };
+    Lignes lignes = essai::AidesDeMai(personnes);
+    lignes.push_back(LigneAccord(
+        {"00006002", std::to_string(essai::LendemainFinMai()), essai::TexteJour(2019, 5, 31)}));
+    lignes.push_back(essai::Demande("00007", {{"001", std::to_string(essai::LendemainFinMai()),
+                                               essai::TexteJour(2019, 5, 31)}}));
+    lignes.push_back(LigneAccord({"00008001", "1", essai::FinMai(), "003"}));
+    lignes.push_back(LigneAccord({"00009001", "1", essai::FinMai()}));
+    return essai::Avec(lignes);
+}
+
+struct Cas {
+    QRadioButton* Ctr_Ardoine::*option;
+    std::string login;
+    // How a page's group block names the group of a row of the file.
+    std::function<std::string(const std::vector<std::string>&)> bloc;
+};
+
+// The printed lines, each with the group block of its page.
+std::vector<std::pair<std::string, std::string>> Imprimees(const Cas& cas) {
+    ImpressionEssai impression(Donnees(), cas.login);
+    (impression.controle.get()->*cas.option)->click();
+    impression.Imprimer();
+    EXPECT_TRUE(impression.erreurs.empty()) << impression.erreurs.front();
+    std::vector<std::pair<std::string, std::string>> lignes;
+    const auto& document = impression.Document();
+    for (int page = 1; page <= document.pages; ++page) {
+        const Lignes texte = essai::Lignes(document, page);
+        const auto bloc = std::find_if(texte.begin(), texte.end(), [](const std::string& l) {
+            return l.starts_with("Responsable : ") || l.starts_with("Secteur     : ") ||
+                   l.starts_with("Commune     : ");
+        });
+        for (const std::string& detail : essai::Details(document, page)) {
+            lignes.emplace_back(detail, bloc == texte.end() ? "" : *bloc);
+        }
+    }
+    return lignes;
+}
+
+// The same run, answered with a table file of that kind.
+void Exporter(const Cas& cas, Destination::Genre genre, const std::string& fichier) {
+    ImpressionEssai impression(Donnees(), cas.login);
+    (impression.controle.get()->*cas.option)->click();
+    outils::Outils::Partage().RemplacerServices(
+        std::make_shared<imprimante::ImprimantesEnregistrees>(
+            std::vector<Destination>{{"Enregistreuse"}, {"Fichier", genre}}),
+        std::make_shared<imprimante::ChoixImprimanteScripte>(
+            imprimante::Choix{1, 2, imprimante::Reglages{"A4", false, fichier}}));
+    impression.Imprimer();
+    EXPECT_TRUE(impression.erreurs.empty()) << impression.erreurs.front();
+    EXPECT_TRUE(impression.imprimantes->Ouvertures().empty());
+}
+
+// The rows of the file match the printed lines one to one: code, name, funding body and end
+// date on the line, group on the page's block.
+void Comparer(const std::vector<std::pair<std::string, std::string>>& imprimees,
+              const Rangees& rangees, const Cas& cas) {
+    ASSERT_EQ(rangees.size(), imprimees.size());
+    for (std::size_t i = 0; i < rangees.size(); ++i) {
+        const auto& [detail, bloc] = imprimees[i];
+        const auto& rangee = rangees[i];
+        ASSERT_EQ(rangee.size(), 8U);
+        EXPECT_EQ(detail.substr(0, 6), rangee[2] + " ");
+        EXPECT_NE(detail.find(rangee[3].substr(0, 20)), std::string::npos) << detail;
+        EXPECT_NE(detail.find(rangee[4]), std::string::npos) << detail;
+        EXPECT_TRUE(detail.ends_with(rangee[5])) << detail;
+        EXPECT_EQ(bloc, cas.bloc(rangee));
+        EXPECT_EQ(rangee[6] + rangee[7], "");
+    }
+}
+
+const std::vector<Cas>& Tous_Les_Cas() {
+    static const std::vector<Cas> cas{
+        {&Ctr_Ardoine::Opt_Responsable, "admin",
+         [](const auto& r) { return "Responsable : " + r[1]; }},
+        {&Ctr_Ardoine::Opt_Secteur, "admin", [](const auto& r) { return "Secteur     : " + r[1]; }},
+        {&Ctr_Ardoine::Opt_Commune, "admin", [](const auto& r) { return "Commune     : " + r[0]; }},
+        {&Ctr_Ardoine::Opt_Responsable, "secteur1",
+         [](const auto& r) { return "Responsable : " + r[1]; }},
+        {&Ctr_Ardoine::Opt_Commune, "secteur1",
+         [](const auto& r) { return "Commune     : " + r[0]; }},
+    };
+    return cas;
+}
+
+TEST(ListeFichiers, LeCsvALesLignesDuPapierDansLeMemeOrdreEtLesMemesGroupes) {
+    QTemporaryDir dossier;
+    for (const Cas& cas : Tous_Les_Cas()) {
+        SCOPED_TRACE(cas.login + " " + std::to_string(&cas - Tous_Les_Cas().data()));
+        const std::string fichier = dossier.filePath("liste.csv").toStdString();
+        Exporter(cas, Destination::Genre::FichierCsv, fichier);
+        Rangees rangees = essai::Lire_Csv(fichier);
+        ASSERT_FALSE(rangees.empty());
+        EXPECT_EQ(rangees.front(), (Lignes{"Code groupe", "Groupe", "Code aidé", "Nom prénom aidé",
+                                           "Organisme de prise en charge", "Fin accord",
+                                           "Relancé le", "Observations"}));
+        rangees.erase(rangees.begin());
+        Comparer(Imprimees(cas), rangees, cas);
+    }
+}
+
+TEST(ListeFichiers, LeClasseurALesLignesDuPapierDesDatesEtLesEffectifsParGroupe) {
+    QTemporaryDir dossier;
+    for (const Cas& cas : Tous_Les_Cas()) {
+        SCOPED_TRACE(cas.login + " " + std::to_string(&cas - Tous_Les_Cas().data()));
+        const std::string fichier = dossier.filePath("liste.xlsx").toStdString();
+        Exporter(cas, Destination::Genre::FichierXlsx, fichier);
+        Rangees rangees = essai::Lire_Feuille_Xlsx(fichier, 1);
+        ASSERT_GE(rangees.size(), 9U);
+        EXPECT_EQ(rangees[0][0], "LISTE DES ACCORDS NON RENOUVELES");
+        EXPECT_EQ(rangees[1], (Lignes{"Mois", "", "MAI 2018"}));
+        EXPECT_EQ(rangees[6], (Lignes{"Utilisateur", "", cas.login}));
+        EXPECT_EQ(rangees[8][2], "Code aidé");
+        rangees.erase(rangees.begin(), rangees.begin() + 9);
+        // Empty follow-up cells are not written.
+        for (auto& rangee : rangees) {
+            rangee.resize(8);
+        }
+        const auto imprimees = Imprimees(cas);
+        Comparer(imprimees, rangees, cas);
+
+        const std::string xml = essai::Xml_Feuille_Xlsx(fichier, 1);
+        EXPECT_NE(
+            xml.find("<autoFilter ref=\"A9:H" + std::to_string(9 + imprimees.size()) + "\"/>"),
+            std::string::npos);
+        EXPECT_NE(xml.find("ySplit=\"9\""), std::string::npos);
+
+        // One count per group of the list, in its order, and the total.
+        const Rangees effectifs = essai::Lire_Feuille_Xlsx(fichier, 2);
+        ASSERT_GE(effectifs.size(), 2U);
+        std::size_t total = 0;
+        for (std::size_t g = 1; g + 1 < effectifs.size(); ++g) {
+            const auto premiere = std::find_if(rangees.begin(), rangees.end(), [&](const auto& r) {
+                return r[0] == effectifs[g][0];
+            });
+            EXPECT_EQ(std::to_string(
+                          std::count_if(rangees.begin(), rangees.end(),
+                                        [&](const auto& r) { return r[0] == effectifs[g][0]; })),
+                      effectifs[g][2]);
+            ASSERT_NE(premiere, rangees.end());
+            EXPECT_EQ((*premiere)[1], effectifs[g][1]);
+            total += std::stoul(effectifs[g][2]);
+        }
+        EXPECT_EQ(effectifs.back()[0], "Total");
+        EXPECT_EQ(effectifs.back()[2], std::to_string(total));
+        EXPECT_EQ(total, imprimees.size());
+    }
+}
+
+TEST(ListeFichiers, UneListeVideNEcritAucunFichier) {
+    QTemporaryDir dossier;
+    const std::string fichier = dossier.filePath("liste.csv").toStdString();
+    ImpressionEssai impression(essai::Avec({essai::Aide({"00001", "HORS", "Mois", "R01", "S02"}),
+                                            LigneAccord({"00001001", "1", essai::FinMai()})}),
+                               "secteur1");
+    outils::Outils::Partage().RemplacerServices(
+        std::make_shared<imprimante::ImprimantesEnregistrees>(
+            std::vector<Destination>{{"Fichier", Destination::Genre::FichierCsv}}),
+        std::make_shared<imprimante::ChoixImprimanteScripte>(
+            imprimante::Choix{0, 1, imprimante::Reglages{"A4", false, fichier}}));
+    impression.Imprimer();
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(fichier)));
+    EXPECT_EQ(impression.Messages().back(),
+              "Information | Aucun accord non renouvelé sur MAI 2018");
+}
+
+}  // namespace

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace essai {
+
+using Rangees = std::vector<std::vector<std::string>>;
+
+// The fields of a CSV file written by the list: the byte order mark checked and dropped,
+// semicolons, quoted fields with doubled quotes, CR LF line ends.
+Rangees Lire_Csv(const std::string& fichier);
+
+// The rows of a sheet (1, 2, ...) of a workbook, read from its XML: a text cell as its text, a
+// date cell as "dd/mm/yyyy", a number as written; missing cells are empty.
+Rangees Lire_Feuille_Xlsx(const std::string& fichier, int feuille);
+// The XML of that sheet, as stored.
+std::string Xml_Feuille_Xlsx(const std::string& fichier, int feuille);
+
+}  // namespace essai
