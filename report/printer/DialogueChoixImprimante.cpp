@@ -11,6 +11,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "DossierPdf.h"
+
 namespace imprimante {
 
 namespace {
@@ -38,6 +40,9 @@ void DialogueChoixImprimante::construire(const std::string& format) {
     copies_ = new QSpinBox(this);
     copies_->setObjectName(QStringLiteral("copies"));
     copies_->setRange(1, CopiesMaximum);
+    probleme_ = new QLabel(this);
+    probleme_->setObjectName(QStringLiteral("probleme"));
+    probleme_->setWordWrap(true);
 
     auto* ligneFichier = new QHBoxLayout;
     ligneFichier->addWidget(fichier_);
@@ -45,6 +50,7 @@ void DialogueChoixImprimante::construire(const std::string& format) {
     auto* formulaire = new QFormLayout;
     formulaire->addRow(QStringLiteral("Imprimante :"), liste_);
     formulaire->addRow(QStringLiteral("Fichier PDF :"), ligneFichier);
+    formulaire->addRow(probleme_);
     formulaire->addRow(QStringLiteral("Format du papier :"),
                        new QLabel(QString::fromStdString(format), this));
     formulaire->addRow(QStringLiteral("Nombre de copies :"), copies_);
@@ -84,13 +90,20 @@ bool DialogueChoixImprimante::pdfChoisi() const {
            destinations_[static_cast<std::size_t>(ligne)].genre == Destination::Genre::FichierPdf;
 }
 
-// Printing needs a chosen entry and, for the PDF file, a file name.
+// Printing needs a chosen entry and, for the PDF file, a file name in a folder where it can be
+// written: a file that cannot be written is refused here, before anything is printed.
 void DialogueChoixImprimante::actualiser() {
     const bool pdf = pdfChoisi();
     fichier_->setEnabled(pdf);
     parcourir_->setEnabled(pdf);
-    const bool possible =
-        liste_->currentRow() >= 0 && (!pdf || !fichier_->text().trimmed().isEmpty());
+    const QString fichier = fichier_->text().trimmed();
+    std::optional<std::string> probleme;
+    if (pdf && !fichier.isEmpty()) {
+        probleme = Probleme_Fichier_Pdf(fichier.toStdString());
+    }
+    probleme_->setText(probleme ? QString::fromStdString(*probleme) : QString());
+    probleme_->setVisible(probleme.has_value());
+    const bool possible = liste_->currentRow() >= 0 && (!pdf || (!fichier.isEmpty() && !probleme));
     imprimer_->setEnabled(possible);
     apercu_->setEnabled(possible);
 }

@@ -6,6 +6,7 @@
 
 #include "ChoixImprimante.h"
 
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -38,6 +39,7 @@ class DialogueChoixImprimante : public QDialog {
     QListWidget* liste_ = nullptr;
     QLineEdit* fichier_ = nullptr;
     QPushButton* parcourir_ = nullptr;
+    QLabel* probleme_ = nullptr;
     QSpinBox* copies_ = nullptr;
     QPushButton* imprimer_ = nullptr;
     QPushButton* apercu_ = nullptr;

@@ -1,11 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTemporaryDir>
 
 #include "printer/DialogueChoixImprimante.h"
+#include "printer/DossierPdf.h"
 #include "printer/ImprimantesEnregistrees.h"
 
 using namespace imprimante;
@@ -73,6 +79,54 @@ TEST_F(DialogueChoixImprimanteTest, ThePdfFileNeedsAFileName) {
     ASSERT_TRUE(choix.has_value());
     EXPECT_EQ(choix->index, 0);
     EXPECT_EQ(choix->reglages.fichierPdf, "/tmp/liste.pdf");
+}
+
+// A file that could not be written is refused while the user can still change it, not at the
+// end of the run.
+TEST_F(DialogueChoixImprimanteTest, AFileInAFolderThatIsMissingOrReadOnlyIsRefused) {
+    QTemporaryDir dossier;
+    element<QListWidget>("imprimantes")->setCurrentRow(0);
+    auto* fichier = element<QLineEdit>("fichier");
+    auto* probleme = element<QLabel>("probleme");
+    const auto refuse = [&](const QString& chemin, const QString& texte) {
+        SCOPED_TRACE(chemin.toStdString());
+        fichier->setText(chemin);
+        EXPECT_FALSE(element<QPushButton>("imprimer")->isEnabled());
+        EXPECT_FALSE(element<QPushButton>("apercu")->isEnabled());
+        EXPECT_TRUE(probleme->isVisibleTo(&dialogue));
+        EXPECT_EQ(probleme->text(), texte);
+    };
+    refuse(dossier.filePath("absent/liste.pdf"),
+           QString("Le dossier « %1 » n'existe pas.").arg(dossier.filePath("absent")));
+    refuse(dossier.path(), QString("« %1 » est un dossier, pas un fichier.").arg(dossier.path()));
+
+    fichier->setText(dossier.filePath("liste.pdf"));
+    EXPECT_TRUE(element<QPushButton>("imprimer")->isEnabled());
+    EXPECT_FALSE(probleme->isVisibleTo(&dialogue));
+
+    QFile::setPermissions(dossier.path(), QFile::ReadOwner | QFile::ExeOwner);
+    // The superuser writes anywhere: for it the folder stays writable.
+    if (!QFileInfo(dossier.path()).isWritable()) {
+        refuse(dossier.filePath("liste.pdf"),
+               QString("Impossible d'écrire dans le dossier « %1 ».").arg(dossier.path()));
+    }
+    QFile::setPermissions(dossier.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// A fresh account has no documents folder yet: the file is suggested in the home folder.
+TEST(DossierPdf, TheDocumentsFolderWhenItExistsTheHomeFolderOtherwise) {
+    QTemporaryDir maison;
+    const QByteArray ancienneMaison = qgetenv("HOME");
+    const QByteArray ancienneConfiguration = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", QFile::encodeName(maison.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(maison.filePath(".config")));
+
+    EXPECT_EQ(Dossier_Pdf_Par_Defaut(), maison.path().toStdString());
+    ASSERT_TRUE(QDir(maison.path()).mkdir("Documents"));
+    EXPECT_EQ(Dossier_Pdf_Par_Defaut(), maison.filePath("Documents").toStdString());
+
+    qputenv("HOME", ancienneMaison);
+    qputenv("XDG_CONFIG_HOME", ancienneConfiguration);
 }
 
 TEST_F(DialogueChoixImprimanteTest, CancelChoosesNothing) {
