@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 
 #include "dba/Erreur.h"
+#include "printer/DossierPdf.h"
 
 namespace demo {
 
@@ -93,7 +94,7 @@ void Lire_Groupe(const OptionsImpression& options, DemandeImpression& demande) {
 
 }  // namespace
 
-DemandeImpression Lire_Demande(const OptionsImpression& options) {
+DemandeImpression Lire_Demande(const OptionsImpression& options, const QString& capture) {
     DemandeImpression demande;
     demande.entite = Obligatoire(options.entite, "entite");
     demande.activite = options.activite;
@@ -101,7 +102,14 @@ DemandeImpression Lire_Demande(const OptionsImpression& options) {
     demande.organisme = options.organisme;
     Lire_Mois(Obligatoire(options.mois, "mois"), demande);
     demande.copies = Lire_Copies(options.copies);
+    demande.capture = capture;
+    if (!capture.isEmpty()) {
+        return demande;
+    }
     demande.sortie = Obligatoire(options.sortie, "sortie");
+    if (const auto probleme = imprimante::Probleme_Fichier_Pdf(demande.sortie.toStdString())) {
+        Refuser(QString::fromStdString(*probleme));
+    }
     return demande;
 }
 

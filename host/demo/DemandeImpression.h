@@ -23,10 +23,13 @@ struct DemandeImpression {
     int mois = 0;
     std::int16_t copies = 1;
     QString sortie;
+    // When set, the form is saved to this PNG file as it stands before "Imprimer", and
+    // nothing is printed.
+    QString capture;
 };
 
 // Checks and reads the print options; raises dba::Erreur (ErrArgument) with a French text
-// for a missing or malformed one.
-DemandeImpression Lire_Demande(const OptionsImpression& options);
+// for a missing or malformed one. With a capture, no PDF file is needed.
+DemandeImpression Lire_Demande(const OptionsImpression& options, const QString& capture = {});
 
 }  // namespace demo
