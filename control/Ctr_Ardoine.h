@@ -285,6 +285,7 @@ class Ctr_Ardoine : public QWidget {
     rapport::PartieSelection Partie_Groupe() const;
     bool Organisme_Choisi() const;
     bool Choisir_Imprimante();
+    QString Nom_Document() const;
     void Avertir_Aides_Caches();
     void Imprimer_Copies();
     void Imprimer_Copie();

@@ -41,8 +41,13 @@ ardoine::ListeDeroulante* Liste(QWidget* parent, const char* nom, QRect position
     return Placer(new ardoine::ListeDeroulante(parent), nom, position);
 }
 
+// Qt makes a push button on a dialog its default button, so a host whose form is a dialog would
+// print when Enter is pressed in a code box: the control's buttons are pressed only by hand.
 QPushButton* Bouton(QWidget* parent, const char* nom, const char* libelle, QRect position) {
-    return Placer(new QPushButton(QString::fromUtf8(libelle), parent), nom, position);
+    auto* bouton = new QPushButton(QString::fromUtf8(libelle), parent);
+    bouton->setAutoDefault(false);
+    bouton->setDefault(false);
+    return Placer(bouton, nom, position);
 }
 
 QRadioButton* Option(QWidget* parent, const char* nom, const char* libelle, QRect position) {

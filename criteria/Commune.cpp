@@ -36,7 +36,8 @@ void Ctr_Ardoine::Opt_Commune_Click() {
 }
 
 // A full code is checked by reading its record; its name replaces the list box's text. A read
-// that fails for another reason than a missing record is passed over: no name is shown.
+// that fails for another reason than a missing record leaves no unchecked code behind, and goes
+// to the host's error handler.
 void Ctr_Ardoine::Txt_Commune_Change() {
     const QString code = Txt_Commune->text();
     if (code.size() != LargeurCommune) {
@@ -54,9 +55,10 @@ void Ctr_Ardoine::Txt_Commune_Change() {
             return;
         }
         Module.Enr_Communes.reset();
+        Txt_Commune->setText(QString());
+        throw;
     }
-    Cbo_Commune->Definir_Texte(
-        Module.Enr_Communes ? QString::fromStdString((*Module.Enr_Communes)(1, 1)) : QString());
+    Cbo_Commune->Definir_Texte(QString::fromStdString((*Module.Enr_Communes)(1, 1)));
 }
 
 void Ctr_Ardoine::Txt_Commune_KeyPress(std::int16_t& KeyAscii) {

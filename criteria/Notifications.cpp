@@ -21,8 +21,11 @@ std::optional<std::int16_t> CodeCaractere(const QKeyEvent& touche) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
             return std::int16_t{13};
+        // Qt gives Delete the character 127; like the arrows, Home and End it edits the text and
+        // types nothing.
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
+        case Qt::Key_Delete:
             return std::nullopt;
         default:
             break;

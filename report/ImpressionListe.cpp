@@ -69,7 +69,7 @@ void Ctr_Ardoine::Imprimer_Liste() {
 // table file is no printer: the run writes it whole at the end (Exporter_Tableau).
 bool Ctr_Ardoine::Choisir_Imprimante() {
     outils::Outils& outils = outils::Outils::Partage();
-    const std::string choix = outils.ChoisirImprimante("A4");
+    const std::string choix = outils.ChoisirImprimante("A4", Nom_Document().toStdString());
     Services.evenements->Traiter_En_Attente();
     if (choix == "-1") {
         return false;
@@ -82,6 +82,11 @@ bool Ctr_Ardoine::Choisir_Imprimante() {
     Printer = outils.OuvrirImprimante(index);
     Services.evenements->Traiter_En_Attente();
     return true;
+}
+
+// The list's own name, after its month: a PDF file saved month after month keeps each list.
+QString Ctr_Ardoine::Nom_Document() const {
+    return QStringLiteral("accords-non-renouveles-%1-%2").arg(Annee_Courante, Mois_Courant);
 }
 
 // Which persons are left out is decided line by line; the user is told beforehand.
@@ -126,9 +131,11 @@ void Ctr_Ardoine::Commencer_Copie() {
     Edition_Commencee = true;
 }
 
-// Nothing of a failed run comes out. The abandon itself failing must not hide why the run
-// stopped.
+// Nothing of a failed run comes out, and the progress bar of the run goes away with it. The
+// abandon itself failing must not hide why the run stopped.
 void Ctr_Ardoine::Abandonner_Impression() noexcept {
+    Prg_Accord->setVisible(false);
+    Prg_Accord->reset();
     try {
         if (Printer) {
             Printer->KillDoc();

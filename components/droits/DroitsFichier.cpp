@@ -34,7 +34,7 @@ DroitsFichier::DroitsFichier(std::shared_ptr<dba::TheDatabase> base, std::string
     : base_(std::move(base)), login_(std::move(login)) {}
 
 std::shared_ptr<DroitsModule> DroitsFichier::LireDroitsModule(const std::string& module) {
-    const dba::Enregistrement droits = LireDroitsLogin();
+    const dba::Enregistrement droits = LireDroitsLogin().value_or(dba::Enregistrement{});
     const int position = PositionModule(droits, module);
     if (position == 0) {
         return std::make_shared<DroitsModuleFichier>(base_, 0, SecteursAutorises());
@@ -43,9 +43,13 @@ std::shared_ptr<DroitsModule> DroitsFichier::LireDroitsModule(const std::string&
                                                  SecteursAutorises(droits(3, position)));
 }
 
-dba::Enregistrement DroitsFichier::LireDroitsLogin() const {
+bool DroitsFichier::Connu() const {
+    return LireDroitsLogin().has_value();
+}
+
+std::optional<dba::Enregistrement> DroitsFichier::LireDroitsLogin() const {
     if (login_.empty()) {
-        return {};
+        return std::nullopt;
     }
     try {
         return base_->OuvrirFichier("DROITS")->LireEnreg(login_);
@@ -53,7 +57,7 @@ dba::Enregistrement DroitsFichier::LireDroitsLogin() const {
         if (erreur.numero() != dba::ErrNonTrouve) {
             throw;
         }
-        return {};
+        return std::nullopt;
     }
 }
 

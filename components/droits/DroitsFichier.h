@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "DroitsUtilisateur.h"
@@ -16,9 +17,12 @@ class DroitsFichier : public DroitsUtilisateur {
     DroitsFichier(std::shared_ptr<dba::TheDatabase> base, std::string login);
     std::shared_ptr<DroitsModule> LireDroitsModule(const std::string& module) override;
     std::string Nom() const override { return login_; }
+    // Whether the file has a record for the login (an unknown login is told so).
+    bool Connu() const;
 
   private:
-    dba::Enregistrement LireDroitsLogin() const;
+    // Nothing for an empty or unknown login.
+    std::optional<dba::Enregistrement> LireDroitsLogin() const;
 
     std::shared_ptr<dba::TheDatabase> base_;
     std::string login_;

@@ -1,14 +1,13 @@
 #include "Outils.h"
 
-#include <QDir>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <charconv>
 #include <utility>
 
 #include "JourInterne.h"
 #include "dba/Erreur.h"
 #include "printer/ChoixImprimanteQt.h"
+#include "printer/DossierPdf.h"
 #include "printer/ImprimantesSysteme.h"
 
 namespace outils {
@@ -16,11 +15,6 @@ namespace outils {
 namespace {
 
 const QString FormatDate = QStringLiteral("dd/MM/yyyy");
-
-std::string fichierPdfParDefaut() {
-    const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-    return documents.filePath(QStringLiteral("impression.pdf")).toStdString();
-}
 
 // Exactly two digits of day, two of month and four of year: no spaces, no shortened forms.
 QDate lireDate(const std::string& texte) {
@@ -46,8 +40,9 @@ Outils::Outils(std::shared_ptr<imprimante::Imprimantes> imprimantes,
     : imprimantes_(std::move(imprimantes)), choix_(std::move(choix)) {}
 
 Outils& Outils::Partage() {
-    static Outils partage(std::make_shared<imprimante::ImprimantesSysteme>(),
-                          std::make_shared<imprimante::ChoixImprimanteQt>(fichierPdfParDefaut()));
+    static Outils partage(
+        std::make_shared<imprimante::ImprimantesSysteme>(),
+        std::make_shared<imprimante::ChoixImprimanteQt>(imprimante::Dossier_Pdf_Par_Defaut()));
     return partage;
 }
 
@@ -82,8 +77,8 @@ std::string Outils::DateExterne(const std::string& jour) const {
     return date.toString(FormatDate).toStdString();
 }
 
-std::string Outils::ChoisirImprimante(const std::string& format) {
-    dernierChoix_ = choix_->Choisir(*imprimantes_, format);
+std::string Outils::ChoisirImprimante(const std::string& format, const std::string& nomDocument) {
+    dernierChoix_ = choix_->Choisir(*imprimantes_, format, nomDocument);
     return dernierChoix_ ? std::to_string(dernierChoix_->index) : "-1";
 }
 

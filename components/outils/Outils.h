@@ -34,8 +34,8 @@ class Outils {
     std::string DateExterne(const std::string& jour) const;
 
     // Asks the user for a printer for that paper size: its index in Imprimantes() as text,
-    // "-1" when the user chose none.
-    std::string ChoisirImprimante(const std::string& format);
+    // "-1" when the user chose none. The document's name is the PDF file's suggested name.
+    std::string ChoisirImprimante(const std::string& format, const std::string& nomDocument);
     // Copies asked with the last choice; 1 when there was none or it was cancelled.
     std::int16_t NbCopies() const;
 

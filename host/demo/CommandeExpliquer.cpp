@@ -40,7 +40,7 @@ SortieImpression Commande_Expliquer(const Options& options, std::ostream& sortie
         const OptionsExplication& explique = options.explication;
         Verifier(explique);
         const DemandeImpression demande =
-            Lire_Demande(options.impression, QDate::currentDate(), false);
+            Lire_Demande(options.impression, {}, QDate::currentDate(), false);
         if (!demande.sortie.isEmpty() || !demande.imprimante.isEmpty()) {
             Refuser(
                 QStringLiteral("La commande « explique » n'imprime rien : ni --sortie ni "

@@ -3,11 +3,15 @@
 #include <algorithm>
 #include <ostream>
 
+#include <QApplication>
+#include <QDeadlineTimer>
 #include <QFileInfo>
+#include <QKeyEvent>
 
 #include "FenetreHote.h"
 #include "PlateformeEnregistree.h"
 #include "dba/Erreur.h"
+#include "droits/DroitsFichier.h"
 #include "mvdb/TheClient.h"
 #include "outils/Outils.h"
 #include "printer/ChoixImprimanteScripte.h"
@@ -76,11 +80,64 @@ void Repondre_Choix_Imprimante(const DemandeImpression& demande,
         std::move(imprimantes), std::make_shared<imprimante::ChoixImprimanteScripte>(choix));
 }
 
-// A code the control refuses is taken out of its box again.
-void Taper(QLineEdit& zone, const QString& code) {
-    zone.setText(code);
-    if (zone.text() != code) {
-        Refuser(QStringLiteral("Le code « %1 » a été refusé.").arg(code));
+// The keys reach the form only through the window that has the focus, as the keyboard's do.
+void Activer(FenetreHote& forme) {
+    forme.show();
+    forme.activateWindow();
+    const QDeadlineTimer delai(5000);
+    while (!forme.isActiveWindow() && !delai.hasExpired()) {
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    if (!forme.isActiveWindow()) {
+        Refuser(QStringLiteral("Le formulaire n'a pas pu recevoir le clavier."));
+    }
+}
+
+void Appuyer(QWidget& controle, Qt::Key touche, const QString& texte = {}) {
+    QKeyEvent appui(QEvent::KeyPress, touche, Qt::NoModifier, texte);
+    QApplication::sendEvent(&controle, &appui);
+    QKeyEvent relache(QEvent::KeyRelease, touche, Qt::NoModifier, texte);
+    QApplication::sendEvent(&controle, &relache);
+}
+
+// The form as the print command uses it: the control, what it showed, the user's login.
+struct Poste {
+    Ctr_Ardoine& controle;
+    ardoine::PlateformeEnregistree& plateforme;
+    QString login;
+
+    int Messages_Montres() const {
+        return static_cast<int>(plateforme.Appels().filter(QStringLiteral("message ")).size());
+    }
+};
+
+// Why a code was taken out of its box. The control refuses a sector the user's rights hide
+// without a word: the command says whose rights.
+QString Raison_Du_Refus(const Poste& poste, const QLineEdit& zone, const QString& code,
+                        bool sansMessage) {
+    if (sansMessage && &zone == poste.controle.Txt_Responsable &&
+        poste.controle.Opt_Secteur->isChecked()) {
+        return QStringLiteral(
+                   "Le secteur « %1 » est refusé par les droits de l'utilisateur "
+                   "« %2 ».")
+            .arg(code, poste.login);
+    }
+    return QStringLiteral("Le code « %1 » a été refusé.").arg(code);
+}
+
+// As a person does: the box clicked, the code typed key by key, then Tab to the next control,
+// so that a short code is completed and checked as at the form. A code the control refuses is
+// taken out of its box again.
+void Taper(const Poste& poste, QLineEdit& zone, const QString& code) {
+    const int messages = poste.Messages_Montres();
+    zone.setFocus(Qt::MouseFocusReason);
+    for (const QChar caractere : code) {
+        // Qt's key codes of the printable Latin-1 characters are their capitals' codes.
+        Appuyer(zone, static_cast<Qt::Key>(caractere.toUpper().unicode()), caractere);
+    }
+    Appuyer(zone, Qt::Key_Tab);
+    if (zone.text().isEmpty()) {
+        Refuser(Raison_Du_Refus(poste, zone, code, poste.Messages_Montres() == messages));
     }
 }
 
@@ -96,19 +153,21 @@ QRadioButton& Option(Ctr_Ardoine& controle, Regroupement regroupement) {
     return *controle.Opt_Responsable;
 }
 
-void Saisir_Criteres(Ctr_Ardoine& controle, const DemandeImpression& demande) {
-    Taper(*controle.Txt_Association, demande.entite);
+void Saisir_Criteres(const Poste& poste, const DemandeImpression& demande) {
+    Ctr_Ardoine& controle = poste.controle;
+    Taper(poste, *controle.Txt_Association, demande.entite);
     if (!demande.activite.isEmpty()) {
-        Taper(*controle.Txt_Activites, demande.activite);
+        Taper(poste, *controle.Txt_Activites, demande.activite);
     }
     Option(controle, demande.regroupement).click();
     if (!demande.groupe.isEmpty()) {
-        Taper(demande.regroupement == Regroupement::Commune ? *controle.Txt_Commune
+        Taper(poste,
+              demande.regroupement == Regroupement::Commune ? *controle.Txt_Commune
                                                             : *controle.Txt_Responsable,
               demande.groupe);
     }
     if (!demande.organisme.isEmpty()) {
-        Taper(*controle.Txt_CodeOrg, demande.organisme);
+        Taper(poste, *controle.Txt_CodeOrg, demande.organisme);
         // Without its label the funding body would not limit the list.
         if (controle.Cbo_SigleOrg->currentText().isEmpty()) {
             Refuser(
@@ -133,8 +192,12 @@ void Choisir_Mois(Ctr_Ardoine& controle, const DemandeImpression& demande) {
     }
 }
 
-void Appuyer_Imprimer(Ctr_Ardoine& controle, const QString& login) {
+void Appuyer_Imprimer(Ctr_Ardoine& controle, std::shared_ptr<dba::TheDatabase> base,
+                      const QString& login) {
     if (controle.Cmd_Imprimer->isHidden()) {
+        if (!droits::DroitsFichier(std::move(base), login.toStdString()).Connu()) {
+            Refuser(QStringLiteral("L'utilisateur « %1 » est inconnu.").arg(login));
+        }
         Refuser(QStringLiteral("L'utilisateur « %1 » n'a pas le droit d'imprimer.").arg(login));
     }
     if (!controle.Cmd_Imprimer->isEnabled()) {
@@ -143,6 +206,13 @@ void Appuyer_Imprimer(Ctr_Ardoine& controle, const QString& login) {
                     .arg(controle.Txt_Association->text()));
     }
     controle.Cmd_Imprimer->click();
+}
+
+SortieImpression Capturer_Formulaire(FenetreHote& forme, const QString& fichier) {
+    if (!forme.Capturer(fichier)) {
+        Refuser(QStringLiteral("Impossible d'enregistrer la capture : ") + fichier);
+    }
+    return ListeImprimee;
 }
 
 }  // namespace
@@ -154,8 +224,9 @@ SortieImpression Imprimer_Liste(const DemandeImpression& demande,
                                 std::ostream& messages,
                                 const std::function<void(Ctr_Ardoine&)>& preparer) {
     const auto plateforme = std::make_shared<ardoine::PlateformeEnregistree>(&messages);
-    FenetreHote forme(std::move(client), std::move(base), login, plateforme->Services());
+    FenetreHote forme(std::move(client), base, login, plateforme->Services());
     Ctr_Ardoine& controle = forme.Controle();
+    Activer(forme);
     bool echec = false;
     controle.GestionnaireErreurs([&](const std::exception& erreur) {
         echec = true;
@@ -163,15 +234,18 @@ SortieImpression Imprimer_Liste(const DemandeImpression& demande,
                              QStringLiteral("Message KORVANE"));
     });
     Repondre_Choix_Imprimante(demande, std::move(imprimantes));
-    Saisir_Criteres(controle, demande);
+    Saisir_Criteres(Poste{controle, *plateforme, login}, demande);
     Choisir_Mois(controle, demande);
     if (echec) {
         return EchecImpression;
     }
+    if (!demande.capture.isEmpty()) {
+        return Capturer_Formulaire(forme, demande.capture);
+    }
     if (preparer) {
         preparer(controle);
     }
-    Appuyer_Imprimer(controle, login);
+    Appuyer_Imprimer(controle, std::move(base), login);
     if (echec) {
         return EchecImpression;
     }
@@ -180,7 +254,7 @@ SortieImpression Imprimer_Liste(const DemandeImpression& demande,
 
 SortieImpression Commande_Imprimer(const Options& options, std::ostream& messages) {
     try {
-        const DemandeImpression demande = Lire_Demande(options.impression);
+        const DemandeImpression demande = Lire_Demande(options.impression, options.capture);
         if (!QFileInfo::exists(options.base)) {
             Refuser(QStringLiteral("Base de données introuvable : ") + options.base);
         }

@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 
 #include "dba/Erreur.h"
+#include "printer/DossierPdf.h"
 
 namespace demo {
 
@@ -111,8 +112,8 @@ void Lire_Sortie(const OptionsImpression& options, bool requise, DemandeImpressi
 
 }  // namespace
 
-DemandeImpression Lire_Demande(const OptionsImpression& options, const QDate& aujourdhui,
-                               bool sortieRequise) {
+DemandeImpression Lire_Demande(const OptionsImpression& options, const QString& capture,
+                               const QDate& aujourdhui, bool sortieRequise) {
     DemandeImpression demande;
     demande.entite = Obligatoire(options.entite, "entite");
     demande.activite = options.activite;
@@ -120,7 +121,17 @@ DemandeImpression Lire_Demande(const OptionsImpression& options, const QDate& au
     demande.organisme = options.organisme;
     Lire_Mois(Obligatoire(options.mois, "mois"), aujourdhui, demande);
     demande.copies = Lire_Copies(options.copies);
+    demande.capture = capture;
+    if (!capture.isEmpty()) {
+        return demande;
+    }
     Lire_Sortie(options, sortieRequise, demande);
+    if (demande.sortie.isEmpty()) {
+        return demande;
+    }
+    if (const auto probleme = imprimante::Probleme_Fichier_Pdf(demande.sortie.toStdString())) {
+        Refuser(QString::fromStdString(*probleme));
+    }
     return demande;
 }
 

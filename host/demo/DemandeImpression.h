@@ -25,13 +25,17 @@ struct DemandeImpression {
     std::int16_t copies = 1;
     // The output file, or else the system printer.
     QString sortie;
+    // The system printer, when there is no output file.
     QString imprimante;
+    // When set, the form is saved to this PNG file as it stands before "Imprimer", and
+    // nothing is printed.
+    QString capture;
 };
 
 // Checks and reads the print options; raises dba::Erreur (ErrArgument) with a French text
-// for a missing or malformed one. "--mois precedent" is the month before `aujourdhui`'s.
-// Without `sortieRequise`, neither --sortie nor --imprimante is needed.
-DemandeImpression Lire_Demande(const OptionsImpression& options,
+// for a missing or malformed one. With a capture, no output is needed; without
+// `sortieRequise` neither. "--mois precedent" is the month before `aujourdhui`'s.
+DemandeImpression Lire_Demande(const OptionsImpression& options, const QString& capture = {},
                                const QDate& aujourdhui = QDate::currentDate(),
                                bool sortieRequise = true);
 

@@ -1,5 +1,6 @@
 #include "FenetreHote.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 
 #include "droits/DroitsFichier.h"
@@ -23,6 +24,11 @@ FenetreHote::FenetreHote(std::shared_ptr<dba::TheClient> client,
     controle_->TheClient(client);
     controle_->TheDatabase(std::move(base));
     controle_->Init();
+}
+
+bool FenetreHote::Capturer(const QString& fichier) {
+    QApplication::processEvents();
+    return grab().save(fichier, "PNG");
 }
 
 void FenetreHote::closeEvent(QCloseEvent* evenement) {

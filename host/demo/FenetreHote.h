@@ -24,6 +24,9 @@ class FenetreHote : public QMainWindow {
     // W_Sortir as read when the form closed; false while it is open.
     bool Sortie_Demandee() const { return sortieDemandee_; }
     Ctr_Ardoine& Controle() { return *controle_; }
+    // Saves the window as it stands, once pending events are through, to a PNG file; false
+    // when the file cannot be written.
+    bool Capturer(const QString& fichier);
 
   protected:
     void closeEvent(QCloseEvent* evenement) override;

@@ -1,85 +1,167 @@
 #include "Options.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
+#include <QRegularExpression>
+#include <vector>
+
+#include "dba/Erreur.h"
 
 namespace demo {
 
 namespace {
+
+[[noreturn]] void Refuser(const QString& texte) {
+    throw dba::Erreur(dba::ErrArgument, texte.toStdString());
+}
 
 QCommandLineOption Option(const char* nom, const char* description, const char* valeur) {
     return QCommandLineOption(QString::fromLatin1(nom), QString::fromUtf8(description),
                               QString::fromLatin1(valeur));
 }
 
+// The options of the program, declared once for reading the line and for its help.
+struct Declaration {
+    QCommandLineOption aide{{QStringLiteral("h"), QStringLiteral("help")},
+                            QStringLiteral("Affiche cette aide.")};
+    QCommandLineOption base{QStringLiteral("db"), QStringLiteral("Base de données."),
+                            QStringLiteral("FICHIER"), QStringLiteral(ARDOINE_DEMO_DB)};
+    QCommandLineOption login{QStringLiteral("login"),
+                             QStringLiteral("Utilisateur dont les droits s'appliquent."),
+                             QStringLiteral("NOM"), QStringLiteral("admin")};
+    QCommandLineOption capture{
+        QStringLiteral("screenshot"),
+        QStringLiteral("Enregistre la fenêtre dans ce fichier PNG, puis s'arrête : après "
+                       "l'initialisation ou, avec print, une fois les critères saisis (rien "
+                       "n'est alors imprimé)."),
+        QStringLiteral("FICHIER.png")};
+    // The options of the print command only.
+    std::vector<QCommandLineOption> impression{
+        Option("entite", "print : entité juridique.", "CODE"),
+        Option("activite", "print : activité.", "CODE"),
+        Option("responsable", "print : la liste d'un responsable.", "CODE"),
+        Option("secteur", "print : la liste d'un secteur.", "CODE"),
+        Option("commune", "print : la liste d'une commune.", "CODE"),
+        Option("par", "print : regroupement, sans code (responsable, secteur ou commune).",
+               "REGROUPEMENT"),
+        Option("organisme", "print : organisme de prise en charge.", "CODE"),
+        Option("mois",
+               "print : mois de fin des accords (AAAA-MM, ou « precedent » : le mois dernier).",
+               "AAAA-MM"),
+        Option("copies", "print : nombre d'exemplaires.", "N"),
+        Option("sortie", "print : fichier produit, PDF, XLSX ou CSV selon son extension.",
+               "FICHIER.pdf|.xlsx|.csv"),
+        Option("imprimante", "print : imprimante du système (file CUPS) au lieu d'un fichier.",
+               "NOM"),
+    };
+    // The options of the explique command only.
+    QCommandLineOption aideExpliquee = Option("aide", "explique : l'aidé.", "CODE");
+    QCommandLineOption accord = Option("accord", "explique : un seul accord de l'aidé.", "CLE");
+    QCommandLineOption json{QStringLiteral("json"),
+                            QStringLiteral("explique : l'explication en JSON.")};
+
+    explicit Declaration(QCommandLineParser& analyseur) {
+        analyseur.setApplicationDescription(QStringLiteral(
+            "Héberge le formulaire de la liste des accords non renouvelés.\n"
+            "La commande « print » imprime la liste d'un mois dans un fichier (PDF, XLSX ou "
+            "CSV selon son extension) ou sur une imprimante du système, comme l'utilisateur le "
+            "ferait avec le formulaire.\n"
+            "La commande « explique » dit, règle par règle, pourquoi chaque accord d'un aidé "
+            "(--aide) est ou n'est pas sur la liste imprimée avec les critères de « print » ; "
+            "elle n'imprime rien.\n\n"
+            "Statut de sortie :\n"
+            "  0  une liste a été imprimée (ou le formulaire a été fermé) ;\n"
+            "  1  rien n'a été imprimé (le message du contrôle dit pourquoi) ;\n"
+            "  2  erreur : ligne de commande, base de données, affichage ou impression."));
+        analyseur.addPositionalArgument(
+            QStringLiteral("commande"),
+            QStringLiteral("Rien : ouvrir le formulaire. « print » : imprimer la liste. "
+                           "« explique » : expliquer la liste pour un aidé."),
+            QStringLiteral("[commande]"));
+        analyseur.addOptions({aide, base, login, capture, aideExpliquee, accord, json});
+        for (const auto& option : impression) {
+            analyseur.addOption(option);
+        }
+    }
+};
+
+// The parser's own texts are English; the two errors it can find are said again in French.
+[[noreturn]] void Refuser_Ligne(const QCommandLineParser& analyseur) {
+    if (!analyseur.unknownOptionNames().isEmpty()) {
+        const QString nom = analyseur.unknownOptionNames().first();
+        Refuser(QStringLiteral("Option inconnue : %1%2 (voir --help).")
+                    .arg(nom.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), nom));
+    }
+    static const QRegularExpression manquante(QStringLiteral("^Missing value after '(.*)'\\.$"));
+    const auto lu = manquante.match(analyseur.errorText());
+    if (lu.hasMatch()) {
+        Refuser(QStringLiteral("Il manque la valeur de l'option %1.").arg(lu.captured(1)));
+    }
+    Refuser(QStringLiteral("Ligne de commande invalide : %1").arg(analyseur.errorText()));
+}
+
+void Verifier_Commande(const QCommandLineParser& analyseur, const Declaration& declaration) {
+    const QStringList positionnels = analyseur.positionalArguments();
+    if (positionnels.size() > 1) {
+        Refuser(QStringLiteral("Argument en trop : %1").arg(positionnels.at(1)));
+    }
+    const QString commande = positionnels.value(0);
+    const bool explique = commande == QLatin1String("explique");
+    if (!commande.isEmpty() && commande != QLatin1String("print") && !explique) {
+        Refuser(QStringLiteral("Commande inconnue : %1").arg(commande));
+    }
+    if (commande.isEmpty()) {
+        for (const auto& option : declaration.impression) {
+            if (analyseur.isSet(option)) {
+                Refuser(QStringLiteral("L'option --%1 ne sert qu'à la commande « print ».")
+                            .arg(option.names().first()));
+            }
+        }
+    }
+    if (!explique) {
+        for (const auto* option :
+             {&declaration.aideExpliquee, &declaration.accord, &declaration.json}) {
+            if (analyseur.isSet(*option)) {
+                Refuser(QStringLiteral("L'option --%1 ne sert qu'à la commande « explique ».")
+                            .arg(option->names().first()));
+            }
+        }
+    }
+}
+
 }  // namespace
 
-Options Lire_Options(const QCoreApplication& application) {
+Options Lire_Options(const QStringList& arguments) {
     QCommandLineParser analyseur;
-    analyseur.setApplicationDescription(
-        QStringLiteral("Héberge le formulaire de la liste des accords non renouvelés.\n"
-                       "La commande « print » imprime la liste d'un mois dans un fichier (PDF, "
-                       "XLSX ou CSV selon son extension) ou sur une imprimante du système, "
-                       "comme l'utilisateur le ferait avec le formulaire.\n"
-                       "La commande « explique » dit, règle par règle, pourquoi chaque accord "
-                       "d'un aidé est ou n'est pas sur la liste imprimée avec ces critères."));
-    analyseur.addHelpOption();
-    analyseur.addPositionalArgument(
-        QStringLiteral("commande"),
-        QStringLiteral("Rien : ouvrir le formulaire. « print » : imprimer la liste. "
-                       "« explique » : expliquer la liste pour un aidé."),
-        QStringLiteral("[commande]"));
-    const QCommandLineOption base(QStringLiteral("db"), QStringLiteral("Base de données."),
-                                  QStringLiteral("FICHIER"), QStringLiteral(ARDOINE_DEMO_DB));
-    const QCommandLineOption login(QStringLiteral("login"),
-                                   QStringLiteral("Utilisateur dont les droits s'appliquent."),
-                                   QStringLiteral("NOM"), QStringLiteral("admin"));
-    const QCommandLineOption capture(
-        QStringLiteral("screenshot"),
-        QStringLiteral("Enregistre la fenêtre après l'initialisation dans ce fichier PNG, puis "
-                       "s'arrête."),
-        QStringLiteral("FICHIER.png"));
-    const QCommandLineOption entite = Option("entite", "print : entité juridique.", "CODE");
-    const QCommandLineOption activite = Option("activite", "print : activité.", "CODE");
-    const QCommandLineOption responsable =
-        Option("responsable", "print : la liste d'un responsable.", "CODE");
-    const QCommandLineOption secteur = Option("secteur", "print : la liste d'un secteur.", "CODE");
-    const QCommandLineOption commune = Option("commune", "print : la liste d'une commune.", "CODE");
-    const QCommandLineOption par =
-        Option("par", "print : regroupement, sans code (responsable, secteur ou commune).",
-               "REGROUPEMENT");
-    const QCommandLineOption organisme =
-        Option("organisme", "print : organisme de prise en charge.", "CODE");
-    const QCommandLineOption mois = Option(
-        "mois", "print : mois de fin des accords (AAAA-MM, ou « precedent » : le mois dernier).",
-        "AAAA-MM");
-    const QCommandLineOption copies = Option("copies", "print : nombre d'exemplaires.", "N");
-    const QCommandLineOption sortie =
-        Option("sortie", "print : fichier produit, PDF, XLSX ou CSV selon son extension.",
-               "FICHIER.pdf|.xlsx|.csv");
-    const QCommandLineOption imprimante = Option(
-        "imprimante", "print : imprimante du système (file CUPS) au lieu d'un fichier.", "NOM");
-    const QCommandLineOption aide = Option("aide", "explique : l'aidé.", "CODE");
-    const QCommandLineOption accord =
-        Option("accord", "explique : un seul accord de l'aidé.", "CLE");
-    const QCommandLineOption json(QStringLiteral("json"),
-                                  QStringLiteral("explique : l'explication en JSON."));
-    analyseur.addOptions({base, login, capture, entite, activite, responsable, secteur, commune,
-                          par, organisme, mois, copies, sortie, imprimante, aide, accord, json});
-    analyseur.process(application);
+    const Declaration declaration(analyseur);
+    if (!analyseur.parse(arguments)) {
+        Refuser_Ligne(analyseur);
+    }
+    Options options;
+    options.aide = analyseur.isSet(declaration.aide);
+    if (options.aide) {
+        return options;
+    }
+    Verifier_Commande(analyseur, declaration);
+    const auto valeur = [&](std::size_t rang) {
+        return analyseur.value(declaration.impression[rang]);
+    };
+    options.commande = analyseur.positionalArguments().value(0);
+    options.base = analyseur.value(declaration.base);
+    options.login = analyseur.value(declaration.login);
+    options.capture = analyseur.value(declaration.capture);
+    options.impression =
+        OptionsImpression{valeur(0), valeur(1), valeur(2), valeur(3), valeur(4), valeur(5),
+                          valeur(6), valeur(7), valeur(8), valeur(9), valeur(10)};
+    options.explication =
+        OptionsExplication{analyseur.value(declaration.aideExpliquee),
+                           analyseur.value(declaration.accord), analyseur.isSet(declaration.json)};
+    return options;
+}
 
-    const QStringList positionnels = analyseur.positionalArguments();
-    return Options{
-        positionnels.value(0),
-        analyseur.value(base),
-        analyseur.value(login),
-        analyseur.value(capture),
-        OptionsImpression{
-            analyseur.value(entite), analyseur.value(activite), analyseur.value(responsable),
-            analyseur.value(secteur), analyseur.value(commune), analyseur.value(par),
-            analyseur.value(organisme), analyseur.value(mois), analyseur.value(copies),
-            analyseur.value(sortie), analyseur.value(imprimante)},
-        OptionsExplication{analyseur.value(aide), analyseur.value(accord), analyseur.isSet(json)}};
+QString Texte_Aide() {
+    QCommandLineParser analyseur;
+    const Declaration declaration(analyseur);
+    return analyseur.helpText();
 }
 
 }  // namespace demo

@@ -1,8 +1,7 @@
 #pragma once
 
 #include <QString>
-
-class QCoreApplication;
+#include <QStringList>
 
 namespace demo {
 
@@ -38,9 +37,17 @@ struct Options {
     QString capture;
     OptionsImpression impression;
     OptionsExplication explication;
+    // --help: the program shows Texte_Aide() and does nothing else.
+    bool aide = false;
 };
 
-// Reads the command line; --help, --version and a malformed line end the program.
-Options Lire_Options(const QCoreApplication& application);
+// Reads the command line (the program's name first). Needs no application object, so that the
+// platform can be chosen from the command. A line that cannot be understood (unknown option or
+// command, missing value, print options without the print command) raises dba::Erreur
+// (ErrArgument) with a French text.
+Options Lire_Options(const QStringList& arguments);
+
+// The text of --help. Needs a running QCoreApplication.
+QString Texte_Aide();
 
 }  // namespace demo

@@ -14,12 +14,29 @@
 
 namespace {
 
-// Without a display the program still runs, on the offscreen platform (screenshots, CI).
-void Choisir_Affichage() {
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+// The commands show nothing, and a screenshot needs no screen: both run on the offscreen
+// platform when there is no display, and the commands always do.
+void Choisir_Affichage(const demo::Options& options) {
+    const bool sansAffichage =
+        qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+        (sansAffichage || !options.commande.isEmpty())) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+}
+
+// The form on the offscreen platform would wait for a user who cannot see it.
+bool Formulaire_Invisible(const demo::Options& options) {
+    return options.commande.isEmpty() && options.capture.isEmpty() &&
+           QGuiApplication::platformName() == QLatin1String("offscreen");
+}
+
+QStringList Arguments(int argc, char** argv) {
+    QStringList arguments;
+    for (int rang = 0; rang < argc; ++rang) {
+        arguments.append(QString::fromLocal8Bit(argv[rang]));
+    }
+    return arguments;
 }
 
 void Signaler(const QString& texte, bool interactif) {
@@ -30,10 +47,9 @@ void Signaler(const QString& texte, bool interactif) {
 }
 
 int Capturer(demo::FenetreHote& fenetre, const QString& fichier) {
-    QApplication::processEvents();
-    if (!fenetre.grab().save(fichier, "PNG")) {
+    if (!fenetre.Capturer(fichier)) {
         std::cerr << "Impossible d'enregistrer la capture : " << fichier.toStdString() << std::endl;
-        return 1;
+        return demo::EchecImpression;
     }
     return 0;
 }
@@ -42,7 +58,7 @@ int Ouvrir_Formulaire(const demo::Options& options) {
     const bool interactif = options.capture.isEmpty();
     if (!QFileInfo::exists(options.base)) {
         Signaler(QStringLiteral("Base de données introuvable : ") + options.base, interactif);
-        return 1;
+        return demo::EchecImpression;
     }
     try {
         auto client = std::make_shared<dba::TheClient>(options.base.toStdString());
@@ -56,26 +72,38 @@ int Ouvrir_Formulaire(const demo::Options& options) {
         return code;
     } catch (const dba::Erreur& erreur) {
         Signaler(QString::fromStdString(erreur.texte()), interactif);
-        return 1;
+        return demo::EchecImpression;
     }
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    Choisir_Affichage();
+    demo::Options options;
+    try {
+        options = demo::Lire_Options(Arguments(argc, argv));
+    } catch (const dba::Erreur& erreur) {
+        std::cerr << erreur.texte() << std::endl;
+        return demo::EchecImpression;
+    }
+    Choisir_Affichage(options);
     QApplication application(argc, argv);
     hote::Installer_Traduction_Qt();
-    const demo::Options options = demo::Lire_Options(application);
+    if (options.aide) {
+        std::cout << demo::Texte_Aide().toStdString();
+        return 0;
+    }
+    if (Formulaire_Invisible(options)) {
+        std::cerr << "Aucun affichage pour montrer le formulaire : utilisez « ardoine-demo print » "
+                     "pour imprimer la liste ou --screenshot FICHIER.png pour en avoir l'image."
+                  << std::endl;
+        return demo::EchecImpression;
+    }
     if (options.commande.isEmpty()) {
         return Ouvrir_Formulaire(options);
-    }
-    if (options.commande == QLatin1String("print")) {
-        return demo::Commande_Imprimer(options, std::cerr);
     }
     if (options.commande == QLatin1String("explique")) {
         return demo::Commande_Expliquer(options, std::cout, std::cerr);
     }
-    std::cerr << "Commande inconnue : " << options.commande.toStdString() << std::endl;
-    return 2;
+    return demo::Commande_Imprimer(options, std::cerr);
 }

@@ -23,9 +23,10 @@ struct Choix {
 class ChoixImprimante {
   public:
     virtual ~ChoixImprimante() = default;
-    // Nothing when the user chose no printer.
-    virtual std::optional<Choix> Choisir(const Imprimantes& imprimantes,
-                                         const std::string& format) = 0;
+    // Nothing when the user chose no printer. The document's name, without folder or
+    // extension, names the PDF file suggested.
+    virtual std::optional<Choix> Choisir(const Imprimantes& imprimantes, const std::string& format,
+                                         const std::string& nomDocument) = 0;
 };
 
 }  // namespace imprimante

@@ -6,16 +6,17 @@ class QWidget;
 
 namespace imprimante {
 
-// Asks the user with a modal dialog. The PDF file name typed once is offered again next time.
+// Asks the user with a modal dialog. The PDF file is suggested under the document's name in
+// the folder of the last PDF file printed, at first in the default folder.
 class ChoixImprimanteQt : public ChoixImprimante {
   public:
-    explicit ChoixImprimanteQt(std::string fichierPdfParDefaut, QWidget* parent = nullptr);
+    explicit ChoixImprimanteQt(std::string dossierPdfParDefaut, QWidget* parent = nullptr);
 
-    std::optional<Choix> Choisir(const Imprimantes& imprimantes,
-                                 const std::string& format) override;
+    std::optional<Choix> Choisir(const Imprimantes& imprimantes, const std::string& format,
+                                 const std::string& nomDocument) override;
 
   private:
-    std::string fichierPdf_;
+    std::string dossierPdf_;
     QWidget* parent_;
 };
 

@@ -1,9 +1,12 @@
 #include "DessinDocument.h"
 
 #include <QFont>
+#include <QPdfWriter>
 #include <QPen>
+#include <QSaveFile>
 #include <algorithm>
 
+#include "PreparationQPrinter.h"
 #include "dba/Erreur.h"
 
 namespace imprimante {
@@ -45,6 +48,24 @@ QString nomDuPeripherique(const QPrinter& printer) {
                                                          : printer.printerName();
 }
 
+[[noreturn]] void refuserPeripherique(const QString& nom) {
+    throw dba::Erreur(dba::ErrImprimante,
+                      "Impossible d'imprimer sur « " + nom.toStdString() + " ».");
+}
+
+// Every page of the document, `copies` times, on a device the painter has begun.
+void dessinerCopies(QPainter& peintre, QPagedPaintDevice& peripherique, const Document& document,
+                    int copies) {
+    for (int copie = 1; copie <= copies; ++copie) {
+        for (int page = 1; page <= document.pages; ++page) {
+            if ((copie > 1 || page > 1) && !peripherique.newPage()) {
+                throw dba::Erreur(dba::ErrImprimante, "L'imprimante a refusé une nouvelle page.");
+            }
+            dessinerPage(peintre, document, page);
+        }
+    }
+}
+
 }  // namespace
 
 void dessinerPage(QPainter& peintre, const Document& document, int page) {
@@ -65,19 +86,33 @@ void dessinerPage(QPainter& peintre, const Document& document, int page) {
 void imprimerDocument(const Document& document, QPrinter& printer) {
     QPainter peintre;
     if (!peintre.begin(&printer)) {
-        throw dba::Erreur(dba::ErrImprimante, "Impossible d'imprimer sur « " +
-                                                  nomDuPeripherique(printer).toStdString() + " ».");
+        refuserPeripherique(nomDuPeripherique(printer));
     }
     const int copies = printer.supportsMultipleCopies() ? 1 : std::max(1, printer.copyCount());
-    for (int copie = 1; copie <= copies; ++copie) {
-        for (int page = 1; page <= document.pages; ++page) {
-            if ((copie > 1 || page > 1) && !printer.newPage()) {
-                throw dba::Erreur(dba::ErrImprimante, "L'imprimante a refusé une nouvelle page.");
-            }
-            dessinerPage(peintre, document, page);
-        }
-    }
+    dessinerCopies(peintre, printer, document, copies);
     peintre.end();
+}
+
+// The new file is written beside the old one and takes its place only once complete, so a
+// run that stops half-way (an error, the program interrupted) leaves the previous file whole.
+void ecrirePdf(const Document& document, const std::string& chemin, const QPageSize& taille) {
+    const auto nom = QString::fromStdString(chemin);
+    QSaveFile fichier(nom);
+    if (!fichier.open(QIODevice::WriteOnly)) {
+        refuserPeripherique(nom);
+    }
+    QPdfWriter pdf(&fichier);
+    pdf.setResolution(ResolutionPdf);
+    mettreEnPage(pdf, taille);
+    QPainter peintre;
+    if (!peintre.begin(&pdf)) {
+        refuserPeripherique(nom);
+    }
+    dessinerCopies(peintre, pdf, document, 1);
+    peintre.end();
+    if (!fichier.commit()) {
+        refuserPeripherique(nom);
+    }
 }
 
 }  // namespace imprimante

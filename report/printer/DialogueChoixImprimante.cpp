@@ -2,6 +2,7 @@
 
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,6 +11,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+
+#include "DossierPdf.h"
 
 namespace imprimante {
 
@@ -38,6 +41,9 @@ void DialogueChoixImprimante::construire(const std::string& format) {
     copies_ = new QSpinBox(this);
     copies_->setObjectName(QStringLiteral("copies"));
     copies_->setRange(1, CopiesMaximum);
+    probleme_ = new QLabel(this);
+    probleme_->setObjectName(QStringLiteral("probleme"));
+    probleme_->setWordWrap(true);
 
     auto* ligneFichier = new QHBoxLayout;
     ligneFichier->addWidget(fichier_);
@@ -45,6 +51,7 @@ void DialogueChoixImprimante::construire(const std::string& format) {
     auto* formulaire = new QFormLayout;
     formulaire->addRow(QStringLiteral("Imprimante :"), liste_);
     formulaire->addRow(QStringLiteral("Fichier PDF :"), ligneFichier);
+    formulaire->addRow(probleme_);
     formulaire->addRow(QStringLiteral("Format du papier :"),
                        new QLabel(QString::fromStdString(format), this));
     formulaire->addRow(QStringLiteral("Nombre de copies :"), copies_);
@@ -78,27 +85,77 @@ void DialogueChoixImprimante::remplir(std::int32_t indexParDefaut) {
     liste_->setCurrentRow(indexParDefaut);
 }
 
-bool DialogueChoixImprimante::pdfChoisi() const {
+std::optional<Destination> DialogueChoixImprimante::destinationChoisie() const {
     const int ligne = liste_->currentRow();
-    return ligne >= 0 &&
-           destinations_[static_cast<std::size_t>(ligne)].genre == Destination::Genre::FichierPdf;
+    if (ligne < 0) {
+        return std::nullopt;
+    }
+    return destinations_[static_cast<std::size_t>(ligne)];
 }
 
-// Printing needs a chosen entry and, for the PDF file, a file name.
+bool DialogueChoixImprimante::fichierChoisi() const {
+    const auto destination = destinationChoisie();
+    return destination && destination->genre != Destination::Genre::Systeme;
+}
+
+namespace {
+
+QString Extension(Destination::Genre genre) {
+    switch (genre) {
+        case Destination::Genre::FichierXlsx:
+            return QStringLiteral("xlsx");
+        case Destination::Genre::FichierCsv:
+            return QStringLiteral("csv");
+        default:
+            return QStringLiteral("pdf");
+    }
+}
+
+}  // namespace
+
+// The file suggested keeps its name and takes the extension of the kind of file chosen.
+void DialogueChoixImprimante::ajusterExtension() {
+    const auto destination = destinationChoisie();
+    const QString fichier = fichier_->text().trimmed();
+    const QFileInfo info(fichier);
+    static const QStringList connues{QStringLiteral("pdf"), QStringLiteral("xlsx"),
+                                     QStringLiteral("csv")};
+    if (!destination || fichier.isEmpty() || !connues.contains(info.suffix().toLower())) {
+        return;
+    }
+    const QString attendue = Extension(destination->genre);
+    if (info.suffix().toLower() != attendue) {
+        fichier_->setText(fichier.left(fichier.size() - info.suffix().size()) + attendue);
+    }
+}
+
+// Printing needs a chosen entry and, for a file, a file name in a folder where it can be
+// written: a file that cannot be written is refused here, before anything is printed. A table
+// file has no pages to preview.
 void DialogueChoixImprimante::actualiser() {
-    const bool pdf = pdfChoisi();
+    const bool pdf = fichierChoisi();
+    if (pdf) {
+        ajusterExtension();
+    }
     fichier_->setEnabled(pdf);
     parcourir_->setEnabled(pdf);
-    const bool possible =
-        liste_->currentRow() >= 0 && (!pdf || !fichier_->text().trimmed().isEmpty());
+    const QString fichier = fichier_->text().trimmed();
+    std::optional<std::string> probleme;
+    if (pdf && !fichier.isEmpty()) {
+        probleme = Probleme_Fichier_Pdf(fichier.toStdString());
+    }
+    probleme_->setText(probleme ? QString::fromStdString(*probleme) : QString());
+    probleme_->setVisible(probleme.has_value());
+    const bool possible = liste_->currentRow() >= 0 && (!pdf || (!fichier.isEmpty() && !probleme));
     imprimer_->setEnabled(possible);
-    apercu_->setEnabled(possible);
+    apercu_->setEnabled(possible && !destinationChoisie()->Tableau());
 }
 
 void DialogueChoixImprimante::parcourir() {
-    const auto chemin =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Enregistrer le PDF sous"),
-                                     fichier_->text(), QStringLiteral("Fichiers PDF (*.pdf)"));
+    const QString extension = Extension(destinationChoisie()->genre);
+    const auto chemin = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Enregistrer le fichier sous"), fichier_->text(),
+        QStringLiteral("Fichiers %1 (*.%2)").arg(extension.toUpper(), extension));
     if (!chemin.isEmpty()) {
         fichier_->setText(chemin);
     }
@@ -116,7 +173,7 @@ std::optional<Choix> DialogueChoixImprimante::choix() const {
     Reglages reglages;
     reglages.format = format_;
     reglages.apercu = apercuDemande_;
-    if (pdfChoisi()) {
+    if (fichierChoisi()) {
         reglages.fichierPdf = fichier_->text().trimmed().toStdString();
     }
     return Choix{.index = liste_->currentRow(),

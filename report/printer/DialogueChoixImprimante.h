@@ -6,6 +6,7 @@
 
 #include "ChoixImprimante.h"
 
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -31,13 +32,17 @@ class DialogueChoixImprimante : public QDialog {
     void accepterAvecApercu(bool apercu);
     void parcourir();
     void actualiser();
-    bool pdfChoisi() const;
+    std::optional<Destination> destinationChoisie() const;
+    // A file entry (PDF, XLSX or CSV), not a printer.
+    bool fichierChoisi() const;
+    void ajusterExtension();
 
     std::vector<Destination> destinations_;
     std::string format_;
     QListWidget* liste_ = nullptr;
     QLineEdit* fichier_ = nullptr;
     QPushButton* parcourir_ = nullptr;
+    QLabel* probleme_ = nullptr;
     QSpinBox* copies_ = nullptr;
     QPushButton* imprimer_ = nullptr;
     QPushButton* apercu_ = nullptr;

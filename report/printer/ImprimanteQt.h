@@ -10,7 +10,8 @@ namespace imprimante {
 
 // A printer of the system or a PDF file. The pages stay in memory until the document is sent:
 // only then is the device opened, so an abandoned document leaves no trace (no file, no
-// print job). With the preview setting, sending shows the pages first.
+// print job); a PDF file replaces the previous one only once complete. With the preview
+// setting, sending shows the pages first.
 class ImprimanteQt : public Imprimante {
   public:
     // Raises dba::Erreur for an unknown paper size, a system printer that does not exist or
@@ -25,7 +26,8 @@ class ImprimanteQt : public Imprimante {
 
   private:
     std::unique_ptr<QPrinter> printer_;
-    bool apercu_;
+    Reglages reglages_;
+    bool pdf_;
 };
 
 }  // namespace imprimante

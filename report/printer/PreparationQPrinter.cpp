@@ -41,17 +41,21 @@ std::unique_ptr<QPrinter> fichierPdf(const std::string& chemin) {
 
 }  // namespace
 
+void mettreEnPage(QPagedPaintDevice& peripherique, const QPageSize& taille) {
+    peripherique.setPageSize(taille);
+    peripherique.setPageOrientation(QPageLayout::Portrait);
+    peripherique.setPageMargins(
+        QMarginsF(MargeMillimetres, MargeMillimetres, MargeMillimetres, MargeMillimetres),
+        QPageLayout::Millimeter);
+}
+
 std::unique_ptr<QPrinter> preparerQPrinter(const Destination& destination,
                                            const Reglages& reglages) {
     const auto taille = formatPapier(reglages.format);
     auto printer = destination.genre == Destination::Genre::FichierPdf
                        ? fichierPdf(reglages.fichierPdf)
                        : imprimanteSysteme(destination.nom);
-    printer->setPageSize(taille);
-    printer->setPageOrientation(QPageLayout::Portrait);
-    printer->setPageMargins(
-        QMarginsF(MargeMillimetres, MargeMillimetres, MargeMillimetres, MargeMillimetres),
-        QPageLayout::Millimeter);
+    mettreEnPage(*printer, taille);
     return printer;
 }
 

@@ -12,13 +12,17 @@ namespace {
 struct Execution {
     int code;
     QString erreurs;
+    QString sortie;
 };
 
-Execution Lancer(const QStringList& arguments) {
+Execution Lancer(const QStringList& arguments, const QProcessEnvironment& environnement =
+                                                   QProcessEnvironment::systemEnvironment()) {
     QProcess demo;
+    demo.setProcessEnvironment(environnement);
     demo.start(QStringLiteral(ARDOINE_DEMO), arguments);
     demo.waitForFinished(60000);
-    return {demo.exitCode(), QString::fromUtf8(demo.readAllStandardError())};
+    return {demo.exitCode(), QString::fromUtf8(demo.readAllStandardError()),
+            QString::fromUtf8(demo.readAllStandardOutput())};
 }
 
 TEST(Demo, LaCaptureMontreLaFenetreApresInit) {
@@ -34,7 +38,7 @@ TEST(Demo, LaCaptureMontreLaFenetreApresInit) {
 
 TEST(Demo, UneBaseAbsenteOuUneCommandeInconnueSontRefusees) {
     const Execution absente = Lancer({"--db", "/nulle/part.db", "--screenshot", "/dev/null"});
-    EXPECT_EQ(absente.code, 1);
+    EXPECT_EQ(absente.code, 2);
     EXPECT_TRUE(absente.erreurs.contains("Base de données introuvable : /nulle/part.db"));
 
     const Execution inconnue = Lancer({"imprimer-tout"});
@@ -48,9 +52,47 @@ TEST(Demo, UneBaseDUneAutreApplicationFaitEchouerInitEtLeDit) {
     mvdb::Base::creer(chemin.toStdString()).creerFichier("DROITS");
     const Execution execution =
         Lancer({"--db", chemin, "--screenshot", dossier.filePath("formulaire.png")});
-    EXPECT_EQ(execution.code, 1);
+    EXPECT_EQ(execution.code, 2);
     EXPECT_FALSE(execution.erreurs.trimmed().isEmpty());
     EXPECT_FALSE(QFile::exists(dossier.filePath("formulaire.png")));
+}
+
+// Status 1 means "nothing printed": every mistake in the line is a 2, with a French text.
+TEST(Demo, LesErreursDeLigneDeCommandeSortentAvec2) {
+    const QList<std::pair<QStringList, QString>> cas{
+        {{"--entite", "041"}, "L'option --entite ne sert qu'à la commande « print »."},
+        {{"--entité", "041"}, "Option inconnue : --entité (voir --help)."},
+        {{"--login"}, "Il manque la valeur de l'option --login."},
+        {{"print", "encore"}, "Argument en trop : encore"},
+    };
+    for (const auto& [arguments, message] : cas) {
+        const Execution execution = Lancer(arguments);
+        EXPECT_EQ(execution.code, 2) << message.toStdString();
+        EXPECT_EQ(execution.erreurs.trimmed(), message);
+    }
+}
+
+TEST(Demo, LAideDonneLesTroisStatutsDeSortie) {
+    const Execution aide = Lancer({"--help"});
+    EXPECT_EQ(aide.code, 0);
+    for (const char* statut :
+         {"0  une liste a été imprimée", "1  rien n'a été imprimé", "2  erreur"}) {
+        EXPECT_TRUE(aide.sortie.contains(QString::fromUtf8(statut))) << statut;
+    }
+}
+
+// Without a display the form would wait, unseen, for ever.
+TEST(Demo, SansAffichageLeFormulaireLeDitEtSortAvec2) {
+    essai::BaseEssai base{essai::DonneesStandard()};
+    QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        environnement.remove(variable);
+    }
+    const Execution execution =
+        Lancer({"--db", QString::fromStdString(base.Chemin())}, environnement);
+    EXPECT_EQ(execution.code, 2);
+    EXPECT_TRUE(execution.erreurs.contains("Aucun affichage")) << execution.erreurs.toStdString();
+    EXPECT_TRUE(execution.erreurs.contains("--screenshot")) << execution.erreurs.toStdString();
 }
 
 }  // namespace

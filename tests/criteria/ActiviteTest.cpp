@@ -105,4 +105,30 @@ TEST_F(Activite, UneErreurDeLaBasePendantLeRemplissageArriveAuHoteEtLaPaireReste
     EXPECT_TRUE(f.c.Cbo_SigleOrg->isEnabled());
 }
 
+// Choosing an entry is a long step: hourglass and the control disabled while it runs.
+TEST_F(Activite, ChoisirUnLibelleMontreLeSablier) {
+    f.installation.plateforme->Oublier_Appels();
+    f.Choisir(f.c.Cbo_Activites, 1);
+    const QStringList appels = f.installation.plateforme->Appels();
+    ASSERT_FALSE(appels.isEmpty());
+    EXPECT_EQ(appels.front(), "pointeur 11");
+    EXPECT_EQ(appels.back(), "pointeur 0");
+}
+
+// Another entity chosen from the list: the activity of the former one does not stay.
+TEST(ActiviteDUneAutreEntite, LeCodeEstVideMemeSiLaNouvelleEntiteEnADePlusieurs) {
+    auto lignes = essai::DonneesCriteres();
+    lignes.push_back(essai::Ligne("ASSOCIATION", "D04", {{1, "DELTA"}}));
+    lignes.push_back(essai::Ligne("ACTIVITES", "D04001", {{1, "JARDINAGE"}}));
+    lignes.push_back(essai::Ligne("ACTIVITES", "D04002", {{1, "MENAGE"}}));
+    Formulaire f(lignes);
+    f.Taper(f.c.Txt_Association, "A01");
+    f.Taper(f.c.Txt_Activites, "001");
+    f.Choisir(f.c.Cbo_Association, f.c.Cbo_Association->findText("DELTA"));
+    ASSERT_EQ(f.c.Txt_Association->text(), "D04");
+    EXPECT_EQ(f.c.Txt_Activites->text(), "");
+    EXPECT_EQ(f.c.Cbo_Activites->currentText(), "");
+    EXPECT_EQ(essai::Entrees(*f.c.Cbo_Activites), (QStringList{"JARDINAGE", "MENAGE"}));
+}
+
 }  // namespace

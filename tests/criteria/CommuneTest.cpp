@@ -110,10 +110,17 @@ TEST_F(Commune, LOuvertureNeChercheQueTantQuAucuneRechercheNATrouve) {
     EXPECT_EQ(essai::Entrees(*f.c.Cbo_Commune), QStringList{"PARIS"});
 }
 
-TEST_F(Commune, LesErreursDeLectureEtDOuvertureSontPasseesSousSilenceCellesDeLaRecherche) {
+// A code that could not be checked does not stay in its box, and the host is told why.
+TEST_F(Commune, UneLectureEnEchecArriveAuHoteEtNeLaissePasDeCodeNonVerifie) {
     f.c.Module.Fic_Communes = std::make_shared<essai::FichierEnPanne>();
     f.Taper(f.c.Txt_Commune, "75056");
+    EXPECT_EQ(f.erreurs, QStringList{"La base de données ne répond pas."});
+    EXPECT_EQ(f.c.Txt_Commune->text(), "");
     EXPECT_EQ(f.c.Cbo_Commune->currentText(), "");
+    EXPECT_TRUE(f.c.isEnabled());
+}
+
+TEST_F(Commune, LesErreursDOuvertureSontPasseesSousSilenceCellesDeLaRecherche) {
     f.installation.base->selectionEnEchec = "COMMUNES";
     f.c.Cbo_Commune->showPopup();
     f.c.Cbo_Commune->hidePopup();
@@ -121,6 +128,43 @@ TEST_F(Commune, LesErreursDeLectureEtDOuvertureSontPasseesSousSilenceCellesDeLaR
     EXPECT_TRUE(f.c.isEnabled());
     Chercher("PA");
     EXPECT_EQ(f.erreurs, QStringList{"La base de données ne répond pas."});
+}
+
+// Qt gives Delete the character 127: it edits the text and is no typed character.
+TEST_F(Commune, LaToucheSupprimerEfface) {
+    f.Taper(f.c.Cbo_Commune, "PARIS");
+    f.c.Cbo_Commune->lineEdit()->setCursorPosition(0);
+    QKeyEvent supprimer(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
+    QApplication::sendEvent(f.c.Cbo_Commune, &supprimer);
+    EXPECT_EQ(f.Messages(), QStringList{});
+    EXPECT_EQ(f.c.Cbo_Commune->currentText(), "ARIS");
+}
+
+// Leaving the box with Tab completes a short code.
+TEST_F(Commune, SortirParTabCompleteLeCode) {
+    f.Taper(f.c.Txt_Commune, "12");
+    f.Quitter();
+    EXPECT_EQ(f.c.Txt_Commune->text(), "00012");
+    EXPECT_EQ(f.c.Cbo_Commune->currentText(), "COMMUNE D ESSAI");
+}
+
+// Switching to the manager or the sector empties the commune, which no longer limits the list.
+TEST_F(Commune, LesAutresOptionsVidentLaCommune) {
+    for (QRadioButton* option : {f.c.Opt_Responsable, f.c.Opt_Secteur}) {
+        QTest::mouseClick(f.c.Opt_Commune, Qt::LeftButton);
+        f.Taper(f.c.Txt_Commune, "75056");
+        QTest::mouseClick(option, Qt::LeftButton);
+        EXPECT_EQ(f.c.Txt_Commune->text(), "") << option->objectName().toStdString();
+        EXPECT_EQ(f.c.Cbo_Commune->currentText(), "") << option->objectName().toStdString();
+    }
+}
+
+// The prefix is looked for at the start of the name only.
+TEST_F(Commune, LeDebutChercheNeSeTrouvePasAuMilieuDUnNom) {
+    Chercher("ESS");
+    EXPECT_EQ(f.Messages(),
+              QStringList{"Exclamation | Message KORVANE | Aucune commune commençant par ESS"});
+    EXPECT_EQ(f.Selections("COMMUNES").back(), "SSELECT COMMUNES AVEC 1 = \"ESS]\" PAR 1");
 }
 
 }  // namespace

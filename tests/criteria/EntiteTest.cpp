@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
 #include <QTest>
 
 #include "Formulaire.h"
@@ -25,6 +26,32 @@ TEST(Entite, UnCodeValideOuvreEtRemplitActivitesEtOrganismesEtImprimer) {
     EXPECT_EQ(essai::Entrees(*f.c.Cbo_SigleOrg), (QStringList{"CAF", "CPAM"}));
     EXPECT_TRUE(f.c.Cmd_Imprimer->isEnabled());
     EXPECT_EQ(f.Messages(), QStringList{});
+}
+
+// Qt gives a dialog's push buttons Enter: a host whose form is a dialog must not print, nor
+// leave, when Enter completes a code.
+TEST(Entite, DansUnDialogueHoteEntreeNAppuieSurAucunBouton) {
+    essai::Installation installation(essai::DonneesCriteres());
+    QDialog hote;
+    Ctr_Ardoine* c = installation.Creer().release();
+    c->setParent(&hote);
+    QStringList erreurs;
+    c->GestionnaireErreurs(
+        [&erreurs](const std::exception& erreur) { erreurs.append(erreur.what()); });
+    c->Init();
+    hote.show();
+    hote.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&hote));
+    c->Txt_Association->setFocus(Qt::MouseFocusReason);
+    QTest::keyClicks(c->Txt_Association, "A01");
+    ASSERT_TRUE(c->Cmd_Imprimer->isEnabled());
+    installation.plateforme->Oublier_Appels();
+
+    QTest::keyClick(c->Txt_Association, Qt::Key_Return);
+    EXPECT_EQ(installation.plateforme->Appels(), QStringList{});
+    EXPECT_EQ(erreurs, QStringList{});
+    EXPECT_FALSE(c->W_Sortir());
+    EXPECT_TRUE(hote.isVisible());
 }
 
 TEST(Entite, UnCodeInconnuOuEnMinusculesEstRefuseEtLeFocusReste) {
@@ -134,6 +161,15 @@ TEST(Entite, UneAutreFenetreQuiPrendLeFocusNeCompletePasLeCode) {
     autre.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&autre));
     EXPECT_EQ(f.c.Txt_Association->text(), "7");
+}
+
+TEST(Entite, ImprimerSansEntiteLeDitEtRendLeFocusALEntite) {
+    Formulaire f;
+    f.c.Cmd_Imprimer->setEnabled(true);
+    QTest::mouseClick(f.c.Cmd_Imprimer, Qt::LeftButton);
+    EXPECT_EQ(f.Messages(),
+              QStringList{"Exclamation | Message KORVANE | L'entité juridique est obligatoire."});
+    EXPECT_EQ(QApplication::focusWidget(), f.c.Txt_Association);
 }
 
 }  // namespace

@@ -93,6 +93,18 @@ TEST_F(Organisme, UnCodeCollePasseParLaMemeVerification) {
     EXPECT_EQ(f.c.Cbo_SigleOrg->currentText(), "CPAM");
 }
 
+// The editing keys edit: Backspace and Delete (character 127, as Qt sends it) take a digit out.
+TEST_F(Organisme, RetourArriereEtSupprimerEffacentUnChiffre) {
+    f.Taper(f.c.Txt_CodeOrg, "12");
+    QTest::keyClick(f.c.Txt_CodeOrg, Qt::Key_Backspace);
+    EXPECT_EQ(f.c.Txt_CodeOrg->text(), "1");
+    f.c.Txt_CodeOrg->setCursorPosition(0);
+    QKeyEvent supprimer(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
+    QApplication::sendEvent(f.c.Txt_CodeOrg, &supprimer);
+    EXPECT_EQ(f.c.Txt_CodeOrg->text(), "");
+    EXPECT_EQ(f.Messages(), QStringList{});
+}
+
 TEST_F(Organisme, UneLectureEnEchecArriveAuHoteEtNeLaissePasDeCodeNonVerifie) {
     f.c.Module.Fic_OrgPriseCharge = std::make_shared<essai::FichierEnPanne>();
     f.Taper(f.c.Txt_CodeOrg, "101");
@@ -110,6 +122,35 @@ TEST_F(Organisme, UnRemplissageEnEchecArriveAuHoteEtFermeLaPaireSansArreterLaCas
     EXPECT_EQ(f.c.Cbo_SigleOrg->count(), 0);
     EXPECT_FALSE(f.c.Txt_CodeOrg->isEnabled());
     EXPECT_TRUE(f.c.Cmd_Imprimer->isEnabled());
+}
+
+// An entity without funding body greys the pair, label included; the next one lights it again.
+TEST_F(Organisme, LEtiquetteSeRallumeApresUnRemplissageVide) {
+    f.c.Txt_Association->clear();
+    f.Taper(f.c.Txt_Association, "C03");
+    EXPECT_FALSE(f.c.Etq_Organisme->isEnabled());
+    f.c.Txt_Association->clear();
+    f.Taper(f.c.Txt_Association, "A01");
+    EXPECT_TRUE(f.c.Etq_Organisme->isEnabled());
+    EXPECT_TRUE(f.c.Txt_CodeOrg->isEnabled());
+}
+
+// Without an activity, or with an activity whose code is blank, the funding bodies of the whole
+// entity are read.
+TEST(OrganismeSansActivite, LaPhraseNeNommeAucuneActivite) {
+    auto lignes = essai::DonneesCriteres();
+    lignes.push_back(essai::Ligne("ACTIVITES", "A01   ", {{1, "SANS ACTIVITE"}}));
+    Formulaire f(lignes);
+    f.Taper(f.c.Txt_Association, "A01");
+    const QString entite =
+        "SSELECT ORGPRISECHARGE AVEC 63 = \"\" AND AVEC 46 = \"A01\" AND AVEC 18 = \"P\" "
+        "AND AVEC 20 <> \"0\" PAR 1 PAR 0";
+    EXPECT_EQ(f.Selections("ORGPRISECHARGE").back(), entite);
+    const int blanche = f.c.Cbo_Activites->findText("SANS ACTIVITE");
+    ASSERT_GE(blanche, 0);
+    f.Choisir(f.c.Cbo_Activites, blanche);
+    EXPECT_EQ(f.c.Txt_Activites->text(), "   ");
+    EXPECT_EQ(f.Selections("ORGPRISECHARGE").back(), entite);
 }
 
 }  // namespace

@@ -86,4 +86,10 @@ TEST(Responsable, UnRemplissageEnEchecNEstPasSignaleEtEstReessayeAuChangementSui
     EXPECT_EQ(f.erreurs, QStringList{});
 }
 
+TEST(Responsable, LesSecteursSontLusParLeurCode) {
+    Formulaire f;
+    QTest::mouseClick(f.c.Opt_Secteur, Qt::LeftButton);
+    EXPECT_EQ(f.Selections("SECTEUR"), QStringList{"SSELECT SECTEUR PAR 1"});
+}
+
 }  // namespace

@@ -123,37 +123,4 @@ TEST(Index, OnlyDItemsAndAttributeNumbersCanBeIndexed) {
     EXPECT_TRUE(base.base().index("T").empty());
 }
 
-std::vector<mvdb::Critere> criteres(
-    std::initializer_list<std::tuple<int, mvdb::Operateur, std::string, bool>> liste) {
-    std::vector<mvdb::Critere> resultat;
-    for (const auto& [numero, operateur, valeur, prefixe] : liste) {
-        resultat.push_back(
-            {std::make_shared<const mvdb::Attribut>(std::to_string(numero), numero, false),
-             operateur, valeur, prefixe});
-    }
-    return resultat;
-}
-
-TEST(Plan, PrefersAnEqualityThenABoundedRangeOnIndexedAttributesOrTheKey) {
-    using enum mvdb::Operateur;
-    const auto plan = mvdb::choisirPlan(criteres({{1, Egal, "P", false},
-                                                  {6, SuperieurOuEgal, "20455", false},
-                                                  {6, InferieurOuEgal, "20485", false},
-                                                  {3, Egal, "x", false}}),
-                                        {6});
-    EXPECT_EQ(plan.source, mvdb::Plan::Source::Index);
-    EXPECT_EQ(plan.attribut, 6);
-    EXPECT_EQ(plan.minimum, "20455");
-    EXPECT_EQ(plan.maximum, "20485");
-
-    const auto egalite = mvdb::choisirPlan(
-        criteres({{6, SuperieurOuEgal, "1", false}, {0, Egal, "K1", false}}), {6});
-    EXPECT_EQ(egalite.source, mvdb::Plan::Source::Cle);
-    EXPECT_EQ(egalite.egal, "K1");
-
-    const auto parcours = mvdb::choisirPlan(
-        criteres({{6, Different, "1", false}, {6, Egal, "", true}, {2, Egal, "a", false}}), {6});
-    EXPECT_EQ(parcours.source, mvdb::Plan::Source::Parcours);
-}
-
 }  // namespace

@@ -69,6 +69,14 @@ TEST_F(Commande, LesCriteresEtLesExemplairesSontCeuxDemandes) {
     EXPECT_FALSE(texte.contains("ALPHA"));
 }
 
+// Codes typed as a person types them: a short one is completed when the box is left.
+TEST_F(Commande, UnCodeCourtEstCompleteCommeAuFormulaire) {
+    const Execution execution = Lancer(Arguments({"--entite", "41", "--mois", "2018-05"}));
+    ASSERT_EQ(execution.code, 0) << execution.erreurs.toStdString();
+    const QString texte = essai::LignesDuPdf(pdf).join('\n');
+    EXPECT_TRUE(texte.contains("A0001 ALPHA Jean CONSEIL DEPARTEMENTAL 31/05/2018"));
+}
+
 TEST_F(Commande, RienAImprimerSortAvec1EtLeMessageDuControle) {
     const Execution execution = Lancer(Arguments({"--entite", "041", "--mois", "2018-04"}));
     EXPECT_EQ(execution.code, 1);
@@ -88,6 +96,10 @@ TEST_F(Commande, UneDemandeMalFormeeOuImpossibleSortAvec2) {
          "--responsable, --secteur et --commune s'excluent."},
         {{"--entite", "041", "--mois", "2018-05", "--copies", "0"},
          "Nombre d'exemplaires invalide : « 0 » (de 1 à 999)."},
+        {{"--entité", "041", "--mois", "2018-05"}, "Option inconnue : --entité (voir --help)."},
+        {{"--entite", "041", "--mois"}, "Il manque la valeur de l'option --mois."},
+        {{"--entite", "041", "--mois", "2018-05", "--sortie", "/nulle/part/liste.pdf"},
+         "Le dossier « /nulle/part » n'existe pas."},
     };
     for (const auto& [arguments, message] : cas) {
         const Execution execution = Lancer(Arguments(arguments));
@@ -101,13 +113,19 @@ TEST_F(Commande, UneDemandeMalFormeeOuImpossibleSortAvec2) {
     EXPECT_FALSE(QFile::exists(pdf));
 }
 
-TEST_F(Commande, UnUtilisateurSansDroitDImprimerSortAvec2) {
-    const Execution execution =
-        Lancer(Arguments({"--login", "inconnu", "--entite", "041", "--mois", "2018-05"}));
-    EXPECT_EQ(execution.code, 2);
-    EXPECT_TRUE(
-        execution.erreurs.contains("L'utilisateur « inconnu » n'a pas le droit d'imprimer."))
-        << execution.erreurs.toStdString();
+// What the rights refuse is said with whose rights they are.
+TEST_F(Commande, UnUtilisateurInconnuOuUnSecteurInterditSortentAvec2) {
+    const QList<std::pair<QStringList, QString>> cas{
+        {{"--login", "inconnu", "--entite", "041", "--mois", "2018-05"},
+         "L'utilisateur « inconnu » est inconnu."},
+        {{"--login", "secteur1", "--entite", "041", "--secteur", "S02", "--mois", "2018-05"},
+         "Le secteur « S02 » est refusé par les droits de l'utilisateur « secteur1 »."},
+    };
+    for (const auto& [arguments, message] : cas) {
+        const Execution execution = Lancer(Arguments(arguments));
+        EXPECT_EQ(execution.code, 2) << message.toStdString();
+        EXPECT_EQ(execution.erreurs, message);
+    }
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
+#include <algorithm>
+#include <random>
 
 #include "DonneesRapport.h"
 #include "ImpressionEssai.h"
@@ -43,6 +45,7 @@ TEST(Execution, UneListeImprimeeEstEnvoyeePuisLaFormeSeFerme) {
     EXPECT_TRUE(impression.Envoye());
     EXPECT_EQ(essai::Codes(impression.Document()), (Lignes{"00001", "00002"}));
     EXPECT_EQ(impression.choix->FormatsDemandes(), Lignes{"A4"});
+    EXPECT_EQ(impression.choix->DocumentsNommes(), Lignes{"accords-non-renouveles-2018-05"});
     EXPECT_TRUE(impression.Messages().empty());
     EXPECT_TRUE(Fermee(impression));
     EXPECT_TRUE(impression.controle->isEnabled());
@@ -123,6 +126,7 @@ TEST(Execution, UneErreurEnCoursAbandonneLeDocumentRendLaMainEtLaissePourRecomme
     EXPECT_EQ(impression.plateforme->Appels().filter(QStringLiteral("pointeur")).last(),
               "pointeur 0");
     EXPECT_TRUE(impression.controle->isEnabled());
+    EXPECT_FALSE(impression.controle->Prg_Accord->isVisibleTo(impression.controle.get()));
     EXPECT_FALSE(impression.controle->W_Sortir());
     EXPECT_FALSE(impression.plateforme->Appels().contains(QStringLiteral("dechargement")));
 
@@ -134,6 +138,44 @@ TEST(Execution, UneErreurEnCoursAbandonneLeDocumentRendLaMainEtLaissePourRecomme
     EXPECT_EQ(deuxieme.front().sort, ImprimanteEnregistree::Sort::Envoye);
     EXPECT_EQ(essai::Codes(deuxieme.front().document), (Lignes{"00001", "00002", "00003"}));
     EXPECT_TRUE(Fermee(impression));
+}
+
+// Rows that sort equal (one name, one manager) keep the order of their keys, whatever the
+// order they were stored in, on lists far longer than a sort's small-array case.
+TEST(Execution, DesLignesEgalesPourLeTriSortentDansLOrdreDesCles) {
+    std::vector<essai::Personne> personnes;
+    for (int i = 1; i <= 300; ++i) {
+        personnes.push_back({std::to_string(10000 + i), "MEME", "Nom"});
+    }
+    std::shuffle(personnes.begin(), personnes.end(), std::mt19937(7));
+    ImpressionEssai impression(essai::Avec(essai::AidesDeMai(personnes)));
+    impression.Imprimer();
+    ASSERT_TRUE(impression.erreurs.empty()) << impression.erreurs.front();
+    Lignes attendus;
+    for (int i = 1; i <= 300; ++i) {
+        attendus.push_back(std::to_string(10000 + i));
+    }
+    EXPECT_EQ(essai::Codes(impression.Document()), attendus);
+}
+
+// The user is warned as soon as one person is hidden, even when every person of the month is.
+TEST(Execution, UnSeulAideCacheOuTousCachesDonnentLAvertissement) {
+    const std::string avertissement =
+        "Information | Vous n'avez pas le droit d'accèder à tous "
+        "les aidés, certains ne seront donc pas édités.";
+    ImpressionEssai un(essai::Avec(essai::AidesDeMai({{"A0001", "ALPHA", "Jean", "R01", "S01"},
+                                                      {"B0001", "BETA", "Jean", "R01", "S02"}})),
+                       "secteur1");
+    un.Imprimer();
+    EXPECT_EQ(un.Messages(), Lignes{avertissement});
+    EXPECT_EQ(essai::Codes(un.Document()), Lignes{"A0001"});
+
+    ImpressionEssai tous(essai::Avec(essai::AidesDeMai({{"B0001", "BETA", "Jean", "R01", "S02"}})),
+                         "secteur1");
+    tous.Imprimer();
+    EXPECT_EQ(tous.Messages(),
+              (Lignes{avertissement, "Information | Aucun accord non renouvelé sur MAI 2018"}));
+    EXPECT_TRUE(tous.Document().vide());
 }
 
 // More rows than a 16-bit counter holds: all are printed, pages numbered on.

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <csignal>
+
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QPrintPreviewWidget>
@@ -65,6 +69,53 @@ TEST_F(ImprimanteQtPdf, TheSentDocumentHoldsItsLinesOnItsPages) {
     const auto polices = essai::Sortie("pdffonts", {chemin});
     EXPECT_TRUE(polices.contains("LiberationMono ")) << polices.toStdString();
     EXPECT_TRUE(polices.contains("LiberationMono-Bold")) << polices.toStdString();
+}
+
+// While alive, files of this process cannot grow past a size, as on a full disk: a write past it
+// fails instead of ending the process.
+class LimiteDeTaille {
+  public:
+    explicit LimiteDeTaille(rlim_t octets) : signal_(std::signal(SIGXFSZ, SIG_IGN)) {
+        getrlimit(RLIMIT_FSIZE, &avant_);
+        rlimit limite = avant_;
+        limite.rlim_cur = octets;
+        setrlimit(RLIMIT_FSIZE, &limite);
+    }
+    ~LimiteDeTaille() {
+        setrlimit(RLIMIT_FSIZE, &avant_);
+        std::signal(SIGXFSZ, signal_);
+    }
+    LimiteDeTaille(const LimiteDeTaille&) = delete;
+    LimiteDeTaille& operator=(const LimiteDeTaille&) = delete;
+
+  private:
+    rlimit avant_{};
+    void (*signal_)(int);
+};
+
+QByteArray Contenu(const QString& chemin) {
+    QFile fichier(chemin);
+    return fichier.open(QIODevice::ReadOnly) ? fichier.readAll() : QByteArray();
+}
+
+TEST_F(ImprimanteQtPdf, AFileLeftHalfWrittenNeverReplacesThePreviousOne) {
+    auto ancienne = ouvrirPdf();
+    ancienne->Print("Liste de novembre");
+    ancienne->EndDoc();
+    const QByteArray precedent = Contenu(chemin);
+    ASSERT_FALSE(precedent.isEmpty());
+
+    auto nouvelle = ouvrirPdf();
+    for (int page = 1; page <= 300; ++page) {
+        nouvelle->Print("Liste de décembre, page " + std::to_string(page));
+        nouvelle->NewPage();
+    }
+    {
+        const LimiteDeTaille limite(static_cast<rlim_t>(precedent.size()));
+        EXPECT_THROW(nouvelle->EndDoc(), dba::Erreur);
+    }
+    EXPECT_EQ(Contenu(chemin), precedent);
+    EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files), QStringList{"liste.pdf"});
 }
 
 TEST_F(ImprimanteQtPdf, TextsPrintedAtColumnPositionsLineUpInTheFile) {

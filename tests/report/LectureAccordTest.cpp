@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "BaseEssai.h"
 #include "DonneesRapport.h"
 #include "ImpressionEssai.h"
 #include "dba/Erreur.h"
@@ -115,6 +116,39 @@ TEST(Demande, UneLigneDUnOrganismeNonPNeCouvrePasMaisUneLigneSuivantePeut) {
             Aide("D0001", {essai::Demande("D0001", {{"001", "", JourApresMai(10)}})}),
         }),
         (Lignes{"A0001", "D0001"}));
+}
+
+// Each line is judged on its own start and end: a person whose lines together span the day, but
+// none alone, is listed.
+TEST(Demande, ChaqueLigneEstJugeeSurSesPropresDates) {
+    const LigneDemande avant{"001", JourApresMai(-90), JourApresMai(-30)};
+    const LigneDemande apres{"001", JourApresMai(30), JourApresMai(90)};
+    EXPECT_EQ(Imprimes({
+                  Aide("A0001", {essai::Demande("A0001", {avant, apres})}),
+                  Aide("B0001", {essai::Demande("B0001", {apres, avant})}),
+                  Aide("C0001", {essai::Demande(
+                                    "C0001", {avant, {"001", JourApresMai(-5), JourApresMai(5)}})}),
+              }),
+              (Lignes{"A0001", "B0001"}));
+}
+
+// The lines of a request are counted on attribute 2, whatever the other attributes hold.
+TEST(Demande, LeNombreDeLignesEstCeluiDeLAttribut2) {
+    using nlohmann::json;
+    const auto demande = [](const std::string& code, const json& dates) {
+        return essai::Ligne("DEMANDACC", code,
+                            {{1, json::array({"003", "001"})},
+                             {2, dates},
+                             {3, json::array({JourApresMai(-30), JourApresMai(-5)})},
+                             {4, json::array({JourApresMai(30), JourApresMai(5)})}});
+    };
+    EXPECT_EQ(Imprimes({
+                  // One line only: the second start and end are left-overs.
+                  Aide("A0001", {demande("A0001", json::array({JourApresMai(-30)}))}),
+                  Aide("B0001",
+                       {demande("B0001", json::array({JourApresMai(-30), JourApresMai(-5), ""}))}),
+              }),
+              Lignes{"A0001"});
 }
 
 TEST(Lecture, UnOrganismeIntrouvableNeCouvreNiNeRenouvelle) {

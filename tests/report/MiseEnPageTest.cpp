@@ -167,6 +167,26 @@ TEST(BlocDeGroupe, SecteurParSesTroisPremiersCaracteresEtCommuneTelleQuelle) {
     EXPECT_EQ(essai::Lignes(communes->Document(), 1)[9], "Commune     : 2A004");
 }
 
+// Each group begins a page: a sector by its first three characters, a commune as it stands.
+TEST(Pages, UnePageParSecteurSurTroisCaracteresEtParCommune) {
+    const auto secteurs = Imprimer(AidesDeMai({{"A0001", "ALPHA", "Jean", "R01", "S01A"},
+                                               {"B0001", "BETA", "Jean", "R02", "S01B"},
+                                               {"C0001", "GAMMA", "Jean", "R01", "S02A"}}),
+                                   &Ctr_Ardoine::Opt_Secteur);
+    ASSERT_EQ(secteurs->Document().pages, 2);
+    EXPECT_EQ(essai::Codes(secteurs->Document()), (Lignes{"A0001", "B0001", "C0001"}));
+    EXPECT_EQ(essai::Details(secteurs->Document(), 1).size(), 2U);
+    EXPECT_EQ(essai::Lignes(secteurs->Document(), 2)[9], "Secteur     : SUD");
+
+    const auto communes = Imprimer(AidesDeMai({{"A0001", "ALPHA", "Jean", "R01", "S01", "69123"},
+                                               {"B0001", "BETA", "Jean", "R01", "S02", "75056"},
+                                               {"C0001", "GAMMA", "Jean", "R01", "S01", "75056"}}),
+                                   &Ctr_Ardoine::Opt_Commune);
+    ASSERT_EQ(communes->Document().pages, 2);
+    EXPECT_EQ(essai::Details(communes->Document(), 2).size(), 2U);
+    EXPECT_EQ(essai::Lignes(communes->Document(), 2)[9], "Commune     : 75056");
+}
+
 TEST(Pages, CinquanteEtUneLignesPuisUneNouvellePageNumeroteeEtEnteteeDeSonGroupe) {
     auto personnes = Serie(52);
     personnes.push_back({"Z0001", "ZZZ", "Dernier", "R02"});
@@ -197,16 +217,6 @@ TEST(Pages, LeCadreSuitLeNombreDeLignes) {
         Lignes(traits.begin() + 7, traits.end()),
         (Lignes{"3: 0.00,6.50 0.00,8.45", "3: 19.60,6.50 19.60,8.45", "3: 0.00,8.45 19.60,8.45",
                 "1: 1.30,6.50 1.30,8.45", "1: 8.30,6.50 8.30,8.45", "1: 17.00,6.50 17.00,8.45"}));
-}
-
-TEST(Pages, UnTableauSansLigneSeFermeA728Cm) {
-    ImpressionEssai impression(essai::Socle());
-    auto imprimante = std::make_shared<imprimante::ImprimanteEnregistree>();
-    impression.controle->Printer = imprimante;
-    impression.controle->Num_Ligne = 0;
-    impression.controle->Edition_Fin_Tableau();
-    EXPECT_EQ(impression.controle->Num_Ligne, 2);
-    EXPECT_NEAR(HauteursDesCadres(imprimante->DocumentEnCours(), 1).front(), 7.28, Tolerance);
 }
 
 TEST(DroitsDAcces, UnAideCacheNOuvreNiNeRemplitAucunePage) {

@@ -86,7 +86,7 @@ TEST(OutilsDates, RefusesWhatIsNotADateOrADayNumber) {
 TEST(OutilsImprimante, ACancelledChoiceGivesMinusOneAndOneCopy) {
     auto choix = std::make_shared<ChoixImprimanteScripte>(std::nullopt);
     Outils outils(troisImprimantes(), choix);
-    EXPECT_EQ(outils.ChoisirImprimante("A4"), "-1");
+    EXPECT_EQ(outils.ChoisirImprimante("A4", "liste"), "-1");
     EXPECT_EQ(outils.NbCopies(), 1);
     EXPECT_EQ(choix->FormatsDemandes(), std::vector<std::string>{"A4"});
 }
@@ -97,7 +97,7 @@ TEST(OutilsImprimante, TheChosenPrinterOpensWithTheChosenSettings) {
     reponse.reglages.apercu = true;
     Outils outils(imprimantes, std::make_shared<ChoixImprimanteScripte>(reponse));
 
-    EXPECT_EQ(outils.ChoisirImprimante("A3"), "2");
+    EXPECT_EQ(outils.ChoisirImprimante("A3", "liste"), "2");
     EXPECT_EQ(outils.NbCopies(), 3);
     auto imprimante = outils.OuvrirImprimante(2);
 
@@ -114,9 +114,9 @@ TEST(OutilsImprimante, ACancelAfterAChoiceForgetsItsCopies) {
     auto imprimantes = troisImprimantes();
     Outils outils(imprimantes,
                   std::make_shared<ChoixImprimanteScripte>(Choix{.index = 1, .copies = 4}));
-    outils.ChoisirImprimante("A4");
+    outils.ChoisirImprimante("A4", "liste");
     outils.RemplacerServices(imprimantes, std::make_shared<ChoixImprimanteScripte>(std::nullopt));
-    EXPECT_EQ(outils.ChoisirImprimante("A4"), "-1");
+    EXPECT_EQ(outils.ChoisirImprimante("A4", "liste"), "-1");
     EXPECT_EQ(outils.NbCopies(), 1);
 }
 
@@ -127,7 +127,7 @@ TEST(OutilsPartage, OneInstanceWhoseServicesTestsCanReplace) {
     auto imprimantes = troisImprimantes();
     partage.RemplacerServices(
         imprimantes, std::make_shared<ChoixImprimanteScripte>(Choix{.index = 0, .copies = 2}));
-    EXPECT_EQ(Outils::Partage().ChoisirImprimante("A4"), "0");
+    EXPECT_EQ(Outils::Partage().ChoisirImprimante("A4", "liste"), "0");
     EXPECT_EQ(Outils::Partage().NbCopies(), 2);
     EXPECT_EQ(&Outils::Partage().Imprimantes(), imprimantes.get());
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -33,12 +34,41 @@ TEST(Programme, ImportsFromStandardInputAndReportsFailuresOnStandardError) {
         executer({"import", base, "-"}, R"({"file":"SECTEUR","id":"S01","record":["SECTEUR NORD"]})"
                                         "\n");
     ASSERT_EQ(import.code, 0) << import.erreurs.toStdString();
+    // On a pipe, no progress lines.
+    EXPECT_TRUE(import.erreurs.isEmpty()) << import.erreurs.toStdString();
     EXPECT_EQ(executer({"read", base, "SECTEUR", "S01"}).sortie, "0\tS01\n1\tSECTEUR NORD\n");
 
     const auto mauvais = executer({"import", base}, "pas du JSON\n");
     EXPECT_EQ(mauvais.code, 1);
     EXPECT_TRUE(mauvais.erreurs.startsWith("erreur : ligne 1 : ")) << mauvais.erreurs.toStdString();
     EXPECT_TRUE(mauvais.sortie.isEmpty());
+}
+
+// On a terminal (here the one `script` gives), a long import says how far it has gone.
+TEST(Programme, OnATerminalImportShowsItsProgress) {
+    QTemporaryDir dossier;
+    const QString base = dossier.filePath(QStringLiteral("base.db"));
+    const QString lignes = dossier.filePath(QStringLiteral("lignes.jsonl"));
+    ASSERT_EQ(executer({"create", base}).code, 0);
+    QFile fichier(lignes);
+    ASSERT_TRUE(fichier.open(QIODevice::WriteOnly));
+    for (int numero = 1; numero <= 1000; ++numero) {
+        fichier.write(QStringLiteral("{\"file\":\"SECTEUR\",\"id\":\"S%1\",\"record\":[\"NOM\"]}\n")
+                          .arg(numero)
+                          .toUtf8());
+    }
+    fichier.close();
+    QProcess terminal;
+    terminal.start(
+        "script",
+        {"-qec",
+         QStringLiteral("%1 import %2 %3").arg(QStringLiteral(ARDOINE_DB_PROGRAMME), base, lignes),
+         "/dev/null"});
+    ASSERT_TRUE(terminal.waitForFinished(60000));
+    const QString ecran = QString::fromUtf8(terminal.readAllStandardOutput());
+    EXPECT_EQ(terminal.exitCode(), 0) << ecran.toStdString();
+    EXPECT_TRUE(ecran.contains("1000 enregistrements")) << ecran.toStdString();
+    EXPECT_TRUE(ecran.contains("reste environ")) << ecran.toStdString();
 }
 
 TEST(Programme, UnknownOptionIsAUsageErrorInFrench) {

@@ -2,6 +2,7 @@
 #include "Commandes.h"
 #include "ErreurUsage.h"
 #include "Parametres.h"
+#include "Progression.h"
 
 namespace dbtool {
 
@@ -47,7 +48,8 @@ int commandeDemo(const QStringList& arguments, Console& console) {
         return 0;
     }
     creerBaseDemo(p.positionnel(0), demogen::TailleDemo::parNom(p.valeur(taille)),
-                  graine(p.valeur(optionGraine)), p.valeur(donnees));
+                  graine(p.valeur(optionGraine)), p.valeur(donnees),
+                  Terminal_Erreurs(console.erreurs));
     return 0;
 }
 

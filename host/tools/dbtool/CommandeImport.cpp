@@ -1,11 +1,28 @@
+#include <filesystem>
 #include <fstream>
 
 #include "Commandes.h"
 #include "Parametres.h"
+#include "Progression.h"
 #include "dba/Erreur.h"
 #include "mvdb/Base.h"
 
 namespace dbtool {
+
+namespace {
+
+// On a terminal the import shows its progress; the end is known for a file, not for a pipe.
+void importerAvecSuivi(mvdb::Base& base, std::istream& lignes, std::uintmax_t octets,
+                       Console& console) {
+    if (auto* terminal = Terminal_Erreurs(console.erreurs)) {
+        FluxSuivi suivi(lignes, *terminal, {octets, {}});
+        base.importer(suivi);
+    } else {
+        base.importer(lignes);
+    }
+}
+
+}  // namespace
 
 int commandeImport(const QStringList& arguments, Console& console) {
     Parametres p(QStringLiteral("import"),
@@ -22,14 +39,14 @@ int commandeImport(const QStringList& arguments, Console& console) {
     auto base = mvdb::Base::ouvrir(p.positionnel(0), mvdb::Mode::LectureEcriture);
     const std::string source = p.positionnel(1);
     if (source.empty() || source == "-") {
-        base.importer(console.entree);
+        importerAvecSuivi(base, console.entree, 0, console);
         return 0;
     }
     std::ifstream fichier(source, std::ios::binary);
     if (!fichier) {
         throw dba::Erreur(dba::ErrArgument, "impossible de lire le fichier : " + source);
     }
-    base.importer(fichier);
+    importerAvecSuivi(base, fichier, std::filesystem::file_size(source), console);
     return 0;
 }
 
