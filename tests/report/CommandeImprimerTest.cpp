@@ -7,6 +7,7 @@
 #include "DonneesRapport.h"
 #include "ImpressionQt.h"
 #include "PdfRelu.h"
+#include "TableauRelu.h"
 
 // The print command of the demo host, run as a program: the PDF it leaves, what it writes
 // on its error output and its exit status.
@@ -100,6 +101,10 @@ TEST_F(Commande, UneDemandeMalFormeeOuImpossibleSortAvec2) {
         {{"--entite", "041", "--mois"}, "Il manque la valeur de l'option --mois."},
         {{"--entite", "041", "--mois", "2018-05", "--sortie", "/nulle/part/liste.pdf"},
          "Le dossier « /nulle/part » n'existe pas."},
+        {{"--entite", "041", "--mois", "2018-05", "--sortie", "liste.txt"},
+         "Extension inconnue pour --sortie : « liste.txt » (.pdf, .xlsx ou .csv)."},
+        {{"--entite", "041", "--mois", "2018-05", "--imprimante", "Nulle part"},
+         "--sortie et --imprimante s'excluent."},
     };
     for (const auto& [arguments, message] : cas) {
         const Execution execution = Lancer(Arguments(arguments));
@@ -111,6 +116,51 @@ TEST_F(Commande, UneDemandeMalFormeeOuImpossibleSortAvec2) {
     EXPECT_EQ(absente.code, 2);
     EXPECT_EQ(absente.erreurs, "Base de données introuvable : /nulle/part.db");
     EXPECT_FALSE(QFile::exists(pdf));
+}
+
+// The output file's extension chooses its kind; the table files hold the lines of the PDF.
+TEST_F(Commande, LaSortieSeChoisitParSonExtension) {
+    ASSERT_EQ(Lancer(Arguments({"--entite", "041", "--mois", "2018-05"})).code, 0);
+    const QStringList lignes = essai::LignesDuPdf(pdf);
+    const QString csv = dossier.filePath(QStringLiteral("liste.csv"));
+    const QString xlsx = dossier.filePath(QStringLiteral("liste.xlsx"));
+    for (const QString& fichier : {csv, xlsx}) {
+        const Execution execution =
+            Lancer({"--db", QString::fromStdString(base.Chemin()), "--entite", "041", "--mois",
+                    "2018-05", "--sortie", fichier});
+        ASSERT_EQ(execution.code, 0) << execution.erreurs.toStdString();
+    }
+    essai::Rangees rangees = essai::Lire_Csv(csv.toStdString());
+    essai::Rangees feuille = essai::Lire_Feuille_Xlsx(xlsx.toStdString(), 1);
+    ASSERT_EQ(rangees.size(), 3U);
+    ASSERT_EQ(feuille.size(), 11U);
+    for (std::size_t rang = 1; rang < rangees.size(); ++rang) {
+        const auto& r = rangees[rang];
+        EXPECT_TRUE(
+            lignes.contains(QString::fromStdString(r[2] + " " + r[3] + " " + r[4] + " " + r[5])))
+            << r[2];
+        EXPECT_EQ(
+            std::vector<std::string>(feuille[rang + 8].begin(), feuille[rang + 8].begin() + 6),
+            std::vector<std::string>(r.begin(), r.begin() + 6));
+    }
+}
+
+// The explanation, asked of the program: printed where the PDF has the line, in French or JSON.
+TEST_F(Commande, LExplicationDitOuLaLigneEstImprimee) {
+    const auto expliquer = [&](const QStringList& autres) {
+        QProcess demo;
+        demo.start(QStringLiteral(ARDOINE_DEMO),
+                   QStringList{"explique", "--db", QString::fromStdString(base.Chemin()),
+                               "--entite", "041", "--mois", "2018-05"} +
+                       autres);
+        demo.waitForFinished(60000);
+        EXPECT_EQ(demo.exitCode(), 0) << Erreurs(demo).toStdString();
+        return QString::fromUtf8(demo.readAllStandardOutput());
+    };
+    EXPECT_TRUE(expliquer({"--aide", "B0001"}).contains("Verdict : imprimé page 2, ligne 1"));
+    const QString json = expliquer({"--aide", "A0001", "--accord", "A0001001", "--json"});
+    EXPECT_TRUE(json.contains("\"verdict\": \"imprimé page 1, ligne 1\""));
+    EXPECT_TRUE(json.contains("\"imprime\": true"));
 }
 
 // What the rights refuse is said with whose rights they are.
