@@ -13,12 +13,12 @@ void creerBaseDemo(const std::filesystem::path& chemin, const demogen::TailleDem
     FichierProvisoire provisoire(chemin, FichierProvisoire::SiPresent::Refuser);
     demogen::GenerateurDemo generateur(demogen::DonneesReference::charger(dossierDonnees), taille,
                                        graine);
-    {
-        auto base = mvdb::Base::creer(provisoire.chemin().string());
+    provisoire.ecrire([&](const std::string& fichier) {
+        auto base = mvdb::Base::creer(fichier);
         demogen::FluxDemo flux(generateur);
         base.importer(flux);
         base.declarerIndex("ACCORD", demogen::ItemDateFinAccord);
-    }
+    });
     provisoire.mettreEnPlace();
 }
 
