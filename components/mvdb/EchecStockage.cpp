@@ -21,8 +21,8 @@ std::string texte(CauseEchec cause, const std::string& base) {
         case CauseEchec::Absente:
             return "La base " + base + " n'existe pas.";
         case CauseEchec::DossierAbsent:
-        return "Le dossier de la base " + base + " n'existe pas.";
-    case CauseEchec::PasUneBase:
+            return "Le dossier de la base " + base + " n'existe pas.";
+        case CauseEchec::PasUneBase:
             return "Le fichier " + base + " n'est pas une base de données.";
         case CauseEchec::MemoireInsuffisante:
             return "Mémoire insuffisante pour la base " + base + ".";
