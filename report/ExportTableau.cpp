@@ -1,4 +1,5 @@
 #include "Ctr_Ardoine.h"
+#include "TexteRapport.h"
 #include "droits/DroitsUtilisateur.h"
 #include "liste/EcritureCsv.h"
 #include "liste/EcritureXlsx.h"
@@ -11,7 +12,7 @@
 void Ctr_Ardoine::Exporter_Tableau() {
     rapport::TableauListe tableau(
         En_Tete_Liste(), [this](const std::string& groupe) { return Nom_Groupe(groupe); },
-        [](const std::string& jour) { return outils::Outils::Partage().DateExterne(jour); });
+        [](const std::string& jour) { return ardoine::Date_Fin_Imprimable(jour); });
     {
         const Occupation occupation(*this);
         const std::shared_ptr<void> vue = Module.Base().FigerLecture();

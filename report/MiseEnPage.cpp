@@ -1,6 +1,5 @@
 #include "Ctr_Ardoine.h"
 #include "TexteRapport.h"
-#include "outils/Outils.h"
 #include "printer/Imprimante.h"
 
 // The printed list: page header with its group block, boxed table header, detail lines and
@@ -143,7 +142,7 @@ void Ctr_Ardoine::Imprime_Detail() {
     const std::string ligne = champs.codeAide + " " +
                               ardoine::Colonne_Ajustee(champs.nom + " " + champs.prenom, 32, 34) +
                               ardoine::Colonne_Ajustee(champs.organisme, 39, 41) +
-                              outils::Outils::Partage().DateExterne(champs.fin);
+                              ardoine::Date_Fin_Imprimable(champs.fin);
     imprimante::Imprimante& imprimante = Imprimante_Courante();
     imprimante.CurrentX(Cm(0.1));
     imprimante.Print(ligne);

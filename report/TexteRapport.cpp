@@ -2,8 +2,10 @@
 
 #include <charconv>
 
+#include "dba/Erreur.h"
 #include "mvdb/Nombre.h"
 #include "mvdb/Utf8.h"
+#include "outils/Outils.h"
 #include "printer/Metrique.h"
 
 namespace ardoine {
@@ -31,6 +33,17 @@ std::optional<std::int64_t> Partie_Entiere(std::string_view texte) {
         return std::nullopt;
     }
     return entier;
+}
+
+std::string Date_Fin_Imprimable(const std::string& jour) {
+    try {
+        return outils::Outils::Partage().DateExterne(jour);
+    } catch (const dba::Erreur& erreur) {
+        if (erreur.numero() != dba::ErrArgument) {
+            throw;
+        }
+        return {};
+    }
 }
 
 }  // namespace ardoine

@@ -19,4 +19,9 @@ std::string Colonne_Ajustee(std::string_view texte, int garde, int largeur);
 // nothing for any other text, the empty one included.
 std::optional<std::int64_t> Partie_Entiere(std::string_view texte);
 
+// The end date of a line, "dd/mm/yyyy", on the page and in the table files alike. A stored
+// value that is no day number (a hand-edited record) leaves the date empty: one unreadable
+// field must not stop the list of the whole month.
+std::string Date_Fin_Imprimable(const std::string& jour);
+
 }  // namespace ardoine

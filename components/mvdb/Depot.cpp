@@ -4,6 +4,8 @@
 
 #include <filesystem>
 
+#include "EchecStockage.h"
+#include "FichierSqlite.h"
 #include "dba/Erreur.h"
 #include "dba/TableauDynamique.h"
 
@@ -14,10 +16,6 @@ namespace {
 // Tells our databases apart from any other SQLite file.
 constexpr std::int64_t IdentifiantApplication = 0x4D564442;
 constexpr std::string_view PrefixeDictionnaire = "DICT ";
-// Reads by key land anywhere in a large file: mapping it spares a system call and a copy per
-// page. Only address space is reserved; the file never shrinks while open, imports only add.
-const char* const Reglages = "PRAGMA mmap_size = 1073741824";
-
 const char* const Schema = R"sql(
 PRAGMA journal_mode = WAL;
 PRAGMA user_version = 1;
@@ -57,17 +55,12 @@ std::string_view fichierDecrit(std::string_view nom) {
     return nom;
 }
 
+// A sound SQLite file of another program is not one of our databases; a failure to read it
+// keeps its own cause.
 void verifierBase(Connexion& connexion, const std::string& chemin) {
-    bool valide = false;
-    try {
-        Instruction instruction = connexion.preparer("PRAGMA application_id");
-        valide = instruction.avancer() && instruction.entier(0) == IdentifiantApplication;
-    } catch (const dba::Erreur&) {
-        valide = false;
-    }
-    if (!valide) {
-        throw dba::Erreur(dba::ErrStockage,
-                          "Le fichier « " + chemin + " » n'est pas une base de données.");
+    Instruction instruction = connexion.preparer("PRAGMA application_id");
+    if (!instruction.avancer() || instruction.entier(0) != IdentifiantApplication) {
+        throw erreurStockage(CauseEchec::PasUneBase, chemin);
     }
 }
 
@@ -80,25 +73,22 @@ std::string nomDictionnaire(const std::string& fichier) {
 Depot::Depot(Connexion connexion, Mode mode) : connexion_(std::move(connexion)), mode_(mode) {}
 
 Depot Depot::creer(const std::string& chemin) {
-    if (std::filesystem::exists(chemin)) {
+    std::error_code erreur;
+    if (std::filesystem::exists(std::filesystem::symlink_status(chemin, erreur))) {
         throw dba::Erreur(dba::ErrStockage, "La base « " + chemin + " » existe déjà.");
     }
-    Connexion connexion(chemin, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    Connexion connexion(chemin, Connexion::Ouverture::Creation);
     connexion.executer(Schema);
     connexion.executer("PRAGMA application_id = " + std::to_string(IdentifiantApplication));
     connexion.executer("PRAGMA synchronous = NORMAL");
-    connexion.executer(Reglages);
     return Depot(std::move(connexion), Mode::LectureEcriture);
 }
 
 Depot Depot::ouvrir(const std::string& chemin, Mode mode) {
-    if (!std::filesystem::is_regular_file(chemin)) {
-        throw dba::Erreur(dba::ErrStockage, "La base « " + chemin + " » n'existe pas.");
-    }
-    const int drapeaux = mode == Mode::LectureSeule ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
-    Connexion connexion(chemin, drapeaux);
+    verifierFichierSqlite(chemin);
+    Connexion connexion(chemin, mode == Mode::LectureSeule ? Connexion::Ouverture::LectureSeule
+                                                           : Connexion::Ouverture::LectureEcriture);
     verifierBase(connexion, chemin);
-    connexion.executer(Reglages);
     if (mode == Mode::LectureEcriture) {
         connexion.executer("PRAGMA synchronous = NORMAL");
     }
@@ -107,7 +97,8 @@ Depot Depot::ouvrir(const std::string& chemin, Mode mode) {
 
 void Depot::exigerEcriture() const {
     if (mode_ == Mode::LectureSeule) {
-        throw dba::Erreur(dba::ErrStockage, "La base est ouverte en lecture seule.");
+        throw dba::Erreur(dba::ErrStockage,
+                          "La base « " + connexion_.chemin() + " » est ouverte en lecture seule.");
     }
 }
 

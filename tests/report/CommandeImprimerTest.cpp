@@ -34,9 +34,12 @@ Execution Lancer(const QStringList& arguments) {
     return {demo.exitCode(), Erreurs(demo)};
 }
 
+// Two legal entities, so that none is chosen by Init and the code must be typed.
 std::vector<std::string> DonneesDeMai() {
-    return essai::Avec(
+    auto lignes = essai::Avec(
         essai::AidesDeMai({{"A0001", "ALPHA", "Jean"}, {"B0001", "BETA", "Marie", "R02", "S02"}}));
+    lignes.push_back(essai::Ligne("ASSOCIATION", "052", {{1, "AUTRE ENTITE"}}));
+    return lignes;
 }
 
 class Commande : public ::testing::Test {

@@ -44,8 +44,24 @@ TEST(Programme, ImportsFromStandardInputAndReportsFailuresOnStandardError) {
     EXPECT_TRUE(mauvais.sortie.isEmpty());
 }
 
-// On a terminal (here the one `script` gives), a long import says how far it has gone.
-TEST(Programme, OnATerminalImportShowsItsProgress) {
+namespace {
+
+// What `script` shows of a command run on the terminal it gives.
+QString SurUnTerminal(const QStringList& arguments) {
+    QProcess terminal;
+    terminal.start(
+        "script",
+        {"-qec", QStringLiteral(ARDOINE_DB_PROGRAMME) + " " + arguments.join(' '), "/dev/null"});
+    EXPECT_TRUE(terminal.waitForFinished(60000));
+    EXPECT_EQ(terminal.exitCode(), 0);
+    return QString::fromUtf8(terminal.readAllStandardOutput());
+}
+
+}  // namespace
+
+// On a terminal (here the one `script` gives), a long import says how far it has gone, and how
+// long it has still to go: from the file's size for an import, from the persons made for demo.
+TEST(Programme, OnATerminalImportAndDemoShowTheirProgress) {
     QTemporaryDir dossier;
     const QString base = dossier.filePath(QStringLiteral("base.db"));
     const QString lignes = dossier.filePath(QStringLiteral("lignes.jsonl"));
@@ -58,17 +74,12 @@ TEST(Programme, OnATerminalImportShowsItsProgress) {
                           .toUtf8());
     }
     fichier.close();
-    QProcess terminal;
-    terminal.start(
-        "script",
-        {"-qec",
-         QStringLiteral("%1 import %2 %3").arg(QStringLiteral(ARDOINE_DB_PROGRAMME), base, lignes),
-         "/dev/null"});
-    ASSERT_TRUE(terminal.waitForFinished(60000));
-    const QString ecran = QString::fromUtf8(terminal.readAllStandardOutput());
-    EXPECT_EQ(terminal.exitCode(), 0) << ecran.toStdString();
-    EXPECT_TRUE(ecran.contains("1000 enregistrements")) << ecran.toStdString();
-    EXPECT_TRUE(ecran.contains("reste environ")) << ecran.toStdString();
+    const QString import = SurUnTerminal({"import", base, lignes});
+    EXPECT_TRUE(import.contains("1000 enregistrements")) << import.toStdString();
+    EXPECT_TRUE(import.contains("reste environ 0 s")) << import.toStdString();
+
+    const QString demo = SurUnTerminal({"demo", dossier.filePath("demo.db"), "--size", "demo"});
+    EXPECT_TRUE(demo.contains("reste environ 0 s")) << demo.toStdString();
 }
 
 TEST(Programme, UnknownOptionIsAUsageErrorInFrench) {

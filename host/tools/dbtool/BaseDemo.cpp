@@ -15,8 +15,8 @@ void creerBaseDemo(const std::filesystem::path& chemin, const demogen::TailleDem
     FichierProvisoire provisoire(chemin, FichierProvisoire::SiPresent::Refuser);
     demogen::GenerateurDemo generateur(demogen::DonneesReference::charger(dossierDonnees), taille,
                                        graine);
-    {
-        auto base = mvdb::Base::creer(provisoire.chemin().string());
+    provisoire.ecrire([&](const std::string& fichier) {
+        auto base = mvdb::Base::creer(fichier);
         demogen::FluxDemo flux(generateur);
         if (progression != nullptr) {
             // One CIVILAIDE line per aided person: how many are done tells how far it has gone.
@@ -27,7 +27,7 @@ void creerBaseDemo(const std::filesystem::path& chemin, const demogen::TailleDem
             base.importer(flux);
         }
         base.declarerIndex("ACCORD", demogen::ItemDateFinAccord);
-    }
+    });
     provisoire.mettreEnPlace();
 }
 

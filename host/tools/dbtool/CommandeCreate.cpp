@@ -13,7 +13,7 @@ int commandeCreate(const QStringList& arguments, Console& console) {
         return 0;
     }
     FichierProvisoire provisoire(p.positionnel(0), FichierProvisoire::SiPresent::Refuser);
-    mvdb::Base::creer(provisoire.chemin().string());
+    provisoire.ecrire([](const std::string& chemin) { mvdb::Base::creer(chemin); });
     provisoire.mettreEnPlace();
     return 0;
 }
