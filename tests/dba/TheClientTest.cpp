@@ -67,9 +67,12 @@ TEST_F(Client, RunsTheSelectionOfARequestOnTheFileItNames) {
 TEST_F(Client, OpeningNeedsAnExistingDatabase) {
     EXPECT_EQ(erreurDe([&] { dba::TheClient(base_.chemin() + ".absent"); }).numero(),
               dba::ErrStockage);
-    const std::string texte = base_.chemin() + ".txt";
-    std::ofstream(texte) << "pas une base\n";
-    const dba::Erreur erreur = erreurDe([&] { dba::TheClient client(texte); });
+    // A file of another kind, or a server database that holds none of ours.
+    const std::string autre = base_.autreBase("autre.txt");
+    if (!base_.surServeur()) {
+        std::ofstream(autre) << "pas une base\n";
+    }
+    const dba::Erreur erreur = erreurDe([&] { dba::TheClient client(autre); });
     EXPECT_EQ(erreur.numero(), dba::ErrStockage);
     EXPECT_THAT(erreur.texte(), HasSubstr("n'est pas une base"));
     EXPECT_EQ(erreurDe([&] { mvdb::Base::creer(base_.chemin()); }).numero(), dba::ErrStockage);

@@ -1,6 +1,6 @@
 #include "BaseDemo.h"
 
-#include "FichierProvisoire.h"
+#include "BaseNouvelle.h"
 #include "demogen/DictionnaireAccord.h"
 #include "demogen/FluxDemo.h"
 #include "demogen/GenerateurDemo.h"
@@ -8,18 +8,15 @@
 
 namespace dbtool {
 
-void creerBaseDemo(const std::filesystem::path& chemin, const demogen::TailleDemo& taille,
-                   std::uint64_t graine, const std::filesystem::path& dossierDonnees) {
-    FichierProvisoire provisoire(chemin, FichierProvisoire::SiPresent::Refuser);
+void creerBaseDemo(const std::string& nom, const demogen::TailleDemo& taille, std::uint64_t graine,
+                   const std::filesystem::path& dossierDonnees) {
     demogen::GenerateurDemo generateur(demogen::DonneesReference::charger(dossierDonnees), taille,
                                        graine);
-    {
-        auto base = mvdb::Base::creer(provisoire.chemin().string());
+    creerBase(nom, [&](mvdb::Base& base) {
         demogen::FluxDemo flux(generateur);
         base.importer(flux);
         base.declarerIndex("ACCORD", demogen::ItemDateFinAccord);
-    }
-    provisoire.mettreEnPlace();
+    });
 }
 
 }  // namespace dbtool

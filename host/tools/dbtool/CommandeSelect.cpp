@@ -39,7 +39,8 @@ int commandeSelect(const QStringList& arguments, Console& console) {
                                 "\"21519\" PAR 1 ») et affiche une ligne par enregistrement "
                                 "choisi : les colonnes séparées par une tabulation, les valeurs "
                                 "d'une colonne par « ] »."));
-    p.argument(QStringLiteral("BASE"), QStringLiteral("Fichier de la base."));
+    p.argument(QStringLiteral("BASE"), QStringLiteral("Base : un fichier, ou une base d'un serveur "
+                                                      "(postgresql://… ou host=… dbname=…)."));
     p.argument(QStringLiteral("PHRASE"),
                QStringLiteral("La phrase, entre guillemets pour le shell."));
     const QCommandLineOption colonnes(

@@ -129,25 +129,4 @@ void Connexion::executer(const std::string& sql) const {
              "Accès au stockage impossible");
 }
 
-Transaction::Transaction(const Connexion& connexion, Genre genre)
-    : connexion_(connexion),
-      jointe_(genre == Genre::Lecture && sqlite3_get_autocommit(connexion.brute()) == 0) {
-    if (!jointe_) {
-        connexion_.executer(genre == Genre::Ecriture ? "BEGIN IMMEDIATE" : "BEGIN DEFERRED");
-    }
-}
-
-Transaction::~Transaction() {
-    if (ouverte_ && !jointe_) {
-        sqlite3_exec(connexion_.brute(), "ROLLBACK", nullptr, nullptr, nullptr);
-    }
-}
-
-void Transaction::valider() {
-    if (!jointe_) {
-        connexion_.executer("COMMIT");
-    }
-    ouverte_ = false;
-}
-
 }  // namespace mvdb

@@ -67,23 +67,6 @@ class Connexion {
     sqlite3* connexion_;
 };
 
-// A transaction that rolls back unless validated.
-class Transaction {
-  public:
-    enum class Genre { Lecture, Ecriture };
-    Transaction(const Connexion& connexion, Genre genre);
-    Transaction(const Transaction&) = delete;
-    Transaction& operator=(const Transaction&) = delete;
-    ~Transaction();
-    void valider();
-
-  private:
-    const Connexion& connexion_;
-    // A read inside a transaction already open on the connection joins it.
-    bool jointe_ = false;
-    bool ouverte_ = true;
-};
-
 // Raises the storage failure with SQLite's own explanation appended.
 [[noreturn]] void echecStockage(sqlite3* connexion, const std::string& contexte);
 
