@@ -1,5 +1,6 @@
 #include "Ctr_Ardoine.h"
 #include "TexteRapport.h"
+#include "dba/Erreur.h"
 #include "outils/Outils.h"
 #include "printer/Imprimante.h"
 
@@ -15,6 +16,19 @@ const std::string RetraitBloc(14, ' ');
 
 std::string Espaces(std::size_t nombre) {
     return std::string(nombre, ' ');
+}
+
+// The end date of a line. A stored value that is no day number (a hand-edited record) leaves
+// the date empty: one unreadable field must not stop the list of the whole month.
+std::string Date_Fin_Imprimable(const std::string& jour) {
+    try {
+        return outils::Outils::Partage().DateExterne(jour);
+    } catch (const dba::Erreur& erreur) {
+        if (erreur.numero() != dba::ErrArgument) {
+            throw;
+        }
+        return {};
+    }
 }
 
 }  // namespace
@@ -150,7 +164,7 @@ void Ctr_Ardoine::Imprime_Detail() {
     const std::string ligne = aide + " " +
                               ardoine::Colonne_Ajustee(personne(2) + " " + personne(3), 32, 34) +
                               ardoine::Colonne_Ajustee((*Module.Enr_OrgPriseCharge)(1), 39, 41) +
-                              outils::Outils::Partage().DateExterne(Colonne_Accord(2));
+                              Date_Fin_Imprimable(Colonne_Accord(2));
     imprimante::Imprimante& imprimante = Imprimante_Courante();
     imprimante.CurrentX(Cm(0.1));
     imprimante.Print(ligne);

@@ -33,7 +33,10 @@ bool estChiffre(char c) {
 class AnalyseurExpression {
   public:
     AnalyseurExpression(const std::string& item, std::string_view texte, Resolveur& resolveur)
-        : item_(item), texte_(texte), resolveur_(resolveur) {
+        : item_(item),
+          texte_(texte),
+          resolveur_(resolveur),
+          imbrication_(resolveur.itemsEnCours()) {
         avancer();
     }
 
@@ -133,13 +136,32 @@ class AnalyseurExpression {
         return texte;
     }
 
+    // Parentheses and TRANS recurse: their nesting, with the items being compiled around
+    // this one, is bounded like the depth of the expression.
     ExpressionCompilee lireExpression() {
-        ExpressionCompilee gauche = lireSuffixee();
+        if (++imbrication_ > ProfondeurMaximale) {
+            echouer("expression moins imbriquée (au plus " + std::to_string(ProfondeurMaximale) +
+                    " niveaux)");
+        }
+        std::vector<ExpressionCompilee> termes;
+        termes.push_back(lireSuffixee());
         while (estSigne(":")) {
             avancer();
-            gauche = std::make_unique<ExprConcatenation>(std::move(gauche), lireSuffixee());
+            termes.push_back(lireSuffixee());
         }
-        return gauche;
+        --imbrication_;
+        if (termes.size() == 1) {
+            return std::move(termes.front());
+        }
+        return borne(std::make_unique<ExprConcatenation>(std::move(termes)));
+    }
+
+    ExpressionCompilee borne(ExpressionCompilee expression) const {
+        if (expression->profondeur() > ProfondeurMaximale) {
+            echouer("expression moins profonde (au plus " + std::to_string(ProfondeurMaximale) +
+                    " niveaux, items nommés compris)");
+        }
+        return expression;
     }
 
     ExpressionCompilee lireSuffixee() {
@@ -150,7 +172,8 @@ class AnalyseurExpression {
             exigerSigne(",");
             const int longueur = lireEntier();
             exigerSigne("]");
-            expression = std::make_unique<ExprSousChaine>(std::move(expression), debut, longueur);
+            expression =
+                borne(std::make_unique<ExprSousChaine>(std::move(expression), debut, longueur));
         }
         return expression;
     }
@@ -196,7 +219,7 @@ class AnalyseurExpression {
             echouer("@ID ou @RECORD attendu");
         }
         avancer();
-        return std::make_unique<ExprItem>(resolveur_.item(nom));
+        return borne(std::make_unique<ExprItem>(resolveur_.item(nom)));
     }
 
     ExpressionCompilee lireTraduction() {
@@ -212,12 +235,13 @@ class AnalyseurExpression {
         }
         avancer();
         exigerSigne(")");
-        return std::make_unique<ExprTraduction>(fichier, std::move(cle), attribut);
+        return borne(std::make_unique<ExprTraduction>(fichier, std::move(cle), attribut));
     }
 
     const std::string& item_;
     std::string_view texte_;
     Resolveur& resolveur_;
+    int imbrication_;
     std::size_t octet_ = 0;
     JetonExpr jeton_;
 };

@@ -64,7 +64,7 @@ class AnalyseurPhrase {
             ++octet_;
         }
         jeton_ = JetonPhrase{};
-        jeton_.position = positionCaractere(texte_, octet_);
+        jeton_.position = position();
         if (octet_ >= texte_.size()) {
             return;
         }
@@ -89,6 +89,15 @@ class AnalyseurPhrase {
         jeton_.genre = JetonPhrase::Genre::Valeur;
         jeton_.texte = std::string(texte_.substr(octet_ + 1, fin - octet_ - 1));
         octet_ = fin + 1;
+    }
+
+    // The character position of the current byte, counted on from the last token's so that
+    // a long sentence is read in linear time.
+    std::size_t position() {
+        positionCourante_ +=
+            positionCaractere(texte_.substr(octetCompte_), octet_ - octetCompte_) - 1;
+        octetCompte_ = octet_;
+        return positionCourante_;
     }
 
     bool estMotCle(const char* mot) const {
@@ -152,6 +161,8 @@ class AnalyseurPhrase {
 
     std::string_view texte_;
     std::size_t octet_ = 0;
+    std::size_t octetCompte_ = 0;
+    std::size_t positionCourante_ = 1;
     JetonPhrase jeton_;
 };
 

@@ -19,6 +19,8 @@ class Attribut {
     std::optional<int> numero() const { return numero_; }
     bool alignerADroite() const { return alignerADroite_; }
     const std::string& nom() const { return nom_; }
+    // Levels of evaluation of an I item; 0 for an attribute.
+    int profondeur() const { return expression_ ? expression_->profondeur() : 0; }
 
   private:
     std::string nom_;

@@ -59,6 +59,10 @@ std::shared_ptr<const Attribut> Dictionnaire::item(const std::string& nom) {
     if (!enCours_.insert(nom).second) {
         definitionIncorrecte(nom, "elle se réfère à elle-même");
     }
+    if (itemsEnCours() > ProfondeurMaximale) {
+        definitionIncorrecte(nom, "trop d'items se nomment l'un l'autre (au plus " +
+                                      std::to_string(ProfondeurMaximale) + ")");
+    }
     auto compile = compiler(nom, *definition);
     enCours_.erase(nom);
     compiles_.emplace(nom, compile);

@@ -24,6 +24,7 @@ class Dictionnaire : private Resolveur {
   private:
     std::shared_ptr<const Attribut> item(const std::string& nom) override;
     IdFichier fichier(const std::string& nom) override;
+    int itemsEnCours() const override { return static_cast<int>(enCours_.size()); }
     std::shared_ptr<const Attribut> compiler(const std::string& nom, std::string_view definition);
 
     const Depot& depot_;

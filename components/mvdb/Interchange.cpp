@@ -61,6 +61,10 @@ void importer(Depot& depot, std::istream& lignes) {
             } catch (const std::invalid_argument& rejet) {
                 rejeterLigne(numero, rejet.what());
             } catch (const dba::Erreur& erreur) {
+                // A failing disk or lock is no fault of the line being written.
+                if (erreur.numero() == dba::ErrStockage) {
+                    throw;
+                }
                 rejeterLigne(numero, erreur.texte());
             }
         }
@@ -72,7 +76,13 @@ void exporter(const Depot& depot, std::ostream& lignes) {
     Transaction lecture(depot.stockage(), Transaction::Genre::Lecture);
     for (const std::string& nom : depot.fichiers()) {
         depot.parcourir(depot.fichier(nom), [&](std::string_view cle, std::string_view donnees) {
-            lignes << ecrireLigneEchange(nom, cle, donnees) << '\n';
+            try {
+                lignes << ecrireLigneEchange(nom, cle, donnees) << '\n';
+            } catch (const std::invalid_argument& rejet) {
+                throw dba::Erreur(dba::ErrStockage, "Export impossible : dans l'enregistrement « " +
+                                                        std::string(cle) + " » du fichier « " +
+                                                        nom + " », " + rejet.what() + ".");
+            }
         });
     }
     lecture.valider();

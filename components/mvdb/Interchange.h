@@ -20,7 +20,8 @@ struct LigneEchange {
 // wrong type.
 LigneEchange lireLigneEchange(std::string_view ligne);
 // Every attribute as a string, or as a list of values when it has several values or
-// subvalues; a value with subvalues as a list of them.
+// subvalues; a value with subvalues as a list of them. Raises std::invalid_argument when a
+// text is not UTF-8.
 std::string ecrireLigneEchange(const std::string& fichier, std::string_view cle,
                                std::string_view donnees);
 

@@ -1,5 +1,7 @@
 #include "Noeuds.h"
 
+#include <algorithm>
+
 #include "Attribut.h"
 #include "Utf8.h"
 
@@ -17,6 +19,9 @@ std::string ExprLitteral::evaluer(const EnregCourant&, Contexte&) const {
     return texte_;
 }
 
+ExprItem::ExprItem(std::shared_ptr<const Attribut> item)
+    : Expression(item->profondeur() + 1), item_(std::move(item)) {}
+
 std::string ExprItem::evaluer(const EnregCourant& enreg, Contexte& contexte) const {
     return item_->valeur(enreg, contexte);
 }
@@ -25,8 +30,27 @@ std::string ExprSousChaine::evaluer(const EnregCourant& enreg, Contexte& context
     return sousChaine(texte_->evaluer(enreg, contexte), debut_, longueur_);
 }
 
+namespace {
+
+int plusProfond(const std::vector<ExpressionCompilee>& termes) {
+    int profondeur = 0;
+    for (const auto& terme : termes) {
+        profondeur = std::max(profondeur, terme->profondeur());
+    }
+    return profondeur;
+}
+
+}  // namespace
+
+ExprConcatenation::ExprConcatenation(std::vector<ExpressionCompilee> termes)
+    : Expression(plusProfond(termes) + 1), termes_(std::move(termes)) {}
+
 std::string ExprConcatenation::evaluer(const EnregCourant& enreg, Contexte& contexte) const {
-    return gauche_->evaluer(enreg, contexte) + droite_->evaluer(enreg, contexte);
+    std::string texte;
+    for (const auto& terme : termes_) {
+        texte += terme->evaluer(enreg, contexte);
+    }
+    return texte;
 }
 
 std::string ExprTraduction::evaluer(const EnregCourant& enreg, Contexte& contexte) const {

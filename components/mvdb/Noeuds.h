@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "Expression.h"
 
@@ -11,12 +12,13 @@ namespace mvdb {
 
 class ExprCle : public Expression {
   public:
+    ExprCle() : Expression(1) {}
     std::string evaluer(const EnregCourant& enreg, Contexte& contexte) const override;
 };
 
 class ExprAttribut : public Expression {
   public:
-    explicit ExprAttribut(int numero) : numero_(numero) {}
+    explicit ExprAttribut(int numero) : Expression(1), numero_(numero) {}
     std::string evaluer(const EnregCourant& enreg, Contexte& contexte) const override;
 
   private:
@@ -25,7 +27,7 @@ class ExprAttribut : public Expression {
 
 class ExprLitteral : public Expression {
   public:
-    explicit ExprLitteral(std::string texte) : texte_(std::move(texte)) {}
+    explicit ExprLitteral(std::string texte) : Expression(1), texte_(std::move(texte)) {}
     std::string evaluer(const EnregCourant& enreg, Contexte& contexte) const override;
 
   private:
@@ -34,7 +36,7 @@ class ExprLitteral : public Expression {
 
 class ExprItem : public Expression {
   public:
-    explicit ExprItem(std::shared_ptr<const Attribut> item) : item_(std::move(item)) {}
+    explicit ExprItem(std::shared_ptr<const Attribut> item);
     std::string evaluer(const EnregCourant& enreg, Contexte& contexte) const override;
 
   private:
@@ -45,7 +47,10 @@ class ExprItem : public Expression {
 class ExprSousChaine : public Expression {
   public:
     ExprSousChaine(ExpressionCompilee texte, long debut, long longueur)
-        : texte_(std::move(texte)), debut_(debut), longueur_(longueur) {}
+        : Expression(texte->profondeur() + 1),
+          texte_(std::move(texte)),
+          debut_(debut),
+          longueur_(longueur) {}
     std::string evaluer(const EnregCourant& enreg, Contexte& contexte) const override;
 
   private:
@@ -54,23 +59,24 @@ class ExprSousChaine : public Expression {
     long longueur_;
 };
 
-// x : y
+// x : y : ..., one node for the whole chain however long.
 class ExprConcatenation : public Expression {
   public:
-    ExprConcatenation(ExpressionCompilee gauche, ExpressionCompilee droite)
-        : gauche_(std::move(gauche)), droite_(std::move(droite)) {}
+    explicit ExprConcatenation(std::vector<ExpressionCompilee> termes);
     std::string evaluer(const EnregCourant& enreg, Contexte& contexte) const override;
 
   private:
-    ExpressionCompilee gauche_;
-    ExpressionCompilee droite_;
+    std::vector<ExpressionCompilee> termes_;
 };
 
 // TRANS("FILE", cle, n, "X"): attribute n of another file's record, empty when none.
 class ExprTraduction : public Expression {
   public:
     ExprTraduction(IdFichier fichier, ExpressionCompilee cle, int attribut)
-        : fichier_(fichier), cle_(std::move(cle)), attribut_(attribut) {}
+        : Expression(cle->profondeur() + 1),
+          fichier_(fichier),
+          cle_(std::move(cle)),
+          attribut_(attribut) {}
     std::string evaluer(const EnregCourant& enreg, Contexte& contexte) const override;
 
   private:

@@ -1,6 +1,7 @@
 #include "Plan.h"
 
 #include <algorithm>
+#include <map>
 
 #include "Nombre.h"
 
@@ -48,19 +49,6 @@ void accorderBornes(Plan& plan) {
     if (plan.minimum && plan.maximum && estNombre(*plan.minimum) != estNombre(*plan.maximum)) {
         plan.maximum.reset();
     }
-}
-
-Plan planSur(const std::vector<Critere>& criteres, int attribut, Plan::Source source) {
-    Plan plan;
-    plan.source = source;
-    plan.attribut = attribut;
-    for (const Critere& critere : criteres) {
-        if (critere.attribut->numero() == attribut) {
-            ajouterCritere(plan, critere);
-        }
-    }
-    accorderBornes(plan);
-    return plan;
 }
 
 // Builds one lookup of the plan's source, condition by condition.
@@ -165,19 +153,32 @@ std::vector<Recherche> recherches(const Plan& plan) {
 }  // namespace
 
 Plan choisirPlan(const std::vector<Critere>& criteres, const std::set<int>& attributsIndexes) {
-    Plan meilleur;
+    // One plan per usable attribute, in the order the clauses first name them, built in one
+    // pass however many clauses the sentence has.
+    std::map<int, Plan> plans;
+    std::vector<int> ordre;
     for (const Critere& critere : criteres) {
         const std::optional<int> numero = critere.attribut->numero();
         if (!numero || (*numero != 0 && !attributsIndexes.contains(*numero))) {
             continue;
         }
-        const Plan plan =
-            planSur(criteres, *numero, *numero == 0 ? Plan::Source::Cle : Plan::Source::Index);
+        auto [plan, nouveau] = plans.try_emplace(*numero);
+        if (nouveau) {
+            plan->second.source = *numero == 0 ? Plan::Source::Cle : Plan::Source::Index;
+            plan->second.attribut = *numero;
+            ordre.push_back(*numero);
+        }
+        ajouterCritere(plan->second, critere);
+    }
+    Plan meilleur;
+    for (const int numero : ordre) {
+        Plan& plan = plans.at(numero);
+        accorderBornes(plan);
         if (portee(plan) > portee(meilleur)) {
             meilleur = plan;
         }
     }
-    return portee(meilleur) > 0 ? meilleur : Plan{};
+    return meilleur;
 }
 
 std::vector<std::string> clesCandidates(const Depot& depot, IdFichier fichier, const Plan& plan) {

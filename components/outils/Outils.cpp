@@ -29,10 +29,19 @@ QDate lireDate(const std::string& texte) {
     return forme.match(date).hasMatch() ? QDate::fromString(date, FormatDate) : QDate();
 }
 
+// A whole number of days as the database compares numbers: an optional sign, digits and
+// an optional decimal part of zeros ("21690", "+21690", "21690.0" are the same day).
 std::optional<std::int64_t> lireNombre(const std::string& texte) {
+    static const QRegularExpression forme(QStringLiteral("^([+-]?\\d+)(\\.0+)?$"));
+    const auto correspondance = forme.match(QString::fromStdString(texte));
+    if (!correspondance.hasMatch()) {
+        return std::nullopt;
+    }
+    const std::string chiffres = correspondance.captured(1).toStdString();
+    const char* debut = chiffres.data() + (chiffres.front() == '+' ? 1 : 0);
+    const char* fin = chiffres.data() + chiffres.size();
     std::int64_t nombre = 0;
-    const auto* fin = texte.data() + texte.size();
-    const auto [arret, erreur] = std::from_chars(texte.data(), fin, nombre);
+    const auto [arret, erreur] = std::from_chars(debut, fin, nombre);
     if (erreur != std::errc() || arret != fin) {
         return std::nullopt;
     }

@@ -28,9 +28,9 @@ class Outils {
     // "dd/mm/yyyy" to the decimal text of its day number. The empty text stays empty; any
     // other text that is not a calendar date in that form raises dba::Erreur.
     std::string DateInterne(const std::string& date) const;
-    // A day number to "dd/mm/yyyy". The empty text stays empty; a text that is not a whole
-    // number, or a day outside the years 1 to 9999, raises dba::Erreur: a date printed wrong
-    // is worse than a report that stops.
+    // A day number to "dd/mm/yyyy": a whole number as the database compares numbers
+    // ("21690", "+21690" and "21690.0" are one day). The empty text stays empty; any other
+    // text, or a day outside the years 1 to 9999, raises dba::Erreur ErrArgument.
     std::string DateExterne(const std::string& jour) const;
 
     // Asks the user for a printer for that paper size: its index in Imprimantes() as text,

@@ -67,8 +67,8 @@ void LieuEssai::administrer(const std::string& base, const std::string& sql) con
     mvdb::ConnexionPg(serveur_ + " dbname=" + base, "essai").commander(sql);
 }
 
-BaseTemporaire::BaseTemporaire()
-    : chemin_(lieu_.nom("base.db")), base_(mvdb::Base::creer(chemin_)) {}
+BaseTemporaire::BaseTemporaire(bool fichier)
+    : lieu_(fichier), chemin_(lieu_.nom("base.db")), base_(mvdb::Base::creer(chemin_)) {}
 
 BaseTemporaire::~BaseTemporaire() = default;
 

@@ -37,7 +37,8 @@ class LieuEssai {
 // A new database in its own temporary place, removed with it.
 class BaseTemporaire {
   public:
-    BaseTemporaire();
+    // fichier: a SQLite file whatever the environment says, for what only files can show.
+    explicit BaseTemporaire(bool fichier = false);
     ~BaseTemporaire();
     BaseTemporaire(const BaseTemporaire&) = delete;
     BaseTemporaire& operator=(const BaseTemporaire&) = delete;

@@ -9,10 +9,15 @@ namespace {
 class FichierPiege : public dba::Fichier {
   public:
     FichierPiege(std::shared_ptr<dba::Fichier> reel, std::string nom,
-                 std::shared_ptr<BasePiegee::Pieges> pieges)
-        : reel_(std::move(reel)), nom_(std::move(nom)), pieges_(std::move(pieges)) {}
+                 std::shared_ptr<BasePiegee::Pieges> pieges,
+                 std::shared_ptr<BasePiegee::CompteurAppels> appels)
+        : reel_(std::move(reel)),
+          nom_(std::move(nom)),
+          pieges_(std::move(pieges)),
+          appels_(std::move(appels)) {}
 
     dba::Enregistrement LireEnreg(const std::string& cle) override {
+        appels_->compter();
         const auto piege = pieges_->find({nom_, cle});
         if (piege != pieges_->end() && ++piege->second.lectures >= piege->second.aPartirDe) {
             throw dba::Erreur(piege->second.numero, "Lecture impossible de " + cle + ".");
@@ -24,18 +29,37 @@ class FichierPiege : public dba::Fichier {
     std::shared_ptr<dba::Fichier> reel_;
     std::string nom_;
     std::shared_ptr<BasePiegee::Pieges> pieges_;
+    std::shared_ptr<BasePiegee::CompteurAppels> appels_;
 };
 
 }  // namespace
 
 BasePiegee::BasePiegee(std::shared_ptr<dba::TheDatabase> reelle) : reelle_(std::move(reelle)) {}
 
+void BasePiegee::CompteurAppels::compter() {
+    if (++faits == piege) {
+        throw dba::Erreur(dba::ErrStockage,
+                          "Panne du disque à l'appel " + std::to_string(faits) + ".");
+    }
+}
+
 std::shared_ptr<dba::Fichier> BasePiegee::OuvrirFichier(const std::string& nom) {
-    return std::make_shared<FichierPiege>(reelle_->OuvrirFichier(nom), nom, pieges_);
+    appels_->compter();
+    return std::make_shared<FichierPiege>(reelle_->OuvrirFichier(nom), nom, pieges_, appels_);
+}
+
+std::shared_ptr<void> BasePiegee::FigerLecture() {
+    appels_->compter();
+    return reelle_->FigerLecture();
+}
+
+void BasePiegee::PiegerAppel(int rang) {
+    *appels_ = CompteurAppels{0, rang};
 }
 
 void BasePiegee::ExecuterSelection(const std::string& requete, const std::string& vide,
                                    std::string& sortie, dba::ListeResultat& resultat) {
+    appels_->compter();
     phrases_.push_back(dba::Requete(requete)(1));
     reelle_->ExecuterSelection(requete, vide, sortie, resultat);
 }

@@ -151,6 +151,29 @@ TEST(Execution, UnMoisDePlusDe32766AccordsSImprimeEnEntier) {
     EXPECT_EQ(impression.controle->Prg_Accord->maximum(), Nombre + 1);
 }
 
+// An end date the selection takes as a number prints as its day however it is written; a
+// value that is no day number at all leaves the date empty and the list goes on.
+TEST(Execution, UneFinEcriteAutrementSImprimeSonJourEtUneFinIllisibleResteVide) {
+    const auto personnes = essai::Serie(3);
+    const Lignes fins{essai::FinMai() + ".0", "+" + essai::FinMai(),
+                      essai::TexteJour(2018, 5, 1) + "x"};
+    Lignes lignes;
+    for (std::size_t i = 0; i < personnes.size(); ++i) {
+        lignes.push_back(essai::Aide(personnes[i]));
+        lignes.push_back(essai::LigneAccord({personnes[i].code + "001", "1", fins[i]}));
+    }
+    ImpressionEssai impression(essai::Avec(lignes));
+    impression.Imprimer();
+    ASSERT_TRUE(impression.erreurs.empty()) << impression.erreurs.front();
+    EXPECT_TRUE(impression.Envoye());
+    const Lignes details = essai::Details(impression.Document(), 1);
+    ASSERT_EQ(details.size(), 3U);
+    EXPECT_TRUE(details[0].ends_with(" 31/05/2018")) << details[0];
+    EXPECT_TRUE(details[1].ends_with(" 31/05/2018")) << details[1];
+    EXPECT_TRUE(details[2].starts_with("00003 ")) << details[2];
+    EXPECT_EQ(details[2].find("/2018"), std::string::npos) << details[2];
+}
+
 TEST(Execution, UnFichierPdfRelu) {
     QTemporaryDir dossier;
     const QString pdf = dossier.filePath(QStringLiteral("liste.pdf"));

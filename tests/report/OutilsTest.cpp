@@ -75,12 +75,21 @@ TEST(OutilsDates, RefusesWhatIsNotADateOrADayNumber) {
           "01/01/26", " 01/01/2026", "01/01/2026 ", "2026-01-01", "01-01-2026", "aujourd'hui"}) {
         EXPECT_EQ(erreurDe([&] { outils.DateInterne(date); }).first, dba::ErrArgument) << date;
     }
-    for (const std::string jour : {"abc", "12a", "1.5", " 12", "12 ", "+12", "--1", "-", "99999999",
-                                   "99999999999999999999"}) {
+    for (const std::string jour : {"abc", "12a", "1.5", "12.01", " 12", "12 ", "+-12", "--1", "-",
+                                   ".0", "12.", "12e0", "99999999", "99999999999999999999"}) {
         EXPECT_EQ(erreurDe([&] { outils.DateExterne(jour); }).first, dba::ErrArgument) << jour;
     }
     EXPECT_EQ(erreurDe([&] { outils.DateExterne("12a"); }).second,
               "« 12a » n'est pas un numéro de jour.");
+}
+
+// The database compares "21690", "+21690", "021690" and "21690.0" as one number: one day.
+TEST(OutilsDates, AWholeNumberWrittenWithASignOrDecimalsIsItsDay) {
+    const auto outils = outilsAvecReponse(std::nullopt);
+    for (const std::string jour : {"21690", "+21690", "021690", "21690.0", "21690.000"}) {
+        EXPECT_EQ(outils.DateExterne(jour), "20/05/2027") << jour;
+    }
+    EXPECT_EQ(outils.DateExterne("-0.0"), "31/12/1967");
 }
 
 TEST(OutilsImprimante, ACancelledChoiceGivesMinusOneAndOneCopy) {

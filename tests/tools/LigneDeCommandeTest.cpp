@@ -125,6 +125,19 @@ TEST_F(LigneDeCommande, SelectPrintsOneTabSeparatedRowPerRecord) {
     EXPECT_EQ(fautive.sortie, "");
 }
 
+// Keys and values may hold tabs and line ends: escaped, each output line stays one row.
+TEST_F(LigneDeCommande, SelectEscapesWhatWouldSplitARowOrAColumn) {
+    const QString base = baseRemplie();
+    const auto import = lancer(
+        {"import", base},
+        R"({"file":"NOTE","id":"a\tb","record":["ligne 1\nligne 2\r","c:\\temp",["x\ty","z"]]})"
+        "\n");
+    ASSERT_EQ(import.code, 0) << import.erreurs;
+    const auto lignes = lancer({"select", base, "SSELECT NOTE", "--columns", "0 1 2 3"});
+    EXPECT_EQ(lignes.sortie, "a\\tb\tligne 1\\nligne 2\\r\tc:\\\\temp\tx\\ty]z\n");
+    EXPECT_NE(lancer({"select", "--help"}).sortie.find("« \\t »"), std::string::npos);
+}
+
 TEST_F(LigneDeCommande, ReadPrintsOneAttributePerLineAndReportsAMissingKey) {
     const QString base = baseRemplie();
     const auto lu = lancer({"read", base, "DEMANDACC", "00012"});

@@ -1,36 +1,140 @@
 #include "Sqlite.h"
 
 #include <sqlite3.h>
+#include <unistd.h>
 
-#include "dba/Erreur.h"
+#include <cerrno>
+
+#include "mvdb/EchecStockage.h"
 
 namespace mvdb {
 
-void echecStockage(sqlite3* connexion, const std::string& contexte) {
-    const char* detail = connexion != nullptr ? sqlite3_errmsg(connexion) : "mémoire insuffisante";
-    throw dba::Erreur(dba::ErrStockage, contexte + " : " + detail);
-}
-
 namespace {
 
-void verifier(sqlite3* connexion, int code, const char* contexte) {
-    if (code != SQLITE_OK) {
-        echecStockage(connexion, contexte);
+bool disquePlein(int erreurSysteme) {
+    return erreurSysteme == ENOSPC || erreurSysteme == EFBIG || erreurSysteme == EDQUOT;
+}
+
+bool existe(const std::string& chemin) {
+    return ::access(chemin.c_str(), F_OK) == 0;
+}
+
+std::string dossierDe(const std::string& chemin) {
+    const auto barre = chemin.rfind('/');
+    if (barre == std::string::npos) {
+        return ".";
     }
+    return barre == 0 ? "/" : chemin.substr(0, barre);
+}
+
+CauseEchec causeDe(int code, int erreurSysteme, const std::string& chemin) {
+    switch (code & 0xFF) {
+        case SQLITE_FULL:
+            return CauseEchec::DisquePlein;
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED:
+            return CauseEchec::Verrouillee;
+        case SQLITE_READONLY:
+            return CauseEchec::LectureSeule;
+        case SQLITE_PERM:
+        case SQLITE_AUTH:
+            return CauseEchec::PermissionRefusee;
+        case SQLITE_CANTOPEN:
+            // The file itself is checked before it is opened: what can be missing is the
+            // folder of a database being created.
+            return existe(dossierDe(chemin)) ? CauseEchec::PermissionRefusee
+                                             : CauseEchec::DossierAbsent;
+        case SQLITE_CORRUPT:
+        case SQLITE_NOTADB:
+            return CauseEchec::Endommagee;
+        case SQLITE_NOMEM:
+            return CauseEchec::MemoireInsuffisante;
+        case SQLITE_IOERR:
+            if (code == SQLITE_IOERR_SHORT_READ) {
+                // The file ends before the pages its header announces: shrunk or replaced.
+                return CauseEchec::Endommagee;
+            }
+            if (code == SQLITE_IOERR_NOMEM) {
+                return CauseEchec::MemoireInsuffisante;
+            }
+            if (erreurSysteme == EACCES || erreurSysteme == EPERM || erreurSysteme == EROFS) {
+                return CauseEchec::PermissionRefusee;
+            }
+            return disquePlein(erreurSysteme) ? CauseEchec::DisquePlein : CauseEchec::EntreeSortie;
+        default:
+            return CauseEchec::EntreeSortie;
+    }
+}
+
+[[noreturn]] void echec(int code, int erreurSysteme, const std::string& chemin) {
+    const CauseEchec cause = causeDe(code, erreurSysteme, chemin);
+    throw erreurStockage(cause, chemin,
+                         cause == CauseEchec::EntreeSortie ? "code " + std::to_string(code) : "");
+}
+
+void verifier(sqlite3* connexion, int code, const std::string& chemin) {
+    if (code != SQLITE_OK) {
+        echecStockage(connexion, chemin);
+    }
+}
+
+int drapeaux(Connexion::Ouverture ouverture) {
+    switch (ouverture) {
+        case Connexion::Ouverture::Creation:
+            return SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+        case Connexion::Ouverture::LectureEcriture:
+            return SQLITE_OPEN_READWRITE;
+        case Connexion::Ouverture::LectureSeule:
+            break;
+    }
+    return SQLITE_OPEN_READONLY;
+}
+
+// Offices often keep the shared database in a folder their users cannot write. A reader of
+// a WAL database needs its -shm side file, and cannot create it there. No writer is at work
+// when neither side file exists (a writer creates both), so the file is then read as it
+// stands on disk, without the shared memory.
+bool lireSansMemoirePartagee(const std::string& chemin) {
+    return ::access(dossierDe(chemin).c_str(), W_OK) != 0 && !existe(chemin + "-wal") &&
+           !existe(chemin + "-shm");
+}
+
+std::string uriImmuable(const std::string& chemin) {
+    std::string uri = "file:";
+    for (const char c : chemin) {
+        if (c == '?' || c == '#' || c == '%') {
+            constexpr const char* Chiffres = "0123456789ABCDEF";
+            const auto octet = static_cast<unsigned char>(c);
+            uri += {'%', Chiffres[octet >> 4], Chiffres[octet & 0xF]};
+        } else {
+            uri += c;
+        }
+    }
+    return uri + "?immutable=1";
 }
 
 }  // namespace
 
-Instruction::Instruction(sqlite3* connexion, std::string_view sql)
-    : connexion_(connexion), instruction_(nullptr) {
+void echecStockage(sqlite3* connexion, const std::string& chemin) {
+    if (connexion == nullptr) {
+        throw erreurStockage(CauseEchec::MemoireInsuffisante, chemin);
+    }
+    echec(sqlite3_extended_errcode(connexion), sqlite3_system_errno(connexion), chemin);
+}
+
+Instruction::Instruction(sqlite3* connexion, std::shared_ptr<const std::string> chemin,
+                         std::string_view sql)
+    : connexion_(connexion), chemin_(std::move(chemin)), instruction_(nullptr) {
     verifier(connexion_,
              sqlite3_prepare_v2(connexion_, sql.data(), static_cast<int>(sql.size()), &instruction_,
                                 nullptr),
-             "Préparation d'une requête de stockage impossible");
+             *chemin_);
 }
 
 Instruction::Instruction(Instruction&& autre) noexcept
-    : connexion_(autre.connexion_), instruction_(autre.instruction_) {
+    : connexion_(autre.connexion_),
+      chemin_(std::move(autre.chemin_)),
+      instruction_(autre.instruction_) {
     autre.instruction_ = nullptr;
 }
 
@@ -39,12 +143,12 @@ Instruction::~Instruction() {
 }
 
 Instruction& Instruction::lier(int rang, std::int64_t valeur) {
-    verifier(connexion_, sqlite3_bind_int64(instruction_, rang, valeur), "Liaison impossible");
+    verifier(connexion_, sqlite3_bind_int64(instruction_, rang, valeur), *chemin_);
     return *this;
 }
 
 Instruction& Instruction::lier(int rang, double valeur) {
-    verifier(connexion_, sqlite3_bind_double(instruction_, rang, valeur), "Liaison impossible");
+    verifier(connexion_, sqlite3_bind_double(instruction_, rang, valeur), *chemin_);
     return *this;
 }
 
@@ -54,7 +158,7 @@ Instruction& Instruction::lierOctets(int rang, std::string_view octets) {
                          ? sqlite3_bind_zeroblob(instruction_, rang, 0)
                          : sqlite3_bind_blob(instruction_, rang, octets.data(),
                                              static_cast<int>(octets.size()), SQLITE_TRANSIENT);
-    verifier(connexion_, code, "Liaison impossible");
+    verifier(connexion_, code, *chemin_);
     return *this;
 }
 
@@ -62,12 +166,12 @@ Instruction& Instruction::lierTexte(int rang, std::string_view texte) {
     verifier(connexion_,
              sqlite3_bind_text(instruction_, rang, texte.data(), static_cast<int>(texte.size()),
                                SQLITE_TRANSIENT),
-             "Liaison impossible");
+             *chemin_);
     return *this;
 }
 
 Instruction& Instruction::lierNul(int rang) {
-    verifier(connexion_, sqlite3_bind_null(instruction_, rang), "Liaison impossible");
+    verifier(connexion_, sqlite3_bind_null(instruction_, rang), *chemin_);
     return *this;
 }
 
@@ -79,7 +183,7 @@ bool Instruction::avancer() {
     if (code == SQLITE_DONE) {
         return false;
     }
-    echecStockage(connexion_, "Accès au stockage impossible");
+    echecStockage(connexion_, *chemin_);
 }
 
 void Instruction::reinitialiser() {
@@ -103,20 +207,28 @@ bool Instruction::estNul(int colonne) const {
     return sqlite3_column_type(instruction_, colonne) == SQLITE_NULL;
 }
 
-Connexion::Connexion(const std::string& chemin, int drapeaux) : connexion_(nullptr) {
-    const int code = sqlite3_open_v2(chemin.c_str(), &connexion_, drapeaux, nullptr);
+Connexion::Connexion(const std::string& chemin, Ouverture ouverture)
+    : chemin_(std::make_shared<const std::string>(chemin)), connexion_(nullptr) {
+    const bool immuable = ouverture == Ouverture::LectureSeule && lireSansMemoirePartagee(chemin);
+    const int code =
+        immuable ? sqlite3_open_v2(uriImmuable(chemin).c_str(), &connexion_,
+                                   drapeaux(ouverture) | SQLITE_OPEN_URI, nullptr)
+                 : sqlite3_open_v2(chemin.c_str(), &connexion_, drapeaux(ouverture), nullptr);
     if (code != SQLITE_OK) {
-        const std::string detail = connexion_ != nullptr ? sqlite3_errmsg(connexion_) : "";
+        const int erreurSysteme = connexion_ != nullptr ? sqlite3_system_errno(connexion_) : 0;
         sqlite3_close(connexion_);
-        throw dba::Erreur(dba::ErrStockage,
-                          "Ouverture de la base « " + chemin + " » impossible : " + detail);
+        echec(code, erreurSysteme, chemin);
     }
     sqlite3_extended_result_codes(connexion_, 1);
     // Another process may hold the write lock for the length of an import.
     sqlite3_busy_timeout(connexion_, 10000);
+    // A mapped file that shrinks under its reader (a new database copied over the live one)
+    // kills the process with SIGBUS; read() reports a short read instead.
+    executer("PRAGMA mmap_size = 0");
 }
 
-Connexion::Connexion(Connexion&& autre) noexcept : connexion_(autre.connexion_) {
+Connexion::Connexion(Connexion&& autre) noexcept
+    : chemin_(std::move(autre.chemin_)), connexion_(autre.connexion_) {
     autre.connexion_ = nullptr;
 }
 
@@ -126,7 +238,7 @@ Connexion::~Connexion() {
 
 void Connexion::executer(const std::string& sql) const {
     verifier(connexion_, sqlite3_exec(connexion_, sql.c_str(), nullptr, nullptr, nullptr),
-             "Accès au stockage impossible");
+             *chemin_);
 }
 
 }  // namespace mvdb

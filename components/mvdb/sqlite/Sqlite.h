@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -13,7 +14,9 @@ namespace mvdb {
 // SQLite makes is the byte order the sentences rely on.
 class Instruction {
   public:
-    Instruction(sqlite3* connexion, std::string_view sql);
+    // chemin: the database file as the user named it, for the error messages.
+    Instruction(sqlite3* connexion, std::shared_ptr<const std::string> chemin,
+                std::string_view sql);
     Instruction(Instruction&& autre) noexcept;
     Instruction& operator=(Instruction&&) = delete;
     ~Instruction();
@@ -36,6 +39,7 @@ class Instruction {
 
   private:
     sqlite3* connexion_;
+    std::shared_ptr<const std::string> chemin_;
     sqlite3_stmt* instruction_;
 };
 
@@ -51,23 +55,30 @@ class Remise {
     Instruction& instruction_;
 };
 
-// One connection to a database file.
+// One connection to a database file. Reads never map the file into memory: a file replaced or
+// shrunk under a reader must give an error, not a SIGBUS.
 class Connexion {
   public:
-    Connexion(const std::string& chemin, int drapeaux);
+    enum class Ouverture { Creation, LectureEcriture, LectureSeule };
+    Connexion(const std::string& chemin, Ouverture ouverture);
     Connexion(Connexion&& autre) noexcept;
     Connexion& operator=(Connexion&&) = delete;
     ~Connexion();
 
     void executer(const std::string& sql) const;
-    Instruction preparer(std::string_view sql) const { return Instruction(connexion_, sql); }
+    Instruction preparer(std::string_view sql) const {
+        return Instruction(connexion_, chemin_, sql);
+    }
     sqlite3* brute() const { return connexion_; }
+    const std::string& chemin() const { return *chemin_; }
 
   private:
+    std::shared_ptr<const std::string> chemin_;
     sqlite3* connexion_;
 };
 
-// Raises the storage failure with SQLite's own explanation appended.
-[[noreturn]] void echecStockage(sqlite3* connexion, const std::string& contexte);
+// Raises the storage failure of the last call on the connection: ErrStockage with a French
+// text naming its cause and the database file.
+[[noreturn]] void echecStockage(sqlite3* connexion, const std::string& chemin);
 
 }  // namespace mvdb

@@ -4,7 +4,9 @@
 
 #include <filesystem>
 
+#include "FichierSqlite.h"
 #include "dba/Erreur.h"
+#include "mvdb/EchecStockage.h"
 #include "mvdb/sql/OperateurSql.h"
 
 namespace mvdb {
@@ -13,10 +15,6 @@ namespace {
 
 // Tells our databases apart from any other SQLite file.
 constexpr std::int64_t IdentifiantApplication = 0x4D564442;
-// Reads by key land anywhere in a large file: mapping it spares a system call and a copy per
-// page. Only address space is reserved; the file never shrinks while open, imports only add.
-const char* const Reglages = "PRAGMA mmap_size = 1073741824";
-
 const char* const Schema = R"sql(
 PRAGMA journal_mode = WAL;
 PRAGMA user_version = 1;
@@ -35,17 +33,12 @@ CREATE INDEX entree_multiple ON entree(fichier, attribut) WHERE multiple = 1;
 COMMIT;
 )sql";
 
+// A sound SQLite file of another program is not one of our databases; a failure to read it
+// keeps its own cause.
 void verifierBase(Connexion& connexion, const std::string& chemin) {
-    bool valide = false;
-    try {
-        Instruction instruction = connexion.preparer("PRAGMA application_id");
-        valide = instruction.avancer() && instruction.entier(0) == IdentifiantApplication;
-    } catch (const dba::Erreur&) {
-        valide = false;
-    }
-    if (!valide) {
-        throw dba::Erreur(dba::ErrStockage,
-                          "Le fichier « " + chemin + " » n'est pas une base de données.");
+    Instruction instruction = connexion.preparer("PRAGMA application_id");
+    if (!instruction.avancer() || instruction.entier(0) != IdentifiantApplication) {
+        throw erreurStockage(CauseEchec::PasUneBase, chemin);
     }
 }
 
@@ -76,26 +69,23 @@ StockageSqlite::StockageSqlite(Connexion connexion, Mode mode)
     : connexion_(std::move(connexion)), mode_(mode) {}
 
 std::unique_ptr<StockageSqlite> StockageSqlite::creer(const std::string& chemin) {
-    if (std::filesystem::exists(chemin)) {
+    std::error_code erreur;
+    if (std::filesystem::exists(std::filesystem::symlink_status(chemin, erreur))) {
         throw dba::Erreur(dba::ErrStockage, "La base « " + chemin + " » existe déjà.");
     }
-    Connexion connexion(chemin, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    Connexion connexion(chemin, Connexion::Ouverture::Creation);
     connexion.executer(Schema);
     connexion.executer("PRAGMA application_id = " + std::to_string(IdentifiantApplication));
     connexion.executer("PRAGMA synchronous = NORMAL");
-    connexion.executer(Reglages);
     return std::unique_ptr<StockageSqlite>(
         new StockageSqlite(std::move(connexion), Mode::LectureEcriture));
 }
 
 std::unique_ptr<StockageSqlite> StockageSqlite::ouvrir(const std::string& chemin, Mode mode) {
-    if (!std::filesystem::is_regular_file(chemin)) {
-        throw dba::Erreur(dba::ErrStockage, "La base « " + chemin + " » n'existe pas.");
-    }
-    const int drapeaux = mode == Mode::LectureSeule ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
-    Connexion connexion(chemin, drapeaux);
+    verifierFichierSqlite(chemin);
+    Connexion connexion(chemin, mode == Mode::LectureSeule ? Connexion::Ouverture::LectureSeule
+                                                           : Connexion::Ouverture::LectureEcriture);
     verifierBase(connexion, chemin);
-    connexion.executer(Reglages);
     if (mode == Mode::LectureEcriture) {
         connexion.executer("PRAGMA synchronous = NORMAL");
     }
@@ -104,7 +94,8 @@ std::unique_ptr<StockageSqlite> StockageSqlite::ouvrir(const std::string& chemin
 
 void StockageSqlite::exigerEcriture() const {
     if (mode_ == Mode::LectureSeule) {
-        throw dba::Erreur(dba::ErrStockage, "La base est ouverte en lecture seule.");
+        throw dba::Erreur(dba::ErrStockage,
+                          "La base « " + connexion_.chemin() + " » est ouverte en lecture seule.");
     }
 }
 

@@ -12,10 +12,10 @@ void creerBase(const std::string& nom, const std::function<void(mvdb::Base&)>& r
         return;
     }
     FichierProvisoire provisoire(nom, FichierProvisoire::SiPresent::Refuser);
-    {
-        auto base = mvdb::Base::creer(provisoire.chemin().string());
+    provisoire.ecrire([&](const std::string& chemin) {
+        auto base = mvdb::Base::creer(chemin);
         remplir(base);
-    }
+    });
     provisoire.mettreEnPlace();
 }
 

@@ -38,6 +38,22 @@ FichierProvisoire::~FichierProvisoire() {
     }
 }
 
+void FichierProvisoire::ecrire(
+    const std::function<void(const std::string& chemin)>& ecriture) const {
+    try {
+        ecriture(provisoire_.string());
+    } catch (const dba::Erreur& erreur) {
+        std::string texte = erreur.texte();
+        const std::string provisoire = provisoire_.string();
+        for (auto position = texte.find(provisoire); position != std::string::npos;
+             position = texte.find(provisoire, position)) {
+            texte.replace(position, provisoire.size(), destination_.string());
+            position += destination_.string().size();
+        }
+        throw dba::Erreur(erreur.numero(), texte);
+    }
+}
+
 void FichierProvisoire::mettreEnPlace() {
     std::error_code erreur;
     if (siPresent_ == SiPresent::Remplacer) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
+#include <string>
 
 namespace dbtool {
 
@@ -18,6 +20,9 @@ class FichierProvisoire {
     FichierProvisoire& operator=(const FichierProvisoire&) = delete;
 
     const std::filesystem::path& chemin() const { return provisoire_; }
+    // Runs the writing of the provisional file; a dba::Erreur it raises names the destination,
+    // the file the user asked for, instead of the provisional name.
+    void ecrire(const std::function<void(const std::string& chemin)>& ecriture) const;
 
     // Puts the file at its destination; Refuser never overwrites a file that appeared since.
     void mettreEnPlace();

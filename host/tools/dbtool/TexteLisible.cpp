@@ -23,7 +23,27 @@ std::string texteLisible(std::string_view texte) {
 }
 
 std::string colonneLisible(std::string_view texte) {
-    return remplacer(texte, dba::MarqueSousValeur, ']');
+    std::string resultat;
+    resultat.reserve(texte.size());
+    for (const char c : remplacer(texte, dba::MarqueSousValeur, ']')) {
+        switch (c) {
+            case '\\':
+                resultat += "\\\\";
+                break;
+            case '\t':
+                resultat += "\\t";
+                break;
+            case '\n':
+                resultat += "\\n";
+                break;
+            case '\r':
+                resultat += "\\r";
+                break;
+            default:
+                resultat += c;
+        }
+    }
+    return resultat;
 }
 
 }  // namespace dbtool

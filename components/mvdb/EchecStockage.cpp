@@ -1,0 +1,45 @@
+#include "EchecStockage.h"
+
+namespace mvdb {
+
+namespace {
+
+std::string texte(CauseEchec cause, const std::string& base) {
+    switch (cause) {
+        case CauseEchec::DisquePlein:
+            return "Le disque est plein : la base " + base + " n'a pas été modifiée.";
+        case CauseEchec::Verrouillee:
+            return "La base " + base +
+                   " est verrouillée par une autre importation ; réessayez quand elle sera "
+                   "terminée.";
+        case CauseEchec::PermissionRefusee:
+            return "Permission refusée sur " + base + ".";
+        case CauseEchec::LectureSeule:
+            return "Permission refusée sur " + base + " : la base ne peut pas être modifiée.";
+        case CauseEchec::Endommagee:
+            return "La base " + base + " est endommagée ou a été remplacée pendant la lecture.";
+        case CauseEchec::Absente:
+            return "La base " + base + " n'existe pas.";
+        case CauseEchec::DossierAbsent:
+            return "Le dossier de la base " + base + " n'existe pas.";
+        case CauseEchec::PasUneBase:
+            return "Le fichier " + base + " n'est pas une base de données.";
+        case CauseEchec::MemoireInsuffisante:
+            return "Mémoire insuffisante pour la base " + base + ".";
+        case CauseEchec::EntreeSortie:
+            break;
+    }
+    return "Erreur de lecture ou d'écriture du disque sur la base " + base + ".";
+}
+
+}  // namespace
+
+dba::Erreur erreurStockage(CauseEchec cause, const std::string& chemin, const std::string& detail) {
+    std::string message = texte(cause, "« " + chemin + " »");
+    if (!detail.empty()) {
+        message.insert(message.size() - 1, " (" + detail + ")");
+    }
+    return dba::Erreur(dba::ErrStockage, message);
+}
+
+}  // namespace mvdb

@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "DonneesRapport.h"
+#include "ImpressionEssai.h"
+#include "outils/Outils.h"
+#include "printer/ImprimantesSysteme.h"
+
+// A print run with a storage failure at each call it makes to the database in turn: the
+// selection, the frozen view, every file opened and every read of every record.
+
+namespace {
+
+using essai::ImpressionEssai;
+using Lignes = std::vector<std::string>;
+using imprimante::ImprimanteEnregistree;
+
+// Three persons of May, one with a renewal request and one with a following agreement: the
+// run reads agreements, requests, funding bodies and persons.
+Lignes Donnees() {
+    Lignes lignes = essai::AidesDeMai(essai::Serie(3));
+    lignes.push_back(essai::Demande("00002", {{"001", "1", "99999"}}));
+    lignes.push_back(
+        essai::LigneAccord({"00003002", std::to_string(essai::LendemainFinMai()), "99999"}));
+    return essai::Avec(lignes);
+}
+
+QString DernierPointeur(const ImpressionEssai& impression) {
+    return impression.plateforme->Appels().filter(QStringLiteral("pointeur")).last();
+}
+
+void VerifierAbandonPropre(ImpressionEssai& impression, int rang) {
+    ASSERT_EQ(impression.erreurs.size(), 1U);
+    EXPECT_NE(impression.erreurs.front().find("Panne du disque à l'appel " + std::to_string(rang)),
+              std::string::npos)
+        << impression.erreurs.front();
+    for (const auto& ouverture : impression.imprimantes->Ouvertures()) {
+        for (const auto& document : ouverture.imprimante->Documents()) {
+            EXPECT_EQ(document.sort, ImprimanteEnregistree::Sort::Abandonne);
+        }
+    }
+    EXPECT_EQ(DernierPointeur(impression), "pointeur 0");
+    EXPECT_TRUE(impression.controle->isEnabled());
+    EXPECT_FALSE(impression.controle->W_Sortir());
+}
+
+int AppelsDUneImpressionSansPanne() {
+    ImpressionEssai impression(Donnees());
+    impression.base->PiegerAppel(0);
+    impression.Imprimer();
+    EXPECT_TRUE(impression.erreurs.empty());
+    EXPECT_TRUE(impression.Envoye());
+    return impression.base->Appels();
+}
+
+TEST(PannesImpression, UnePanneAChaqueAppelAbandonneLeDocumentEtLaisseLaFormeUtilisable) {
+    const int appels = AppelsDUneImpressionSansPanne();
+    ASSERT_GE(appels, 10);
+    for (int rang = 1; rang <= appels; ++rang) {
+        SCOPED_TRACE(rang);
+        ImpressionEssai impression(Donnees());
+        impression.base->PiegerAppel(rang);
+        impression.Imprimer();
+        VerifierAbandonPropre(impression, rang);
+        // The form stays usable: the same run without the failure prints the list.
+        impression.base->PiegerAppel(0);
+        impression.Imprimer();
+        EXPECT_TRUE(impression.erreurs.size() == 1U);
+        const auto& documents = impression.imprimantes->Ouvertures().back().imprimante->Documents();
+        ASSERT_FALSE(documents.empty());
+        EXPECT_EQ(documents.back().sort, ImprimanteEnregistree::Sort::Envoye);
+        EXPECT_EQ(essai::Codes(documents.back().document), (Lignes{"00001"}));
+    }
+    std::cout << "[          ] " << appels << " appels à la base essayés en panne\n";
+}
+
+TEST(PannesImpression, UnePanneAChaqueAppelNeLaissePasDeFichierPdf) {
+    const int appels = AppelsDUneImpressionSansPanne();
+    QTemporaryDir dossier;
+    for (int rang = 1; rang <= appels; ++rang) {
+        SCOPED_TRACE(rang);
+        const QString pdf = dossier.filePath(QStringLiteral("liste-%1.pdf").arg(rang));
+        ImpressionEssai impression(Donnees());
+        outils::Outils::Partage().RemplacerServices(
+            std::make_shared<imprimante::ImprimantesSysteme>(),
+            std::make_shared<imprimante::ChoixImprimanteScripte>(
+                imprimante::Choix{0, 1, imprimante::Reglages{"A4", false, pdf.toStdString()}}));
+        impression.base->PiegerAppel(rang);
+        impression.Imprimer();
+        ASSERT_EQ(impression.erreurs.size(), 1U);
+        EXPECT_EQ(DernierPointeur(impression), "pointeur 0");
+        EXPECT_TRUE(impression.controle->isEnabled());
+        EXPECT_FALSE(QFile::exists(pdf));
+    }
+}
+
+}  // namespace

@@ -1,0 +1,223 @@
+#include <grp.h>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+#include <csignal>
+#include <functional>
+#include <set>
+
+// The tool as an office uses it when things go wrong: shared folders users cannot write, full
+// disks, a second import, a damaged copy. Each failure names its cause and the user's file.
+namespace {
+
+struct Execution {
+    int code;
+    std::string sortie;
+    std::string erreurs;
+};
+
+// Runs the tool; `avantLancement` runs in the child just before the program starts.
+Execution executer(const QStringList& arguments, const QByteArray& entree = {},
+                   const std::function<void()>& avantLancement = {}) {
+    QProcess programme;
+    if (avantLancement) {
+        programme.setChildProcessModifier(avantLancement);
+    }
+    programme.start(QStringLiteral(ARDOINE_DB_PROGRAMME), arguments);
+    EXPECT_TRUE(programme.waitForStarted());
+    programme.write(entree);
+    programme.closeWriteChannel();
+    EXPECT_TRUE(programme.waitForFinished(120000));
+    return {programme.exitStatus() == QProcess::NormalExit ? programme.exitCode() : -1,
+            programme.readAllStandardOutput().toStdString(),
+            programme.readAllStandardError().toStdString()};
+}
+
+// Root may write anywhere: the ordinary user's view is taken as "nobody".
+void enUtilisateurOrdinaire() {
+    if (::geteuid() == 0 &&
+        (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)) {
+        ::_exit(99);
+    }
+}
+
+QByteArray lignes(int nombre, const QByteArray& valeur) {
+    QByteArray texte;
+    for (int i = 0; i < nombre; ++i) {
+        texte += R"({"file":"ACCORD","id":"K)" + QByteArray::number(100000 + i) +
+                 R"(","record":[")" + valeur + R"(","041"]})" + "\n";
+    }
+    return texte;
+}
+
+QByteArray empreinte(const QString& chemin) {
+    QFile fichier(chemin);
+    EXPECT_TRUE(fichier.open(QIODevice::ReadOnly));
+    return QCryptographicHash::hash(fichier.readAll(), QCryptographicHash::Sha256);
+}
+
+class PannesStockage : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        // Other users must reach the folder.
+        QFile::setPermissions(dossier_.path(), QFile::ReadOwner | QFile::WriteOwner |
+                                                   QFile::ExeOwner | QFile::ReadOther |
+                                                   QFile::ExeOther);
+        ASSERT_EQ(executer({"create", base_}).code, 0);
+        const auto import = executer({"import", base_}, lignes(300, "avant"));
+        ASSERT_EQ(import.code, 0) << import.erreurs;
+        avant_ = executer({"export", base_}).sortie;
+    }
+
+    // sansFichiersAnnexes: as an administrator leaves it, without the side files a reader of a
+    // WAL database leaves behind.
+    void dossierEnLectureSeule(bool sansFichiersAnnexes) {
+        if (sansFichiersAnnexes) {
+            QFile::remove(base_ + "-wal");
+            QFile::remove(base_ + "-shm");
+        }
+        QFile::setPermissions(base_, QFile::ReadOwner | QFile::ReadOther);
+        QFile::setPermissions(dossier_.path(), QFile::ReadOwner | QFile::ExeOwner |
+                                                   QFile::ReadOther | QFile::ExeOther);
+    }
+
+    void TearDown() override {
+        QFile::setPermissions(dossier_.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    QTemporaryDir dossier_;
+    QString base_ = dossier_.filePath(QStringLiteral("base.db"));
+    std::string avant_;
+};
+
+TEST_F(PannesStockage, ADatabaseInAFolderUsersCannotWriteOpensAndReads) {
+    for (const bool sansFichiersAnnexes : {false, true}) {
+        SCOPED_TRACE(sansFichiersAnnexes);
+        TearDown();
+        dossierEnLectureSeule(sansFichiersAnnexes);
+        const auto selection =
+            executer({"select", base_, R"(SSELECT ACCORD AVEC 1 = "avant" AND AVEC 0 <= "K100001")",
+                      "--columns", "0 2"},
+                     {}, enUtilisateurOrdinaire);
+        EXPECT_EQ(selection.code, 0) << selection.erreurs;
+        EXPECT_EQ(selection.sortie, "K100000\t041\nK100001\t041\n");
+        EXPECT_EQ(executer({"read", base_, "ACCORD", "K100299"}, {}, enUtilisateurOrdinaire).sortie,
+                  "0\tK100299\n1\tavant\n2\t041\n");
+    }
+    EXPECT_EQ(QDir(dossier_.path()).entryList(QDir::Files), QStringList{"base.db"});
+
+    const auto import = executer({"import", base_}, lignes(1, "apres"), enUtilisateurOrdinaire);
+    EXPECT_EQ(import.code, 1);
+    EXPECT_EQ(import.erreurs, "erreur : Permission refusée sur « " + base_.toStdString() +
+                                  " » : la base ne peut pas être modifiée.\n");
+    const auto creation = executer({"create", dossier_.filePath(QStringLiteral("nouvelle.db"))}, {},
+                                   enUtilisateurOrdinaire);
+    EXPECT_EQ(creation.code, 1);
+    EXPECT_EQ(creation.erreurs, "erreur : Permission refusée sur « " +
+                                    dossier_.filePath(QStringLiteral("nouvelle.db")).toStdString() +
+                                    " ».\n");
+}
+
+TEST_F(PannesStockage, AFullDiskDuringAnImportLeavesTheDatabaseAsItWas) {
+    const auto limite = [] {
+        // A file-size limit stands for the full disk; the tool then gets EFBIG, not SIGXFSZ.
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit taille{512 * 1024, 512 * 1024};
+        ::setrlimit(RLIMIT_FSIZE, &taille);
+    };
+    const auto import = executer({"import", base_}, lignes(20000, QByteArray(100, 'n')), limite);
+    EXPECT_EQ(import.code, 1);
+    EXPECT_EQ(import.erreurs, "erreur : Le disque est plein : la base « " + base_.toStdString() +
+                                  " » n'a pas été modifiée.\n");
+    EXPECT_EQ(executer({"export", base_}).sortie, avant_);
+}
+
+TEST_F(PannesStockage, ASecondImportIsToldTheDatabaseIsLocked) {
+    QProcess premiere;
+    premiere.start(QStringLiteral(ARDOINE_DB_PROGRAMME), {"import", base_});
+    ASSERT_TRUE(premiere.waitForStarted());
+    // The first import holds the write lock from its first line until its input ends.
+    premiere.write(lignes(1, "premiere"));
+    premiere.waitForBytesWritten();
+    QThread::msleep(300);
+    const auto seconde = executer({"import", base_}, lignes(1, "seconde"));
+    EXPECT_EQ(seconde.code, 1);
+    EXPECT_EQ(seconde.erreurs, "erreur : La base « " + base_.toStdString() +
+                                   " » est verrouillée par une autre importation ; réessayez "
+                                   "quand elle sera terminée.\n");
+    premiere.closeWriteChannel();
+    ASSERT_TRUE(premiere.waitForFinished(60000));
+    EXPECT_EQ(premiere.exitCode(), 0);
+    EXPECT_EQ(executer({"read", base_, "ACCORD", "K100000"}).sortie,
+              "0\tK100000\n1\tpremiere\n2\t041\n");
+}
+
+TEST_F(PannesStockage, CreateNamesTheFileAskedForNeverItsProvisionalName) {
+    const QString absent = dossier_.filePath(QStringLiteral("absent/nouvelle.db"));
+    const auto creation = executer({"create", absent});
+    EXPECT_EQ(creation.code, 1);
+    EXPECT_EQ(creation.erreurs,
+              "erreur : Le dossier de la base « " + absent.toStdString() + " » n'existe pas.\n");
+}
+
+// kill -9 at several points of a large import, from its first lines to its commit: the
+// database is always wholly as before or wholly as after.
+TEST_F(PannesStockage, AnImportKilledAtAnyPointLeavesTheDatabaseBeforeOrAfter) {
+    const QByteArray lot = lignes(40000, "apres");
+    const std::string apres = [&] {
+        QTemporaryDir autre;
+        const QString copie = autre.filePath(QStringLiteral("copie.db"));
+        executer({"create", copie});
+        executer({"import", copie}, lignes(300, "avant"));
+        executer({"import", copie}, lot);
+        return executer({"export", copie}).sortie;
+    }();
+    ASSERT_NE(apres, avant_);
+    std::set<std::string> etats;
+    for (const int attente : {0, 20, 60, 120, 200, 300, 450, 700, 1000, 1500}) {
+        SCOPED_TRACE(attente);
+        QProcess import;
+        import.start(QStringLiteral(ARDOINE_DB_PROGRAMME), {"import", base_});
+        ASSERT_TRUE(import.waitForStarted());
+        import.write(lot);
+        import.closeWriteChannel();
+        QThread::msleep(static_cast<unsigned long>(attente));
+        ::kill(static_cast<pid_t>(import.processId()), SIGKILL);
+        import.waitForFinished();
+        const std::string etat = executer({"export", base_}).sortie;
+        EXPECT_TRUE(etat == avant_ || etat == apres);
+        etats.insert(etat == avant_ ? "avant" : "apres");
+        if (etat == apres) {
+            // Back to the first state for the next point.
+            QFile::remove(base_);
+            QFile::remove(base_ + "-wal");
+            QFile::remove(base_ + "-shm");
+            ASSERT_EQ(executer({"create", base_}).code, 0);
+            ASSERT_EQ(executer({"import", base_}, lignes(300, "avant")).code, 0);
+        }
+    }
+    // The early points at least stop it before its commit.
+    EXPECT_TRUE(etats.contains("avant"));
+}
+
+TEST_F(PannesStockage, ReadersNeverChangeABitOfTheDatabaseFile) {
+    const QByteArray avant = empreinte(base_);
+    const QFileInfo infoAvant(base_);
+    EXPECT_EQ(executer({"select", base_, "SSELECT ACCORD PAR 1", "--columns", "0 1 2"}).code, 0);
+    EXPECT_EQ(executer({"read", base_, "ACCORD", "K100007"}).code, 0);
+    EXPECT_EQ(executer({"export", base_}).sortie, avant_);
+    EXPECT_EQ(executer({"select", base_, "SSELECT ACCORD AVEC 1 = \"a]\""}).code, 0);
+    EXPECT_EQ(empreinte(base_), avant);
+    EXPECT_EQ(QFileInfo(base_).lastModified(), infoAvant.lastModified());
+}
+
+}  // namespace
