@@ -3,9 +3,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <sstream>
+#include <thread>
 
 #include "BaseTemporaire.h"
+#include "FluxEnPause.h"
 #include "mvdb/NomBase.h"
 #include "mvdb/TheClient.h"
 
@@ -115,6 +119,34 @@ TEST(Copie, RefusesADestinationThatIsNotEmpty) {
     destination.importer(Donnees);
     EXPECT_EQ(erreurDe([&] { source.base().copierDans(destination.base()); }).numero(),
               dba::ErrArgument);
+}
+
+// On both stores: the second import waits for the first to end, then runs whole.
+TEST(ImportsSimultanes, TwoImportsAtOnceRunOneAfterTheOther) {
+    BaseTemporaire base;
+    base.importer(ligneJson("A", "K", std::vector<std::string>{"0"}));
+    auto premiere = mvdb::Base::ouvrir(base.chemin(), mvdb::Mode::LectureEcriture);
+    auto seconde = mvdb::Base::ouvrir(base.chemin(), mvdb::Mode::LectureEcriture);
+    std::thread autre;
+    std::atomic<bool> secondeFinie = false;
+    dba::Erreur erreurSeconde(0, "aucune erreur");
+    const auto ligne = [](const char* cle, const char* valeur) {
+        return ligneJson("A", cle, std::vector<std::string>{valeur});
+    };
+    FluxEnPause flux({ligne("K", "1"), ligne("P", "1")}, 1, [&] {
+        autre = std::thread([&] {
+            std::istringstream lignes(ligne("K", "2") + ligne("S", "2"));
+            erreurSeconde = erreurDe([&] { seconde.importer(lignes); });
+            secondeFinie = true;
+        });
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        EXPECT_FALSE(secondeFinie) << "la seconde importation n'a pas attendu la première";
+    });
+    std::istream entree(&flux);
+    premiere.importer(entree);
+    autre.join();
+    EXPECT_EQ(erreurSeconde.numero(), 0u) << erreurSeconde.texte();
+    EXPECT_EQ(lisible(base.base().selectionner("SSELECT A", "0 1")), "K,2 | P,1 | S,2");
 }
 
 std::string nomServeur(const BaseTemporaire& base) {
