@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <nlohmann/json.hpp>
 
 #include "DonneesRapport.h"
 #include "ImpressionEssai.h"
@@ -94,6 +95,26 @@ TEST(PannesImpression, UnePanneAChaqueAppelNeLaissePasDeFichierPdf) {
         EXPECT_TRUE(impression.controle->isEnabled());
         EXPECT_FALSE(QFile::exists(pdf));
     }
+}
+
+// An item of DICT ACCORD nested 25,000 levels deep used to overflow the stack and kill the
+// host; the run now stops through the host's error handler, naming the item.
+TEST(PannesImpression, UnItemTropImbriqueArreteLImpressionEnNommantLItem) {
+    Lignes lignes = essai::Avec(essai::AidesDeMai(essai::Serie(1)));
+    nlohmann::ordered_json item;
+    item["file"] = "DICT ACCORD";
+    item["id"] = "NomPrenomAide";
+    item["record"] = nlohmann::ordered_json::array(
+        {"I", std::string(25000, '(') + "@ID" + std::string(25000, ')')});
+    lignes.push_back(item.dump());
+    ImpressionEssai impression(lignes);
+    impression.Imprimer();
+    ASSERT_EQ(impression.erreurs.size(), 1U);
+    EXPECT_NE(impression.erreurs.front().find("Définition de l'item « NomPrenomAide »"),
+              std::string::npos)
+        << impression.erreurs.front();
+    EXPECT_EQ(DernierPointeur(impression), "pointeur 0");
+    EXPECT_TRUE(impression.controle->isEnabled());
 }
 
 }  // namespace
