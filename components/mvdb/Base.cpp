@@ -1,9 +1,12 @@
 #include "Base.h"
 
+#include "Copie.h"
 #include "Depot.h"
 #include "Index.h"
 #include "Interchange.h"
+#include "Ouverture.h"
 #include "Selection.h"
+#include "Transaction.h"
 
 namespace mvdb {
 
@@ -17,11 +20,11 @@ Base& Base::operator=(Base&&) noexcept = default;
 Base::~Base() = default;
 
 Base Base::creer(const std::string& chemin) {
-    return Base(std::make_unique<Etat>(Etat{Depot::creer(chemin)}));
+    return Base(std::make_unique<Etat>(Etat{Depot(creerStockage(chemin))}));
 }
 
 Base Base::ouvrir(const std::string& chemin, Mode mode) {
-    return Base(std::make_unique<Etat>(Etat{Depot::ouvrir(chemin, mode)}));
+    return Base(std::make_unique<Etat>(Etat{Depot(ouvrirStockage(chemin, mode))}));
 }
 
 std::vector<std::string> Base::fichiers() const {
@@ -30,7 +33,7 @@ std::vector<std::string> Base::fichiers() const {
 
 void Base::creerFichier(const std::string& nom) {
     etat_->depot.exigerEcriture();
-    Transaction transaction(etat_->depot.connexion(), Transaction::Genre::Ecriture);
+    Transaction transaction(etat_->depot.stockage(), Transaction::Genre::Ecriture);
     etat_->depot.creerFichier(nom);
     transaction.valider();
 }
@@ -50,6 +53,10 @@ void Base::importer(std::istream& lignesJson) {
 
 void Base::exporter(std::ostream& lignesJson) const {
     mvdb::exporter(etat_->depot, lignesJson);
+}
+
+void Base::copierDans(Base& destination) const {
+    copier(etat_->depot, destination.etat_->depot);
 }
 
 void Base::declarerIndex(const std::string& fichier, const std::string& item) {

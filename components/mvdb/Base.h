@@ -11,14 +11,15 @@
 
 namespace mvdb {
 
-// One database: a single SQLite file holding every file, its dictionary and its indexes.
+// One database: every file, its dictionary and its indexes, in a SQLite file or on a
+// PostgreSQL server. `nom` is a file path or a server's connection string (NomBase.h).
 // Every failure is raised as a dba::Erreur with a French text.
 class Base {
   public:
-    // A new empty database; raises ErrStockage when the file already exists.
-    static Base creer(const std::string& chemin);
-    // Raises ErrStockage when the file is missing or is not a database.
-    static Base ouvrir(const std::string& chemin, Mode mode);
+    // A new empty database; raises ErrStockage when it already exists.
+    static Base creer(const std::string& nom);
+    // Raises ErrStockage when the database is missing or is not one of ours.
+    static Base ouvrir(const std::string& nom, Mode mode);
 
     Base(Base&&) noexcept;
     Base& operator=(Base&&) noexcept;
@@ -37,6 +38,10 @@ class Base {
     void importer(std::istream& lignesJson);
     // Files by name, records by key, every attribute as a string or a list of values.
     void exporter(std::ostream& lignesJson) const;
+
+    // Copies this whole database into `destination`, a new empty database of either store,
+    // all or nothing, the record counts checked file by file.
+    void copierDans(Base& destination) const;
 
     // item: a D item of the file's dictionary or a bare attribute number. Builds the index.
     void declarerIndex(const std::string& fichier, const std::string& item);

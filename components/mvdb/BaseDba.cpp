@@ -2,7 +2,7 @@
 
 #include "Phrase.h"
 #include "Selection.h"
-#include "Sqlite.h"
+#include "Transaction.h"
 #include "dba/Erreur.h"
 
 namespace mvdb {
@@ -44,7 +44,7 @@ namespace {
 // meanwhile join it; ending it only releases its view, nothing was written.
 struct VueFigee {
     explicit VueFigee(std::shared_ptr<Depot> d)
-        : depot(std::move(d)), lecture(depot->connexion(), Transaction::Genre::Lecture) {}
+        : depot(std::move(d)), lecture(depot->stockage(), Transaction::Genre::Lecture) {}
     std::shared_ptr<Depot> depot;
     Transaction lecture;
 };

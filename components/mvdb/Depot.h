@@ -1,53 +1,43 @@
 #pragma once
 
-#include <cstdint>
-#include <functional>
-#include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "Mode.h"
-#include "Sqlite.h"
+#include "Stockage.h"
 
 namespace mvdb {
 
-using IdFichier = std::int64_t;
-
-// The SQLite file behind a database: the catalogue of files and their records, each record
-// a key and the bytes of its dynamic array. Reads by key go through one prepared statement
-// per file, kept for the life of the connection.
+// The engine's side of a store: the catalogue rules (names, dictionaries, unknown files)
+// over whichever store keeps the database.
 class Depot {
   public:
-    static Depot creer(const std::string& chemin);
-    static Depot ouvrir(const std::string& chemin, Mode mode);
+    explicit Depot(std::unique_ptr<Stockage> stockage) : stockage_(std::move(stockage)) {}
 
-    Connexion& connexion() { return connexion_; }
-    const Connexion& connexion() const { return connexion_; }
-    // Raises ErrStockage when the database was opened read-only.
-    void exigerEcriture() const;
+    // The store is shared by every reader of the database, const or not.
+    Stockage& stockage() const { return *stockage_; }
+    void exigerEcriture() const { stockage_->exigerEcriture(); }
 
-    std::optional<IdFichier> chercherFichier(std::string_view nom) const;
+    std::optional<IdFichier> chercherFichier(std::string_view nom) const {
+        return stockage_->chercherFichier(nom);
+    }
     // Raises ErrFichierInconnu.
     IdFichier fichier(const std::string& nom) const;
-    std::vector<std::string> fichiers() const;
+    std::vector<std::string> fichiers() const { return stockage_->fichiers(); }
     // Creates the file and its dictionary when missing; "DICT F" also creates F.
     IdFichier creerFichier(const std::string& nom);
 
-    std::optional<std::string> lire(IdFichier fichier, std::string_view cle) const;
-    // Every record of the file in key order.
-    void parcourir(
-        IdFichier fichier,
-        const std::function<void(std::string_view cle, std::string_view donnees)>& traiter) const;
+    std::optional<std::string> lire(IdFichier fichier, std::string_view cle) const {
+        return stockage_->lire(fichier, cle);
+    }
+    void parcourir(IdFichier fichier, const Stockage::Visiteur& traiter) const {
+        stockage_->parcourir(fichier, traiter);
+    }
 
   private:
-    Depot(Connexion connexion, Mode mode);
-    IdFichier inscrireFichier(const std::string& nom);
-
-    Connexion connexion_;
-    Mode mode_;
-    mutable std::map<IdFichier, Instruction> lecteurs_;
+    std::unique_ptr<Stockage> stockage_;
 };
 
 // The name of the dictionary of a file.

@@ -5,11 +5,7 @@
 
 namespace mvdb {
 
-Ecrivain::Ecrivain(Depot& depot)
-    : depot_(depot),
-      ecriture_(depot.connexion().preparer(
-          "INSERT OR REPLACE INTO enreg(fichier, cle, donnees, num) VALUES (?1, ?2, ?3, ?4)")),
-      entrees_(depot.connexion()) {
+Ecrivain::Ecrivain(Depot& depot) : depot_(depot), entrees_(depot.stockage()) {
     depot_.exigerEcriture();
 }
 
@@ -25,14 +21,7 @@ void Ecrivain::ecrire(IdFichier fichier, std::string_view cle, std::string_view 
             entrees_.ajouter(fichier, attribut, cle, donnees);
         }
     }
-    Remise remise(ecriture_);
-    ecriture_.lier(1, fichier).lierOctets(2, cle).lierOctets(3, donnees);
-    if (estNombre(cle)) {
-        ecriture_.lier(4, valeurApprochee(cle));
-    } else {
-        ecriture_.lierNul(4);
-    }
-    ecriture_.avancer();
+    depot_.stockage().ecrire(fichier, cle, donnees, valeurSiNombre(cle));
 }
 
 const std::set<int>& Ecrivain::indexes(IdFichier fichier) {

@@ -20,7 +20,6 @@ class Ecrivain {
     const std::set<int>& indexes(IdFichier fichier);
 
     Depot& depot_;
-    Instruction ecriture_;
     EntreesIndex entrees_;
     std::map<IdFichier, std::set<int>> indexes_;
 };

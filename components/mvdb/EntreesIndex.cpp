@@ -23,53 +23,26 @@ std::vector<std::string_view> valeursDistinctes(std::string_view cle, std::strin
     return valeurs;
 }
 
-void lierEntree(Instruction& instruction, IdFichier fichier, int attribut, std::string_view cle,
-                std::string_view valeur) {
-    instruction.lier(1, fichier)
-        .lier(2, static_cast<std::int64_t>(attribut))
-        .lierOctets(3, valeur)
-        .lierOctets(4, cle);
-}
-
 }  // namespace
-
-EntreesIndex::EntreesIndex(Connexion& connexion)
-    : ajout_(connexion.preparer("INSERT INTO entree(fichier, attribut, texte, cle, num, multiple) "
-                                "VALUES (?1, ?2, ?3, ?4, ?5, ?6)")),
-      retrait_(connexion.preparer(
-          "DELETE FROM entree WHERE fichier = ?1 AND attribut = ?2 AND texte = ?3 AND cle = ?4")),
-      vidage_(connexion.preparer("DELETE FROM entree WHERE fichier = ?1 AND attribut = ?2")) {}
 
 void EntreesIndex::ajouter(IdFichier fichier, int attribut, std::string_view cle,
                            std::string_view donnees) {
     const std::vector<std::string_view> valeurs = valeursDistinctes(cle, donnees, attribut);
-    const std::int64_t multiple = valeurs.size() > 1 ? 1 : 0;
+    const bool multiple = valeurs.size() > 1;
     for (const std::string_view valeur : valeurs) {
-        Remise remise(ajout_);
-        lierEntree(ajout_, fichier, attribut, cle, valeur);
-        ajout_.lier(6, multiple);
-        if (estNombre(valeur)) {
-            ajout_.lier(5, valeurApprochee(valeur));
-        } else {
-            ajout_.lierNul(5);
-        }
-        ajout_.avancer();
+        stockage_.ajouterEntree({fichier, attribut, cle, valeur, valeurSiNombre(valeur), multiple});
     }
 }
 
 void EntreesIndex::retirer(IdFichier fichier, int attribut, std::string_view cle,
                            std::string_view donnees) {
     for (const std::string_view valeur : valeursDistinctes(cle, donnees, attribut)) {
-        Remise remise(retrait_);
-        lierEntree(retrait_, fichier, attribut, cle, valeur);
-        retrait_.avancer();
+        stockage_.retirerEntree(fichier, attribut, cle, valeur);
     }
 }
 
 void EntreesIndex::vider(IdFichier fichier, int attribut) {
-    Remise remise(vidage_);
-    vidage_.lier(1, fichier).lier(2, static_cast<std::int64_t>(attribut));
-    vidage_.avancer();
+    stockage_.viderEntrees(fichier, attribut);
 }
 
 }  // namespace mvdb

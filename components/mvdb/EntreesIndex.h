@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "Depot.h"
+#include "Stockage.h"
 
 namespace mvdb {
 
@@ -13,16 +13,14 @@ namespace mvdb {
 // different values, so a range made of both finds such records only through the flag.
 class EntreesIndex {
   public:
-    explicit EntreesIndex(Connexion& connexion);
+    explicit EntreesIndex(Stockage& stockage) : stockage_(stockage) {}
 
     void ajouter(IdFichier fichier, int attribut, std::string_view cle, std::string_view donnees);
     void retirer(IdFichier fichier, int attribut, std::string_view cle, std::string_view donnees);
     void vider(IdFichier fichier, int attribut);
 
   private:
-    Instruction ajout_;
-    Instruction retrait_;
-    Instruction vidage_;
+    Stockage& stockage_;
 };
 
 }  // namespace mvdb

@@ -13,6 +13,10 @@ namespace mvdb {
 
 std::set<int> attributsIndexes(const Depot& depot, IdFichier fichier);
 
+// Builds the entries of one indexed attribute from the file's records, inside the caller's
+// write transaction.
+void construireIndex(Depot& depot, IdFichier fichier, int attribut);
+
 // Declares the index (if new) and builds it, in one transaction.
 void declarerIndex(Depot& depot, const std::string& fichier, const std::string& item);
 // Raises ErrArgument when no index was declared under that name.

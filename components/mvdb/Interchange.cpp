@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "Ecrivain.h"
+#include "Transaction.h"
 #include "dba/Erreur.h"
 
 namespace mvdb {
@@ -47,7 +48,7 @@ class Importation {
 
 void importer(Depot& depot, std::istream& lignes) {
     depot.exigerEcriture();
-    Transaction transaction(depot.connexion(), Transaction::Genre::Ecriture);
+    Transaction transaction(depot.stockage(), Transaction::Genre::Ecriture);
     {
         Importation importation(depot);
         std::string texte;
@@ -72,7 +73,7 @@ void importer(Depot& depot, std::istream& lignes) {
 }
 
 void exporter(const Depot& depot, std::ostream& lignes) {
-    Transaction lecture(depot.connexion(), Transaction::Genre::Lecture);
+    Transaction lecture(depot.stockage(), Transaction::Genre::Lecture);
     for (const std::string& nom : depot.fichiers()) {
         depot.parcourir(depot.fichier(nom), [&](std::string_view cle, std::string_view donnees) {
             try {

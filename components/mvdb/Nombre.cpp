@@ -107,4 +107,11 @@ double valeurApprochee(std::string_view nombre) {
     return valeur;
 }
 
+std::optional<double> valeurSiNombre(std::string_view texte) {
+    if (!estNombre(texte)) {
+        return std::nullopt;
+    }
+    return valeurApprochee(texte);
+}
+
 }  // namespace mvdb

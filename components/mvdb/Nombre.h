@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 namespace mvdb {
@@ -14,5 +15,7 @@ int comparerNombres(std::string_view a, std::string_view b);
 // The nearest double. Equal numbers give equal doubles and the order is kept (never
 // reversed), which is all a numeric index needs to find a superset of the matches.
 double valeurApprochee(std::string_view nombre);
+// The nearest double of a number; nothing for any other text.
+std::optional<double> valeurSiNombre(std::string_view texte);
 
 }  // namespace mvdb

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <map>
-#include <variant>
 
 #include "Nombre.h"
 
@@ -52,67 +51,38 @@ void accorderBornes(Plan& plan) {
     }
 }
 
-using Parametre = std::variant<std::string, double>;
-
-// One lookup in the key or an index: conditions joined by AND, parameters from ?3 on.
-class Recherche {
+// Builds one lookup of the plan's source, condition by condition.
+class Construction {
   public:
-    explicit Recherche(const Plan& plan)
-        : plan_(plan),
-          colonne_(plan.source == Plan::Source::Cle ? "cle" : "texte"),
-          table_(plan.source == Plan::Source::Cle ? "enreg" : "entree") {}
-
-    void ajouter(const std::string& colonne, const char* operateur, Parametre parametre) {
-        parametres_.push_back(std::move(parametre));
-        conditions_ +=
-            " AND " + colonne + " " + operateur + " ?" + std::to_string(parametres_.size() + 2);
-    }
-    void ajouterTexte(const char* operateur, const std::string& valeur) {
-        ajouter(colonne_, operateur, valeur);
-    }
-    void ajouterNombre(const char* operateur, const std::string& valeur) {
-        ajouter("num", operateur, valeurApprochee(valeur));
-    }
-    void exigerNonNumerique() { conditions_ += " AND num IS NULL"; }
-    // Without statistics SQLite would walk every entry of the attribute rather than the few
-    // flagged ones.
-    void exigerPlusieursValeurs() {
-        table_ = "entree INDEXED BY entree_multiple";
-        conditions_ += " AND multiple = 1";
+    explicit Construction(const Plan& plan) {
+        recherche_.surCle = plan.source == Plan::Source::Cle;
+        recherche_.attribut = plan.attribut;
     }
 
-    void executer(const Depot& depot, IdFichier fichier, std::vector<std::string>& cles) const {
-        const bool surCle = plan_.source == Plan::Source::Cle;
-        Instruction instruction =
-            depot.connexion().preparer("SELECT cle FROM " + table_ + " WHERE fichier = ?1" +
-                                       (surCle ? "" : " AND attribut = ?2") + conditions_);
-        instruction.lier(1, fichier);
-        if (!surCle) {
-            instruction.lier(2, static_cast<std::int64_t>(plan_.attribut));
-        }
-        for (std::size_t i = 0; i < parametres_.size(); ++i) {
-            lierParametre(instruction, static_cast<int>(i + 3), parametres_[i]);
-        }
-        while (instruction.avancer()) {
-            cles.emplace_back(instruction.octets(0));
-        }
+    Construction& texte(Recherche::Comparateur comparateur, const std::string& valeur) {
+        recherche_.conditions.push_back({Recherche::Colonne::Texte, comparateur, valeur});
+        return *this;
     }
+    Construction& nombre(Recherche::Comparateur comparateur, const std::string& valeur) {
+        recherche_.conditions.push_back(
+            {Recherche::Colonne::Nombre, comparateur, valeurApprochee(valeur)});
+        return *this;
+    }
+    Construction& nonNumerique() {
+        recherche_.nonNumerique = true;
+        return *this;
+    }
+    Construction& plusieursValeurs() {
+        recherche_.plusieursValeurs = true;
+        return *this;
+    }
+    Recherche recherche() const { return recherche_; }
 
   private:
-    static void lierParametre(Instruction& instruction, int rang, const Parametre& parametre) {
-        if (const auto* texte = std::get_if<std::string>(&parametre)) {
-            instruction.lierOctets(rang, *texte);
-        } else {
-            instruction.lier(rang, std::get<double>(parametre));
-        }
-    }
-
-    const Plan& plan_;
-    std::string colonne_;
-    std::string table_;
-    std::string conditions_;
-    std::vector<Parametre> parametres_;
+    Recherche recherche_;
 };
+
+using Comparateur = Recherche::Comparateur;
 
 // The first text that no text beginning with the prefix reaches, if any.
 std::optional<std::string> successeur(std::string prefixe) {
@@ -131,30 +101,28 @@ std::vector<Recherche> recherchesIntervalle(const Plan& plan) {
     std::vector<Recherche> recherches;
     // Text bounds compare every stored value as text; a number bound compares stored
     // numbers as numbers and every other stored value as text.
-    Recherche texte(plan);
+    Construction texte(plan);
     if (numerique) {
-        Recherche nombres(plan);
+        Construction nombres(plan);
         if (plan.minimum) {
-            nombres.ajouterNombre(">=", *plan.minimum);
+            nombres.nombre(Comparateur::AuMoins, *plan.minimum);
         }
         if (plan.maximum) {
-            nombres.ajouterNombre("<=", *plan.maximum);
+            nombres.nombre(Comparateur::AuPlus, *plan.maximum);
         }
-        recherches.push_back(std::move(nombres));
-        texte.exigerNonNumerique();
+        recherches.push_back(nombres.recherche());
+        texte.nonNumerique();
     }
     if (plan.minimum) {
-        texte.ajouterTexte(">=", *plan.minimum);
+        texte.texte(Comparateur::AuMoins, *plan.minimum);
     }
     if (plan.maximum) {
-        texte.ajouterTexte("<=", *plan.maximum);
+        texte.texte(Comparateur::AuPlus, *plan.maximum);
     }
-    recherches.push_back(std::move(texte));
+    recherches.push_back(texte.recherche());
     // Each bound may hold through another value of a multi-valued record.
     if (plan.minimum && plan.maximum && plan.source == Plan::Source::Index) {
-        Recherche multiples(plan);
-        multiples.exigerPlusieursValeurs();
-        recherches.push_back(std::move(multiples));
+        recherches.push_back(Construction(plan).plusieursValeurs().recherche());
     }
     return recherches;
 }
@@ -162,20 +130,20 @@ std::vector<Recherche> recherchesIntervalle(const Plan& plan) {
 std::vector<Recherche> recherches(const Plan& plan) {
     std::vector<Recherche> resultat;
     if (plan.egal) {
-        Recherche recherche(plan);
+        Construction egalite(plan);
         if (estNombre(*plan.egal)) {
-            recherche.ajouterNombre("=", *plan.egal);
+            egalite.nombre(Comparateur::Egal, *plan.egal);
         } else {
-            recherche.ajouterTexte("=", *plan.egal);
+            egalite.texte(Comparateur::Egal, *plan.egal);
         }
-        resultat.push_back(std::move(recherche));
+        resultat.push_back(egalite.recherche());
     } else if (plan.prefixe) {
-        Recherche recherche(plan);
-        recherche.ajouterTexte(">=", *plan.prefixe);
+        Construction debut(plan);
+        debut.texte(Comparateur::AuMoins, *plan.prefixe);
         if (const auto fin = successeur(*plan.prefixe)) {
-            recherche.ajouterTexte("<", *fin);
+            debut.texte(Comparateur::Avant, *fin);
         }
-        resultat.push_back(std::move(recherche));
+        resultat.push_back(debut.recherche());
     } else {
         resultat = recherchesIntervalle(plan);
     }
@@ -216,7 +184,7 @@ Plan choisirPlan(const std::vector<Critere>& criteres, const std::set<int>& attr
 std::vector<std::string> clesCandidates(const Depot& depot, IdFichier fichier, const Plan& plan) {
     std::vector<std::string> cles;
     for (const Recherche& recherche : recherches(plan)) {
-        recherche.executer(depot, fichier, cles);
+        depot.stockage().chercher(fichier, recherche, cles);
     }
     std::sort(cles.begin(), cles.end());
     cles.erase(std::unique(cles.begin(), cles.end()), cles.end());

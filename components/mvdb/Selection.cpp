@@ -8,6 +8,7 @@
 #include "Index.h"
 #include "Phrase.h"
 #include "Plan.h"
+#include "Transaction.h"
 #include "dba/Erreur.h"
 
 namespace mvdb {
@@ -91,29 +92,86 @@ bool retenu(const std::vector<Critere>& criteres, const EnregCourant& enreg, Con
     });
 }
 
+// Candidates go by batches: on a server, one grouped read brings a batch's records and a few
+// more the records their translations reach.
+constexpr std::size_t TailleLot = 1000;
+
+// Checks the clauses on a batch of candidates and keeps those that hold.
+class Filtre {
+  public:
+    Filtre(const Requete& requete, Contexte& contexte) : requete_(requete), contexte_(contexte) {}
+
+    void ajouter(std::string_view cle, std::string_view donnees) {
+        lot_.push_back({std::string(cle), std::string(donnees), {}});
+        if (lot_.size() == TailleLot) {
+            vider();
+        }
+    }
+    std::vector<Ligne> lignes() {
+        vider();
+        return std::move(retenues_);
+    }
+
+  private:
+    void vider() {
+        contexte_.prelire([&] {
+            for (const Ligne& ligne : lot_) {
+                retenu(requete_.criteres, {ligne.cle, ligne.donnees}, contexte_);
+            }
+        });
+        for (Ligne& ligne : lot_) {
+            if (retenu(requete_.criteres, {ligne.cle, ligne.donnees}, contexte_)) {
+                retenues_.push_back(std::move(ligne));
+            }
+        }
+        lot_.clear();
+    }
+
+    const Requete& requete_;
+    Contexte& contexte_;
+    std::vector<Ligne> lot_;
+    std::vector<Ligne> retenues_;
+};
+
+void lireCandidates(const Depot& depot, IdFichier fichier, const std::vector<std::string>& cles,
+                    Filtre& filtre) {
+    for (std::size_t debut = 0; debut < cles.size(); debut += TailleLot) {
+        const std::vector<std::string> lot(
+            cles.begin() + static_cast<std::ptrdiff_t>(debut),
+            cles.begin() + static_cast<std::ptrdiff_t>(std::min(cles.size(), debut + TailleLot)));
+        const auto donnees = depot.stockage().lireGroupe(fichier, lot);
+        for (std::size_t i = 0; i < lot.size(); ++i) {
+            if (donnees[i]) {
+                filtre.ajouter(lot[i], *donnees[i]);
+            }
+        }
+    }
+}
+
 std::vector<Ligne> selectionnerLignes(const Depot& depot, const Requete& requete,
                                       Contexte& contexte) {
-    std::vector<Ligne> lignes;
-    const auto retenir = [&](std::string_view cle, std::string_view donnees) {
-        if (retenu(requete.criteres, {cle, donnees}, contexte)) {
-            lignes.push_back({std::string(cle), std::string(donnees), {}});
-        }
-    };
+    Filtre filtre(requete, contexte);
     const Plan plan = choisirPlan(requete.criteres, attributsIndexes(depot, requete.fichier));
     if (plan.source == Plan::Source::Parcours) {
-        depot.parcourir(requete.fichier, retenir);
-        return lignes;
+        depot.parcourir(requete.fichier, [&](std::string_view cle, std::string_view donnees) {
+            filtre.ajouter(cle, donnees);
+        });
+    } else {
+        lireCandidates(depot, requete.fichier, clesCandidates(depot, requete.fichier, plan),
+                       filtre);
     }
-    for (const std::string& cle : clesCandidates(depot, requete.fichier, plan)) {
-        if (const auto donnees = depot.lire(requete.fichier, cle)) {
-            retenir(cle, *donnees);
-        }
-    }
-    return lignes;
+    return filtre.lignes();
 }
 
 // By each sort item in turn, then by key: the same order whatever the plan.
 void trier(std::vector<Ligne>& lignes, const Attributs& tris, Contexte& contexte) {
+    contexte.prelire([&] {
+        for (const Ligne& ligne : lignes) {
+            for (const auto& tri : tris) {
+                tri->valeur({ligne.cle, ligne.donnees}, contexte);
+            }
+        }
+    });
     for (Ligne& ligne : lignes) {
         for (const auto& tri : tris) {
             ligne.tri.push_back(tri->valeur({ligne.cle, ligne.donnees}, contexte));
@@ -145,11 +203,16 @@ std::string rangee(const Ligne& ligne, const Attributs& colonnes, Contexte& cont
 dba::ListeResultat selectionner(const Depot& depot, std::string_view phrase,
                                 std::string_view attributs) {
     const Phrase analysee = analyserPhrase(phrase);
-    Transaction lecture(depot.connexion(), Transaction::Genre::Lecture);
+    Transaction lecture(depot.stockage(), Transaction::Genre::Lecture);
     const Requete requete = compiler(depot, analysee, attributs);
     Contexte contexte(depot);
     std::vector<Ligne> lignes = selectionnerLignes(depot, requete, contexte);
     trier(lignes, requete.tris, contexte);
+    contexte.prelire([&] {
+        for (const Ligne& ligne : lignes) {
+            rangee(ligne, requete.colonnes, contexte);
+        }
+    });
     std::vector<std::string> rangees;
     rangees.reserve(lignes.size());
     for (const Ligne& ligne : lignes) {

@@ -12,6 +12,7 @@
 #include "PlateformeEnregistree.h"
 #include "dba/Erreur.h"
 #include "droits/DroitsFichier.h"
+#include "mvdb/NomBase.h"
 #include "mvdb/TheClient.h"
 #include "outils/Outils.h"
 #include "printer/ChoixImprimanteScripte.h"
@@ -255,7 +256,7 @@ SortieImpression Imprimer_Liste(const DemandeImpression& demande,
 SortieImpression Commande_Imprimer(const Options& options, std::ostream& messages) {
     try {
         const DemandeImpression demande = Lire_Demande(options.impression, options.capture);
-        if (!QFileInfo::exists(options.base)) {
+        if (!mvdb::designeServeur(options.base.toStdString()) && !QFileInfo::exists(options.base)) {
             Refuser(QStringLiteral("Base de données introuvable : ") + options.base);
         }
         const auto client = std::make_shared<dba::TheClient>(options.base.toStdString());

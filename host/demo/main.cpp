@@ -10,6 +10,7 @@
 #include "Options.h"
 #include "TraductionQt.h"
 #include "dba/Erreur.h"
+#include "mvdb/NomBase.h"
 #include "mvdb/TheClient.h"
 
 namespace {
@@ -56,7 +57,7 @@ int Capturer(demo::FenetreHote& fenetre, const QString& fichier) {
 
 int Ouvrir_Formulaire(const demo::Options& options) {
     const bool interactif = options.capture.isEmpty();
-    if (!QFileInfo::exists(options.base)) {
+    if (!mvdb::designeServeur(options.base.toStdString()) && !QFileInfo::exists(options.base)) {
         Signaler(QStringLiteral("Base de données introuvable : ") + options.base, interactif);
         return demo::EchecImpression;
     }

@@ -1,25 +1,11 @@
 #include "BaseEssai.h"
 
-#include <atomic>
 #include <sstream>
-
-#include <unistd.h>
 
 #include "mvdb/Base.h"
 #include "mvdb/TheClient.h"
 
 namespace essai {
-namespace {
-
-std::filesystem::path NouveauDossier() {
-    static std::atomic<int> numero{0};
-    auto dossier = std::filesystem::temp_directory_path() /
-                   ("ardoine-essai-" + std::to_string(getpid()) + "-" + std::to_string(++numero));
-    std::filesystem::create_directories(dossier);
-    return dossier;
-}
-
-}  // namespace
 
 const std::vector<std::string> FichiersDuControle = {
     "ACCORD",         "ACTIVITES",   "ASSOCIATION", "CIVILAIDE", "DEMANDACC",
@@ -36,7 +22,7 @@ std::string Ligne(const std::string& fichier, const std::string& cle,
     return nlohmann::json{{"file", fichier}, {"id", cle}, {"record", enregistrement}}.dump();
 }
 
-BaseEssai::BaseEssai(const std::vector<std::string>& lignes) : dossier_(NouveauDossier()) {
+BaseEssai::BaseEssai(const std::vector<std::string>& lignes) : chemin_(lieu_.nom("essai.db")) {
     {
         mvdb::Base base = mvdb::Base::creer(Chemin());
         for (const std::string& fichier : FichiersDuControle) {
@@ -54,8 +40,6 @@ BaseEssai::BaseEssai(const std::vector<std::string>& lignes) : dossier_(NouveauD
 
 BaseEssai::~BaseEssai() {
     client_.reset();
-    std::error_code ignoree;
-    std::filesystem::remove_all(dossier_, ignoree);
 }
 
 std::vector<std::string> DroitsStandard() {

@@ -8,6 +8,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "BaseTemporaire.h"
+
 namespace dba {
 class TheClient;
 }
@@ -22,8 +24,8 @@ extern const std::vector<std::string> FichiersDuControle;
 std::string Ligne(const std::string& fichier, const std::string& cle,
                   const std::map<int, nlohmann::json>& attributs);
 
-// A database file of its own in a temporary folder, with the ten files the control opens and
-// DROITS (empty unless the lines fill them), removed with the object.
+// A database of its own (a file in a temporary folder or a server database), with the ten files the
+// control opens and DROITS (empty unless the lines fill them), removed with the object.
 class BaseEssai {
   public:
     explicit BaseEssai(const std::vector<std::string>& lignes);
@@ -32,10 +34,12 @@ class BaseEssai {
     BaseEssai& operator=(const BaseEssai&) = delete;
 
     std::shared_ptr<dba::TheClient> Client() const { return client_; }
-    std::string Chemin() const { return (dossier_ / "essai.db").string(); }
+    // A file path, or a server database when the tests run against the server.
+    const std::string& Chemin() const { return chemin_; }
 
   private:
-    std::filesystem::path dossier_;
+    LieuEssai lieu_;
+    std::string chemin_;
     std::shared_ptr<dba::TheClient> client_;
 };
 

@@ -1,9 +1,14 @@
 #include "BaseTemporaire.h"
 
+#include <unistd.h>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <sstream>
+
+#include "mvdb/postgres/Postgres.h"
 
 namespace {
 
@@ -15,17 +20,57 @@ std::filesystem::path dossierTemporaire() {
     return modele;
 }
 
+// ARDOINE_TEST_SERVEUR: the socket folder of the test cluster (tests/postgres).
+std::string serveurEssai() {
+    const char* dossier = std::getenv("ARDOINE_TEST_SERVEUR");
+    if (dossier == nullptr || *dossier == '\0') {
+        return "";
+    }
+    return std::string("host=") + dossier + " port=5439 user=postgres";
+}
+
 }  // namespace
 
-BaseTemporaire::BaseTemporaire()
+LieuEssai::LieuEssai(bool fichiers)
     : dossier_(dossierTemporaire()),
-      chemin_((dossier_ / "base.db").string()),
-      base_(mvdb::Base::creer(chemin_)) {}
+      serveur_(fichiers ? "" : serveurEssai()),
+      prefixe_("essai_" + std::to_string(getpid()) + "_" + dossier_.filename().string().substr(5)) {
+    std::transform(prefixe_.begin(), prefixe_.end(), prefixe_.begin(),
+                   [](unsigned char c) { return std::tolower(c); });
+}
 
-BaseTemporaire::~BaseTemporaire() {
+LieuEssai::~LieuEssai() {
     std::error_code ignoree;
     std::filesystem::remove_all(dossier_, ignoree);
+    if (!creees_.empty()) {
+        mvdb::ConnexionPg connexion(serveur_ + " dbname=postgres", "essai");
+        for (const std::string& base : creees_) {
+            connexion.commander("DROP DATABASE IF EXISTS " + base + " WITH (FORCE)");
+        }
+    }
 }
+
+std::string LieuEssai::nom(const std::string& court) const {
+    if (!surServeur()) {
+        return (dossier_ / court).string();
+    }
+    std::string base = prefixe_ + "_" + court;
+    std::replace_if(
+        base.begin(), base.end(),
+        [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
+    mvdb::ConnexionPg(serveur_ + " dbname=postgres", "essai").commander("CREATE DATABASE " + base);
+    creees_.push_back(base);
+    return serveur_ + " dbname=" + base;
+}
+
+void LieuEssai::administrer(const std::string& base, const std::string& sql) const {
+    mvdb::ConnexionPg(serveur_ + " dbname=" + base, "essai").commander(sql);
+}
+
+BaseTemporaire::BaseTemporaire(bool fichier)
+    : lieu_(fichier), chemin_(lieu_.nom("base.db")), base_(mvdb::Base::creer(chemin_)) {}
+
+BaseTemporaire::~BaseTemporaire() = default;
 
 void BaseTemporaire::importer(const std::string& lignes) {
     std::istringstream flux(lignes);

@@ -9,22 +9,52 @@
 #include "dba/Requete.h"
 #include "mvdb/Base.h"
 
-// A new database in its own temporary folder, removed with it.
+// Where the tests of this process keep their databases: a SQLite file in a temporary
+// folder, or, when ARDOINE_TEST_SERVEUR gives the connection string of a test cluster, a
+// new database on that server. The same tests thus run against both stores.
+class LieuEssai {
+  public:
+    // fichiers: SQLite files whatever the environment says.
+    explicit LieuEssai(bool fichiers = false);
+    ~LieuEssai();
+    LieuEssai(const LieuEssai&) = delete;
+    LieuEssai& operator=(const LieuEssai&) = delete;
+
+    // A name under the given short name: a file path that does not exist yet, or a new
+    // empty database on the server.
+    std::string nom(const std::string& court) const;
+    bool surServeur() const { return !serveur_.empty(); }
+    // Runs a statement as the cluster's superuser on the named server database.
+    void administrer(const std::string& base, const std::string& sql) const;
+
+  private:
+    std::filesystem::path dossier_;
+    std::string serveur_;
+    std::string prefixe_;
+    mutable std::vector<std::string> creees_;
+};
+
+// A new database in its own temporary place, removed with it.
 class BaseTemporaire {
   public:
-    BaseTemporaire();
+    // fichier: a SQLite file whatever the environment says, for what only files can show.
+    explicit BaseTemporaire(bool fichier = false);
     ~BaseTemporaire();
     BaseTemporaire(const BaseTemporaire&) = delete;
     BaseTemporaire& operator=(const BaseTemporaire&) = delete;
 
     const std::string& chemin() const { return chemin_; }
+    bool surServeur() const { return lieu_.surServeur(); }
+    // The name of another database beside this one, not created.
+    std::string autreBase(const std::string& court) const { return lieu_.nom(court); }
+    const LieuEssai& lieu() const { return lieu_; }
     mvdb::Base& base() { return base_; }
     // Imports JSON Lines given as one text.
     void importer(const std::string& lignes);
     std::string exporter() const;
 
   private:
-    std::filesystem::path dossier_;
+    LieuEssai lieu_;
     std::string chemin_;
     mvdb::Base base_;
 };

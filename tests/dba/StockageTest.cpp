@@ -40,7 +40,7 @@ class BaseFermee : public ::testing::Test {
         return copie;
     }
 
-    BaseTemporaire base_;
+    BaseTemporaire base_{true};
     std::string chemin_;
 };
 

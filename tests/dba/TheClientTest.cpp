@@ -8,6 +8,7 @@
 #include <set>
 
 #include "BaseTemporaire.h"
+#include "FluxEnPause.h"
 #include "mvdb/TheClient.h"
 
 using testing::HasSubstr;
@@ -67,41 +68,16 @@ TEST_F(Client, RunsTheSelectionOfARequestOnTheFileItNames) {
 TEST_F(Client, OpeningNeedsAnExistingDatabase) {
     EXPECT_EQ(erreurDe([&] { dba::TheClient(base_.chemin() + ".absent"); }).numero(),
               dba::ErrStockage);
-    const std::string texte = base_.chemin() + ".txt";
-    std::ofstream(texte) << "pas une base\n";
-    const dba::Erreur erreur = erreurDe([&] { dba::TheClient client(texte); });
+    // A file of another kind, or a server database that holds none of ours.
+    const std::string autre = base_.autreBase("autre.txt");
+    if (!base_.surServeur()) {
+        std::ofstream(autre) << "pas une base\n";
+    }
+    const dba::Erreur erreur = erreurDe([&] { dba::TheClient client(autre); });
     EXPECT_EQ(erreur.numero(), dba::ErrStockage);
     EXPECT_THAT(erreur.texte(), HasSubstr("n'est pas une base"));
     EXPECT_EQ(erreurDe([&] { mvdb::Base::creer(base_.chemin()); }).numero(), dba::ErrStockage);
 }
-
-// Serves lines to an import and runs an action before serving line `pause` (from 0),
-// while the import's transaction is open.
-class FluxEnPause : public std::streambuf {
-  public:
-    FluxEnPause(std::vector<std::string> lignes, std::size_t pause, std::function<void()> action)
-        : lignes_(std::move(lignes)), pause_(pause), action_(std::move(action)) {}
-
-  protected:
-    int_type underflow() override {
-        if (suivante_ == pause_ && action_) {
-            std::exchange(action_, nullptr)();
-        }
-        if (suivante_ >= lignes_.size()) {
-            return traits_type::eof();
-        }
-        courante_ = lignes_[suivante_++] + "\n";
-        setg(courante_.data(), courante_.data(), courante_.data() + courante_.size());
-        return traits_type::to_int_type(courante_[0]);
-    }
-
-  private:
-    std::vector<std::string> lignes_;
-    std::size_t pause_;
-    std::function<void()> action_;
-    std::size_t suivante_ = 0;
-    std::string courante_;
-};
 
 TEST_F(Client, ReaderSeesTheLastCommittedStateWhileAnImportIsOpen) {
     dba::TheClient client(base_.chemin());

@@ -1,6 +1,6 @@
 #include "BaseDemo.h"
 
-#include "FichierProvisoire.h"
+#include "BaseNouvelle.h"
 #include "Progression.h"
 #include "demogen/DictionnaireAccord.h"
 #include "demogen/FluxDemo.h"
@@ -9,14 +9,11 @@
 
 namespace dbtool {
 
-void creerBaseDemo(const std::filesystem::path& chemin, const demogen::TailleDemo& taille,
-                   std::uint64_t graine, const std::filesystem::path& dossierDonnees,
-                   std::ostream* progression) {
-    FichierProvisoire provisoire(chemin, FichierProvisoire::SiPresent::Refuser);
+void creerBaseDemo(const std::string& nom, const demogen::TailleDemo& taille, std::uint64_t graine,
+                   const std::filesystem::path& dossierDonnees, std::ostream* progression) {
     demogen::GenerateurDemo generateur(demogen::DonneesReference::charger(dossierDonnees), taille,
                                        graine);
-    provisoire.ecrire([&](const std::string& fichier) {
-        auto base = mvdb::Base::creer(fichier);
+    creerBase(nom, [&](mvdb::Base& base) {
         demogen::FluxDemo flux(generateur);
         if (progression != nullptr) {
             // One CIVILAIDE line per aided person: how many are done tells how far it has gone.
@@ -28,7 +25,6 @@ void creerBaseDemo(const std::filesystem::path& chemin, const demogen::TailleDem
         }
         base.declarerIndex("ACCORD", demogen::ItemDateFinAccord);
     });
-    provisoire.mettreEnPlace();
 }
 
 }  // namespace dbtool

@@ -1,5 +1,5 @@
+#include "BaseNouvelle.h"
 #include "Commandes.h"
-#include "FichierProvisoire.h"
 #include "Parametres.h"
 #include "mvdb/Base.h"
 
@@ -8,13 +8,12 @@ namespace dbtool {
 int commandeCreate(const QStringList& arguments, Console& console) {
     Parametres p(QStringLiteral("create"), QStringLiteral("Crée une base vide."));
     p.argument(QStringLiteral("BASE"),
-               QStringLiteral("Fichier de la base ; il ne doit pas exister."));
+               QStringLiteral("Base nouvelle : un fichier qui ne doit pas exister, ou une base "
+                              "d'un serveur qui n'en contient pas encore."));
     if (!p.lire(arguments, console)) {
         return 0;
     }
-    FichierProvisoire provisoire(p.positionnel(0), FichierProvisoire::SiPresent::Refuser);
-    provisoire.ecrire([](const std::string& chemin) { mvdb::Base::creer(chemin); });
-    provisoire.mettreEnPlace();
+    creerBase(p.positionnel(0), [](mvdb::Base&) {});
     return 0;
 }
 

@@ -26,7 +26,8 @@ int commandeDemo(const QStringList& arguments, Console& console) {
                                 "transaction, puis l'index sur DateFinAccord. En cas d'échec, "
                                 "aucun fichier n'est laissé."));
     p.argument(QStringLiteral("BASE"),
-               QStringLiteral("Fichier de la base ; il ne doit pas exister."));
+               QStringLiteral("Base nouvelle : un fichier qui ne doit pas exister, ou une base "
+                              "d'un serveur qui n'en contient pas encore."));
     const QCommandLineOption taille(
         QStringLiteral("size"),
         QStringLiteral("demo (600 aidés, accords finissant de janvier 2025 à décembre 2027), "

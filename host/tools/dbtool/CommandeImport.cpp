@@ -30,7 +30,8 @@ int commandeImport(const QStringList& arguments, Console& console) {
                                 "{\"file\":..., \"id\":..., \"record\":[...]}) en une seule "
                                 "transaction : une ligne invalide est signalée avec son numéro "
                                 "et rien n'est enregistré."));
-    p.argument(QStringLiteral("BASE"), QStringLiteral("Fichier de la base."));
+    p.argument(QStringLiteral("BASE"), QStringLiteral("Base : un fichier, ou une base d'un serveur "
+                                                      "(postgresql://… ou host=… dbname=…)."));
     p.argument(QStringLiteral("JSONL"),
                QStringLiteral("Fichier à importer ; « - » ou rien : l'entrée standard."), true);
     if (!p.lire(arguments, console)) {

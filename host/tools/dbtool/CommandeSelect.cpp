@@ -42,7 +42,8 @@ int commandeSelect(const QStringList& arguments, Console& console) {
                                 "inverse, la tabulation, le saut de ligne et le retour chariot "
                                 "s'écrivent « \\\\ », « \\t », « \\n » et « \\r » : une ligne "
                                 "affichée est toujours un enregistrement."));
-    p.argument(QStringLiteral("BASE"), QStringLiteral("Fichier de la base."));
+    p.argument(QStringLiteral("BASE"), QStringLiteral("Base : un fichier, ou une base d'un serveur "
+                                                      "(postgresql://… ou host=… dbname=…)."));
     p.argument(QStringLiteral("PHRASE"),
                QStringLiteral("La phrase, entre guillemets pour le shell."));
     const QCommandLineOption colonnes(

@@ -11,6 +11,7 @@ const std::vector<Commande>& commandes() {
         {"read", "affiche un enregistrement", commandeRead},
         {"index", "déclare et construit un index, ou le reconstruit", commandeIndex},
         {"demo", "crée une base de démonstration", commandeDemo},
+        {"copy", "copie toute une base dans une base nouvelle, tout ou rien", commandeCopy},
     };
     return liste;
 }

@@ -26,5 +26,6 @@ int commandeSelect(const QStringList& arguments, Console& console);
 int commandeRead(const QStringList& arguments, Console& console);
 int commandeIndex(const QStringList& arguments, Console& console);
 int commandeDemo(const QStringList& arguments, Console& console);
+int commandeCopy(const QStringList& arguments, Console& console);
 
 }  // namespace dbtool

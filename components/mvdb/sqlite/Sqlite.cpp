@@ -5,7 +5,7 @@
 
 #include <cerrno>
 
-#include "EchecStockage.h"
+#include "mvdb/EchecStockage.h"
 
 namespace mvdb {
 
@@ -239,27 +239,6 @@ Connexion::~Connexion() {
 void Connexion::executer(const std::string& sql) const {
     verifier(connexion_, sqlite3_exec(connexion_, sql.c_str(), nullptr, nullptr, nullptr),
              *chemin_);
-}
-
-Transaction::Transaction(const Connexion& connexion, Genre genre)
-    : connexion_(connexion),
-      jointe_(genre == Genre::Lecture && sqlite3_get_autocommit(connexion.brute()) == 0) {
-    if (!jointe_) {
-        connexion_.executer(genre == Genre::Ecriture ? "BEGIN IMMEDIATE" : "BEGIN DEFERRED");
-    }
-}
-
-Transaction::~Transaction() {
-    if (ouverte_ && !jointe_) {
-        sqlite3_exec(connexion_.brute(), "ROLLBACK", nullptr, nullptr, nullptr);
-    }
-}
-
-void Transaction::valider() {
-    if (!jointe_) {
-        connexion_.executer("COMMIT");
-    }
-    ouverte_ = false;
 }
 
 }  // namespace mvdb

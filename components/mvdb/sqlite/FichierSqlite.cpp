@@ -7,7 +7,7 @@
 #include <fstream>
 #include <string_view>
 
-#include "EchecStockage.h"
+#include "mvdb/EchecStockage.h"
 
 namespace mvdb {
 

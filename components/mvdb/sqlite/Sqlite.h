@@ -77,23 +77,6 @@ class Connexion {
     sqlite3* connexion_;
 };
 
-// A transaction that rolls back unless validated.
-class Transaction {
-  public:
-    enum class Genre { Lecture, Ecriture };
-    Transaction(const Connexion& connexion, Genre genre);
-    Transaction(const Transaction&) = delete;
-    Transaction& operator=(const Transaction&) = delete;
-    ~Transaction();
-    void valider();
-
-  private:
-    const Connexion& connexion_;
-    // A read inside a transaction already open on the connection joins it.
-    bool jointe_ = false;
-    bool ouverte_ = true;
-};
-
 // Raises the storage failure of the last call on the connection: ErrStockage with a French
 // text naming its cause and the database file.
 [[noreturn]] void echecStockage(sqlite3* connexion, const std::string& chemin);

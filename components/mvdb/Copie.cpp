@@ -1,0 +1,59 @@
+#include "Copie.h"
+
+#include "Index.h"
+#include "Nombre.h"
+#include "Transaction.h"
+#include "dba/Erreur.h"
+
+namespace mvdb {
+
+namespace {
+
+void verifierCompte(const std::string& nom, std::int64_t lus, std::int64_t source,
+                    std::int64_t destination) {
+    if (lus != source || destination != source) {
+        throw dba::Erreur(dba::ErrStockage,
+                          "Copie du fichier " + nom + " incomplète : " + std::to_string(source) +
+                              " enregistrements dans la source, " + std::to_string(lus) + " lus, " +
+                              std::to_string(destination) +
+                              " dans la destination. Rien n'est copié.");
+    }
+}
+
+void copierFichier(const Depot& source, Depot& destination, const std::string& nom) {
+    Stockage& lecture = source.stockage();
+    Stockage& ecriture = destination.stockage();
+    const IdFichier de = source.fichier(nom);
+    const IdFichier vers = ecriture.inscrireFichier(nom);
+    std::int64_t lus = 0;
+    source.parcourir(de, [&](std::string_view cle, std::string_view donnees) {
+        ecriture.ecrire(vers, cle, donnees, valeurSiNombre(cle));
+        ++lus;
+    });
+    // Entries are built once the records are in, as a new declaration builds them.
+    for (const DeclarationIndex& declaration : lecture.declarations(de)) {
+        ecriture.declarer(vers, declaration.nom, declaration.attribut);
+        construireIndex(destination, vers, declaration.attribut);
+    }
+    verifierCompte(nom, lus, lecture.compter(de), ecriture.compter(vers));
+}
+
+}  // namespace
+
+void copier(const Depot& source, Depot& destination) {
+    destination.exigerEcriture();
+    Transaction lecture(source.stockage(), Transaction::Genre::Lecture);
+    Transaction ecriture(destination.stockage(), Transaction::Genre::Ecriture);
+    if (!destination.fichiers().empty()) {
+        throw dba::Erreur(dba::ErrArgument,
+                          "La base de destination n'est pas vide : la copie a besoin d'une "
+                          "base nouvelle.");
+    }
+    for (const std::string& nom : source.fichiers()) {
+        copierFichier(source, destination, nom);
+    }
+    ecriture.valider();
+    lecture.valider();
+}
+
+}  // namespace mvdb

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "Mode.h"
+#include "Stockage.h"
+
+namespace mvdb {
+
+// The store a database name designates (see NomBase.h). Raises ErrStockage when it cannot
+// be created (it exists already) or opened (missing, or not one of our databases).
+std::unique_ptr<Stockage> creerStockage(const std::string& nom);
+std::unique_ptr<Stockage> ouvrirStockage(const std::string& nom, Mode mode);
+
+}  // namespace mvdb

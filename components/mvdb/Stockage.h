@@ -1,0 +1,88 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Recherche.h"
+
+namespace mvdb {
+
+using IdFichier = std::int64_t;
+
+// An index as declared: the name given (an item or an attribute number) and the attribute
+// number it resolves to.
+struct DeclarationIndex {
+    std::string nom;
+    int attribut = 0;
+};
+
+// One entry of a secondary index: a distinct value of the indexed attribute of a record.
+struct EntreeIndex {
+    IdFichier fichier = 0;
+    int attribut = 0;
+    std::string_view cle;
+    std::string_view valeur;
+    std::optional<double> nombre;  // the value of a number, so numeric bounds can use it
+    bool multiple = false;         // the record has several values for the attribute
+};
+
+// Where a database keeps its files: everything the engine needs from a store, and nothing of
+// how the store does it. Keys, entries and file names compare byte-wise; a store never lets
+// a collation decide an order. Every failure is raised as a dba::Erreur with a French text.
+// The sentence parser, the dictionaries, the planner and the sorting stay above this line
+// and are the same for every store.
+class Stockage {
+  public:
+    enum class Genre { Lecture, Ecriture };
+    using Visiteur = std::function<void(std::string_view cle, std::string_view donnees)>;
+
+    virtual ~Stockage() = default;
+
+    // Raises ErrStockage when the store was opened for reading only.
+    virtual void exigerEcriture() const = 0;
+    // A read view sees one state of the database for its whole length; a write is all or
+    // nothing, and two writes never interleave.
+    virtual bool transactionOuverte() const = 0;
+    virtual void commencer(Genre genre) = 0;
+    virtual void valider() = 0;
+    virtual void annuler() noexcept = 0;
+
+    // The catalogue of files.
+    virtual std::optional<IdFichier> chercherFichier(std::string_view nom) const = 0;
+    // Every name in byte order.
+    virtual std::vector<std::string> fichiers() const = 0;
+    // The file's id; creates it when missing.
+    virtual IdFichier inscrireFichier(const std::string& nom) = 0;
+
+    // Records. Absent is no failure.
+    virtual std::optional<std::string> lire(IdFichier fichier, std::string_view cle) const = 0;
+    // Many keys in one go where a round trip costs: the answer is parallel to `cles`.
+    virtual std::vector<std::optional<std::string>> lireGroupe(
+        IdFichier fichier, const std::vector<std::string>& cles) const = 0;
+    // Every record of the file in key order.
+    virtual void parcourir(IdFichier fichier, const Visiteur& traiter) const = 0;
+    virtual std::int64_t compter(IdFichier fichier) const = 0;
+    // Writes or replaces; `nombre` is a numeric key's value.
+    virtual void ecrire(IdFichier fichier, std::string_view cle, std::string_view donnees,
+                        std::optional<double> nombre) = 0;
+    // True when each read costs a round trip to a server: the engine then reads in batches.
+    virtual bool lecturesDistantes() const = 0;
+
+    // Secondary indexes: declarations by name, entries by attribute.
+    virtual std::vector<DeclarationIndex> declarations(IdFichier fichier) const = 0;
+    // Declares or redeclares, and drops the entries no declaration covers any more.
+    virtual void declarer(IdFichier fichier, const std::string& nom, int attribut) = 0;
+    virtual void viderEntrees(IdFichier fichier, int attribut) = 0;
+    virtual void ajouterEntree(const EntreeIndex& entree) = 0;
+    virtual void retirerEntree(IdFichier fichier, int attribut, std::string_view cle,
+                               std::string_view valeur) = 0;
+    // Appends the keys one lookup finds, in any order, possibly more than once.
+    virtual void chercher(IdFichier fichier, const Recherche& recherche,
+                          std::vector<std::string>& cles) const = 0;
+};
+
+}  // namespace mvdb

@@ -1,0 +1,221 @@
+#include "Postgres.h"
+
+#include <endian.h>
+#include <libpq-fe.h>
+
+#include <cstring>
+
+#include "dba/Erreur.h"
+
+namespace mvdb {
+
+namespace {
+
+// Type oids of the server's catalogue, fixed since its first releases.
+constexpr Oid OidBooleen = 16;
+constexpr Oid OidOctets = 17;
+constexpr Oid OidEntier = 20;
+constexpr Oid OidReel = 701;
+constexpr Oid OidTableauOctets = 1001;
+
+template <typename T>
+std::string grosBoutiste(T valeur) {
+    std::string octets(sizeof(T), '\0');
+    std::memcpy(octets.data(), &valeur, sizeof(T));
+    return octets;
+}
+
+void ajouterEntier32(std::string& octets, std::uint32_t valeur) {
+    octets += grosBoutiste(htobe32(valeur));
+}
+
+// What went wrong, in the user's words: the cause rather than the server's text where the
+// cause is known.
+std::string cause(const char* etat, const std::string& detail) {
+    const std::string code = etat != nullptr ? etat : "";
+    if (code == "42501") {
+        return "le rôle de connexion n'a pas le droit de le faire (lecture seule)";
+    }
+    if (code == "25006") {
+        return "la base n'accepte que des lectures sur ce serveur";
+    }
+    if (code == "53100") {
+        return "le disque du serveur est plein";
+    }
+    if (code == "40001" || code == "40P01") {
+        return "conflit avec une autre écriture simultanée, à recommencer";
+    }
+    if (code.starts_with("57P") || code.starts_with("08")) {
+        return "la connexion au serveur a été perdue";
+    }
+    return detail;
+}
+
+std::string premiereLigne(const char* texte) {
+    std::string ligne = texte != nullptr ? texte : "";
+    ligne = ligne.substr(0, ligne.find('\n'));
+    if (ligne.starts_with("ERROR:  ") || ligne.starts_with("FATAL:  ")) {
+        ligne = ligne.substr(8);
+    }
+    return ligne;
+}
+
+[[noreturn]] void echec(pg_conn* connexion, pg_result* resultat, const std::string& affichable) {
+    const char* etat =
+        resultat != nullptr ? PQresultErrorField(resultat, PG_DIAG_SQLSTATE) : nullptr;
+    std::string detail = premiereLigne(resultat != nullptr ? PQresultErrorMessage(resultat)
+                                                           : PQerrorMessage(connexion));
+    if (PQstatus(connexion) == CONNECTION_BAD) {
+        etat = "08006";
+    }
+    PQclear(resultat);
+    throw dba::Erreur(dba::ErrStockage, "Accès à la base « " + affichable +
+                                            " » impossible : " + cause(etat, detail) + ".");
+}
+
+}  // namespace
+
+ParametrePg ParametrePg::entier(std::int64_t valeur) {
+    return {OidEntier, grosBoutiste(htobe64(static_cast<std::uint64_t>(valeur))), false};
+}
+
+ParametrePg ParametrePg::reel(double valeur) {
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &valeur, sizeof bits);
+    return {OidReel, grosBoutiste(htobe64(bits)), false};
+}
+
+ParametrePg ParametrePg::reelOuNul(std::optional<double> valeur) {
+    return valeur ? reel(*valeur) : ParametrePg{OidReel, {}, true};
+}
+
+ParametrePg ParametrePg::booleen(bool valeur) {
+    return {OidBooleen, std::string(1, valeur ? '\1' : '\0'), false};
+}
+
+ParametrePg ParametrePg::octetsBruts(std::string_view valeur) {
+    return {OidOctets, std::string(valeur), false};
+}
+
+ParametrePg ParametrePg::tableauOctets(const std::vector<std::string>& valeurs) {
+    // The array's binary form: dimensions, null flag, element type, then length and bytes
+    // of each element.
+    std::string octets;
+    ajouterEntier32(octets, 1);
+    ajouterEntier32(octets, 0);
+    ajouterEntier32(octets, OidOctets);
+    ajouterEntier32(octets, static_cast<std::uint32_t>(valeurs.size()));
+    ajouterEntier32(octets, 1);
+    for (const std::string& valeur : valeurs) {
+        ajouterEntier32(octets, static_cast<std::uint32_t>(valeur.size()));
+        octets += valeur;
+    }
+    return {OidTableauOctets, std::move(octets), false};
+}
+
+ResultatPg::~ResultatPg() {
+    PQclear(resultat_);
+}
+
+int ResultatPg::lignes() const {
+    return PQntuples(resultat_);
+}
+
+std::string_view ResultatPg::octets(int ligne, int colonne) const {
+    return {PQgetvalue(resultat_, ligne, colonne),
+            static_cast<std::size_t>(PQgetlength(resultat_, ligne, colonne))};
+}
+
+std::int64_t ResultatPg::entier(int ligne, int colonne) const {
+    std::uint64_t valeur = 0;
+    std::memcpy(&valeur, PQgetvalue(resultat_, ligne, colonne), sizeof valeur);
+    return static_cast<std::int64_t>(be64toh(valeur));
+}
+
+std::int32_t ResultatPg::entier32(int ligne, int colonne) const {
+    std::uint32_t valeur = 0;
+    std::memcpy(&valeur, PQgetvalue(resultat_, ligne, colonne), sizeof valeur);
+    return static_cast<std::int32_t>(be32toh(valeur));
+}
+
+ConnexionPg::ConnexionPg(const std::string& parametres, std::string affichable)
+    : connexion_(PQconnectdb(parametres.c_str())), affichable_(std::move(affichable)) {
+    if (PQstatus(connexion_) != CONNECTION_OK) {
+        const std::string detail = premiereLigne(PQerrorMessage(connexion_));
+        PQfinish(connexion_);
+        throw dba::Erreur(dba::ErrStockage,
+                          "Connexion à la base « " + affichable_ + " » impossible : " + detail);
+    }
+    // Messages of the server stay out of the user's sight; keep them short.
+    PQsetErrorVerbosity(connexion_, PQERRORS_TERSE);
+}
+
+ConnexionPg::~ConnexionPg() {
+    PQfinish(connexion_);
+}
+
+ResultatPg ConnexionPg::executer(const std::string& sql, const std::vector<ParametrePg>& parametres,
+                                 const char* nom) {
+    std::vector<const char*> valeurs;
+    std::vector<int> longueurs;
+    std::vector<Oid> types;
+    const std::vector<int> formats(parametres.size(), 1);
+    for (const ParametrePg& parametre : parametres) {
+        valeurs.push_back(parametre.nul ? nullptr : parametre.octets.data());
+        longueurs.push_back(static_cast<int>(parametre.octets.size()));
+        types.push_back(parametre.type);
+    }
+    const int nombre = static_cast<int>(parametres.size());
+    PGresult* resultat = nullptr;
+    if (nom == nullptr) {
+        resultat = PQexecParams(connexion_, sql.c_str(), nombre, types.data(), valeurs.data(),
+                                longueurs.data(), formats.data(), 1);
+    } else {
+        if (!preparees_.contains(nom)) {
+            PGresult* preparation = PQprepare(connexion_, nom, sql.c_str(), nombre, types.data());
+            if (PQresultStatus(preparation) != PGRES_COMMAND_OK) {
+                echec(connexion_, preparation, affichable_);
+            }
+            PQclear(preparation);
+            preparees_.insert(nom);
+        }
+        resultat = PQexecPrepared(connexion_, nom, nombre, valeurs.data(), longueurs.data(),
+                                  formats.data(), 1);
+    }
+    const ExecStatusType etat = PQresultStatus(resultat);
+    if (etat != PGRES_TUPLES_OK && etat != PGRES_COMMAND_OK) {
+        echec(connexion_, resultat, affichable_);
+    }
+    return ResultatPg(resultat);
+}
+
+void ConnexionPg::commander(const std::string& sql) {
+    PGresult* resultat = PQexec(connexion_, sql.c_str());
+    const ExecStatusType etat = PQresultStatus(resultat);
+    if (etat != PGRES_TUPLES_OK && etat != PGRES_COMMAND_OK) {
+        echec(connexion_, resultat, affichable_);
+    }
+    PQclear(resultat);
+}
+
+bool ConnexionPg::enTransaction() const {
+    const PGTransactionStatusType etat = PQtransactionStatus(connexion_);
+    return etat == PQTRANS_INTRANS || etat == PQTRANS_INERROR || etat == PQTRANS_ACTIVE;
+}
+
+void ConnexionPg::retablir() {
+    if (PQstatus(connexion_) == CONNECTION_BAD) {
+        preparees_.clear();
+        PQreset(connexion_);
+        if (PQstatus(connexion_) != CONNECTION_OK) {
+            echec(connexion_, nullptr, affichable_);
+        }
+    }
+}
+
+std::string ConnexionPg::role() const {
+    const char* nom = PQuser(connexion_);
+    return nom != nullptr ? nom : "";
+}
+
+}  // namespace mvdb

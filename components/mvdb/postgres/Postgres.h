@@ -1,0 +1,79 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct pg_conn;
+struct pg_result;
+
+namespace mvdb {
+
+// One parameter of a statement, sent in binary form with its type, so that keys travel as
+// bytes and are never decoded as text in some encoding.
+struct ParametrePg {
+    unsigned int type = 0;  // the server's type oid
+    std::string octets;
+    bool nul = false;
+
+    static ParametrePg entier(std::int64_t valeur);
+    static ParametrePg reel(double valeur);
+    static ParametrePg reelOuNul(std::optional<double> valeur);
+    static ParametrePg booleen(bool valeur);
+    static ParametrePg octetsBruts(std::string_view valeur);
+    // A bytea[] of the given values.
+    static ParametrePg tableauOctets(const std::vector<std::string>& valeurs);
+};
+
+// The rows of one statement, every column in binary form.
+class ResultatPg {
+  public:
+    explicit ResultatPg(pg_result* resultat) : resultat_(resultat) {}
+    ResultatPg(ResultatPg&& autre) noexcept : resultat_(autre.resultat_) {
+        autre.resultat_ = nullptr;
+    }
+    ResultatPg& operator=(ResultatPg&&) = delete;
+    ~ResultatPg();
+
+    int lignes() const;
+    std::string_view octets(int ligne, int colonne) const;
+    std::int64_t entier(int ligne, int colonne) const;
+    std::int32_t entier32(int ligne, int colonne) const;
+
+  private:
+    pg_result* resultat_;
+};
+
+// One connection to a database server. A connection the server dropped is opened again at
+// the start of the next transaction.
+class ConnexionPg {
+  public:
+    // parametres: a postgresql:// URI or a key=value string; affichable: the same without
+    // its password, for messages.
+    ConnexionPg(const std::string& parametres, std::string affichable);
+    ConnexionPg(const ConnexionPg&) = delete;
+    ConnexionPg& operator=(const ConnexionPg&) = delete;
+    ~ConnexionPg();
+
+    // A statement with its parameters; prepared once under `nom` when a name is given.
+    ResultatPg executer(const std::string& sql, const std::vector<ParametrePg>& parametres = {},
+                        const char* nom = nullptr);
+    // A statement without result, in text form (BEGIN, COMMIT, SET...).
+    void commander(const std::string& sql);
+    bool enTransaction() const;
+    // Opens the connection again if the server dropped it.
+    void retablir();
+    const std::string& affichable() const { return affichable_; }
+    std::string role() const;
+
+  private:
+    pg_conn* connexion_;
+    std::string affichable_;
+    std::set<std::string> preparees_;
+};
+
+}  // namespace mvdb

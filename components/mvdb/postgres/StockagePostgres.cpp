@@ -1,0 +1,305 @@
+#include "StockagePostgres.h"
+
+#include <unordered_map>
+
+#include "dba/Erreur.h"
+#include "mvdb/sql/OperateurSql.h"
+
+namespace mvdb {
+
+namespace {
+
+constexpr int VersionSchema = 1;
+// Every write transaction takes this lock first: imports on one database run one after
+// the other instead of interleaving their index updates.
+constexpr const char* VerrouEcriture = "SELECT pg_advisory_xact_lock(1297499202)";
+// Rows a scan brings per round trip.
+constexpr const char* TailleLot = "1000";
+
+const char* const Schema = R"sql(
+CREATE SCHEMA mvdb;
+CREATE TABLE mvdb.version(numero integer NOT NULL);
+CREATE TABLE mvdb.fichier(id bigint GENERATED ALWAYS AS IDENTITY PRIMARY KEY,
+                          nom bytea NOT NULL UNIQUE);
+CREATE TABLE mvdb.enreg(fichier bigint NOT NULL, cle bytea NOT NULL, donnees bytea NOT NULL,
+                        num double precision, PRIMARY KEY (fichier, cle));
+CREATE INDEX enreg_num ON mvdb.enreg(fichier, num) WHERE num IS NOT NULL;
+CREATE TABLE mvdb.indexe(fichier bigint NOT NULL, nom bytea NOT NULL, attribut integer NOT NULL,
+                         PRIMARY KEY (fichier, nom));
+CREATE TABLE mvdb.entree(fichier bigint NOT NULL, attribut integer NOT NULL, texte bytea NOT NULL,
+                         cle bytea NOT NULL, num double precision, multiple boolean NOT NULL,
+                         PRIMARY KEY (fichier, attribut, texte, cle));
+CREATE INDEX entree_num ON mvdb.entree(fichier, attribut, num) WHERE num IS NOT NULL;
+CREATE INDEX entree_multiple ON mvdb.entree(fichier, attribut) WHERE multiple;
+)sql";
+
+using P = ParametrePg;
+
+bool schemaPresent(ConnexionPg& connexion) {
+    return connexion.executer("SELECT 1 FROM pg_namespace WHERE nspname = 'mvdb'").lignes() > 0;
+}
+
+std::string texteRecherche(const Recherche& recherche, std::vector<P>& parametres) {
+    const char* colonneTexte = recherche.surCle ? "cle" : "texte";
+    std::string sql = recherche.surCle
+                          ? "SELECT cle FROM mvdb.enreg WHERE fichier = $1"
+                          : "SELECT cle FROM mvdb.entree WHERE fichier = $1 AND attribut = $2";
+    if (!recherche.surCle) {
+        parametres.push_back(P::entier(recherche.attribut));
+    }
+    for (const Recherche::Condition& condition : recherche.conditions) {
+        if (const auto* texte = std::get_if<std::string>(&condition.valeur)) {
+            parametres.push_back(P::octetsBruts(*texte));
+        } else {
+            parametres.push_back(P::reel(std::get<double>(condition.valeur)));
+        }
+        sql += std::string(" AND ") +
+               (condition.colonne == Recherche::Colonne::Texte ? colonneTexte : "num") +
+               operateurSql(condition.comparateur) + "$" + std::to_string(parametres.size());
+    }
+    if (recherche.nonNumerique) {
+        sql += " AND num IS NULL";
+    }
+    if (recherche.plusieursValeurs) {
+        sql += " AND multiple";
+    }
+    return sql;
+}
+
+}  // namespace
+
+StockagePostgres::StockagePostgres(std::unique_ptr<ConnexionPg> connexion, Mode mode)
+    : connexion_(std::move(connexion)), mode_(mode) {}
+
+std::unique_ptr<StockagePostgres> StockagePostgres::creer(const std::string& parametres,
+                                                          const std::string& affichable) {
+    auto connexion = std::make_unique<ConnexionPg>(parametres, affichable);
+    connexion->commander("BEGIN");
+    connexion->commander(VerrouEcriture);
+    if (schemaPresent(*connexion)) {
+        throw dba::Erreur(dba::ErrStockage, "La base « " + affichable + " » existe déjà.");
+    }
+    connexion->commander(Schema);
+    connexion->commander("INSERT INTO mvdb.version VALUES (" + std::to_string(VersionSchema) + ")");
+    connexion->commander("COMMIT");
+    return std::unique_ptr<StockagePostgres>(
+        new StockagePostgres(std::move(connexion), Mode::LectureEcriture));
+}
+
+std::unique_ptr<StockagePostgres> StockagePostgres::ouvrir(const std::string& parametres,
+                                                           const std::string& affichable,
+                                                           Mode mode) {
+    auto connexion = std::make_unique<ConnexionPg>(parametres, affichable);
+    if (!schemaPresent(*connexion)) {
+        throw dba::Erreur(dba::ErrStockage,
+                          "La base « " + affichable + " » n'est pas une base de données.");
+    }
+    if (mode == Mode::LectureSeule) {
+        connexion->commander("SET SESSION CHARACTERISTICS AS TRANSACTION READ ONLY");
+    }
+    return std::unique_ptr<StockagePostgres>(new StockagePostgres(std::move(connexion), mode));
+}
+
+void StockagePostgres::exigerEcriture() const {
+    if (mode_ == Mode::LectureSeule) {
+        throw dba::Erreur(dba::ErrStockage, "La base est ouverte en lecture seule.");
+    }
+}
+
+bool StockagePostgres::transactionOuverte() const {
+    return enCours_;
+}
+
+ConnexionPg& StockagePostgres::connexion() const {
+    // Out of a transaction a dropped connection is opened again; inside one, the reads that
+    // follow must fail rather than leave the transaction's snapshot unnoticed.
+    if (!enCours_) {
+        connexion_->retablir();
+    }
+    return *connexion_;
+}
+
+void StockagePostgres::commencer(Genre genre) {
+    connexion().commander(
+        genre == Genre::Lecture ? "BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY" : "BEGIN");
+    enCours_ = true;
+    if (genre == Genre::Lecture) {
+        return;
+    }
+    const bool autorise =
+        connexion().executer("SELECT has_table_privilege('mvdb.enreg', 'INSERT')").octets(0, 0) ==
+        std::string_view("\1", 1);
+    if (!autorise) {
+        annuler();
+        throw dba::Erreur(dba::ErrStockage, "Écriture refusée : le rôle « " + connexion().role() +
+                                                " » n'a que le droit de lire la base « " +
+                                                connexion().affichable() + " ».");
+    }
+    connexion().commander(VerrouEcriture);
+}
+
+void StockagePostgres::valider() {
+    enCours_ = false;
+    connexion_->commander("COMMIT");
+}
+
+void StockagePostgres::annuler() noexcept {
+    enCours_ = false;
+    try {
+        if (connexion_->enTransaction()) {
+            connexion_->commander("ROLLBACK");
+        }
+    } catch (const dba::Erreur&) {
+        // A lost connection has rolled back on the server already.
+    }
+}
+
+std::optional<IdFichier> StockagePostgres::chercherFichier(std::string_view nom) const {
+    const ResultatPg resultat = connexion().executer("SELECT id FROM mvdb.fichier WHERE nom = $1",
+                                                     {P::octetsBruts(nom)}, "fichier");
+    if (resultat.lignes() == 0) {
+        return std::nullopt;
+    }
+    return resultat.entier(0, 0);
+}
+
+std::vector<std::string> StockagePostgres::fichiers() const {
+    const ResultatPg resultat = connexion().executer("SELECT nom FROM mvdb.fichier ORDER BY nom");
+    std::vector<std::string> noms;
+    for (int ligne = 0; ligne < resultat.lignes(); ++ligne) {
+        noms.emplace_back(resultat.octets(ligne, 0));
+    }
+    return noms;
+}
+
+IdFichier StockagePostgres::inscrireFichier(const std::string& nom) {
+    if (const auto id = chercherFichier(nom)) {
+        return *id;
+    }
+    return connexion_
+        ->executer("INSERT INTO mvdb.fichier(nom) VALUES ($1) RETURNING id", {P::octetsBruts(nom)})
+        .entier(0, 0);
+}
+
+std::optional<std::string> StockagePostgres::lire(IdFichier fichier, std::string_view cle) const {
+    const ResultatPg resultat =
+        connexion().executer("SELECT donnees FROM mvdb.enreg WHERE fichier = $1 AND cle = $2",
+                             {P::entier(fichier), P::octetsBruts(cle)}, "lecture");
+    if (resultat.lignes() == 0) {
+        return std::nullopt;
+    }
+    return std::string(resultat.octets(0, 0));
+}
+
+std::vector<std::optional<std::string>> StockagePostgres::lireGroupe(
+    IdFichier fichier, const std::vector<std::string>& cles) const {
+    const ResultatPg resultat = connexion().executer(
+        "SELECT cle, donnees FROM mvdb.enreg WHERE fichier = $1 AND cle = ANY($2)",
+        {P::entier(fichier), P::tableauOctets(cles)}, "lecture_groupee");
+    std::unordered_map<std::string_view, std::string_view> trouves;
+    for (int ligne = 0; ligne < resultat.lignes(); ++ligne) {
+        trouves.emplace(resultat.octets(ligne, 0), resultat.octets(ligne, 1));
+    }
+    std::vector<std::optional<std::string>> donnees;
+    donnees.reserve(cles.size());
+    for (const std::string& cle : cles) {
+        const auto trouve = trouves.find(cle);
+        donnees.push_back(trouve == trouves.end() ? std::nullopt
+                                                  : std::optional<std::string>(trouve->second));
+    }
+    return donnees;
+}
+
+void StockagePostgres::parcourir(IdFichier fichier, const Visiteur& traiter) const {
+    // A cursor brings the file by batches, so that `traiter` may read meanwhile and a large
+    // file never sits whole in memory. It lives in the caller's transaction.
+    const std::string curseur = "parcours_" + std::to_string(++curseurs_);
+    connexion().commander("DECLARE " + curseur +
+                          " NO SCROLL CURSOR FOR SELECT cle, donnees FROM mvdb.enreg "
+                          "WHERE fichier = " +
+                          std::to_string(fichier) + " ORDER BY cle");
+    for (;;) {
+        const ResultatPg lot =
+            connexion().executer(std::string("FETCH ") + TailleLot + " FROM " + curseur);
+        for (int ligne = 0; ligne < lot.lignes(); ++ligne) {
+            traiter(lot.octets(ligne, 0), lot.octets(ligne, 1));
+        }
+        if (lot.lignes() == 0) {
+            break;
+        }
+    }
+    connexion().commander("CLOSE " + curseur);
+}
+
+std::int64_t StockagePostgres::compter(IdFichier fichier) const {
+    return connexion_
+        ->executer("SELECT count(*) FROM mvdb.enreg WHERE fichier = $1", {P::entier(fichier)})
+        .entier(0, 0);
+}
+
+void StockagePostgres::ecrire(IdFichier fichier, std::string_view cle, std::string_view donnees,
+                              std::optional<double> nombre) {
+    connexion().executer(
+        "INSERT INTO mvdb.enreg(fichier, cle, donnees, num) VALUES ($1, $2, $3, $4) "
+        "ON CONFLICT (fichier, cle) DO UPDATE SET donnees = EXCLUDED.donnees, num = EXCLUDED.num",
+        {P::entier(fichier), P::octetsBruts(cle), P::octetsBruts(donnees), P::reelOuNul(nombre)},
+        "ecriture");
+}
+
+std::vector<DeclarationIndex> StockagePostgres::declarations(IdFichier fichier) const {
+    const ResultatPg resultat = connexion().executer(
+        "SELECT nom, attribut FROM mvdb.indexe WHERE fichier = $1 ORDER BY nom",
+        {P::entier(fichier)}, "declarations");
+    std::vector<DeclarationIndex> declarations;
+    for (int ligne = 0; ligne < resultat.lignes(); ++ligne) {
+        declarations.push_back(
+            {std::string(resultat.octets(ligne, 0)), resultat.entier32(ligne, 1)});
+    }
+    return declarations;
+}
+
+void StockagePostgres::declarer(IdFichier fichier, const std::string& nom, int attribut) {
+    connexion().executer(
+        "INSERT INTO mvdb.indexe(fichier, nom, attribut) VALUES ($1, $2, $3::integer) "
+        "ON CONFLICT (fichier, nom) DO UPDATE SET attribut = EXCLUDED.attribut",
+        {P::entier(fichier), P::octetsBruts(nom), P::entier(attribut)});
+    // The attribute a declaration names may have changed: drop what no declaration covers.
+    connexion().executer(
+        "DELETE FROM mvdb.entree WHERE fichier = $1 AND attribut NOT IN "
+        "(SELECT attribut FROM mvdb.indexe WHERE fichier = $1)",
+        {P::entier(fichier)});
+}
+
+void StockagePostgres::viderEntrees(IdFichier fichier, int attribut) {
+    connexion().executer("DELETE FROM mvdb.entree WHERE fichier = $1 AND attribut = $2",
+                         {P::entier(fichier), P::entier(attribut)});
+}
+
+void StockagePostgres::ajouterEntree(const EntreeIndex& entree) {
+    connexion().executer(
+        "INSERT INTO mvdb.entree(fichier, attribut, texte, cle, num, multiple) "
+        "VALUES ($1, $2, $3, $4, $5, $6)",
+        {P::entier(entree.fichier), P::entier(entree.attribut), P::octetsBruts(entree.valeur),
+         P::octetsBruts(entree.cle), P::reelOuNul(entree.nombre), P::booleen(entree.multiple)},
+        "ajout_entree");
+}
+
+void StockagePostgres::retirerEntree(IdFichier fichier, int attribut, std::string_view cle,
+                                     std::string_view valeur) {
+    connexion().executer(
+        "DELETE FROM mvdb.entree WHERE fichier = $1 AND attribut = $2 AND texte = $3 AND cle = $4",
+        {P::entier(fichier), P::entier(attribut), P::octetsBruts(valeur), P::octetsBruts(cle)},
+        "retrait_entree");
+}
+
+void StockagePostgres::chercher(IdFichier fichier, const Recherche& recherche,
+                                std::vector<std::string>& cles) const {
+    std::vector<P> parametres{P::entier(fichier)};
+    const std::string sql = texteRecherche(recherche, parametres);
+    const ResultatPg resultat = connexion().executer(sql, parametres);
+    for (int ligne = 0; ligne < resultat.lignes(); ++ligne) {
+        cles.emplace_back(resultat.octets(ligne, 0));
+    }
+}
+
+}  // namespace mvdb

@@ -1,0 +1,298 @@
+#include "StockageSqlite.h"
+
+#include <sqlite3.h>
+
+#include <filesystem>
+
+#include "FichierSqlite.h"
+#include "dba/Erreur.h"
+#include "mvdb/EchecStockage.h"
+#include "mvdb/sql/OperateurSql.h"
+
+namespace mvdb {
+
+namespace {
+
+// Tells our databases apart from any other SQLite file.
+constexpr std::int64_t IdentifiantApplication = 0x4D564442;
+const char* const Schema = R"sql(
+PRAGMA journal_mode = WAL;
+PRAGMA user_version = 1;
+BEGIN;
+CREATE TABLE fichier(id INTEGER PRIMARY KEY, nom TEXT NOT NULL UNIQUE);
+CREATE TABLE enreg(fichier INTEGER NOT NULL, cle BLOB NOT NULL, donnees BLOB NOT NULL, num REAL,
+                   PRIMARY KEY(fichier, cle)) WITHOUT ROWID;
+CREATE INDEX enreg_num ON enreg(fichier, num) WHERE num IS NOT NULL;
+CREATE TABLE indexe(fichier INTEGER NOT NULL, nom TEXT NOT NULL, attribut INTEGER NOT NULL,
+                    PRIMARY KEY(fichier, nom));
+CREATE TABLE entree(fichier INTEGER NOT NULL, attribut INTEGER NOT NULL, texte BLOB NOT NULL,
+                    cle BLOB NOT NULL, num REAL, multiple INTEGER NOT NULL,
+                    PRIMARY KEY(fichier, attribut, texte, cle)) WITHOUT ROWID;
+CREATE INDEX entree_num ON entree(fichier, attribut, num) WHERE num IS NOT NULL;
+CREATE INDEX entree_multiple ON entree(fichier, attribut) WHERE multiple = 1;
+COMMIT;
+)sql";
+
+// A sound SQLite file of another program is not one of our databases; a failure to read it
+// keeps its own cause.
+void verifierBase(Connexion& connexion, const std::string& chemin) {
+    Instruction instruction = connexion.preparer("PRAGMA application_id");
+    if (!instruction.avancer() || instruction.entier(0) != IdentifiantApplication) {
+        throw erreurStockage(CauseEchec::PasUneBase, chemin);
+    }
+}
+
+std::string texteRecherche(const Recherche& recherche) {
+    const char* colonneTexte = recherche.surCle ? "cle" : "texte";
+    std::string sql = recherche.surCle ? "SELECT cle FROM enreg WHERE fichier = ?1"
+                      // Without statistics SQLite would walk every entry of the attribute
+                      // rather than the few flagged ones.
+                      : recherche.plusieursValeurs
+                          ? "SELECT cle FROM entree INDEXED BY entree_multiple "
+                            "WHERE fichier = ?1 AND attribut = ?2 AND multiple = 1"
+                          : "SELECT cle FROM entree WHERE fichier = ?1 AND attribut = ?2";
+    int rang = 3;
+    for (const Recherche::Condition& condition : recherche.conditions) {
+        sql += std::string(" AND ") +
+               (condition.colonne == Recherche::Colonne::Texte ? colonneTexte : "num") +
+               operateurSql(condition.comparateur) + "?" + std::to_string(rang++);
+    }
+    if (recherche.nonNumerique) {
+        sql += " AND num IS NULL";
+    }
+    return sql;
+}
+
+}  // namespace
+
+StockageSqlite::StockageSqlite(Connexion connexion, Mode mode)
+    : connexion_(std::move(connexion)), mode_(mode) {}
+
+std::unique_ptr<StockageSqlite> StockageSqlite::creer(const std::string& chemin) {
+    std::error_code erreur;
+    if (std::filesystem::exists(std::filesystem::symlink_status(chemin, erreur))) {
+        throw dba::Erreur(dba::ErrStockage, "La base « " + chemin + " » existe déjà.");
+    }
+    Connexion connexion(chemin, Connexion::Ouverture::Creation);
+    connexion.executer(Schema);
+    connexion.executer("PRAGMA application_id = " + std::to_string(IdentifiantApplication));
+    connexion.executer("PRAGMA synchronous = NORMAL");
+    return std::unique_ptr<StockageSqlite>(
+        new StockageSqlite(std::move(connexion), Mode::LectureEcriture));
+}
+
+std::unique_ptr<StockageSqlite> StockageSqlite::ouvrir(const std::string& chemin, Mode mode) {
+    verifierFichierSqlite(chemin);
+    Connexion connexion(chemin, mode == Mode::LectureSeule ? Connexion::Ouverture::LectureSeule
+                                                           : Connexion::Ouverture::LectureEcriture);
+    verifierBase(connexion, chemin);
+    if (mode == Mode::LectureEcriture) {
+        connexion.executer("PRAGMA synchronous = NORMAL");
+    }
+    return std::unique_ptr<StockageSqlite>(new StockageSqlite(std::move(connexion), mode));
+}
+
+void StockageSqlite::exigerEcriture() const {
+    if (mode_ == Mode::LectureSeule) {
+        throw dba::Erreur(dba::ErrStockage,
+                          "La base « " + connexion_.chemin() + " » est ouverte en lecture seule.");
+    }
+}
+
+bool StockageSqlite::transactionOuverte() const {
+    return sqlite3_get_autocommit(connexion_.brute()) == 0;
+}
+
+void StockageSqlite::commencer(Genre genre) {
+    connexion_.executer(genre == Genre::Ecriture ? "BEGIN IMMEDIATE" : "BEGIN DEFERRED");
+}
+
+void StockageSqlite::valider() {
+    connexion_.executer("COMMIT");
+}
+
+void StockageSqlite::annuler() noexcept {
+    sqlite3_exec(connexion_.brute(), "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+Instruction& StockageSqlite::instruction(const char* nom, const char* sql) const {
+    auto trouve = instructions_.find(nom);
+    if (trouve == instructions_.end()) {
+        trouve = instructions_.emplace(nom, connexion_.preparer(sql)).first;
+    }
+    return trouve->second;
+}
+
+std::optional<IdFichier> StockageSqlite::chercherFichier(std::string_view nom) const {
+    Instruction& recherche = instruction("fichier", "SELECT id FROM fichier WHERE nom = ?1");
+    Remise remise(recherche);
+    recherche.lierTexte(1, nom);
+    if (!recherche.avancer()) {
+        return std::nullopt;
+    }
+    return recherche.entier(0);
+}
+
+std::vector<std::string> StockageSqlite::fichiers() const {
+    Instruction liste = connexion_.preparer("SELECT nom FROM fichier ORDER BY nom");
+    std::vector<std::string> noms;
+    while (liste.avancer()) {
+        noms.emplace_back(liste.octets(0));
+    }
+    return noms;
+}
+
+IdFichier StockageSqlite::inscrireFichier(const std::string& nom) {
+    if (const auto id = chercherFichier(nom)) {
+        return *id;
+    }
+    Instruction inscription = connexion_.preparer("INSERT INTO fichier(nom) VALUES (?1)");
+    inscription.lierTexte(1, nom);
+    inscription.avancer();
+    return sqlite3_last_insert_rowid(connexion_.brute());
+}
+
+std::optional<std::string> StockageSqlite::lire(IdFichier fichier, std::string_view cle) const {
+    auto trouve = lecteurs_.find(fichier);
+    if (trouve == lecteurs_.end()) {
+        Instruction lecture =
+            connexion_.preparer("SELECT donnees FROM enreg WHERE fichier = ?1 AND cle = ?2");
+        lecture.lier(1, fichier);
+        trouve = lecteurs_.emplace(fichier, std::move(lecture)).first;
+    }
+    Instruction& lecture = trouve->second;
+    Remise remise(lecture);
+    lecture.lierOctets(2, cle);
+    if (!lecture.avancer()) {
+        return std::nullopt;
+    }
+    return std::string(lecture.octets(0));
+}
+
+std::vector<std::optional<std::string>> StockageSqlite::lireGroupe(
+    IdFichier fichier, const std::vector<std::string>& cles) const {
+    std::vector<std::optional<std::string>> donnees;
+    donnees.reserve(cles.size());
+    for (const std::string& cle : cles) {
+        donnees.push_back(lire(fichier, cle));
+    }
+    return donnees;
+}
+
+void StockageSqlite::parcourir(IdFichier fichier, const Visiteur& traiter) const {
+    Instruction parcours =
+        connexion_.preparer("SELECT cle, donnees FROM enreg WHERE fichier = ?1 ORDER BY cle");
+    parcours.lier(1, fichier);
+    while (parcours.avancer()) {
+        traiter(parcours.octets(0), parcours.octets(1));
+    }
+}
+
+std::int64_t StockageSqlite::compter(IdFichier fichier) const {
+    Instruction comptage = connexion_.preparer("SELECT count(*) FROM enreg WHERE fichier = ?1");
+    comptage.lier(1, fichier);
+    comptage.avancer();
+    return comptage.entier(0);
+}
+
+void StockageSqlite::ecrire(IdFichier fichier, std::string_view cle, std::string_view donnees,
+                            std::optional<double> nombre) {
+    Instruction& ecriture = instruction(
+        "ecriture",
+        "INSERT OR REPLACE INTO enreg(fichier, cle, donnees, num) VALUES (?1, ?2, ?3, ?4)");
+    Remise remise(ecriture);
+    ecriture.lier(1, fichier).lierOctets(2, cle).lierOctets(3, donnees);
+    if (nombre) {
+        ecriture.lier(4, *nombre);
+    } else {
+        ecriture.lierNul(4);
+    }
+    ecriture.avancer();
+}
+
+std::vector<DeclarationIndex> StockageSqlite::declarations(IdFichier fichier) const {
+    Instruction recherche =
+        connexion_.preparer("SELECT nom, attribut FROM indexe WHERE fichier = ?1 ORDER BY nom");
+    recherche.lier(1, fichier);
+    std::vector<DeclarationIndex> declarations;
+    while (recherche.avancer()) {
+        declarations.push_back(
+            {std::string(recherche.octets(0)), static_cast<int>(recherche.entier(1))});
+    }
+    return declarations;
+}
+
+void StockageSqlite::declarer(IdFichier fichier, const std::string& nom, int attribut) {
+    Instruction declaration = connexion_.preparer(
+        "INSERT OR REPLACE INTO indexe(fichier, nom, attribut) VALUES (?1, ?2, ?3)");
+    declaration.lier(1, fichier).lierTexte(2, nom).lier(3, static_cast<std::int64_t>(attribut));
+    declaration.avancer();
+    // The attribute a declaration names may have changed: drop what no declaration covers.
+    Instruction purge = connexion_.preparer(
+        "DELETE FROM entree WHERE fichier = ?1 AND attribut NOT IN "
+        "(SELECT attribut FROM indexe WHERE fichier = ?1)");
+    purge.lier(1, fichier);
+    purge.avancer();
+}
+
+void StockageSqlite::viderEntrees(IdFichier fichier, int attribut) {
+    Instruction& vidage =
+        instruction("vidage", "DELETE FROM entree WHERE fichier = ?1 AND attribut = ?2");
+    Remise remise(vidage);
+    vidage.lier(1, fichier).lier(2, static_cast<std::int64_t>(attribut));
+    vidage.avancer();
+}
+
+void StockageSqlite::ajouterEntree(const EntreeIndex& entree) {
+    Instruction& ajout =
+        instruction("ajout",
+                    "INSERT INTO entree(fichier, attribut, texte, cle, num, multiple) "
+                    "VALUES (?1, ?2, ?3, ?4, ?5, ?6)");
+    Remise remise(ajout);
+    ajout.lier(1, entree.fichier)
+        .lier(2, static_cast<std::int64_t>(entree.attribut))
+        .lierOctets(3, entree.valeur)
+        .lierOctets(4, entree.cle)
+        .lier(6, static_cast<std::int64_t>(entree.multiple ? 1 : 0));
+    if (entree.nombre) {
+        ajout.lier(5, *entree.nombre);
+    } else {
+        ajout.lierNul(5);
+    }
+    ajout.avancer();
+}
+
+void StockageSqlite::retirerEntree(IdFichier fichier, int attribut, std::string_view cle,
+                                   std::string_view valeur) {
+    Instruction& retrait = instruction(
+        "retrait",
+        "DELETE FROM entree WHERE fichier = ?1 AND attribut = ?2 AND texte = ?3 AND cle = ?4");
+    Remise remise(retrait);
+    retrait.lier(1, fichier)
+        .lier(2, static_cast<std::int64_t>(attribut))
+        .lierOctets(3, valeur)
+        .lierOctets(4, cle);
+    retrait.avancer();
+}
+
+void StockageSqlite::chercher(IdFichier fichier, const Recherche& recherche,
+                              std::vector<std::string>& cles) const {
+    Instruction requete = connexion_.preparer(texteRecherche(recherche));
+    requete.lier(1, fichier);
+    if (!recherche.surCle) {
+        requete.lier(2, static_cast<std::int64_t>(recherche.attribut));
+    }
+    int rang = 3;
+    for (const Recherche::Condition& condition : recherche.conditions) {
+        if (const auto* texte = std::get_if<std::string>(&condition.valeur)) {
+            requete.lierOctets(rang++, *texte);
+        } else {
+            requete.lier(rang++, std::get<double>(condition.valeur));
+        }
+    }
+    while (requete.avancer()) {
+        cles.emplace_back(requete.octets(0));
+    }
+}
+
+}  // namespace mvdb

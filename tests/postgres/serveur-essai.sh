@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# A throwaway PostgreSQL cluster for the tests, listening on a Unix socket only.
+#   serveur-essai.sh start DIR   creates and starts it in DIR (removed first)
+#   serveur-essai.sh stop DIR    stops it and removes DIR
+# initdb refuses to run as root: under root the cluster belongs to the postgres system user.
+set -euo pipefail
+
+action=$1
+dir=$2
+port=5439
+bin=$(ls -d /usr/lib/postgresql/*/bin 2>/dev/null | sort -V | tail -n 1)
+[ -x "$bin/initdb" ] || { echo "PostgreSQL server binaries not found" >&2; exit 1; }
+
+as_owner() {
+    if [ "$(id -u)" -eq 0 ]; then
+        runuser -u postgres -- "$@"
+    else
+        "$@"
+    fi
+}
+
+case "$action" in
+    start)
+        if [ -f "$dir/data/postmaster.pid" ]; then
+            as_owner "$bin/pg_ctl" -D "$dir/data" -m immediate stop >/dev/null 2>&1 || true
+        fi
+        rm -rf "$dir"
+        mkdir -p "$dir"
+        [ "$(id -u)" -eq 0 ] && chown postgres: "$dir"
+        as_owner "$bin/initdb" -D "$dir/data" -U postgres -A trust -E UTF8 --locale=C.UTF-8 \
+            --no-sync >"$dir/initdb.log"
+        # Durability is no concern for a test cluster: no fsync keeps database creation fast.
+        as_owner "$bin/pg_ctl" -D "$dir/data" -l "$dir/server.log" -w -o \
+            "-k $dir -p $port -c listen_addresses= -c fsync=off -c synchronous_commit=off -c full_page_writes=off -c max_connections=200" \
+            start >/dev/null
+        echo "host=$dir port=$port user=postgres dbname=postgres"
+        ;;
+    stop)
+        if [ -f "$dir/data/postmaster.pid" ]; then
+            as_owner "$bin/pg_ctl" -D "$dir/data" -m immediate stop >/dev/null
+        fi
+        rm -rf "$dir"
+        ;;
+    *)
+        echo "usage: $0 start|stop DIR" >&2
+        exit 2
+        ;;
+esac
