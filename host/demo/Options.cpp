@@ -3,6 +3,8 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include "Version.h"
+
 namespace demo {
 
 namespace {
@@ -21,6 +23,8 @@ Options Lire_Options(const QCoreApplication& application) {
                        "La commande « print » imprime la liste d'un mois dans un fichier PDF, "
                        "comme l'utilisateur le ferait avec le formulaire."));
     analyseur.addHelpOption();
+    QCoreApplication::setApplicationVersion(hote::Version_Complete());
+    analyseur.addVersionOption();
     analyseur.addPositionalArgument(
         QStringLiteral("commande"),
         QStringLiteral("Rien : ouvrir le formulaire. « print » : imprimer la liste."),

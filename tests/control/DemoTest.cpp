@@ -12,13 +12,15 @@ namespace {
 struct Execution {
     int code;
     QString erreurs;
+    QString sortie;
 };
 
 Execution Lancer(const QStringList& arguments) {
     QProcess demo;
     demo.start(QStringLiteral(ARDOINE_DEMO), arguments);
     demo.waitForFinished(60000);
-    return {demo.exitCode(), QString::fromUtf8(demo.readAllStandardError())};
+    return {demo.exitCode(), QString::fromUtf8(demo.readAllStandardError()),
+            QString::fromUtf8(demo.readAllStandardOutput())};
 }
 
 TEST(Demo, LaCaptureMontreLaFenetreApresInit) {
@@ -30,6 +32,22 @@ TEST(Demo, LaCaptureMontreLaFenetreApresInit) {
     ASSERT_EQ(execution.code, 0) << execution.erreurs.toStdString();
     const QImage image(capture);
     EXPECT_EQ(image.size(), QSize(395, 266));
+}
+
+// Qt's own options speak French like the program's; --version names Qt and SQLite.
+TEST(Demo, AideEtVersionEnFrancais) {
+    const Execution aide = Lancer({"--help"});
+    EXPECT_EQ(aide.code, 0);
+    EXPECT_TRUE(aide.sortie.contains(QStringLiteral("Affiche cette aide.")))
+        << aide.sortie.toStdString();
+    EXPECT_TRUE(aide.sortie.contains(QStringLiteral("Affiche les informations de version.")));
+    EXPECT_FALSE(aide.sortie.contains(QStringLiteral("Displays")));
+    const Execution version = Lancer({"--version"});
+    EXPECT_EQ(version.code, 0);
+    EXPECT_TRUE(version.sortie.startsWith(QStringLiteral("ardoine-demo " ARDOINE_VERSION " (Qt ") +
+                                          QString::fromLatin1(qVersion()) +
+                                          QStringLiteral(", SQLite 3.")))
+        << version.sortie.toStdString();
 }
 
 TEST(Demo, UneBaseAbsenteOuUneCommandeInconnueSontRefusees) {
