@@ -2,12 +2,14 @@
 
 #include <QSpinBox>
 
+#include "ExportControle.h"
+
 namespace ardoine {
 
 // Up-down spinner: the two arrows alone, no text. Its value only gives the direction of each
 // step, so it stops at the ends of its range instead of wrapping (a wrap would read as a step
 // the other way).
-class BoutonsHautBas : public QSpinBox {
+class CONTROLE_ARDOINE_EXPORT BoutonsHautBas : public QSpinBox {
     Q_OBJECT
 
   public:

@@ -17,6 +17,7 @@
 #include <QWidget>
 
 #include "BoutonsHautBas.h"
+#include "ExportControle.h"
 #include "ListeDeroulante.h"
 #include "ObjetsModule.h"
 #include "Plateforme.h"
@@ -43,7 +44,7 @@ class MiseEnPageListe;
 // The criteria form of the "LISTE DES ACCORDS NON RENOUVELES", placed by a host application
 // on one of its forms. The host assigns the user's rights, the client and the database, calls
 // Init once, and reads W_Sortir when its form unloads (true: the control closed it itself).
-class Ctr_Ardoine : public QWidget {
+class CONTROLE_ARDOINE_EXPORT Ctr_Ardoine : public QWidget {
     Q_OBJECT
 
   public:

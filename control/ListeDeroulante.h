@@ -2,6 +2,8 @@
 
 #include <QComboBox>
 
+#include "ExportControle.h"
+
 namespace ardoine {
 
 // Editable drop-down list box with the notifications of the classic toolkit:
@@ -11,7 +13,7 @@ namespace ardoine {
 //   control disabled included): that is no choice of the user's, so no Click.
 // - DropDown: the list is about to open.
 // Entries are added without choosing one, so adding never changes the text.
-class ListeDeroulante : public QComboBox {
+class CONTROLE_ARDOINE_EXPORT ListeDeroulante : public QComboBox {
     Q_OBJECT
 
   public:

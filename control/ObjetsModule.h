@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <memory>
 
+#include "ExportControle.h"
 #include "dba/Requete.h"
 #include "dba/TheDatabase.h"
 
@@ -16,7 +17,7 @@ namespace ardoine {
 // The database objects every control of a thread shares: the connection handed by the host,
 // one file object per data file and one slot per file for the record last read from it.
 // The set lives as long as one control of the thread does; the last one to go releases it.
-class ObjetsModule {
+class CONTROLE_ARDOINE_EXPORT ObjetsModule {
   public:
     std::shared_ptr<dba::TheClient> TheClient;
     std::shared_ptr<dba::TheDatabase> TheDatabase;

@@ -5,6 +5,8 @@
 #include <QDate>
 #include <QString>
 
+#include "ExportControle.h"
+
 class QWidget;
 
 namespace ardoine {
@@ -17,39 +19,39 @@ inline constexpr int PointeurDefaut = 0;
 inline constexpr int PointeurSablier = 11;
 
 // Modal message box with one OK button.
-class Messages {
+class CONTROLE_ARDOINE_EXPORT Messages {
   public:
     virtual ~Messages() = default;
     virtual void Afficher(const QString& texte, Icone icone, const QString& titre) = 0;
 };
 
-class Avertisseur {
+class CONTROLE_ARDOINE_EXPORT Avertisseur {
   public:
     virtual ~Avertisseur() = default;
     virtual void Bip() = 0;
 };
 
-class Pointeur {
+class CONTROLE_ARDOINE_EXPORT Pointeur {
   public:
     virtual ~Pointeur() = default;
     virtual void Definir(int numero) = 0;
 };
 
 // Lets the window events that wait in the queue run.
-class BoucleEvenements {
+class CONTROLE_ARDOINE_EXPORT BoucleEvenements {
   public:
     virtual ~BoucleEvenements() = default;
     virtual void Traiter_En_Attente() = 0;
 };
 
 // The host's form that holds the control.
-class FormeHote {
+class CONTROLE_ARDOINE_EXPORT FormeHote {
   public:
     virtual ~FormeHote() = default;
     virtual void Decharger(QWidget& controle) = 0;
 };
 
-class Calendrier {
+class CONTROLE_ARDOINE_EXPORT Calendrier {
   public:
     virtual ~Calendrier() = default;
     virtual QDate Aujourdhui() = 0;
@@ -66,6 +68,6 @@ struct Plateforme {
 };
 
 // The services of the running Qt application.
-Plateforme PlateformeQt();
+CONTROLE_ARDOINE_EXPORT Plateforme PlateformeQt();
 
 }  // namespace ardoine

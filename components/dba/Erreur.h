@@ -4,11 +4,13 @@
 #include <stdexcept>
 #include <string>
 
+#include "dba/ExportBase.h"
+
 namespace dba {
 
 // Every failure of the components is raised as an Erreur: a number the caller can test and a
 // French text meant for the user.
-class Erreur : public std::runtime_error {
+class ARDOINE_BASE_EXPORT Erreur : public std::runtime_error {
   public:
     Erreur(std::uint32_t numero, const std::string& texte)
         : std::runtime_error(texte), numero_(numero) {}

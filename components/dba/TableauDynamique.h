@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "dba/ExportBase.h"
+
 namespace dba {
 
 // Marks of a dynamic array. All text is UTF-8, where these bytes never occur.
@@ -13,7 +15,7 @@ inline constexpr char MarqueSousValeur = '\xFC';
 
 // The one indexed access shared by Requete, ListeResultat and Enregistrement: elements and
 // values numbered from 1, everything past the end reads as the empty text.
-class TableauDynamique {
+class ARDOINE_BASE_EXPORT TableauDynamique {
   public:
     TableauDynamique() = default;
     explicit TableauDynamique(std::string_view texte);
@@ -38,10 +40,10 @@ class TableauDynamique {
 };
 
 // Splits on one mark; the empty text has no part at all.
-std::vector<std::string_view> decouper(std::string_view texte, char marque);
+ARDOINE_BASE_EXPORT std::vector<std::string_view> decouper(std::string_view texte, char marque);
 // The parts joined by one mark: the reverse of decouper.
-std::string joindre(const std::vector<std::string>& parties, char marque);
+ARDOINE_BASE_EXPORT std::string joindre(const std::vector<std::string>& parties, char marque);
 // Part n (from 1) of a text split on one mark, empty past the end.
-std::string_view partie(std::string_view texte, char marque, int n);
+ARDOINE_BASE_EXPORT std::string_view partie(std::string_view texte, char marque, int n);
 
 }  // namespace dba

@@ -4,11 +4,12 @@
 #include <string>
 
 #include "Requete.h"
+#include "dba/ExportBase.h"
 
 namespace dba {
 
 // A file of the database, opened once and kept.
-class Fichier {
+class ARDOINE_BASE_EXPORT Fichier {
   public:
     virtual ~Fichier() = default;
     // Raises Erreur ErrNonTrouve when the key has no record.
@@ -16,7 +17,7 @@ class Fichier {
 };
 
 // What the control calls on the database.
-class TheDatabase {
+class ARDOINE_BASE_EXPORT TheDatabase {
   public:
     virtual ~TheDatabase() = default;
     // Raises Erreur ErrFichierInconnu when the database has no such file.

@@ -4,10 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "droits/ExportDroits.h"
+
 namespace droits {
 
 // A collection of texts counted from 1.
-class Collection {
+class ARDOINE_DROITS_EXPORT Collection {
   public:
     std::int32_t Count() const { return static_cast<std::int32_t>(elements_.size()); }
     // Element i, from 1; empty past the end.

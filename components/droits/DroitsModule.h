@@ -5,11 +5,12 @@
 #include <string>
 
 #include "ListeAcces.h"
+#include "droits/ExportDroits.h"
 
 namespace droits {
 
 // The user's rights for one module.
-class DroitsModule {
+class ARDOINE_DROITS_EXPORT DroitsModule {
   public:
     virtual ~DroitsModule() = default;
     // 2 is full rights; 0 no rights at all.

@@ -4,11 +4,12 @@
 #include <string>
 
 #include "DroitsModule.h"
+#include "droits/ExportDroits.h"
 
 namespace droits {
 
 // The rights of the user of the host application.
-class DroitsUtilisateur {
+class ARDOINE_DROITS_EXPORT DroitsUtilisateur {
   public:
     virtual ~DroitsUtilisateur() = default;
     virtual std::shared_ptr<DroitsModule> LireDroitsModule(const std::string& module) = 0;

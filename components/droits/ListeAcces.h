@@ -1,12 +1,13 @@
 #pragma once
 
 #include "Collection.h"
+#include "droits/ExportDroits.h"
 
 namespace droits {
 
 // The aided persons hidden from the user. InitialiserListe builds W_Liste, which the holder
 // keeps until the next call: a Count other than 0 means some aided persons are hidden.
-class ListeAcces {
+class ARDOINE_DROITS_EXPORT ListeAcces {
   public:
     virtual ~ListeAcces() = default;
     virtual void InitialiserListe() = 0;

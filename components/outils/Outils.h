@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "ExportControle.h"
 #include "printer/ChoixImprimante.h"
 #include "printer/Imprimantes.h"
 
@@ -12,7 +13,7 @@ namespace outils {
 
 // Date conversions between the calendar and the database's day numbers, and the choice of the
 // printer with its number of copies.
-class Outils {
+class CONTROLE_ARDOINE_EXPORT Outils {
   public:
     Outils(std::shared_ptr<imprimante::Imprimantes> imprimantes,
            std::shared_ptr<imprimante::ChoixImprimante> choix);

@@ -23,6 +23,8 @@ QCommandLineOption Option(const char* nom, const char* description, const char* 
 struct Declaration {
     QCommandLineOption aide{{QStringLiteral("h"), QStringLiteral("help")},
                             QStringLiteral("Affiche cette aide.")};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                               QStringLiteral("Affiche les informations de version.")};
     QCommandLineOption base{QStringLiteral("db"), QStringLiteral("Base de données."),
                             QStringLiteral("FICHIER"), QStringLiteral(ARDOINE_DEMO_DB)};
     QCommandLineOption login{QStringLiteral("login"),
@@ -77,7 +79,7 @@ struct Declaration {
             QStringLiteral("Rien : ouvrir le formulaire. « print » : imprimer la liste. "
                            "« explique » : expliquer la liste pour un aidé."),
             QStringLiteral("[commande]"));
-        analyseur.addOptions({aide, base, login, capture, aideExpliquee, accord, json});
+        analyseur.addOptions({aide, version, base, login, capture, aideExpliquee, accord, json});
         for (const auto& option : impression) {
             analyseur.addOption(option);
         }
@@ -138,7 +140,8 @@ Options Lire_Options(const QStringList& arguments) {
     }
     Options options;
     options.aide = analyseur.isSet(declaration.aide);
-    if (options.aide) {
+    options.version = analyseur.isSet(declaration.version);
+    if (options.aide || options.version) {
         return options;
     }
     Verifier_Commande(analyseur, declaration);

@@ -39,6 +39,8 @@ struct Options {
     OptionsExplication explication;
     // --help: the program shows Texte_Aide() and does nothing else.
     bool aide = false;
+    // --version: print the versions and stop.
+    bool version = false;
 };
 
 // Reads the command line (the program's name first). Needs no application object, so that the

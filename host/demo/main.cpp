@@ -9,6 +9,7 @@
 #include "FenetreHote.h"
 #include "Options.h"
 #include "TraductionQt.h"
+#include "Version.h"
 #include "dba/Erreur.h"
 #include "mvdb/NomBase.h"
 #include "mvdb/TheClient.h"
@@ -92,6 +93,10 @@ int main(int argc, char** argv) {
     hote::Installer_Traduction_Qt();
     if (options.aide) {
         std::cout << demo::Texte_Aide().toStdString();
+        return 0;
+    }
+    if (options.version) {
+        std::cout << "ardoine-demo " << hote::Version_Complete().toStdString() << std::endl;
         return 0;
     }
     if (Formulaire_Invisible(options)) {

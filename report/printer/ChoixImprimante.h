@@ -5,6 +5,7 @@
 #include <string>
 
 #include "Destination.h"
+#include "ExportControle.h"
 #include "Imprimantes.h"
 
 namespace imprimante {
@@ -20,7 +21,7 @@ struct Choix {
 };
 
 // Asks the user which printer of a collection to print on, for a paper size.
-class ChoixImprimante {
+class CONTROLE_ARDOINE_EXPORT ChoixImprimante {
   public:
     virtual ~ChoixImprimante() = default;
     // Nothing when the user chose no printer. The document's name, without folder or

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "Document.h"
+#include "ExportControle.h"
 
 namespace imprimante {
 
@@ -19,7 +20,7 @@ namespace imprimante {
 // Everything drawn is kept in memory until the document is sent (EndDoc) or abandoned
 // (KillDoc); either way the next drawing starts a new document. The font and the line width
 // carry over from one document to the next.
-class Imprimante {
+class CONTROLE_ARDOINE_EXPORT Imprimante {
   public:
     Imprimante() = default;
     Imprimante(const Imprimante&) = delete;

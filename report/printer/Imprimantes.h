@@ -5,12 +5,13 @@
 #include <vector>
 
 #include "Destination.h"
+#include "ExportControle.h"
 #include "Imprimante.h"
 
 namespace imprimante {
 
 // The printers the user may choose from, addressed by index from 0.
-class Imprimantes {
+class CONTROLE_ARDOINE_EXPORT Imprimantes {
   public:
     virtual ~Imprimantes() = default;
 

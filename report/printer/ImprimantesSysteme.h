@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ExportControle.h"
 #include "Imprimantes.h"
 
 namespace imprimante {
@@ -7,7 +8,7 @@ namespace imprimante {
 // A PDF file first, an XLSX workbook and a CSV file, then the printers the system knows, read
 // anew at every call so that a printer added while the program runs can be chosen. The files
 // keep indexes 0 to 2 whatever the system's printers.
-class ImprimantesSysteme : public Imprimantes {
+class CONTROLE_ARDOINE_EXPORT ImprimantesSysteme : public Imprimantes {
   public:
     std::vector<Destination> Liste() const override;
     // The system's default printer, or the PDF file when there is none.

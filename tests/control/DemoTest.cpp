@@ -36,6 +36,22 @@ TEST(Demo, LaCaptureMontreLaFenetreApresInit) {
     EXPECT_EQ(image.size(), QSize(395, 266));
 }
 
+// Qt's own options speak French like the program's; --version names Qt and SQLite.
+TEST(Demo, AideEtVersionEnFrancais) {
+    const Execution aide = Lancer({"--help"});
+    EXPECT_EQ(aide.code, 0);
+    EXPECT_TRUE(aide.sortie.contains(QStringLiteral("Affiche cette aide.")))
+        << aide.sortie.toStdString();
+    EXPECT_TRUE(aide.sortie.contains(QStringLiteral("Affiche les informations de version.")));
+    EXPECT_FALSE(aide.sortie.contains(QStringLiteral("Displays")));
+    const Execution version = Lancer({"--version"});
+    EXPECT_EQ(version.code, 0);
+    EXPECT_TRUE(version.sortie.startsWith(QStringLiteral("ardoine-demo " ARDOINE_VERSION " (Qt ") +
+                                          QString::fromLatin1(qVersion()) +
+                                          QStringLiteral(", SQLite 3.")))
+        << version.sortie.toStdString();
+}
+
 TEST(Demo, UneBaseAbsenteOuUneCommandeInconnueSontRefusees) {
     const Execution absente = Lancer({"--db", "/nulle/part.db", "--screenshot", "/dev/null"});
     EXPECT_EQ(absente.code, 2);

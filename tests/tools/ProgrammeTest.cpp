@@ -89,3 +89,13 @@ TEST(Programme, UnknownOptionIsAUsageErrorInFrench) {
         << option.erreurs.toStdString();
     EXPECT_TRUE(option.erreurs.contains("ardoine-db export --help"));
 }
+
+TEST(Programme, VersionNamesTheProjectQtAndSqlite) {
+    const auto version = executer({"--version"});
+    EXPECT_EQ(version.code, 0);
+    const QString texte = QString::fromUtf8(version.sortie);
+    EXPECT_TRUE(texte.startsWith(QStringLiteral("ardoine-db " ARDOINE_VERSION " (Qt ") +
+                                 QString::fromLatin1(qVersion()) + QStringLiteral(", SQLite 3.")))
+        << texte.toStdString();
+    EXPECT_TRUE(executer({"--help"}).sortie.contains("--version"));
+}

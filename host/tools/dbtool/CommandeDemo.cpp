@@ -1,3 +1,6 @@
+#include <QCoreApplication>
+#include <QDir>
+
 #include "BaseDemo.h"
 #include "Commandes.h"
 #include "ErreurUsage.h"
@@ -15,6 +18,14 @@ std::uint64_t graine(const std::string& texte) {
         throw ErreurUsage("graine invalide : " + texte + " (entier positif attendu)");
     }
     return valeur;
+}
+
+// The demo data installed with the program, else the source tree's (a program of the build).
+QString dossierDonneesParDefaut() {
+    const QDir installees(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                          QStringLiteral(ARDOINE_DATA_INSTALLEES));
+    return installees.exists(QStringLiteral("communes.tsv")) ? installees.absolutePath()
+                                                             : QStringLiteral(ARDOINE_DATA_DIR);
 }
 
 }  // namespace
@@ -40,8 +51,8 @@ int commandeDemo(const QStringList& arguments, Console& console) {
     const QCommandLineOption donnees(
         QStringLiteral("data"),
         QStringLiteral("Dossier des communes, noms et prénoms (par défaut : %1).")
-            .arg(QStringLiteral(ARDOINE_DATA_DIR)),
-        QStringLiteral("DOSSIER"), QStringLiteral(ARDOINE_DATA_DIR));
+            .arg(dossierDonneesParDefaut()),
+        QStringLiteral("DOSSIER"), dossierDonneesParDefaut());
     p.option(taille);
     p.option(optionGraine);
     p.option(donnees);

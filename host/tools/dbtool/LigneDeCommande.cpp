@@ -5,6 +5,7 @@
 #include "Commandes.h"
 #include "ErreurUsage.h"
 #include "Parametres.h"
+#include "Version.h"
 #include "dba/Erreur.h"
 
 namespace dbtool {
@@ -22,7 +23,8 @@ void aideGenerale(std::ostream& sortie) {
         sortie << "  " << c.nom << std::string(10 - std::string(c.nom).size(), ' ') << c.resume
                << '\n';
     }
-    sortie << "\n« " << NomProgramme << " COMMANDE --help » décrit une commande.\n"
+    sortie << "\n« " << NomProgramme << " COMMANDE --help » décrit une commande ; « "
+           << NomProgramme << " --version » donne sa version et celles de Qt et de SQLite.\n"
            << "Code de sortie : 0 en cas de succès, 1 en cas d'échec, 2 pour une ligne de "
               "commande incorrecte.\n";
 }
@@ -49,6 +51,10 @@ int executer(const QStringList& arguments, Console& console) {
     if (nom.isEmpty() || nom == QLatin1String("--help") || nom == QLatin1String("-h")) {
         aideGenerale(nom.isEmpty() ? console.erreurs : console.sortie);
         return nom.isEmpty() ? CodeUsage : 0;
+    }
+    if (nom == QLatin1String("--version")) {
+        console.sortie << NomProgramme << ' ' << hote::Version_Complete().toStdString() << '\n';
+        return 0;
     }
     const Commande* commande = trouver(nom);
     if (commande == nullptr) {

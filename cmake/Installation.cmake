@@ -1,0 +1,33 @@
+# What `cmake --install` puts in place: the libraries with their public headers in one folder,
+# the CMake package and a pkg-config file, the tools, the demo data and the Designer plugin.
+include(CMakePackageConfigHelpers)
+
+get_property(ardoine_bibliotheques GLOBAL PROPERTY ARDOINE_BIBLIOTHEQUES)
+install(TARGETS ${ardoine_bibliotheques} EXPORT ControleArdoineCibles
+    RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+    LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+    ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
+    FILE_SET HEADERS DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/ControleArdoine)
+
+set(ardoine_paquet_cmake ${CMAKE_INSTALL_LIBDIR}/cmake/ControleArdoine)
+install(EXPORT ControleArdoineCibles NAMESPACE ControleArdoine::
+    DESTINATION ${ardoine_paquet_cmake})
+configure_package_config_file(cmake/ControleArdoineConfig.cmake.in
+    ${CMAKE_CURRENT_BINARY_DIR}/ControleArdoineConfig.cmake
+    INSTALL_DESTINATION ${ardoine_paquet_cmake})
+write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/ControleArdoineConfigVersion.cmake
+    COMPATIBILITY SameMinorVersion)
+install(FILES
+    ${CMAKE_CURRENT_BINARY_DIR}/ControleArdoineConfig.cmake
+    ${CMAKE_CURRENT_BINARY_DIR}/ControleArdoineConfigVersion.cmake
+    DESTINATION ${ardoine_paquet_cmake})
+
+# The prefix is found from the file's own place, so that an install moved elsewhere still works.
+file(RELATIVE_PATH ardoine_pc_vers_prefixe /${CMAKE_INSTALL_LIBDIR}/pkgconfig /)
+configure_file(cmake/ControleArdoine.pc.in ${CMAKE_CURRENT_BINARY_DIR}/ControleArdoine.pc @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/ControleArdoine.pc
+    DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+
+install(TARGETS ardoine-db ardoine-demo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES data/communes.tsv data/noms.txt data/prenoms.txt data/README.md
+    DESTINATION ${ARDOINE_DATA_INSTALL_DIR})

@@ -1,0 +1,11 @@
+#include "VersionSqlite.h"
+
+#include <sqlite3.h>
+
+namespace mvdb {
+
+std::string VersionSqlite() {
+    return sqlite3_libversion();
+}
+
+}  // namespace mvdb
