@@ -13,6 +13,7 @@ namespace dbtool {
 // database exists or any step fails; nothing is then left at `nom`. With `progression`, the
 // import's progress is shown there.
 void creerBaseDemo(const std::string& nom, const demogen::TailleDemo& taille, std::uint64_t graine,
-                   const std::filesystem::path& dossierDonnees, std::ostream* progression = nullptr);
+                   const std::filesystem::path& dossierDonnees,
+                   std::ostream* progression = nullptr);
 
 }  // namespace dbtool
