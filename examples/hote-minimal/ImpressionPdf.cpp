@@ -2,8 +2,10 @@
 
 #include <iostream>
 
+// The file was named on the command line: the document's name is not needed.
 std::optional<imprimante::Choix> ChoixPdf::Choisir(const imprimante::Imprimantes& imprimantes,
-                                                   const std::string& format) {
+                                                   const std::string& format,
+                                                   const std::string& /*nomDocument*/) {
     const auto liste = imprimantes.Liste();
     for (std::size_t i = 0; i < liste.size(); ++i) {
         if (liste[i].genre == imprimante::Destination::Genre::FichierPdf) {

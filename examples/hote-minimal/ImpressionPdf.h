@@ -12,7 +12,8 @@ class ChoixPdf : public imprimante::ChoixImprimante {
   public:
     explicit ChoixPdf(QString fichier) : fichier_(std::move(fichier)) {}
     std::optional<imprimante::Choix> Choisir(const imprimante::Imprimantes& imprimantes,
-                                             const std::string& format) override;
+                                             const std::string& format,
+                                             const std::string& nomDocument) override;
 
   private:
     QString fichier_;
