@@ -10,7 +10,8 @@
 #   scripts/ci-livraison.sh [BUILD_DIR]
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$here/build-livraison}
+# Absolute: apt-get takes a package file only by a path it can tell from a package name.
+build=$(realpath -m "${1:-$here/build-livraison}")
 travail=$(mktemp -d)
 trap 'rm -rf "$travail"' EXIT
 export QT_QPA_PLATFORM=offscreen
