@@ -15,6 +15,7 @@ class BaseChronometree : public dba::TheDatabase {
         Duree selection{};
         Duree lecture{};
         long lectures = 0;
+        long lecturesGroupees = 0;  // batches read ahead
     };
 
     explicit BaseChronometree(std::shared_ptr<dba::TheDatabase> reelle);

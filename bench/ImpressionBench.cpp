@@ -13,11 +13,13 @@
 #include "ImprimantesChronometrees.h"
 #include "ListeSqlDirecte.h"
 #include "RenduDirect.h"
+#include "ServeurDeBench.h"
 #include "mvdb/TheClient.h"
 
 // The list of one month of the ten-year database printed to a PDF file: through the
 // command-line printing path (the control on its host form, as a user drives it), and beside
 // it the same lines computed by one hand-written SQL query and drawn straight with QPainter.
+// The command path runs on the SQLite file and on its copy on a PostgreSQL server.
 
 namespace {
 
@@ -88,8 +90,13 @@ Impression imprimerParLaCommande(const std::shared_ptr<dba::TheClient>& client) 
             imprimantes->Dernier_Envoi().document};
 }
 
-void impressionParLaCommande(benchmark::State& etat) {
-    const auto client = std::make_shared<dba::TheClient>(baseDeBench("bench-10ans"));
+void impressionParLaCommande(benchmark::State& etat, bool surServeur) {
+    const auto nom = baseDeMesure("bench-10ans", surServeur);
+    if (!nom) {
+        etat.SkipWithError("ARDOINE_BENCH_SERVEUR n'est pas défini");
+        return;
+    }
+    const auto client = std::make_shared<dba::TheClient>(*nom);
     double selection = 0;
     double lecture = 0;
     double rendu = 0;
@@ -105,6 +112,7 @@ void impressionParLaCommande(benchmark::State& etat) {
     etat.counters["lecture_ms"] = benchmark::Counter(lecture, moyenne);
     etat.counters["rendu_ms"] = benchmark::Counter(rendu, moyenne);
     etat.counters["lectures"] = static_cast<double>(derniere.temps.lectures);
+    etat.counters["lots"] = static_cast<double>(derniere.temps.lecturesGroupees);
     etat.counters["pages"] = derniere.document.pages;
     etat.counters["lignes"] = static_cast<double>(detailsImprimes(derniere.document).size());
 }
@@ -133,10 +141,18 @@ void listeSqlEtQPainter(benchmark::State& etat) {
     etat.counters["lignes"] = static_cast<double>(lignes);
 }
 
-// Both ways must print the same lines, or the comparison means nothing.
+std::vector<std::string> lignesDeLaCommande(const std::string& nom) {
+    return detailsImprimes(imprimerParLaCommande(std::make_shared<dba::TheClient>(nom)).document);
+}
+
+// Every way must print the same lines, or the comparison means nothing.
 bool memesLignes() {
-    const auto client = std::make_shared<dba::TheClient>(baseDeBench("bench-10ans"));
-    const auto imprimees = detailsImprimes(imprimerParLaCommande(client).document);
+    const auto imprimees = lignesDeLaCommande(baseDeBench("bench-10ans"));
+    if (const auto serveur = baseDeMesure("bench-10ans", true);
+        serveur && lignesDeLaCommande(*serveur) != imprimees) {
+        std::cerr << "la liste imprimée depuis le serveur diffère de celle du fichier\n";
+        return false;
+    }
     const auto directes = listeSqlDirecte(baseDeBench("bench-10ans"), Entite, Annee, Mois);
     std::vector<std::string> attendues;
     for (const auto& ligne : directes) {
@@ -157,7 +173,12 @@ bool memesLignes() {
 
 }  // namespace
 
-BENCHMARK(impressionParLaCommande)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(impressionParLaCommande, fichier, false)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(impressionParLaCommande, serveur, true)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 BENCHMARK(listeSqlEtQPainter)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char** argv) {

@@ -291,6 +291,7 @@ class CONTROLE_ARDOINE_EXPORT Ctr_Ardoine : public QWidget {
     void Imprimer_Copies();
     void Imprimer_Copie();
     void Parcourir_Liste(rapport::DestinationListe& destination);
+    void Anticiper_Lectures();
     rapport::LigneListe Ligne_Liste();
     void Exporter_Tableau();
     rapport::EnTeteListe En_Tete_Liste() const;

@@ -13,14 +13,6 @@
 
 namespace {
 
-// Agreement keys carry a three-digit sequence number.
-constexpr int DernierNumeroAccord = 999;
-
-std::string Numero_Accord(int numero) {
-    std::string texte = std::to_string(numero);
-    return std::string(3 - texte.size(), '0') + texte;
-}
-
 bool Jour_Egal(const std::string& texte, std::int64_t jour) {
     const auto valeur = ardoine::Partie_Entiere(texte);
     return valeur && *valeur == jour;
@@ -51,8 +43,8 @@ void Ctr_Ardoine::Lecture_Accord() {
         return;
     }
     const std::string aide = Code_Aide();
-    for (int numero = 1; numero <= DernierNumeroAccord; ++numero) {
-        const std::string cle = aide + Numero_Accord(numero);
+    for (int numero = 1; numero <= ardoine::DernierNumeroAccord; ++numero) {
+        const std::string cle = aide + ardoine::Numero_Accord(numero);
         if (cle == courant) {
             continue;
         }
@@ -160,5 +152,5 @@ std::optional<std::int64_t> Ctr_Ardoine::Lendemain_Fin() const {
 
 // The aided person's code: the first five characters of the agreement key.
 std::string Ctr_Ardoine::Code_Aide() const {
-    return ardoine::Debut(Colonne_Accord(1), 5);
+    return ardoine::Debut(Colonne_Accord(1), ardoine::LongueurCodeAide);
 }

@@ -14,6 +14,7 @@ void Ctr_Ardoine::Parcourir_Liste(rapport::DestinationListe& destination) {
     Edition_Commencee = false;
     std::optional<std::string> groupePrecedent;
     do {
+        Anticiper_Lectures();
         Lecture_Accord();
         if (!Accord_Renouvele) {
             Lecture_Demandacc();

@@ -20,6 +20,25 @@ std::string Colonne_Ajustee(std::string_view texte, int garde, int largeur) {
     return colonne;
 }
 
+std::string Numero_Accord(int numero) {
+    std::string texte = std::to_string(numero);
+    return std::string(3 - texte.size(), '0') + texte;
+}
+
+std::optional<int> Numero_De_Cle(std::string_view cle) {
+    if (cle.size() != LongueurCodeAide + 3) {
+        return std::nullopt;
+    }
+    int numero = 0;
+    for (const char chiffre : cle.substr(LongueurCodeAide)) {
+        if (chiffre < '0' || chiffre > '9') {
+            return std::nullopt;
+        }
+        numero = numero * 10 + (chiffre - '0');
+    }
+    return numero;
+}
+
 std::optional<std::int64_t> Partie_Entiere(std::string_view texte) {
     if (!mvdb::estNombre(texte)) {
         return std::nullopt;

@@ -19,6 +19,13 @@ std::string Colonne_Ajustee(std::string_view texte, int garde, int largeur);
 // nothing for any other text, the empty one included.
 std::optional<std::int64_t> Partie_Entiere(std::string_view texte);
 
+// Agreement keys are the person's code followed by a three-digit sequence number.
+constexpr int LongueurCodeAide = 5;
+constexpr int DernierNumeroAccord = 999;
+std::string Numero_Accord(int numero);
+// The sequence number of an agreement key; nothing when the key has none.
+std::optional<int> Numero_De_Cle(std::string_view cle);
+
 // The end date of a line, "dd/mm/yyyy", on the page and in the table files alike. A stored
 // value that is no day number (a hand-edited record) leaves the date empty: one unreadable
 // field must not stop the list of the whole month.

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "Requete.h"
 #include "dba/ExportBase.h"
@@ -14,6 +15,10 @@ class ARDOINE_BASE_EXPORT Fichier {
     virtual ~Fichier() = default;
     // Raises Erreur ErrNonTrouve when the key has no record.
     virtual Enregistrement LireEnreg(const std::string& cle) = 0;
+    // Tells the file which keys are about to be read, so that a database on a server can
+    // fetch them in one round trip instead of one each. Only worth it while a read view is
+    // frozen (TheDatabase::FigerLecture); elsewhere, and on a local file, it may do nothing.
+    virtual void Prelire(const std::vector<std::string>& cles) = 0;
 };
 
 // What the control calls on the database.

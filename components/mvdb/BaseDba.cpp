@@ -24,7 +24,7 @@ void verifierFichierDemande(std::string_view phrase, const std::string& fichier)
 }  // namespace
 
 std::shared_ptr<dba::Fichier> BaseDba::OuvrirFichier(const std::string& nom) {
-    return std::make_shared<FichierDba>(depot_, nom, depot_->fichier(nom));
+    return std::make_shared<FichierDba>(depot_, anticipees_, nom, depot_->fichier(nom));
 }
 
 void BaseDba::ExecuterSelection(const std::string& requete, const std::string&, std::string& sortie,
@@ -41,22 +41,36 @@ void BaseDba::ExecuterSelection(const std::string& requete, const std::string&, 
 namespace {
 
 // A read transaction kept open with the connection it runs on. Reads and selections made
-// meanwhile join it; ending it only releases its view, nothing was written.
+// meanwhile join it; ending it only releases its view, nothing was written. Records read
+// ahead are kept as long as it lives.
 struct VueFigee {
-    explicit VueFigee(std::shared_ptr<Depot> d)
-        : depot(std::move(d)), lecture(depot->stockage(), Transaction::Genre::Lecture) {}
+    VueFigee(std::shared_ptr<Depot> d, std::shared_ptr<LecturesAnticipees> a)
+        : depot(std::move(d)),
+          anticipees(std::move(a)),
+          lecture(depot->stockage(), Transaction::Genre::Lecture) {
+        anticipees->ouvrirVue();
+    }
+    VueFigee(const VueFigee&) = delete;
+    VueFigee& operator=(const VueFigee&) = delete;
+    ~VueFigee() { anticipees->fermerVue(); }
+
     std::shared_ptr<Depot> depot;
+    std::shared_ptr<LecturesAnticipees> anticipees;
     Transaction lecture;
 };
 
 }  // namespace
 
 std::shared_ptr<void> BaseDba::FigerLecture() {
-    return std::make_shared<VueFigee>(depot_);
+    return std::make_shared<VueFigee>(depot_, anticipees_);
+}
+
+void FichierDba::Prelire(const std::vector<std::string>& cles) {
+    anticipees_->prelire(*depot_, id_, cles);
 }
 
 dba::Enregistrement FichierDba::LireEnreg(const std::string& cle) {
-    const auto donnees = depot_->lire(id_, cle);
+    const auto donnees = anticipees_->lire(*depot_, id_, cle);
     if (!donnees) {
         throw dba::Erreur(dba::ErrNonTrouve,
                           "L'enregistrement « " + cle + " » n'existe pas dans " + nom_ + ".");

@@ -1,6 +1,8 @@
 #include "Copie.h"
 
-#include "Index.h"
+#include <set>
+
+#include "EntreesIndex.h"
 #include "Nombre.h"
 #include "Transaction.h"
 #include "dba/Erreur.h"
@@ -20,21 +22,27 @@ void verifierCompte(const std::string& nom, std::int64_t lus, std::int64_t sourc
     }
 }
 
+// The declarations come first and each record brings its entries as it passes: the
+// destination is never read back, which on a server would fetch every record a second time.
 void copierFichier(const Depot& source, Depot& destination, const std::string& nom) {
     Stockage& lecture = source.stockage();
     Stockage& ecriture = destination.stockage();
     const IdFichier de = source.fichier(nom);
     const IdFichier vers = ecriture.inscrireFichier(nom);
+    std::set<int> attributs;
+    for (const DeclarationIndex& declaration : lecture.declarations(de)) {
+        ecriture.declarer(vers, declaration.nom, declaration.attribut);
+        attributs.insert(declaration.attribut);
+    }
+    EntreesIndex entrees(ecriture);
     std::int64_t lus = 0;
     source.parcourir(de, [&](std::string_view cle, std::string_view donnees) {
         ecriture.ecrire(vers, cle, donnees, valeurSiNombre(cle));
+        for (const int attribut : attributs) {
+            entrees.ajouter(vers, attribut, cle, donnees);
+        }
         ++lus;
     });
-    // Entries are built once the records are in, as a new declaration builds them.
-    for (const DeclarationIndex& declaration : lecture.declarations(de)) {
-        ecriture.declarer(vers, declaration.nom, declaration.attribut);
-        construireIndex(destination, vers, declaration.attribut);
-    }
     verifierCompte(nom, lus, lecture.compter(de), ecriture.compter(vers));
 }
 

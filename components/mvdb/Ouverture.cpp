@@ -20,4 +20,10 @@ std::unique_ptr<Stockage> ouvrirStockage(const std::string& nom, Mode mode) {
     return StockageSqlite::ouvrir(nom, mode);
 }
 
+void effacerBaseCreee(const std::string& nom) {
+    if (designeServeur(nom)) {
+        StockagePostgres::effacer(nom, nomAffichable(nom));
+    }
+}
+
 }  // namespace mvdb

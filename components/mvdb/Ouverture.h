@@ -12,5 +12,8 @@ namespace mvdb {
 // be created (it exists already) or opened (missing, or not one of our databases).
 std::unique_ptr<Stockage> creerStockage(const std::string& nom);
 std::unique_ptr<Stockage> ouvrirStockage(const std::string& nom, Mode mode);
+// Removes a server database of ours whole, for a command that created it and failed to fill
+// it. A file is its creator's to remove.
+void effacerBaseCreee(const std::string& nom);
 
 }  // namespace mvdb

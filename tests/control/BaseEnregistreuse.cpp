@@ -25,6 +25,10 @@ dba::Enregistrement FichierEnregistreur::LireEnreg(const std::string& cle) {
     return reel_->LireEnreg(cle);
 }
 
+void FichierEnregistreur::Prelire(const std::vector<std::string>& cles) {
+    reel_->Prelire(cles);
+}
+
 BaseEnregistreuse::BaseEnregistreuse(std::shared_ptr<dba::TheDatabase> reelle, Journal journal)
     : reelle_(std::move(reelle)), journal_(std::move(journal)) {}
 

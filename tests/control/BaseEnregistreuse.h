@@ -20,6 +20,7 @@ class FichierEnregistreur : public dba::Fichier {
     FichierEnregistreur(std::shared_ptr<dba::Fichier> reel, std::string nom, Journal journal);
     ~FichierEnregistreur() override;
     dba::Enregistrement LireEnreg(const std::string& cle) override;
+    void Prelire(const std::vector<std::string>& cles) override;
 
   private:
     std::shared_ptr<dba::Fichier> reel_;

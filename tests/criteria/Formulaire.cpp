@@ -59,6 +59,10 @@ dba::Enregistrement FichierEnPanne::LireEnreg(const std::string& /*cle*/) {
     throw dba::Erreur(dba::ErrStockage, "La base de données ne répond pas.");
 }
 
+void FichierEnPanne::Prelire(const std::vector<std::string>& /*cles*/) {
+    throw dba::Erreur(dba::ErrStockage, "La base de données ne répond pas.");
+}
+
 Formulaire::Formulaire(const std::vector<std::string>& lignes, const std::string& login)
     : installation(lignes), controle(installation.Creer(login)), c(*controle) {
     c.GestionnaireErreurs(

@@ -20,6 +20,7 @@ std::vector<std::string> DonneesCriteres();
 class FichierEnPanne : public dba::Fichier {
   public:
     dba::Enregistrement LireEnreg(const std::string& cle) override;
+    void Prelire(const std::vector<std::string>& cles) override;
 };
 
 // A control initialised for a login and shown in an active window, driven through its

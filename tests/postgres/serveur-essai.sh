@@ -2,6 +2,9 @@
 # A throwaway PostgreSQL cluster for the tests, listening on a Unix socket only.
 #   serveur-essai.sh start DIR   creates and starts it in DIR (removed first)
 #   serveur-essai.sh stop DIR    stops it and removes DIR
+# The benchmarks keep theirs, with the databases copied into it, from one run to the next:
+#   serveur-essai.sh resume DIR  starts the cluster of DIR, creating it when there is none
+#   serveur-essai.sh halt DIR    stops it and keeps DIR
 # initdb refuses to run as root: under root the cluster belongs to the postgres system user.
 set -euo pipefail
 
@@ -19,21 +22,43 @@ as_owner() {
     fi
 }
 
+creer() {
+    mkdir -p "$dir"
+    [ "$(id -u)" -eq 0 ] && chown postgres: "$dir"
+    as_owner "$bin/initdb" -D "$dir/data" -U postgres -A trust -E UTF8 --locale=C.UTF-8 \
+        --no-sync >"$dir/initdb.log"
+}
+
+# Durability is no concern for a test cluster: no fsync keeps database creation fast.
+demarrer() {
+    as_owner "$bin/pg_ctl" -D "$dir/data" -l "$dir/server.log" -w -o \
+        "-k $dir -p $port -c listen_addresses= -c fsync=off -c synchronous_commit=off -c full_page_writes=off -c max_connections=200" \
+        start >/dev/null
+}
+
+parametres() {
+    echo "host=$dir port=$port user=postgres dbname=postgres"
+}
+
 case "$action" in
     start)
         if [ -f "$dir/data/postmaster.pid" ]; then
             as_owner "$bin/pg_ctl" -D "$dir/data" -m immediate stop >/dev/null 2>&1 || true
         fi
         rm -rf "$dir"
-        mkdir -p "$dir"
-        [ "$(id -u)" -eq 0 ] && chown postgres: "$dir"
-        as_owner "$bin/initdb" -D "$dir/data" -U postgres -A trust -E UTF8 --locale=C.UTF-8 \
-            --no-sync >"$dir/initdb.log"
-        # Durability is no concern for a test cluster: no fsync keeps database creation fast.
-        as_owner "$bin/pg_ctl" -D "$dir/data" -l "$dir/server.log" -w -o \
-            "-k $dir -p $port -c listen_addresses= -c fsync=off -c synchronous_commit=off -c full_page_writes=off -c max_connections=200" \
-            start >/dev/null
-        echo "host=$dir port=$port user=postgres dbname=postgres"
+        creer
+        demarrer
+        parametres
+        ;;
+    resume)
+        [ -f "$dir/data/PG_VERSION" ] || { rm -rf "$dir"; creer; }
+        [ -f "$dir/data/postmaster.pid" ] || demarrer
+        parametres
+        ;;
+    halt)
+        if [ -f "$dir/data/postmaster.pid" ]; then
+            as_owner "$bin/pg_ctl" -D "$dir/data" -m fast stop >/dev/null
+        fi
         ;;
     stop)
         if [ -f "$dir/data/postmaster.pid" ]; then
@@ -42,7 +67,7 @@ case "$action" in
         rm -rf "$dir"
         ;;
     *)
-        echo "usage: $0 start|stop DIR" >&2
+        echo "usage: $0 start|stop|resume|halt DIR" >&2
         exit 2
         ;;
 esac

@@ -25,6 +25,11 @@ class FichierPiege : public dba::Fichier {
         return reel_->LireEnreg(cle);
     }
 
+    void Prelire(const std::vector<std::string>& cles) override {
+        appels_->compter();
+        reel_->Prelire(cles);
+    }
+
   private:
     std::shared_ptr<dba::Fichier> reel_;
     std::string nom_;

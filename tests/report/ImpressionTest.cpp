@@ -3,11 +3,13 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <random>
+#include <sstream>
 
 #include "DonneesRapport.h"
 #include "ImpressionEssai.h"
 #include "PdfRelu.h"
 #include "dba/Erreur.h"
+#include "mvdb/Base.h"
 #include "outils/Outils.h"
 #include "printer/ImprimantesSysteme.h"
 
@@ -142,6 +144,29 @@ TEST(Execution, UneErreurEnCoursAbandonneLeDocumentRendLaMainEtLaissePourRecomme
     EXPECT_EQ(deuxieme.front().sort, ImprimanteEnregistree::Sort::Envoye);
     EXPECT_EQ(essai::Codes(deuxieme.front().document), (Lignes{"00001", "00002", "00003"}));
     EXPECT_TRUE(Fermee(impression));
+}
+
+// What a run read, or read ahead, is forgotten with it: the next run sees the records written
+// in between. Here the first person's agreement of May follows an older one (002) and is
+// renewed by a third written after the first run, which found no 003.
+TEST(Execution, UneImpressionSuivanteVoitCeQuiAEteEcritEntreDeux) {
+    Lignes lignes = essai::Avec(Aides(2));
+    lignes.push_back(essai::LigneAccord({"00001002", "1", "2"}));
+    ImpressionEssai impression(lignes);
+    impression.Imprimer();
+    ASSERT_TRUE(impression.erreurs.empty()) << impression.erreurs.front();
+    ASSERT_EQ(essai::Codes(impression.Document()), (Lignes{"00001", "00002"}));
+
+    std::istringstream renouvellement(
+        essai::LigneAccord({"00001003", std::to_string(essai::LendemainFinMai()), "99999"}) + "\n");
+    mvdb::Base::ouvrir(impression.donnees.Chemin(), mvdb::Mode::LectureEcriture)
+        .importer(renouvellement);
+
+    impression.Imprimer();
+    ASSERT_TRUE(impression.erreurs.empty()) << impression.erreurs.front();
+    const auto& deuxieme = impression.imprimantes->Ouvertures().back().imprimante->Documents();
+    ASSERT_EQ(deuxieme.size(), 1U);
+    EXPECT_EQ(essai::Codes(deuxieme.front().document), Lignes{"00002"});
 }
 
 // Rows that sort equal (one name, one manager) keep the order of their keys, whatever the

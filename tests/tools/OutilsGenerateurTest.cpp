@@ -52,11 +52,32 @@ TEST(CodeAide, FiveCharactersInByteOrderBeyondNinetyNineThousand) {
 
 TEST(TailleDemo, FindsASizeByNameAndRefusesOthersInFrench) {
     EXPECT_EQ(TailleDemo::parNom("bench-10ans").nombreMois, 120);
+    EXPECT_EQ(TailleDemo::parNom("bench-140ans").nombreMois, 1680);
     try {
         TailleDemo::parNom("enorme");
         FAIL() << "taille acceptée";
     } catch (const dba::Erreur& e) {
         EXPECT_EQ(e.numero(), dba::ErrArgument);
-        EXPECT_EQ(e.texte(), "taille inconnue : enorme (demo, bench-1an ou bench-10ans attendu)");
+        EXPECT_EQ(
+            e.texte(),
+            "taille inconnue : enorme (demo, bench-1an, bench-10ans ou bench-140ans attendu)");
+    }
+}
+
+// Persons and years beyond what the codes and the calendar hold are refused, not wrapped.
+TEST(TailleDemo, MadeToMeasureWithinTheCodesAndTheCalendar) {
+    const TailleDemo taille = TailleDemo::surMesure(359999, 150);
+    EXPECT_EQ(taille.aides, 359999);
+    EXPECT_EQ(taille.premiereAnnee, 2017);
+    EXPECT_EQ(taille.nombreMois, 1800);
+    EXPECT_EQ(codeAide(taille.aides), "Z9999");
+    for (const auto& [aides, annees] : {std::pair{360000, 10}, {0, 10}, {1000, 0}, {1000, 151}}) {
+        try {
+            TailleDemo::surMesure(aides, annees);
+            ADD_FAILURE() << aides << " aidés sur " << annees << " ans acceptés";
+        } catch (const dba::Erreur& e) {
+            EXPECT_EQ(e.numero(), dba::ErrArgument);
+            EXPECT_TRUE(e.texte().find("hors limites") != std::string::npos) << e.texte();
+        }
     }
 }

@@ -16,7 +16,12 @@ constexpr Oid OidBooleen = 16;
 constexpr Oid OidOctets = 17;
 constexpr Oid OidEntier = 20;
 constexpr Oid OidReel = 701;
+constexpr Oid OidEntier32 = 23;
+constexpr Oid OidTableauBooleens = 1000;
 constexpr Oid OidTableauOctets = 1001;
+constexpr Oid OidTableauEntiers32 = 1007;
+constexpr Oid OidTableauEntiers = 1016;
+constexpr Oid OidTableauReels = 1022;
 
 template <typename T>
 std::string grosBoutiste(T valeur) {
@@ -75,6 +80,10 @@ std::string premiereLigne(const char* texte) {
 
 }  // namespace
 
+ParametrePg ParametrePg::entier32(std::int32_t valeur) {
+    return {OidEntier32, grosBoutiste(htobe32(static_cast<std::uint32_t>(valeur))), false};
+}
+
 ParametrePg ParametrePg::entier(std::int64_t valeur) {
     return {OidEntier, grosBoutiste(htobe64(static_cast<std::uint64_t>(valeur))), false};
 }
@@ -98,19 +107,61 @@ ParametrePg ParametrePg::octetsBruts(std::string_view valeur) {
 }
 
 ParametrePg ParametrePg::tableauOctets(const std::vector<std::string>& valeurs) {
-    // The array's binary form: dimensions, null flag, element type, then length and bytes
-    // of each element.
+    TableauPg tableau = TableauPg::octets();
+    for (const std::string& valeur : valeurs) {
+        tableau.ajouter(octetsBruts(valeur));
+    }
+    return tableau.parametre();
+}
+
+TableauPg TableauPg::entiers() {
+    return {OidEntier, OidTableauEntiers};
+}
+
+TableauPg TableauPg::entiers32() {
+    return {OidEntier32, OidTableauEntiers32};
+}
+
+TableauPg TableauPg::reels() {
+    return {OidReel, OidTableauReels};
+}
+
+TableauPg TableauPg::booleens() {
+    return {OidBooleen, OidTableauBooleens};
+}
+
+TableauPg TableauPg::octets() {
+    return {OidOctets, OidTableauOctets};
+}
+
+void TableauPg::ajouter(const ParametrePg& element) {
+    ++taille_;
+    if (element.nul) {
+        nuls_ = true;
+        ajouterEntier32(elements_, static_cast<std::uint32_t>(-1));
+        return;
+    }
+    ajouterEntier32(elements_, static_cast<std::uint32_t>(element.octets.size()));
+    elements_ += element.octets;
+}
+
+ParametrePg TableauPg::parametre() const {
+    // The array's binary form: dimensions, null flag, element type, length and lower bound,
+    // then the length and bytes of each element (-1 for a null).
     std::string octets;
     ajouterEntier32(octets, 1);
-    ajouterEntier32(octets, 0);
-    ajouterEntier32(octets, OidOctets);
-    ajouterEntier32(octets, static_cast<std::uint32_t>(valeurs.size()));
+    ajouterEntier32(octets, nuls_ ? 1 : 0);
+    ajouterEntier32(octets, typeElement_);
+    ajouterEntier32(octets, static_cast<std::uint32_t>(taille_));
     ajouterEntier32(octets, 1);
-    for (const std::string& valeur : valeurs) {
-        ajouterEntier32(octets, static_cast<std::uint32_t>(valeur.size()));
-        octets += valeur;
-    }
-    return {OidTableauOctets, std::move(octets), false};
+    octets += elements_;
+    return {typeTableau_, std::move(octets), false};
+}
+
+void TableauPg::vider() {
+    elements_.clear();
+    taille_ = 0;
+    nuls_ = false;
 }
 
 ResultatPg::~ResultatPg() {
@@ -146,8 +197,11 @@ ConnexionPg::ConnexionPg(const std::string& parametres, std::string affichable)
         throw dba::Erreur(dba::ErrStockage,
                           "Connexion à la base « " + affichable_ + " » impossible : " + detail);
     }
-    // Messages of the server stay out of the user's sight; keep them short.
+    // Messages of the server stay out of the user's sight; keep them short. Its notices
+    // (a table that does not exist yet, skipped) would reach the terminal in English.
     PQsetErrorVerbosity(connexion_, PQERRORS_TERSE);
+    PQsetNoticeProcessor(
+        connexion_, [](void*, const char*) {}, nullptr);
 }
 
 ConnexionPg::~ConnexionPg() {

@@ -21,12 +21,40 @@ struct ParametrePg {
     bool nul = false;
 
     static ParametrePg entier(std::int64_t valeur);
+    static ParametrePg entier32(std::int32_t valeur);
     static ParametrePg reel(double valeur);
     static ParametrePg reelOuNul(std::optional<double> valeur);
     static ParametrePg booleen(bool valeur);
     static ParametrePg octetsBruts(std::string_view valeur);
     // A bytea[] of the given values.
     static ParametrePg tableauOctets(const std::vector<std::string>& valeurs);
+};
+
+// A one-dimension array parameter built element by element: a whole batch of rows travels in
+// a few arrays that the server unnests, one round trip for thousands of rows.
+class TableauPg {
+  public:
+    static TableauPg entiers();
+    static TableauPg entiers32();
+    static TableauPg reels();
+    static TableauPg booleens();
+    static TableauPg octets();
+
+    // An element of the array's type; a null parameter gives a null element.
+    void ajouter(const ParametrePg& element);
+    std::size_t taille() const { return taille_; }
+    ParametrePg parametre() const;
+    void vider();
+
+  private:
+    TableauPg(unsigned int typeElement, unsigned int typeTableau)
+        : typeElement_(typeElement), typeTableau_(typeTableau) {}
+
+    unsigned int typeElement_;
+    unsigned int typeTableau_;
+    std::string elements_;
+    std::size_t taille_ = 0;
+    bool nuls_ = false;
 };
 
 // The rows of one statement, every column in binary form.

@@ -69,7 +69,7 @@ std::string texteRecherche(const Recherche& recherche, std::vector<P>& parametre
 }  // namespace
 
 StockagePostgres::StockagePostgres(std::unique_ptr<ConnexionPg> connexion, Mode mode)
-    : connexion_(std::move(connexion)), mode_(mode) {}
+    : connexion_(std::move(connexion)), lot_(*connexion_), mode_(mode) {}
 
 std::unique_ptr<StockagePostgres> StockagePostgres::creer(const std::string& parametres,
                                                           const std::string& affichable) {
@@ -100,6 +100,14 @@ std::unique_ptr<StockagePostgres> StockagePostgres::ouvrir(const std::string& pa
     return std::unique_ptr<StockagePostgres>(new StockagePostgres(std::move(connexion), mode));
 }
 
+void StockagePostgres::effacer(const std::string& parametres, const std::string& affichable) {
+    ConnexionPg connexion(parametres, affichable);
+    connexion.commander("BEGIN");
+    connexion.commander(VerrouEcriture);
+    connexion.commander("DROP SCHEMA IF EXISTS mvdb CASCADE");
+    connexion.commander("COMMIT");
+}
+
 void StockagePostgres::exigerEcriture() const {
     if (mode_ == Mode::LectureSeule) {
         throw dba::Erreur(dba::ErrStockage, "La base est ouverte en lecture seule.");
@@ -116,6 +124,7 @@ ConnexionPg& StockagePostgres::connexion() const {
     if (!enCours_) {
         connexion_->retablir();
     }
+    lot_.envoyer();
     return *connexion_;
 }
 
@@ -139,11 +148,13 @@ void StockagePostgres::commencer(Genre genre) {
 }
 
 void StockagePostgres::valider() {
+    lot_.envoyer();
     enCours_ = false;
     connexion_->commander("COMMIT");
 }
 
 void StockagePostgres::annuler() noexcept {
+    lot_.abandonner();
     enCours_ = false;
     try {
         if (connexion_->enTransaction()) {
@@ -176,8 +187,8 @@ IdFichier StockagePostgres::inscrireFichier(const std::string& nom) {
     if (const auto id = chercherFichier(nom)) {
         return *id;
     }
-    return connexion_
-        ->executer("INSERT INTO mvdb.fichier(nom) VALUES ($1) RETURNING id", {P::octetsBruts(nom)})
+    return connexion()
+        .executer("INSERT INTO mvdb.fichier(nom) VALUES ($1) RETURNING id", {P::octetsBruts(nom)})
         .entier(0, 0);
 }
 
@@ -232,18 +243,14 @@ void StockagePostgres::parcourir(IdFichier fichier, const Visiteur& traiter) con
 }
 
 std::int64_t StockagePostgres::compter(IdFichier fichier) const {
-    return connexion_
-        ->executer("SELECT count(*) FROM mvdb.enreg WHERE fichier = $1", {P::entier(fichier)})
+    return connexion()
+        .executer("SELECT count(*) FROM mvdb.enreg WHERE fichier = $1", {P::entier(fichier)})
         .entier(0, 0);
 }
 
 void StockagePostgres::ecrire(IdFichier fichier, std::string_view cle, std::string_view donnees,
                               std::optional<double> nombre) {
-    connexion().executer(
-        "INSERT INTO mvdb.enreg(fichier, cle, donnees, num) VALUES ($1, $2, $3, $4) "
-        "ON CONFLICT (fichier, cle) DO UPDATE SET donnees = EXCLUDED.donnees, num = EXCLUDED.num",
-        {P::entier(fichier), P::octetsBruts(cle), P::octetsBruts(donnees), P::reelOuNul(nombre)},
-        "ecriture");
+    lot_.ecrire(fichier, cle, donnees, nombre);
 }
 
 std::vector<DeclarationIndex> StockagePostgres::declarations(IdFichier fichier) const {
@@ -276,20 +283,12 @@ void StockagePostgres::viderEntrees(IdFichier fichier, int attribut) {
 }
 
 void StockagePostgres::ajouterEntree(const EntreeIndex& entree) {
-    connexion().executer(
-        "INSERT INTO mvdb.entree(fichier, attribut, texte, cle, num, multiple) "
-        "VALUES ($1, $2, $3, $4, $5, $6)",
-        {P::entier(entree.fichier), P::entier(entree.attribut), P::octetsBruts(entree.valeur),
-         P::octetsBruts(entree.cle), P::reelOuNul(entree.nombre), P::booleen(entree.multiple)},
-        "ajout_entree");
+    lot_.ajouterEntree(entree);
 }
 
 void StockagePostgres::retirerEntree(IdFichier fichier, int attribut, std::string_view cle,
                                      std::string_view valeur) {
-    connexion().executer(
-        "DELETE FROM mvdb.entree WHERE fichier = $1 AND attribut = $2 AND texte = $3 AND cle = $4",
-        {P::entier(fichier), P::entier(attribut), P::octetsBruts(valeur), P::octetsBruts(cle)},
-        "retrait_entree");
+    lot_.retirerEntree(fichier, attribut, cle, valeur);
 }
 
 void StockagePostgres::chercher(IdFichier fichier, const Recherche& recherche,

@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "LotEcriture.h"
 #include "Postgres.h"
 #include "mvdb/Mode.h"
 #include "mvdb/Stockage.h"
@@ -23,6 +24,9 @@ class StockagePostgres : public Stockage {
     // the session refuses every write, so a role with SELECT alone and a standby serve.
     static std::unique_ptr<StockagePostgres> ouvrir(const std::string& parametres,
                                                     const std::string& affichable, Mode mode);
+
+    // Removes the database whole (its schema): only for one its caller has just created.
+    static void effacer(const std::string& parametres, const std::string& affichable);
 
     void exigerEcriture() const override;
     bool transactionOuverte() const override;
@@ -55,9 +59,11 @@ class StockagePostgres : public Stockage {
   private:
     StockagePostgres(std::unique_ptr<ConnexionPg> connexion, Mode mode);
 
+    // The connection, every held-back write sent: whatever is asked next sees them.
     ConnexionPg& connexion() const;
 
     std::unique_ptr<ConnexionPg> connexion_;
+    mutable LotEcriture lot_;
     Mode mode_;
     bool enCours_ = false;
     mutable int curseurs_ = 0;

@@ -9,8 +9,7 @@ namespace dbtool {
 
 // Creates the database `nom` and runs `remplir` on it. A file is built under a provisional
 // name and put in place only once `remplir` succeeds, so a failed command leaves nothing; a
-// server database is created in place, and `remplir`'s own transactions keep it all or
-// nothing.
+// server database is created in place and removed again when `remplir` fails.
 void creerBase(const std::string& nom, const std::function<void(mvdb::Base&)>& remplir);
 
 }  // namespace dbtool

@@ -20,6 +20,15 @@ std::uint64_t graine(const std::string& texte) {
     return valeur;
 }
 
+int entierPositif(const std::string& texte, const char* quoi) {
+    bool valide = false;
+    const int valeur = QString::fromStdString(texte).toInt(&valide);
+    if (!valide || valeur < 1) {
+        throw ErreurUsage(std::string(quoi) + " invalide : " + texte + " (entier positif attendu)");
+    }
+    return valeur;
+}
+
 // The demo data installed with the program, else the source tree's (a program of the build).
 QString dossierDonneesParDefaut() {
     const QDir installees(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
@@ -41,9 +50,11 @@ int commandeDemo(const QStringList& arguments, Console& console) {
                               "d'un serveur qui n'en contient pas encore."));
     const QCommandLineOption taille(
         QStringLiteral("size"),
-        QStringLiteral("demo (600 aidés, accords finissant de janvier 2025 à décembre 2027), "
-                       "bench-1an (environ 100 000 accords finissant en 2026) ou bench-10ans "
-                       "(125 000 aidés, environ un million d'accords sur 2017 à 2026)."),
+        QStringLiteral(
+            "demo (600 aidés, accords finissant de janvier 2025 à décembre 2027), "
+            "bench-1an (environ 100 000 accords finissant en 2026) ou bench-10ans "
+            "(125 000 aidés, environ un million d'accords sur 2017 à 2026) ou bench-140ans "
+            "(125 000 aidés, environ dix millions d'accords sur 2017 à 2156)."),
         QStringLiteral("TAILLE"), QStringLiteral("demo"));
     const QCommandLineOption optionGraine(QStringLiteral("seed"),
                                           QStringLiteral("Graine du hasard (par défaut : 1)."),
@@ -53,14 +64,33 @@ int commandeDemo(const QStringList& arguments, Console& console) {
         QStringLiteral("Dossier des communes, noms et prénoms (par défaut : %1).")
             .arg(dossierDonneesParDefaut()),
         QStringLiteral("DOSSIER"), dossierDonneesParDefaut());
+    const QCommandLineOption aides(
+        QStringLiteral("aides"),
+        QStringLiteral("Nombre d'aidés (1 à 359999) d'une base faite sur mesure, dont "
+                       "les accords courent depuis janvier 2017 ; remplace --size (par défaut : "
+                       "125000)."),
+        QStringLiteral("N"));
+    const QCommandLineOption annees(
+        QStringLiteral("annees"),
+        QStringLiteral("Nombre d'années (1 à 150) de cette base sur mesure ; remplace --size "
+                       "(par défaut : 10)."),
+        QStringLiteral("N"));
     p.option(taille);
+    p.option(aides);
+    p.option(annees);
     p.option(optionGraine);
     p.option(donnees);
     if (!p.lire(arguments, console)) {
         return 0;
     }
-    creerBaseDemo(p.positionnel(0), demogen::TailleDemo::parNom(p.valeur(taille)),
-                  graine(p.valeur(optionGraine)), p.valeur(donnees),
+    const bool surMesure = p.estPose(aides) || p.estPose(annees);
+    const demogen::TailleDemo choisie =
+        surMesure
+            ? demogen::TailleDemo::surMesure(
+                  p.estPose(aides) ? entierPositif(p.valeur(aides), "nombre d'aidés") : 125000,
+                  p.estPose(annees) ? entierPositif(p.valeur(annees), "nombre d'années") : 10)
+            : demogen::TailleDemo::parNom(p.valeur(taille));
+    creerBaseDemo(p.positionnel(0), choisie, graine(p.valeur(optionGraine)), p.valeur(donnees),
                   Terminal_Erreurs(console.erreurs));
     return 0;
 }

@@ -16,6 +16,11 @@ std::vector<DureeAccord> dureesBench() {
     return {{6, 20}, {12, 45}, {24, 35}};
 }
 
+constexpr int AidesBench = 125000;
+// Person codes have five characters: 100,000 numbers, then a letter and four digits.
+constexpr int MaximumAides = 359999;
+constexpr int MaximumAnnees = 150;
+
 }  // namespace
 
 TailleDemo TailleDemo::parNom(const std::string& nom) {
@@ -23,17 +28,33 @@ TailleDemo TailleDemo::parNom(const std::string& nom) {
         return demo();
     }
     if (nom == "bench-1an") {
-        return {nom, 125000, 2026, 1, 12, dureesBench()};
+        return {nom, AidesBench, 2026, 1, 12, dureesBench()};
     }
     if (nom == "bench-10ans") {
-        return {nom, 125000, 2017, 1, 120, dureesBench()};
+        return surMesure(AidesBench, 10);
     }
-    throw dba::Erreur(dba::ErrArgument,
-                      "taille inconnue : " + nom + " (demo, bench-1an ou bench-10ans attendu)");
+    if (nom == "bench-140ans") {
+        return surMesure(AidesBench, 140);
+    }
+    throw dba::Erreur(
+        dba::ErrArgument,
+        "taille inconnue : " + nom + " (demo, bench-1an, bench-10ans ou bench-140ans attendu)");
+}
+
+TailleDemo TailleDemo::surMesure(int aides, int annees) {
+    if (aides < 1 || aides > MaximumAides) {
+        throw dba::Erreur(dba::ErrArgument, "nombre d'aidés hors limites : " +
+                                                std::to_string(aides) + " (de 1 à 359999)");
+    }
+    if (annees < 1 || annees > MaximumAnnees) {
+        throw dba::Erreur(dba::ErrArgument, "nombre d'années hors limites : " +
+                                                std::to_string(annees) + " (de 1 à 150)");
+    }
+    return {"sur-mesure", aides, 2017, 1, 12 * annees, dureesBench()};
 }
 
 std::vector<std::string> TailleDemo::noms() {
-    return {"demo", "bench-1an", "bench-10ans"};
+    return {"demo", "bench-1an", "bench-10ans", "bench-140ans"};
 }
 
 }  // namespace demogen

@@ -21,8 +21,13 @@ struct TailleDemo {
     int nombreMois;     // length of the window
     std::vector<DureeAccord> durees;
 
-    // "demo", "bench-1an" or "bench-10ans"; raises dba::Erreur ErrArgument otherwise.
+    // "demo", "bench-1an", "bench-10ans" or "bench-140ans"; raises dba::Erreur ErrArgument
+    // otherwise.
     static TailleDemo parNom(const std::string& nom);
+    // A benchmark database of `aides` persons whose agreements run from January 2017 for
+    // `annees` years, as bench-10ans does for ten; raises dba::Erreur ErrArgument outside
+    // 1 to 359,999 persons (the five-character codes) and 1 to 150 years.
+    static TailleDemo surMesure(int aides, int annees);
     static std::vector<std::string> noms();
 };
 

@@ -1,0 +1,50 @@
+#include "LecturesAnticipees.h"
+
+namespace mvdb {
+
+void LecturesAnticipees::fermerVue() {
+    if (--vues_ == 0) {
+        fichiers_.clear();
+    }
+}
+
+bool LecturesAnticipees::actives(const Depot& depot) const {
+    return vues_ > 0 && depot.stockage().lecturesDistantes();
+}
+
+LecturesAnticipees::Lus& LecturesAnticipees::place(IdFichier fichier, std::size_t nouveaux) {
+    constexpr std::size_t EnregistrementsParFichier = 50000;
+    Lus& lus = fichiers_[fichier];
+    if (lus.size() + nouveaux > EnregistrementsParFichier) {
+        lus.clear();
+    }
+    return lus;
+}
+
+void LecturesAnticipees::prelire(const Depot& depot, IdFichier fichier,
+                                 const std::vector<std::string>& cles) {
+    if (!actives(depot)) {
+        return;
+    }
+    Lus& lus = place(fichier, cles.size());
+    const auto donnees = depot.stockage().lireGroupe(fichier, cles);
+    for (std::size_t rang = 0; rang < cles.size(); ++rang) {
+        lus.insert_or_assign(cles[rang], donnees[rang]);
+    }
+}
+
+std::optional<std::string> LecturesAnticipees::lire(const Depot& depot, IdFichier fichier,
+                                                    std::string_view cle) {
+    if (!actives(depot)) {
+        return depot.lire(fichier, cle);
+    }
+    const std::string texteCle(cle);
+    if (const auto trouve = fichiers_[fichier].find(texteCle); trouve != fichiers_[fichier].end()) {
+        return trouve->second;
+    }
+    auto donnees = depot.lire(fichier, cle);
+    place(fichier, 1).emplace(texteCle, donnees);
+    return donnees;
+}
+
+}  // namespace mvdb
