@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <random>
 #include <sstream>
 #include <thread>
 
@@ -200,6 +201,29 @@ TEST(Serveur, AReadViewCutByTheServerFailsInFrenchAndTheNextReadConnectsAgain) {
         EXPECT_THAT(erreur.texte(), HasSubstr("la connexion au serveur a été perdue"));
     }
     EXPECT_EQ(fichier->LireEnreg("9")(1), "é");
+}
+
+// The server's indexes hold values of about 2,700 bytes at most; a file holds any. The server
+// refuses a longer indexed value in French and keeps nothing of the import.
+TEST(Serveur, AnIndexedValueBeyondTheServersLimitIsRefusedInFrenchAndNothingIsKept) {
+    BaseTemporaire base;
+    if (!base.surServeur()) {
+        GTEST_SKIP() << "sur le serveur seulement";
+    }
+    base.importer(ligneJson("A", "K", std::vector<std::string>{"court"}));
+    base.base().declarerIndex("A", "1");
+    // Letters drawn at random: a repeated one would be compressed under the limit.
+    std::minstd_rand hasard(7);
+    std::string longue(3000, ' ');
+    for (char& lettre : longue) {
+        lettre = static_cast<char>('a' + hasard() % 26);
+    }
+    std::istringstream lignes(ligneJson("A", "L", std::vector<std::string>{"x"}) +
+                              ligneJson("A", "M", std::vector<std::string>{longue}));
+    const dba::Erreur erreur = erreurDe([&] { base.base().importer(lignes); });
+    EXPECT_EQ(erreur.numero(), dba::ErrStockage);
+    EXPECT_THAT(erreur.texte(), HasSubstr("une valeur indexée dépasse la taille que le serveur"));
+    EXPECT_EQ(lisible(base.base().selectionner("SSELECT A", "0 1")), "K,court");
 }
 
 }  // namespace

@@ -47,6 +47,10 @@ std::string cause(const char* etat, const std::string& detail) {
     if (code == "53100") {
         return "le disque du serveur est plein";
     }
+    if (code == "54000") {
+        return "une valeur indexée dépasse la taille que le serveur admet dans un index (environ "
+               "2 700 octets)";
+    }
     if (code == "40001" || code == "40P01") {
         return "conflit avec une autre écriture simultanée, à recommencer";
     }
