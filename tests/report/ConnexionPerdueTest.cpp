@@ -132,4 +132,15 @@ TEST_F(ConnexionPerdue, UnFichierCsvNEstPasEcritEtLeSuivantLEst) {
     }
 }
 
+// A session the server ended while the form waited (a restart in the night, an idle timeout):
+// nothing was read yet, so the press of "Imprimer" connects again and prints.
+TEST_F(ConnexionPerdue, UneConnexionPerdueAvantLImpressionEstRetablieSansMessage) {
+    impression->controle->Observateur_Liste(nullptr);
+    Couper();
+    impression->Imprimer();
+    EXPECT_TRUE(impression->erreurs.empty()) << impression->erreurs.front();
+    ASSERT_TRUE(impression->Envoye());
+    EXPECT_EQ(essai::Codes(impression->Document()), (Lignes{"00001", "00002", "00004"}));
+}
+
 }  // namespace
