@@ -15,7 +15,6 @@ void Ctr_Ardoine::Exporter_Tableau() {
         [](const std::string& jour) { return ardoine::Date_Fin_Imprimable(jour); });
     {
         const Occupation occupation(*this);
-        const std::shared_ptr<void> vue = Module.Base().FigerLecture();
         Parcourir_Liste(tableau);
         Services.evenements->Traiter_En_Attente();
     }

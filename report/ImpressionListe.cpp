@@ -32,15 +32,22 @@ void Ctr_Ardoine::Cmd_Imprimer_Click() {
     Cmd_Sortir_Click();
 }
 
+// One view of the database from the selection to the last line of the last copy: the list is
+// the database at the moment of the click, whatever another workstation writes while the user
+// chooses the printer or while the lines are read, and the copies agree with each other. The
+// many reads by key of a run share that one read transaction.
 void Ctr_Ardoine::Imprimer_Liste() {
     Printer.reset();
     Ligne_Imprimee = false;
+    std::shared_ptr<void> vue;
     {
         const Occupation occupation(*this);
+        vue = Module.Base().FigerLecture();
         Liste_Accord = Selectionner_Accords();
         Services.evenements->Traiter_En_Attente();
     }
     if ((*Liste_Accord)(1).empty()) {
+        vue.reset();
         Message_Impression(ardoine::Icone::Information,
                            QStringLiteral("Aucun accord correspondant aux critères sélectionnés."));
         Vider_Champs();
@@ -100,10 +107,8 @@ void Ctr_Ardoine::Avertir_Aides_Caches() {
     }
 }
 
-// One view of the database for every copy: the lists agree with each other, and the many
-// reads by key of a run share one read transaction.
+// The copies read the run's one view (Imprimer_Liste), so they agree with each other.
 void Ctr_Ardoine::Imprimer_Copies() {
-    const std::shared_ptr<void> vue = Module.Base().FigerLecture();
     const std::int16_t copies = outils::Outils::Partage().NbCopies();
     for (std::int16_t copie = 1; copie <= copies; ++copie) {
         Imprimer_Copie();

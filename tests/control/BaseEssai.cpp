@@ -4,6 +4,7 @@
 
 #include "mvdb/Base.h"
 #include "mvdb/TheClient.h"
+#include "mvdb/postgres/Postgres.h"
 
 namespace essai {
 
@@ -22,7 +23,8 @@ std::string Ligne(const std::string& fichier, const std::string& cle,
     return nlohmann::json{{"file", fichier}, {"id", cle}, {"record", enregistrement}}.dump();
 }
 
-BaseEssai::BaseEssai(const std::vector<std::string>& lignes) : chemin_(lieu_.nom("essai.db")) {
+BaseEssai::BaseEssai(const std::vector<std::string>& lignes, const std::string& motDePasse)
+    : chemin_(lieu_.nom("essai.db")) {
     {
         mvdb::Base base = mvdb::Base::creer(Chemin());
         for (const std::string& fichier : FichiersDuControle) {
@@ -35,7 +37,12 @@ BaseEssai::BaseEssai(const std::vector<std::string>& lignes) : chemin_(lieu_.nom
         }
         base.importer(texte);
     }
-    client_ = std::make_shared<dba::TheClient>(Chemin());
+    client_ = std::make_shared<dba::TheClient>(
+        motDePasse.empty() ? Chemin() : Chemin() + " password=" + motDePasse);
+}
+
+void BaseEssai::Administrer(const std::string& sql) const {
+    mvdb::ConnexionPg(Chemin(), "essai").commander(sql);
 }
 
 BaseEssai::~BaseEssai() {

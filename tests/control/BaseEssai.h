@@ -28,7 +28,9 @@ std::string Ligne(const std::string& fichier, const std::string& cle,
 // control opens and DROITS (empty unless the lines fill them), removed with the object.
 class BaseEssai {
   public:
-    explicit BaseEssai(const std::vector<std::string>& lignes);
+    // motDePasse: a server database's client connects with that password in its connection
+    // string (the test cluster trusts every local connection and never asks for it).
+    explicit BaseEssai(const std::vector<std::string>& lignes, const std::string& motDePasse = "");
     ~BaseEssai();
     BaseEssai(const BaseEssai&) = delete;
     BaseEssai& operator=(const BaseEssai&) = delete;
@@ -36,6 +38,8 @@ class BaseEssai {
     std::shared_ptr<dba::TheClient> Client() const { return client_; }
     // A file path, or a server database when the tests run against the server.
     const std::string& Chemin() const { return chemin_; }
+    // Runs a statement as the cluster's superuser on the server database.
+    void Administrer(const std::string& sql) const;
 
   private:
     LieuEssai lieu_;

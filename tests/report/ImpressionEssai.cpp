@@ -10,8 +10,8 @@
 namespace essai {
 
 ImpressionEssai::ImpressionEssai(const std::vector<std::string>& lignes, const std::string& login,
-                                 std::int16_t copies)
-    : donnees(lignes),
+                                 std::int16_t copies, const std::string& motDePasse)
+    : donnees(lignes, motDePasse),
       base(std::make_shared<BasePiegee>(donnees.Client()->base())),
       imprimantes(std::make_shared<imprimante::ImprimantesEnregistrees>(
           std::vector<imprimante::Destination>{{"Enregistreuse"}})),

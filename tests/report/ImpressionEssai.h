@@ -18,8 +18,10 @@ namespace essai {
 // its handlers raise are kept.
 class ImpressionEssai {
   public:
+    // motDePasse: see BaseEssai.
     explicit ImpressionEssai(const std::vector<std::string>& lignes,
-                             const std::string& login = "admin", std::int16_t copies = 1);
+                             const std::string& login = "admin", std::int16_t copies = 1,
+                             const std::string& motDePasse = "");
     ~ImpressionEssai();
 
     // Presses "Imprimer" (made available first, as a valid legal entity does). The platform's

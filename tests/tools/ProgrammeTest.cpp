@@ -37,6 +37,12 @@ TEST(Programme, ImportsFromStandardInputAndReportsFailuresOnStandardError) {
     // On a pipe, no progress lines.
     EXPECT_TRUE(import.erreurs.isEmpty()) << import.erreurs.toStdString();
     EXPECT_EQ(executer({"read", base, "SECTEUR", "S01"}).sortie, "0\tS01\n1\tSECTEUR NORD\n");
+    // A pipe named by a path, as a shell's <(zcat lignes.jsonl.gz) gives: read as a file is.
+    const auto tube = executer({"import", base, "/dev/stdin"},
+                               R"({"file":"SECTEUR","id":"S02","record":["SECTEUR SUD"]})"
+                               "\n");
+    ASSERT_EQ(tube.code, 0) << tube.erreurs.toStdString();
+    EXPECT_EQ(executer({"read", base, "SECTEUR", "S02"}).sortie, "0\tS02\n1\tSECTEUR SUD\n");
 
     const auto mauvais = executer({"import", base}, "pas du JSON\n");
     EXPECT_EQ(mauvais.code, 1);

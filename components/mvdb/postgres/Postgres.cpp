@@ -261,8 +261,12 @@ bool ConnexionPg::enTransaction() const {
     return etat == PQTRANS_INTRANS || etat == PQTRANS_INERROR || etat == PQTRANS_ACTIVE;
 }
 
+bool ConnexionPg::perdue() const {
+    return PQstatus(connexion_) == CONNECTION_BAD;
+}
+
 void ConnexionPg::retablir() {
-    if (PQstatus(connexion_) == CONNECTION_BAD) {
+    if (perdue()) {
         preparees_.clear();
         PQreset(connexion_);
         if (PQstatus(connexion_) != CONNECTION_OK) {

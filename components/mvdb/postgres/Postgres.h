@@ -93,6 +93,8 @@ class ConnexionPg {
     // A statement without result, in text form (BEGIN, COMMIT, SET...).
     void commander(const std::string& sql);
     bool enTransaction() const;
+    // Whether the server dropped the connection, as the last statement found.
+    bool perdue() const;
     // Opens the connection again if the server dropped it.
     void retablir();
     const std::string& affichable() const { return affichable_; }

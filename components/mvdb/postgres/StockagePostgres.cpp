@@ -129,8 +129,20 @@ ConnexionPg& StockagePostgres::connexion() const {
 }
 
 void StockagePostgres::commencer(Genre genre) {
-    connexion().commander(
-        genre == Genre::Lecture ? "BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY" : "BEGIN");
+    const char* const debut =
+        genre == Genre::Lecture ? "BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY" : "BEGIN";
+    try {
+        connexion().commander(debut);
+    } catch (const dba::Erreur&) {
+        // A session the server ended while this one waited (a restart, an idle timeout) shows
+        // only now. Nothing was begun on it: the transaction begins on a new session, and a
+        // server still away fails again.
+        if (!connexion_->perdue()) {
+            throw;
+        }
+        connexion_->retablir();
+        connexion_->commander(debut);
+    }
     enCours_ = true;
     if (genre == Genre::Lecture) {
         return;

@@ -11,7 +11,8 @@ namespace dbtool {
 
 namespace {
 
-// On a terminal the import shows its progress; the end is known for a file, not for a pipe.
+// On a terminal the import shows its progress; the end is known for a file, not for a pipe
+// (octets 0).
 void importerAvecSuivi(mvdb::Base& base, std::istream& lignes, std::uintmax_t octets,
                        Console& console) {
     if (auto* terminal = Terminal_Erreurs(console.erreurs)) {
@@ -47,7 +48,12 @@ int commandeImport(const QStringList& arguments, Console& console) {
     if (!fichier) {
         throw dba::Erreur(dba::ErrArgument, "impossible de lire le fichier : " + source);
     }
-    importerAvecSuivi(base, fichier, std::filesystem::file_size(source), console);
+    // A pipe named by a path (a shell's <(...)) has no size: its end is not known beforehand.
+    std::error_code sansTaille;
+    const std::uintmax_t octets = std::filesystem::is_regular_file(source, sansTaille)
+                                      ? std::filesystem::file_size(source)
+                                      : 0;
+    importerAvecSuivi(base, fichier, octets, console);
     return 0;
 }
 
