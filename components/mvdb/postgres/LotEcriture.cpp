@@ -77,6 +77,7 @@ void LotEcriture::envoyerEnregistrements() {
         return;
     }
     Enregistrements envoyes = std::exchange(enregistrements_, Enregistrements{});
+    envoyees_ += envoyes.cles.taille();
     connexion_.executer(
         "INSERT INTO mvdb.enreg(fichier, cle, donnees, num) "
         "SELECT * FROM unnest($1::bigint[], $2::bytea[], $3::bytea[], $4::float8[]) "
@@ -91,6 +92,7 @@ void LotEcriture::envoyerRetraits() {
         return;
     }
     Entrees envoyes = std::exchange(retraits_, Entrees{});
+    envoyees_ += envoyes.cles.taille();
     connexion_.executer(
         "DELETE FROM mvdb.entree e "
         "USING unnest($1::bigint[], $2::integer[], $3::bytea[], $4::bytea[]) AS r(f, a, t, c) "
@@ -105,6 +107,7 @@ void LotEcriture::envoyerAjouts() {
         return;
     }
     Entrees envoyes = std::exchange(ajouts_, Entrees{});
+    envoyees_ += envoyes.cles.taille();
     connexion_.executer(
         "INSERT INTO mvdb.entree(fichier, attribut, texte, cle, num, multiple) "
         "SELECT * FROM unnest($1::bigint[], $2::integer[], $3::bytea[], $4::bytea[], "

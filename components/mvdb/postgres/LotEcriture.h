@@ -30,6 +30,8 @@ class LotEcriture {
     void envoyer();
     // Forgets what is held back, with the transaction that rolls back.
     void abandonner() noexcept;
+    // Rows sent since the connection opened.
+    std::size_t lignesEnvoyees() const { return envoyees_; }
 
   private:
     void envoyerSiPlein();
@@ -60,6 +62,7 @@ class LotEcriture {
     Entrees retraits_;
     Entrees ajouts_;
     std::size_t octets_ = 0;
+    std::size_t envoyees_ = 0;
 };
 
 }  // namespace mvdb

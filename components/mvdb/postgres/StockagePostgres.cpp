@@ -29,7 +29,8 @@ CREATE TABLE mvdb.indexe(fichier bigint NOT NULL, nom bytea NOT NULL, attribut i
 CREATE TABLE mvdb.entree(fichier bigint NOT NULL, attribut integer NOT NULL, texte bytea NOT NULL,
                          cle bytea NOT NULL, num double precision, multiple boolean NOT NULL,
                          PRIMARY KEY (fichier, attribut, texte, cle));
-CREATE INDEX entree_num ON mvdb.entree(fichier, attribut, num) WHERE num IS NOT NULL;
+CREATE INDEX entree_num ON mvdb.entree(fichier, attribut, num) INCLUDE (cle)
+    WHERE num IS NOT NULL;
 CREATE INDEX entree_multiple ON mvdb.entree(fichier, attribut) WHERE multiple;
 )sql";
 
@@ -144,6 +145,7 @@ void StockagePostgres::commencer(Genre genre) {
         connexion_->commander(debut);
     }
     enCours_ = true;
+    envoyeesAuDebut_ = lot_.lignesEnvoyees();
     if (genre == Genre::Lecture) {
         return;
     }
@@ -163,6 +165,22 @@ void StockagePostgres::valider() {
     lot_.envoyer();
     enCours_ = false;
     connexion_->commander("COMMIT");
+    entretenirApresChargement();
+}
+
+// After a load (a copy, the demo, a large import) the tables' statistics and visibility map
+// are brought up to date at once rather than whenever the server's own maintenance comes by:
+// the first lists after it plan with the real sizes and read the index entries alone. It is
+// maintenance only: the load is committed, so a failure here is no failure of the load.
+void StockagePostgres::entretenirApresChargement() noexcept {
+    constexpr std::size_t LignesDUnChargement = 10000;
+    if (lot_.lignesEnvoyees() - envoyeesAuDebut_ < LignesDUnChargement) {
+        return;
+    }
+    try {
+        connexion_->commander("VACUUM (ANALYZE) mvdb.enreg, mvdb.entree");
+    } catch (const dba::Erreur&) {
+    }
 }
 
 void StockagePostgres::annuler() noexcept {

@@ -61,11 +61,13 @@ class StockagePostgres : public Stockage {
 
     // The connection, every held-back write sent: whatever is asked next sees them.
     ConnexionPg& connexion() const;
+    void entretenirApresChargement() noexcept;
 
     std::unique_ptr<ConnexionPg> connexion_;
     mutable LotEcriture lot_;
     Mode mode_;
     bool enCours_ = false;
+    std::size_t envoyeesAuDebut_ = 0;
     mutable int curseurs_ = 0;
 };
 
