@@ -29,9 +29,13 @@ CREATE TABLE mvdb.indexe(fichier bigint NOT NULL, nom bytea NOT NULL, attribut i
 CREATE TABLE mvdb.entree(fichier bigint NOT NULL, attribut integer NOT NULL, texte bytea NOT NULL,
                          cle bytea NOT NULL, num double precision, multiple boolean NOT NULL,
                          PRIMARY KEY (fichier, attribut, texte, cle));
+-- The entries that are numbers, and those that are not: a range of either reads its index
+-- alone, never the table (the key is in the index).
 CREATE INDEX entree_num ON mvdb.entree(fichier, attribut, num) INCLUDE (cle)
     WHERE num IS NOT NULL;
 CREATE INDEX entree_multiple ON mvdb.entree(fichier, attribut) WHERE multiple;
+CREATE INDEX entree_texte ON mvdb.entree(fichier, attribut, texte) INCLUDE (cle)
+    WHERE num IS NULL;
 )sql";
 
 using P = ParametrePg;
