@@ -2,7 +2,8 @@
 # A throwaway PostgreSQL cluster for the tests, listening on a Unix socket only.
 #   serveur-essai.sh start DIR   creates and starts it in DIR (removed first)
 #   serveur-essai.sh stop DIR    stops it and removes DIR
-# The benchmarks keep theirs, with the databases copied into it, from one run to the next:
+# The benchmarks keep theirs, with the databases copied into it, from one run to the next, and
+# run it durable, as an office's server is:
 #   serveur-essai.sh resume DIR  starts the cluster of DIR, creating it when there is none
 #   serveur-essai.sh halt DIR    stops it and keeps DIR
 # initdb refuses to run as root: under root the cluster belongs to the postgres system user.
@@ -29,12 +30,14 @@ creer() {
         --no-sync >"$dir/initdb.log"
 }
 
-# Durability is no concern for a test cluster: no fsync keeps database creation fast.
+# demarrer [OPTIONS]: server options beyond the socket's.
 demarrer() {
     as_owner "$bin/pg_ctl" -D "$dir/data" -l "$dir/server.log" -w -o \
-        "-k $dir -p $port -c listen_addresses= -c fsync=off -c synchronous_commit=off -c full_page_writes=off -c max_connections=200" \
-        start >/dev/null
+        "-k $dir -p $port -c listen_addresses= -c max_connections=200 $*" start >/dev/null
 }
+
+# Durability is no concern for a test cluster: no fsync keeps database creation fast.
+sans_durabilite="-c fsync=off -c synchronous_commit=off -c full_page_writes=off"
 
 parametres() {
     echo "host=$dir port=$port user=postgres dbname=postgres"
@@ -47,7 +50,7 @@ case "$action" in
         fi
         rm -rf "$dir"
         creer
-        demarrer
+        demarrer "$sans_durabilite"
         parametres
         ;;
     resume)
