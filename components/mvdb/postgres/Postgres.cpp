@@ -36,8 +36,7 @@ void ajouterEntier32(std::string& octets, std::uint32_t valeur) {
 
 // What went wrong, in the user's words: the cause rather than the server's text where the
 // cause is known.
-std::string cause(const char* etat, const std::string& detail) {
-    const std::string code = etat != nullptr ? etat : "";
+std::string cause(const std::string& code, const std::string& detail) {
     if (code == "42501") {
         return "le rôle de connexion n'a pas le droit de le faire (lecture seule)";
     }
@@ -70,8 +69,10 @@ std::string premiereLigne(const char* texte) {
 }
 
 [[noreturn]] void echec(pg_conn* connexion, pg_result* resultat, const std::string& affichable) {
-    const char* etat =
+    // The state's text lives in the result: copied before the result is freed.
+    const char* champEtat =
         resultat != nullptr ? PQresultErrorField(resultat, PG_DIAG_SQLSTATE) : nullptr;
+    std::string etat = champEtat != nullptr ? champEtat : "";
     std::string detail = premiereLigne(resultat != nullptr ? PQresultErrorMessage(resultat)
                                                            : PQerrorMessage(connexion));
     if (PQstatus(connexion) == CONNECTION_BAD) {
