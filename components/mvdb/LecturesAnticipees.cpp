@@ -39,7 +39,8 @@ std::optional<std::string> LecturesAnticipees::lire(const Depot& depot, IdFichie
         return depot.lire(fichier, cle);
     }
     const std::string texteCle(cle);
-    if (const auto trouve = fichiers_[fichier].find(texteCle); trouve != fichiers_[fichier].end()) {
+    const Lus& lus = fichiers_[fichier];
+    if (const auto trouve = lus.find(texteCle); trouve != lus.end()) {
         return trouve->second;
     }
     auto donnees = depot.lire(fichier, cle);
