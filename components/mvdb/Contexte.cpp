@@ -34,24 +34,42 @@ std::string Contexte::traduire(IdFichier fichier, const std::string& cle, int at
     return std::string(valeurAttribut({trouve->first.second, trouve->second}, attribut));
 }
 
-void Contexte::prelire(const std::function<void()>& evaluer) {
-    if (!depot_.stockage().lecturesDistantes()) {
-        return;
-    }
-    for (int tour = 0; tour < ToursDePrelecture; ++tour) {
-        recensement_ = true;
-        try {
-            evaluer();
-        } catch (...) {
-            recensement_ = false;
-            throw;
+void Contexte::evaluer(const std::function<void()>& evaluation,
+                       const std::function<void()>& apresLectures) {
+    bool libre = false;
+    const auto liberer = [&] {
+        if (!libre) {
+            libre = true;
+            apresLectures();
         }
+    };
+    if (depot_.stockage().lecturesDistantes()) {
+        for (int tour = 0; tour < ToursDePrelecture; ++tour) {
+            if (recenser(evaluation)) {
+                liberer();
+                return;
+            }
+            lireAttendus();
+            liberer();
+        }
+    }
+    // A local store, or translations nested deeper than the grouped reads go: what is not
+    // read yet is read one by one.
+    evaluation();
+    liberer();
+}
+
+bool Contexte::recenser(const std::function<void()>& evaluation) {
+    recensement_ = true;
+    try {
+        evaluation();
+    } catch (...) {
         recensement_ = false;
-        if (attendus_.empty()) {
-            return;
-        }
-        lireAttendus();
+        attendus_.clear();
+        throw;
     }
+    recensement_ = false;
+    return attendus_.empty();
 }
 
 void Contexte::lireAttendus() {

@@ -29,15 +29,23 @@ class Contexte {
     // Attribute n of the record of `fichier` whose key is `cle`; empty when there is none.
     std::string traduire(IdFichier fichier, const std::string& cle, int attribut);
 
-    // On a store where every read is a round trip, runs `evaluer` (evaluations over a batch
-    // of records) to learn which records their translations reach, and reads them in a few
-    // grouped reads: one per level of translations nested in one another. A translation
-    // whose record is not read yet gives the empty text meanwhile, so each round finds at
-    // least the records the next one needs. Nothing happens on a local store.
-    void prelire(const std::function<void()>& evaluer);
+    // Runs `evaluation` (evaluations over a batch of records), on a store where every read is
+    // a round trip in a few grouped reads: one per level of translations nested in one
+    // another. `evaluation` may then run several times: a translation whose record is not
+    // read yet gives the empty text meanwhile, so each run finds at least the records the
+    // next one needs, and only a run that found every record at hand counts, the last one.
+    // On a local store it runs once. `apresLectures` runs once, when the first grouped reads
+    // are made (after the evaluation when none was needed): the store is free then, most
+    // likely to the end, and the caller may ask for what comes next.
+    void evaluer(
+        const std::function<void()>& evaluation,
+        const std::function<void()>& apresLectures = [] {});
 
   private:
     using Reference = std::pair<IdFichier, std::string>;
+    // Runs `evaluation` noting the records it reaches that are not read yet; true when there
+    // were none, so that the run's results are the real ones.
+    bool recenser(const std::function<void()>& evaluation);
     void lireAttendus();
 
     const Depot& depot_;

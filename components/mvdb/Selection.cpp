@@ -1,6 +1,8 @@
 #include "Selection.h"
 
 #include <algorithm>
+#include <functional>
+#include <optional>
 
 #include "Comparaison.h"
 #include "Critere.h"
@@ -101,27 +103,46 @@ class Filtre {
   public:
     Filtre(const Requete& requete, Contexte& contexte) : requete_(requete), contexte_(contexte) {}
 
+    // Candidates one by one, checked by batches.
     void ajouter(std::string_view cle, std::string_view donnees) {
         lot_.push_back({std::string(cle), std::string(donnees), {}});
         if (lot_.size() == TailleLot) {
-            vider();
+            verifier([] {});
         }
     }
+    // A batch of candidates read by key, checked at once. `lecturesFaites` runs once the
+    // records the clauses reach are read, before the clauses are checked: the store is free
+    // then, and the next batch can be asked for.
+    void ajouterLot(const std::vector<std::string>& cles,
+                    std::vector<std::optional<std::string>> donnees,
+                    const std::function<void()>& lecturesFaites) {
+        for (std::size_t i = 0; i < cles.size(); ++i) {
+            if (donnees[i]) {
+                lot_.push_back({cles[i], std::move(*donnees[i]), {}});
+            }
+        }
+        verifier(lecturesFaites);
+    }
     std::vector<Ligne> lignes() {
-        vider();
+        verifier([] {});
         return std::move(retenues_);
     }
 
   private:
-    void vider() {
-        contexte_.prelire([&] {
-            for (const Ligne& ligne : lot_) {
-                retenu(requete_.criteres, {ligne.cle, ligne.donnees}, contexte_);
-            }
-        });
-        for (Ligne& ligne : lot_) {
-            if (retenu(requete_.criteres, {ligne.cle, ligne.donnees}, contexte_)) {
-                retenues_.push_back(std::move(ligne));
+    void verifier(const std::function<void()>& lecturesFaites) {
+        std::vector<bool> retenus;
+        contexte_.evaluer(
+            [&] {
+                retenus.clear();
+                for (const Ligne& ligne : lot_) {
+                    retenus.push_back(
+                        retenu(requete_.criteres, {ligne.cle, ligne.donnees}, contexte_));
+                }
+            },
+            lecturesFaites);
+        for (std::size_t i = 0; i < lot_.size(); ++i) {
+            if (retenus[i]) {
+                retenues_.push_back(std::move(lot_[i]));
             }
         }
         lot_.clear();
@@ -133,18 +154,26 @@ class Filtre {
     std::vector<Ligne> retenues_;
 };
 
+// The candidates' records by batches; each batch is asked for while the one before is
+// checked, so that on a server both sides work at once.
 void lireCandidates(const Depot& depot, IdFichier fichier, const std::vector<std::string>& cles,
                     Filtre& filtre) {
-    for (std::size_t debut = 0; debut < cles.size(); debut += TailleLot) {
-        const std::vector<std::string> lot(
+    const auto lot = [&](std::size_t debut) {
+        return std::vector<std::string>(
             cles.begin() + static_cast<std::ptrdiff_t>(debut),
             cles.begin() + static_cast<std::ptrdiff_t>(std::min(cles.size(), debut + TailleLot)));
-        const auto donnees = depot.stockage().lireGroupe(fichier, lot);
-        for (std::size_t i = 0; i < lot.size(); ++i) {
-            if (donnees[i]) {
-                filtre.ajouter(lot[i], *donnees[i]);
+    };
+    if (cles.empty()) {
+        return;
+    }
+    auto demande = depot.stockage().demanderGroupe(fichier, lot(0));
+    for (std::size_t debut = 0; debut < cles.size(); debut += TailleLot) {
+        auto donnees = demande->recevoir();
+        filtre.ajouterLot(lot(debut), std::move(donnees), [&] {
+            if (debut + TailleLot < cles.size()) {
+                demande = depot.stockage().demanderGroupe(fichier, lot(debut + TailleLot));
             }
-        }
+        });
     }
 }
 
@@ -165,18 +194,14 @@ std::vector<Ligne> selectionnerLignes(const Depot& depot, const Requete& requete
 
 // By each sort item in turn, then by key: the same order whatever the plan.
 void trier(std::vector<Ligne>& lignes, const Attributs& tris, Contexte& contexte) {
-    contexte.prelire([&] {
-        for (const Ligne& ligne : lignes) {
+    contexte.evaluer([&] {
+        for (Ligne& ligne : lignes) {
+            ligne.tri.clear();
             for (const auto& tri : tris) {
-                tri->valeur({ligne.cle, ligne.donnees}, contexte);
+                ligne.tri.push_back(tri->valeur({ligne.cle, ligne.donnees}, contexte));
             }
         }
     });
-    for (Ligne& ligne : lignes) {
-        for (const auto& tri : tris) {
-            ligne.tri.push_back(tri->valeur({ligne.cle, ligne.donnees}, contexte));
-        }
-    }
     std::sort(lignes.begin(), lignes.end(), [&](const Ligne& a, const Ligne& b) {
         for (std::size_t i = 0; i < tris.size(); ++i) {
             if (const int c = comparerPourTri(a.tri[i], b.tri[i], tris[i]->alignerADroite())) {
@@ -208,16 +233,14 @@ dba::ListeResultat selectionner(const Depot& depot, std::string_view phrase,
     Contexte contexte(depot);
     std::vector<Ligne> lignes = selectionnerLignes(depot, requete, contexte);
     trier(lignes, requete.tris, contexte);
-    contexte.prelire([&] {
+    std::vector<std::string> rangees;
+    contexte.evaluer([&] {
+        rangees.clear();
+        rangees.reserve(lignes.size());
         for (const Ligne& ligne : lignes) {
-            rangee(ligne, requete.colonnes, contexte);
+            rangees.push_back(rangee(ligne, requete.colonnes, contexte));
         }
     });
-    std::vector<std::string> rangees;
-    rangees.reserve(lignes.size());
-    for (const Ligne& ligne : lignes) {
-        rangees.push_back(rangee(ligne, requete.colonnes, contexte));
-    }
     lecture.valider();
     return dba::ListeResultat(std::move(rangees));
 }

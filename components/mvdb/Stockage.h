@@ -2,11 +2,13 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "LectureDemandee.h"
 #include "Recherche.h"
 
 namespace mvdb {
@@ -63,6 +65,11 @@ class Stockage {
     // Many keys in one go where a round trip costs: the answer is parallel to `cles`.
     virtual std::vector<std::optional<std::string>> lireGroupe(
         IdFichier fichier, const std::vector<std::string>& cles) const = 0;
+    // The same, asked for now and taken later. Any other read meanwhile waits for this one
+    // first: the caller asks once it has made the reads it needs before taking the answer,
+    // and takes each answer before asking again.
+    virtual std::unique_ptr<LectureDemandee> demanderGroupe(
+        IdFichier fichier, std::vector<std::string> cles) const = 0;
     // Every record of the file in key order.
     virtual void parcourir(IdFichier fichier, const Visiteur& traiter) const = 0;
     virtual std::int64_t compter(IdFichier fichier) const = 0;

@@ -13,6 +13,7 @@
 #include "FluxEnPause.h"
 #include "mvdb/NomBase.h"
 #include "mvdb/TheClient.h"
+#include "mvdb/postgres/Postgres.h"
 
 namespace {
 
@@ -201,6 +202,43 @@ TEST(Serveur, AReadViewCutByTheServerFailsInFrenchAndTheNextReadConnectsAgain) {
         EXPECT_THAT(erreur.texte(), HasSubstr("la connexion au serveur a été perdue"));
     }
     EXPECT_EQ(fichier->LireEnreg("9")(1), "é");
+}
+
+// A grouped read sent ahead runs on the server while the client works. Whatever is asked
+// meanwhile waits for it and keeps its answer for later; its failure shows at once; and one
+// given up leaves the connection as it was.
+TEST(Serveur, AStatementSentAheadKeepsItsAnswerAndItsFailureShowsAtTheNextStatement) {
+    BaseTemporaire base;
+    if (!base.surServeur()) {
+        GTEST_SKIP() << "sur le serveur seulement";
+    }
+    using P = mvdb::ParametrePg;
+    mvdb::ConnexionPg connexion(base.chemin(), "essai");
+    const auto nombre = [&](const std::string& sql) {
+        return connexion.executer(sql).entier(0, 0);
+    };
+    connexion.commander("BEGIN");
+    connexion.envoyer("double", "SELECT $1::bigint * 2", {P::entier(21)});
+    EXPECT_EQ(nombre("SELECT 5::bigint"), 5);
+    connexion.envoyer("double", "SELECT $1::bigint * 2", {P::entier(50)});
+    EXPECT_EQ(connexion.reponseEnvoyee().entier(0, 0), 42);
+    EXPECT_EQ(connexion.reponseEnvoyee().entier(0, 0), 100);
+
+    connexion.envoyer("division", "SELECT 1 / $1::bigint", {P::entier(0)});
+    const dba::Erreur erreur = erreurDe([&] { nombre("SELECT 6::bigint"); });
+    EXPECT_EQ(erreur.numero(), dba::ErrStockage);
+    EXPECT_THAT(erreur.texte(), HasSubstr("Accès à la base « essai » impossible"));
+    EXPECT_THAT(erreur.texte(), HasSubstr("division"));
+    connexion.commander("ROLLBACK");
+
+    connexion.envoyer("double", "SELECT $1::bigint * 2", {P::entier(1)});
+    connexion.oublierEnvois();
+    connexion.envoyer("double", "SELECT $1::bigint * 2", {P::entier(2)});
+    EXPECT_EQ(nombre("SELECT 7::bigint"), 7);
+    connexion.oublierEnvois();
+    EXPECT_EQ(nombre("SELECT 8::bigint"), 8);
+    connexion.envoyer("double", "SELECT $1::bigint * 2", {P::entier(3)});
+    EXPECT_EQ(connexion.reponseEnvoyee().entier(0, 0), 6);
 }
 
 // The server's indexes hold values of about 2,700 bytes at most; a file holds any. The server

@@ -83,6 +83,31 @@ std::string premiereLigne(const char* texte) {
                                             " » impossible : " + cause(etat, detail) + ".");
 }
 
+void exigerSucces(pg_conn* connexion, pg_result* resultat, const std::string& affichable) {
+    const ExecStatusType etat = PQresultStatus(resultat);
+    if (etat != PGRES_TUPLES_OK && etat != PGRES_COMMAND_OK) {
+        echec(connexion, resultat, affichable);
+    }
+}
+
+// Parameters as libpq takes them: pointers into the ParametrePg, which must outlive them.
+struct ParametresLibpq {
+    explicit ParametresLibpq(const std::vector<ParametrePg>& parametres)
+        : formats(parametres.size(), 1) {
+        for (const ParametrePg& parametre : parametres) {
+            valeurs.push_back(parametre.nul ? nullptr : parametre.octets.data());
+            longueurs.push_back(static_cast<int>(parametre.octets.size()));
+            types.push_back(parametre.type);
+        }
+    }
+    int nombre() const { return static_cast<int>(valeurs.size()); }
+
+    std::vector<const char*> valeurs;
+    std::vector<int> longueurs;
+    std::vector<Oid> types;
+    std::vector<int> formats;
+};
+
 }  // namespace
 
 ParametrePg ParametrePg::entier32(std::int32_t valeur) {
@@ -215,46 +240,91 @@ ConnexionPg::~ConnexionPg() {
 
 ResultatPg ConnexionPg::executer(const std::string& sql, const std::vector<ParametrePg>& parametres,
                                  const char* nom) {
-    std::vector<const char*> valeurs;
-    std::vector<int> longueurs;
-    std::vector<Oid> types;
-    const std::vector<int> formats(parametres.size(), 1);
-    for (const ParametrePg& parametre : parametres) {
-        valeurs.push_back(parametre.nul ? nullptr : parametre.octets.data());
-        longueurs.push_back(static_cast<int>(parametre.octets.size()));
-        types.push_back(parametre.type);
+    if (enVol_) {
+        recevoirEnVol();
     }
-    const int nombre = static_cast<int>(parametres.size());
+    const ParametresLibpq libpq(parametres);
     PGresult* resultat = nullptr;
     if (nom == nullptr) {
-        resultat = PQexecParams(connexion_, sql.c_str(), nombre, types.data(), valeurs.data(),
-                                longueurs.data(), formats.data(), 1);
+        resultat =
+            PQexecParams(connexion_, sql.c_str(), libpq.nombre(), libpq.types.data(),
+                         libpq.valeurs.data(), libpq.longueurs.data(), libpq.formats.data(), 1);
     } else {
-        if (!preparees_.contains(nom)) {
-            PGresult* preparation = PQprepare(connexion_, nom, sql.c_str(), nombre, types.data());
-            if (PQresultStatus(preparation) != PGRES_COMMAND_OK) {
-                echec(connexion_, preparation, affichable_);
-            }
-            PQclear(preparation);
-            preparees_.insert(nom);
-        }
-        resultat = PQexecPrepared(connexion_, nom, nombre, valeurs.data(), longueurs.data(),
-                                  formats.data(), 1);
+        preparer(nom, sql, parametres);
+        resultat = PQexecPrepared(connexion_, nom, libpq.nombre(), libpq.valeurs.data(),
+                                  libpq.longueurs.data(), libpq.formats.data(), 1);
     }
-    const ExecStatusType etat = PQresultStatus(resultat);
-    if (etat != PGRES_TUPLES_OK && etat != PGRES_COMMAND_OK) {
-        echec(connexion_, resultat, affichable_);
-    }
+    exigerSucces(connexion_, resultat, affichable_);
     return ResultatPg(resultat);
 }
 
 void ConnexionPg::commander(const std::string& sql) {
-    PGresult* resultat = PQexec(connexion_, sql.c_str());
-    const ExecStatusType etat = PQresultStatus(resultat);
-    if (etat != PGRES_TUPLES_OK && etat != PGRES_COMMAND_OK) {
-        echec(connexion_, resultat, affichable_);
+    if (enVol_) {
+        recevoirEnVol();
     }
+    PGresult* resultat = PQexec(connexion_, sql.c_str());
+    exigerSucces(connexion_, resultat, affichable_);
     PQclear(resultat);
+}
+
+void ConnexionPg::preparer(const char* nom, const std::string& sql,
+                           const std::vector<ParametrePg>& types) {
+    if (preparees_.contains(nom)) {
+        return;
+    }
+    const ParametresLibpq libpq(types);
+    PGresult* preparation =
+        PQprepare(connexion_, nom, sql.c_str(), libpq.nombre(), libpq.types.data());
+    if (PQresultStatus(preparation) != PGRES_COMMAND_OK) {
+        echec(connexion_, preparation, affichable_);
+    }
+    PQclear(preparation);
+    preparees_.insert(nom);
+}
+
+void ConnexionPg::envoyer(const char* nom, const std::string& sql,
+                          const std::vector<ParametrePg>& parametres) {
+    if (enVol_) {
+        recevoirEnVol();
+    }
+    preparer(nom, sql, parametres);
+    const ParametresLibpq libpq(parametres);
+    if (PQsendQueryPrepared(connexion_, nom, libpq.nombre(), libpq.valeurs.data(),
+                            libpq.longueurs.data(), libpq.formats.data(), 1) == 0) {
+        echec(connexion_, nullptr, affichable_);
+    }
+    enVol_ = true;
+}
+
+ResultatPg ConnexionPg::reponseEnvoyee() {
+    if (reponses_.empty()) {
+        recevoirEnVol();
+    }
+    ResultatPg reponse = std::move(reponses_.front());
+    reponses_.pop_front();
+    return reponse;
+}
+
+void ConnexionPg::recevoirEnVol() {
+    enVol_ = false;
+    PGresult* resultat = PQgetResult(connexion_);
+    // The end of the answer: libpq takes the next statement only once it is read.
+    for (PGresult* suite = PQgetResult(connexion_); suite != nullptr;
+         suite = PQgetResult(connexion_)) {
+        PQclear(suite);
+    }
+    exigerSucces(connexion_, resultat, affichable_);
+    reponses_.emplace_back(resultat);
+}
+
+void ConnexionPg::oublierEnvois() noexcept {
+    reponses_.clear();
+    if (enVol_) {
+        enVol_ = false;
+        while (PGresult* resultat = PQgetResult(connexion_)) {
+            PQclear(resultat);
+        }
+    }
 }
 
 bool ConnexionPg::enTransaction() const {
@@ -268,6 +338,7 @@ bool ConnexionPg::perdue() const {
 
 void ConnexionPg::retablir() {
     if (perdue()) {
+        oublierEnvois();
         preparees_.clear();
         PQreset(connexion_);
         if (PQstatus(connexion_) != CONNECTION_OK) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <optional>
 #include <set>
@@ -92,6 +93,18 @@ class ConnexionPg {
                         const char* nom = nullptr);
     // A statement without result, in text form (BEGIN, COMMIT, SET...).
     void commander(const std::string& sql);
+
+    // A prepared statement sent without waiting: its answer is taken later with
+    // `reponseEnvoyee`, and meanwhile the server works on it while the caller works on what
+    // it has. Answers come in the order sent. A statement executed or sent meanwhile first
+    // takes the answer in flight, and raises its failure, being the first one.
+    void envoyer(const char* nom, const std::string& sql,
+                 const std::vector<ParametrePg>& parametres);
+    ResultatPg reponseEnvoyee();
+    // Drops the answers sent for and not taken (when the caller gives up, at a transaction's
+    // end).
+    void oublierEnvois() noexcept;
+
     bool enTransaction() const;
     // Whether the server dropped the connection, as the last statement found.
     bool perdue() const;
@@ -101,9 +114,14 @@ class ConnexionPg {
     std::string role() const;
 
   private:
+    void preparer(const char* nom, const std::string& sql, const std::vector<ParametrePg>& types);
+    void recevoirEnVol();
+
     pg_conn* connexion_;
     std::string affichable_;
     std::set<std::string> preparees_;
+    std::deque<ResultatPg> reponses_;
+    bool enVol_ = false;
 };
 
 }  // namespace mvdb

@@ -40,6 +40,56 @@ CREATE INDEX entree_texte ON mvdb.entree(fichier, attribut, texte) INCLUDE (cle)
 
 using P = ParametrePg;
 
+const char* const LectureGroupee =
+    "SELECT cle, donnees FROM mvdb.enreg WHERE fichier = $1 AND cle = ANY($2)";
+
+// The records of a grouped read by key; they point into the result.
+std::unordered_map<std::string_view, std::string_view> parCle(const ResultatPg& resultat) {
+    std::unordered_map<std::string_view, std::string_view> trouves;
+    for (int ligne = 0; ligne < resultat.lignes(); ++ligne) {
+        trouves.emplace(resultat.octets(ligne, 0), resultat.octets(ligne, 1));
+    }
+    return trouves;
+}
+
+// The records of `cles` in their order.
+std::vector<std::optional<std::string>> ranger(const ResultatPg& resultat,
+                                               const std::vector<std::string>& cles) {
+    const auto trouves = parCle(resultat);
+    std::vector<std::optional<std::string>> donnees;
+    donnees.reserve(cles.size());
+    for (const std::string& cle : cles) {
+        const auto trouve = trouves.find(cle);
+        donnees.push_back(trouve == trouves.end() ? std::nullopt
+                                                  : std::optional<std::string>(trouve->second));
+    }
+    return donnees;
+}
+
+// A grouped read sent to the server, its answer not taken yet. Given up, it is dropped.
+class LectureEnVol : public LectureDemandee {
+  public:
+    LectureEnVol(ConnexionPg& connexion, std::vector<std::string> cles)
+        : connexion_(connexion), cles_(std::move(cles)) {}
+    LectureEnVol(const LectureEnVol&) = delete;
+    LectureEnVol& operator=(const LectureEnVol&) = delete;
+    ~LectureEnVol() override {
+        if (!recue_) {
+            connexion_.oublierEnvois();
+        }
+    }
+
+    std::vector<std::optional<std::string>> recevoir() override {
+        recue_ = true;
+        return ranger(connexion_.reponseEnvoyee(), cles_);
+    }
+
+  private:
+    ConnexionPg& connexion_;
+    std::vector<std::string> cles_;
+    bool recue_ = false;
+};
+
 bool schemaPresent(ConnexionPg& connexion) {
     return connexion.executer("SELECT 1 FROM pg_namespace WHERE nspname = 'mvdb'").lignes() > 0;
 }
@@ -166,6 +216,7 @@ void StockagePostgres::commencer(Genre genre) {
 }
 
 void StockagePostgres::valider() {
+    connexion_->oublierEnvois();
     lot_.envoyer();
     enCours_ = false;
     connexion_->commander("COMMIT");
@@ -188,6 +239,7 @@ void StockagePostgres::entretenirApresChargement() noexcept {
 }
 
 void StockagePostgres::annuler() noexcept {
+    connexion_->oublierEnvois();
     lot_.abandonner();
     enCours_ = false;
     try {
@@ -238,21 +290,17 @@ std::optional<std::string> StockagePostgres::lire(IdFichier fichier, std::string
 
 std::vector<std::optional<std::string>> StockagePostgres::lireGroupe(
     IdFichier fichier, const std::vector<std::string>& cles) const {
-    const ResultatPg resultat = connexion().executer(
-        "SELECT cle, donnees FROM mvdb.enreg WHERE fichier = $1 AND cle = ANY($2)",
-        {P::entier(fichier), P::tableauOctets(cles)}, "lecture_groupee");
-    std::unordered_map<std::string_view, std::string_view> trouves;
-    for (int ligne = 0; ligne < resultat.lignes(); ++ligne) {
-        trouves.emplace(resultat.octets(ligne, 0), resultat.octets(ligne, 1));
-    }
-    std::vector<std::optional<std::string>> donnees;
-    donnees.reserve(cles.size());
-    for (const std::string& cle : cles) {
-        const auto trouve = trouves.find(cle);
-        donnees.push_back(trouve == trouves.end() ? std::nullopt
-                                                  : std::optional<std::string>(trouve->second));
-    }
-    return donnees;
+    return ranger(connexion().executer(LectureGroupee, {P::entier(fichier), P::tableauOctets(cles)},
+                                       "lecture_groupee"),
+                  cles);
+}
+
+std::unique_ptr<LectureDemandee> StockagePostgres::demanderGroupe(
+    IdFichier fichier, std::vector<std::string> cles) const {
+    ConnexionPg& connexion = this->connexion();
+    connexion.envoyer("lecture_groupee", LectureGroupee,
+                      {P::entier(fichier), P::tableauOctets(cles)});
+    return std::make_unique<LectureEnVol>(connexion, std::move(cles));
 }
 
 void StockagePostgres::parcourir(IdFichier fichier, const Visiteur& traiter) const {

@@ -179,6 +179,26 @@ std::vector<std::optional<std::string>> StockageSqlite::lireGroupe(
     return donnees;
 }
 
+std::unique_ptr<LectureDemandee> StockageSqlite::demanderGroupe(
+    IdFichier fichier, std::vector<std::string> cles) const {
+    // A read of a file costs no round trip: it is made when the answer is taken.
+    class LectureDifferee : public LectureDemandee {
+      public:
+        LectureDifferee(const StockageSqlite& stockage, IdFichier fichier,
+                        std::vector<std::string> cles)
+            : stockage_(stockage), fichier_(fichier), cles_(std::move(cles)) {}
+        std::vector<std::optional<std::string>> recevoir() override {
+            return stockage_.lireGroupe(fichier_, cles_);
+        }
+
+      private:
+        const StockageSqlite& stockage_;
+        IdFichier fichier_;
+        std::vector<std::string> cles_;
+    };
+    return std::make_unique<LectureDifferee>(*this, fichier, std::move(cles));
+}
+
 void StockageSqlite::parcourir(IdFichier fichier, const Visiteur& traiter) const {
     Instruction parcours =
         connexion_.preparer("SELECT cle, donnees FROM enreg WHERE fichier = ?1 ORDER BY cle");
