@@ -292,6 +292,7 @@ class CONTROLE_ARDOINE_EXPORT Ctr_Ardoine : public QWidget {
     void Imprimer_Copie();
     void Parcourir_Liste(rapport::DestinationListe& destination);
     void Anticiper_Lectures();
+    int Anticiper_Accords_Suivants(const std::string& aide, int numero, int deja);
     rapport::LigneListe Ligne_Liste();
     void Exporter_Tableau();
     rapport::EnTeteListe En_Tete_Liste() const;

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <set>
 
 #include "Ctr_Ardoine.h"
@@ -7,8 +8,8 @@
 // per agreement. At the start of each batch of rows, the records they are about to ask for
 // are announced to their files, which fetch them together: the persons, their renewal
 // requests, their agreements up to the one after the row's, and the rows' funding bodies.
-// Whatever was not foreseen (an agreement further on) is read as usual. Files of a local
-// database ignore the announcement.
+// A person's agreements further on are announced as the reading reaches them, by chunks that
+// double. Files of a local database ignore the announcements.
 
 namespace {
 
@@ -45,4 +46,20 @@ void Ctr_Ardoine::Anticiper_Lectures() {
     Module.Fic_DemandAcc->Prelire(Cles(aides));
     Module.Fic_Accord->Prelire(Cles(accords));
     Module.Fic_OrgPriseCharge->Prelire(Cles(organismes));
+}
+
+// Announces the agreements of `aide` from `numero` on: eight at first, then three times as many
+// as announced before past the row's window (`deja`), so that what is announced quadruples
+// each time; returns the last number announced. Real data holds few agreements after the
+// month printed; a person with a hundred costs three round trips.
+int Ctr_Ardoine::Anticiper_Accords_Suivants(const std::string& aide, int numero, int deja) {
+    constexpr int PremierMorceau = 8;
+    const int morceau = deja == 0 ? PremierMorceau : 3 * deja;
+    const int dernier = std::min(numero + morceau - 1, ardoine::DernierNumeroAccord);
+    std::vector<std::string> accords;
+    for (int suivant = numero; suivant <= dernier; ++suivant) {
+        accords.push_back(aide + ardoine::Numero_Accord(suivant));
+    }
+    Module.Fic_Accord->Prelire(accords);
+    return dernier;
 }

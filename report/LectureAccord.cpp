@@ -43,10 +43,16 @@ void Ctr_Ardoine::Lecture_Accord() {
         return;
     }
     const std::string aide = Code_Aide();
+    // The batch of rows announced the agreements up to the one after the current one.
+    const int annonceAvecLeLot = ardoine::Numero_De_Cle(courant).value_or(0) + 1;
+    int annonce = annonceAvecLeLot;
     for (int numero = 1; numero <= ardoine::DernierNumeroAccord; ++numero) {
         const std::string cle = aide + ardoine::Numero_Accord(numero);
         if (cle == courant) {
             continue;
+        }
+        if (numero > annonce) {
+            annonce = Anticiper_Accords_Suivants(aide, numero, annonce - annonceAvecLeLot);
         }
         if (!Lire_Enregistrement(Module.Fic_Accord, cle, Module.Enr_Accord)) {
             if (numero == 1) {

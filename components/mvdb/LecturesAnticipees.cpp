@@ -13,12 +13,13 @@ bool LecturesAnticipees::actives(const Depot& depot) const {
 }
 
 LecturesAnticipees::Lus& LecturesAnticipees::place(IdFichier fichier, std::size_t nouveaux) {
-    constexpr std::size_t EnregistrementsParFichier = 50000;
-    Lus& lus = fichiers_[fichier];
-    if (lus.size() + nouveaux > EnregistrementsParFichier) {
-        lus.clear();
+    constexpr std::size_t EnregistrementsParGeneration = 50000;
+    Generations& generations = fichiers_[fichier];
+    if (generations.recente.size() + nouveaux > EnregistrementsParGeneration) {
+        generations.precedente = std::move(generations.recente);
+        generations.recente.clear();
     }
-    return lus;
+    return generations.recente;
 }
 
 void LecturesAnticipees::prelire(const Depot& depot, IdFichier fichier,
@@ -39,9 +40,11 @@ std::optional<std::string> LecturesAnticipees::lire(const Depot& depot, IdFichie
         return depot.lire(fichier, cle);
     }
     const std::string texteCle(cle);
-    const Lus& lus = fichiers_[fichier];
-    if (const auto trouve = lus.find(texteCle); trouve != lus.end()) {
-        return trouve->second;
+    const Generations& generations = fichiers_[fichier];
+    for (const Lus* lus : {&generations.recente, &generations.precedente}) {
+        if (const auto trouve = lus->find(texteCle); trouve != lus->end()) {
+            return trouve->second;
+        }
     }
     auto donnees = depot.lire(fichier, cle);
     place(fichier, 1).emplace(texteCle, donnees);

@@ -14,7 +14,9 @@ namespace mvdb {
 // reads thousands of records by key asks for them by batches. Kept only while the view lasts,
 // since outside it a record kept could be older than the database. A file keeps what it read,
 // so that a small file read again and again (funding bodies) is fetched once, up to a bound
-// past which it starts afresh: the memory of a run stays that of a few batches.
+// past which it starts a new generation and forgets the one before the last: the memory of a
+// run stays that of a few batches, and what a batch announced is still at hand when the
+// bound is passed in the middle of its reading.
 class LecturesAnticipees {
   public:
     void ouvrirVue() { ++vues_; }
@@ -26,13 +28,18 @@ class LecturesAnticipees {
 
   private:
     using Lus = std::unordered_map<std::string, std::optional<std::string>>;
+    struct Generations {
+        Lus recente;
+        Lus precedente;
+    };
 
     bool actives(const Depot& depot) const;
-    // The file's records, emptied first when `nouveaux` more would pass the bound.
+    // Where `nouveaux` more records of the file go: a new generation when they would pass
+    // the bound.
     Lus& place(IdFichier fichier, std::size_t nouveaux);
 
     int vues_ = 0;
-    std::unordered_map<IdFichier, Lus> fichiers_;
+    std::unordered_map<IdFichier, Generations> fichiers_;
 };
 
 }  // namespace mvdb

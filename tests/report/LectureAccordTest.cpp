@@ -73,6 +73,27 @@ TEST(Renouvellement, LaRechercheSArreteAuPremierTrouMaisPasSurUn001Absent) {
         Lignes{"A0001"});
 }
 
+// Agreements "002" to "0nn" after the one of May, none starting the day after, then `dernier`.
+Lignes Longue_Suite(const std::string& code, int nombre, const std::string& dernier) {
+    Lignes suite;
+    for (int numero = 2; numero <= nombre; ++numero) {
+        suite.push_back(
+            Suivant(code + std::string(numero < 10 ? "00" : "0") + std::to_string(numero), numero));
+    }
+    suite.push_back(dernier);
+    return Aide(code, suite);
+}
+
+TEST(Renouvellement, UneLongueSuiteDAccordsEstLueJusquAuBout) {
+    // On a server the later agreements are fetched by growing chunks: the renewing one comes
+    // past the first ones, a missing number ends the search wherever it falls.
+    EXPECT_EQ(Imprimes({Longue_Suite("A0001", 60, Suivant("A0001061")),
+                        Longue_Suite("B0001", 60, Suivant("B0001062")),
+                        Longue_Suite("C0001", 9, Suivant("C0001010", 3)),
+                        Longue_Suite("D0001", 33, Suivant("D0001034"))}),
+              (Lignes{"B0001", "C0001"}));
+}
+
 TEST(Renouvellement, UnePersonneSansSuiteNePrendJamaisLaSuiteDUneAutre) {
     // The first person is renewed; the second's only agreement is "005", so no "001" nor
     // "002" is on file and nothing read for the first may stand for the second's.
