@@ -29,14 +29,15 @@ class Contexte {
     // Attribute n of the record of `fichier` whose key is `cle`; empty when there is none.
     std::string traduire(IdFichier fichier, const std::string& cle, int attribut);
 
-    // Runs `evaluation` (evaluations over a batch of records), on a store where every read is
-    // a round trip in a few grouped reads: one per level of translations nested in one
-    // another. `evaluation` may then run several times: a translation whose record is not
-    // read yet gives the empty text meanwhile, so each run finds at least the records the
-    // next one needs, and only a run that found every record at hand counts, the last one.
-    // On a local store it runs once. `apresLectures` runs once, when the first grouped reads
-    // are made (after the evaluation when none was needed): the store is free then, most
-    // likely to the end, and the caller may ask for what comes next.
+    // Runs `evaluation` (evaluations over a batch of records) so that, on a store where every
+    // read is a round trip, the records its translations reach are read in a few grouped
+    // reads: one per level of translations nested in one another. `evaluation` may then run
+    // several times: a translation whose record is not read yet gives the empty text
+    // meanwhile, so each run finds at least the records the next one needs, and only a run
+    // that found every record at hand counts, the last one. On a local store it runs once.
+    // `apresLectures` runs once, when the first grouped reads are made (after the evaluation when
+    // none was needed): the store is free then, most likely to the end, and the caller may ask for
+    // what comes next.
     void evaluer(
         const std::function<void()>& evaluation,
         const std::function<void()>& apresLectures = [] {});

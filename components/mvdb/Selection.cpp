@@ -111,8 +111,8 @@ class Filtre {
         }
     }
     // A batch of candidates read by key, checked at once. `lecturesFaites` runs once the
-    // records the clauses reach are read, before the clauses are checked: the store is free
-    // then, and the next batch can be asked for.
+    // records the clauses reach are read: the store is free then, and the next batch can be
+    // asked for while the clauses are checked.
     void ajouterLot(const std::vector<std::string>& cles,
                     std::vector<std::optional<std::string>> donnees,
                     const std::function<void()>& lecturesFaites) {
