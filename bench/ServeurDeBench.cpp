@@ -68,9 +68,6 @@ std::string baseServeurDeBench(const std::string& serveur, const std::string& ta
             connexion.commander("DROP DATABASE IF EXISTS " + base);
             throw;
         }
-        // Statistics at once, as a server administrator does after a load, rather than
-        // whenever the server's own maintenance comes by.
-        mvdb::ConnexionPg(nom, base).commander("ANALYZE");
     }
     return nom;
 }

@@ -8,8 +8,8 @@
 // per agreement. At the start of each batch of rows, the records they are about to ask for
 // are announced to their files, which fetch them together: the persons, their renewal
 // requests, their agreements up to the one after the row's, and the rows' funding bodies.
-// A person's agreements further on are announced as the reading reaches them, by chunks that
-// double. Files of a local database ignore the announcements.
+// A person's agreements further on are announced as the reading reaches them, by growing
+// chunks. Files of a local database ignore the announcements.
 
 namespace {
 
@@ -36,11 +36,8 @@ void Ctr_Ardoine::Anticiper_Lectures() {
         const std::string aide = ardoine::Debut(cle, ardoine::LongueurCodeAide);
         aides.insert(aide);
         organismes.insert((*Liste_Accord)(static_cast<int>(ligne), 3));
-        const int dernier =
-            std::min(ardoine::Numero_De_Cle(cle).value_or(0) + 1, ardoine::DernierNumeroAccord);
-        for (int numero = 1; numero <= dernier; ++numero) {
-            accords.insert(aide + ardoine::Numero_Accord(numero));
-        }
+        const auto duLot = ardoine::Cles_Accords(aide, 1, ardoine::Numero_Suivant(cle));
+        accords.insert(duLot.begin(), duLot.end());
     }
     Module.Fic_CivilAide->Prelire(Cles(aides));
     Module.Fic_DemandAcc->Prelire(Cles(aides));
@@ -56,10 +53,6 @@ int Ctr_Ardoine::Anticiper_Accords_Suivants(const std::string& aide, int numero,
     constexpr int PremierMorceau = 8;
     const int morceau = deja == 0 ? PremierMorceau : 3 * deja;
     const int dernier = std::min(numero + morceau - 1, ardoine::DernierNumeroAccord);
-    std::vector<std::string> accords;
-    for (int suivant = numero; suivant <= dernier; ++suivant) {
-        accords.push_back(aide + ardoine::Numero_Accord(suivant));
-    }
-    Module.Fic_Accord->Prelire(accords);
+    Module.Fic_Accord->Prelire(ardoine::Cles_Accords(aide, numero, dernier));
     return dernier;
 }

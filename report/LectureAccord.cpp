@@ -44,7 +44,7 @@ void Ctr_Ardoine::Lecture_Accord() {
     }
     const std::string aide = Code_Aide();
     // The batch of rows announced the agreements up to the one after the current one.
-    const int annonceAvecLeLot = ardoine::Numero_De_Cle(courant).value_or(0) + 1;
+    const int annonceAvecLeLot = ardoine::Numero_Suivant(courant);
     int annonce = annonceAvecLeLot;
     for (int numero = 1; numero <= ardoine::DernierNumeroAccord; ++numero) {
         const std::string cle = aide + ardoine::Numero_Accord(numero);

@@ -1,5 +1,6 @@
 #include "TexteRapport.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "dba/Erreur.h"
@@ -25,18 +26,26 @@ std::string Numero_Accord(int numero) {
     return std::string(3 - texte.size(), '0') + texte;
 }
 
-std::optional<int> Numero_De_Cle(std::string_view cle) {
+std::vector<std::string> Cles_Accords(const std::string& aide, int premier, int dernier) {
+    std::vector<std::string> cles;
+    for (int numero = premier; numero <= dernier; ++numero) {
+        cles.push_back(aide + Numero_Accord(numero));
+    }
+    return cles;
+}
+
+int Numero_Suivant(std::string_view cle) {
     if (cle.size() != LongueurCodeAide + 3) {
-        return std::nullopt;
+        return 1;
     }
     int numero = 0;
     for (const char chiffre : cle.substr(LongueurCodeAide)) {
         if (chiffre < '0' || chiffre > '9') {
-            return std::nullopt;
+            return 1;
         }
         numero = numero * 10 + (chiffre - '0');
     }
-    return numero;
+    return std::min(numero + 1, DernierNumeroAccord);
 }
 
 std::optional<std::int64_t> Partie_Entiere(std::string_view texte) {

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ardoine {
 
@@ -23,8 +24,11 @@ std::optional<std::int64_t> Partie_Entiere(std::string_view texte);
 constexpr int LongueurCodeAide = 5;
 constexpr int DernierNumeroAccord = 999;
 std::string Numero_Accord(int numero);
-// The sequence number of an agreement key; nothing when the key has none.
-std::optional<int> Numero_De_Cle(std::string_view cle);
+// The keys of the person's agreements numbered `premier` to `dernier`.
+std::vector<std::string> Cles_Accords(const std::string& aide, int premier, int dernier);
+// The number of the agreement after this one's (1 when the key has no number), at most the
+// last there can be.
+int Numero_Suivant(std::string_view cle);
 
 // The end date of a line, "dd/mm/yyyy", on the page and in the table files alike. A stored
 // value that is no day number (a hand-edited record) leaves the date empty: one unreadable

@@ -62,65 +62,56 @@ void LotEcriture::envoyerSiPlein() {
     }
 }
 
+template <typename Lignes>
+void LotEcriture::envoyerLignes(Lignes& lignes, const char* nom, const char* sql) {
+    if (lignes.cles.taille() == 0) {
+        return;
+    }
+    const Lignes envoyees = std::exchange(lignes, Lignes{});
+    envoyees_ += envoyees.cles.taille();
+    connexion_.executer(sql, envoyees.parametres(), nom);
+}
+
 // Entries leave before others arrive: a record rewritten within one batch retires its old
 // values first (its writer read it, which sent the batch before, so no entry arrives and
 // leaves within one batch).
 void LotEcriture::envoyer() {
-    envoyerEnregistrements();
-    envoyerRetraits();
-    envoyerAjouts();
+    envoyerLignes(enregistrements_, "lot_ecriture",
+                  "INSERT INTO mvdb.enreg(fichier, cle, donnees, num) "
+                  "SELECT * FROM unnest($1::bigint[], $2::bytea[], $3::bytea[], $4::float8[]) "
+                  "ON CONFLICT (fichier, cle) DO UPDATE "
+                  "SET donnees = EXCLUDED.donnees, num = EXCLUDED.num");
+    envoyerLignes(retraits_, "lot_retrait",
+                  "DELETE FROM mvdb.entree e "
+                  "USING unnest($1::bigint[], $2::integer[], $3::bytea[], $4::bytea[]) "
+                  "AS r(f, a, t, c) "
+                  "WHERE e.fichier = r.f AND e.attribut = r.a AND e.texte = r.t AND e.cle = r.c");
+    envoyerLignes(ajouts_, "lot_ajout",
+                  "INSERT INTO mvdb.entree(fichier, attribut, texte, cle, num, multiple) "
+                  "SELECT * FROM unnest($1::bigint[], $2::integer[], $3::bytea[], $4::bytea[], "
+                  "$5::float8[], $6::boolean[])");
     octets_ = 0;
 }
 
-void LotEcriture::envoyerEnregistrements() {
-    if (enregistrements_.cles.taille() == 0) {
-        return;
-    }
-    Enregistrements envoyes = std::exchange(enregistrements_, Enregistrements{});
-    envoyees_ += envoyes.cles.taille();
-    connexion_.executer(
-        "INSERT INTO mvdb.enreg(fichier, cle, donnees, num) "
-        "SELECT * FROM unnest($1::bigint[], $2::bytea[], $3::bytea[], $4::float8[]) "
-        "ON CONFLICT (fichier, cle) DO UPDATE SET donnees = EXCLUDED.donnees, num = EXCLUDED.num",
-        {envoyes.fichiers.parametre(), envoyes.cles.parametre(), envoyes.donnees.parametre(),
-         envoyes.nombres.parametre()},
-        "lot_ecriture");
+std::vector<ParametrePg> LotEcriture::Enregistrements::parametres() const {
+    return {fichiers.parametre(), cles.parametre(), donnees.parametre(), nombres.parametre()};
 }
 
-void LotEcriture::envoyerRetraits() {
-    if (retraits_.cles.taille() == 0) {
-        return;
-    }
-    Entrees envoyes = std::exchange(retraits_, Entrees{});
-    envoyees_ += envoyes.cles.taille();
-    connexion_.executer(
-        "DELETE FROM mvdb.entree e "
-        "USING unnest($1::bigint[], $2::integer[], $3::bytea[], $4::bytea[]) AS r(f, a, t, c) "
-        "WHERE e.fichier = r.f AND e.attribut = r.a AND e.texte = r.t AND e.cle = r.c",
-        {envoyes.fichiers.parametre(), envoyes.attributs.parametre(), envoyes.textes.parametre(),
-         envoyes.cles.parametre()},
-        "lot_retrait");
+std::vector<ParametrePg> LotEcriture::Entrees::parametres() const {
+    return {fichiers.parametre(), attributs.parametre(), textes.parametre(), cles.parametre()};
 }
 
-void LotEcriture::envoyerAjouts() {
-    if (ajouts_.cles.taille() == 0) {
-        return;
-    }
-    Entrees envoyes = std::exchange(ajouts_, Entrees{});
-    envoyees_ += envoyes.cles.taille();
-    connexion_.executer(
-        "INSERT INTO mvdb.entree(fichier, attribut, texte, cle, num, multiple) "
-        "SELECT * FROM unnest($1::bigint[], $2::integer[], $3::bytea[], $4::bytea[], "
-        "$5::float8[], $6::boolean[])",
-        {envoyes.fichiers.parametre(), envoyes.attributs.parametre(), envoyes.textes.parametre(),
-         envoyes.cles.parametre(), envoyes.nombres.parametre(), envoyes.multiples.parametre()},
-        "lot_ajout");
+std::vector<ParametrePg> LotEcriture::EntreesAjoutees::parametres() const {
+    std::vector<ParametrePg> parametres = Entrees::parametres();
+    parametres.push_back(nombres.parametre());
+    parametres.push_back(multiples.parametre());
+    return parametres;
 }
 
 void LotEcriture::abandonner() noexcept {
     enregistrements_ = Enregistrements{};
     retraits_ = Entrees{};
-    ajouts_ = Entrees{};
+    ajouts_ = EntreesAjoutees{};
     octets_ = 0;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_set>
+#include <vector>
 
 #include "Postgres.h"
 #include "mvdb/Stockage.h"
@@ -34,12 +35,7 @@ class LotEcriture {
     std::size_t lignesEnvoyees() const { return envoyees_; }
 
   private:
-    void envoyerSiPlein();
-    void envoyerEnregistrements();
-    void envoyerRetraits();
-    void envoyerAjouts();
-    static std::string designation(IdFichier fichier, std::string_view cle);
-
+    // Each kind of row travels in its own arrays, sent by one statement.
     struct Enregistrements {
         TableauPg fichiers = TableauPg::entiers();
         TableauPg cles = TableauPg::octets();
@@ -47,20 +43,35 @@ class LotEcriture {
         TableauPg nombres = TableauPg::reels();
         // One statement cannot write a key twice: a key met again sends the batch first.
         std::unordered_set<std::string> ecrites;
+
+        std::vector<ParametrePg> parametres() const;
     };
+    // What names an entry: enough to remove it.
     struct Entrees {
         TableauPg fichiers = TableauPg::entiers();
         TableauPg attributs = TableauPg::entiers32();
         TableauPg textes = TableauPg::octets();
         TableauPg cles = TableauPg::octets();
+
+        std::vector<ParametrePg> parametres() const;
+    };
+    struct EntreesAjoutees : Entrees {
         TableauPg nombres = TableauPg::reels();
         TableauPg multiples = TableauPg::booleens();
+
+        std::vector<ParametrePg> parametres() const;
     };
+
+    void envoyerSiPlein();
+    // Sends the rows of one kind held back, if any, and starts that kind afresh.
+    template <typename Lignes>
+    void envoyerLignes(Lignes& lignes, const char* nom, const char* sql);
+    static std::string designation(IdFichier fichier, std::string_view cle);
 
     ConnexionPg& connexion_;
     Enregistrements enregistrements_;
     Entrees retraits_;
-    Entrees ajouts_;
+    EntreesAjoutees ajouts_;
     std::size_t octets_ = 0;
     std::size_t envoyees_ = 0;
 };

@@ -188,12 +188,6 @@ ParametrePg TableauPg::parametre() const {
     return {typeTableau_, std::move(octets), false};
 }
 
-void TableauPg::vider() {
-    elements_.clear();
-    taille_ = 0;
-    nuls_ = false;
-}
-
 ResultatPg::~ResultatPg() {
     PQclear(resultat_);
 }
@@ -240,9 +234,7 @@ ConnexionPg::~ConnexionPg() {
 
 ResultatPg ConnexionPg::executer(const std::string& sql, const std::vector<ParametrePg>& parametres,
                                  const char* nom) {
-    if (enVol_) {
-        recevoirEnVol();
-    }
+    recevoirEnVol();
     const ParametresLibpq libpq(parametres);
     PGresult* resultat = nullptr;
     if (nom == nullptr) {
@@ -259,9 +251,7 @@ ResultatPg ConnexionPg::executer(const std::string& sql, const std::vector<Param
 }
 
 void ConnexionPg::commander(const std::string& sql) {
-    if (enVol_) {
-        recevoirEnVol();
-    }
+    recevoirEnVol();
     PGresult* resultat = PQexec(connexion_, sql.c_str());
     exigerSucces(connexion_, resultat, affichable_);
     PQclear(resultat);
@@ -284,9 +274,7 @@ void ConnexionPg::preparer(const char* nom, const std::string& sql,
 
 void ConnexionPg::envoyer(const char* nom, const std::string& sql,
                           const std::vector<ParametrePg>& parametres) {
-    if (enVol_) {
-        recevoirEnVol();
-    }
+    recevoirEnVol();
     preparer(nom, sql, parametres);
     const ParametresLibpq libpq(parametres);
     if (PQsendQueryPrepared(connexion_, nom, libpq.nombre(), libpq.valeurs.data(),
@@ -306,6 +294,9 @@ ResultatPg ConnexionPg::reponseEnvoyee() {
 }
 
 void ConnexionPg::recevoirEnVol() {
+    if (!enVol_) {
+        return;
+    }
     enVol_ = false;
     PGresult* resultat = PQgetResult(connexion_);
     // The end of the answer: libpq takes the next statement only once it is read.

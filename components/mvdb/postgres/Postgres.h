@@ -45,7 +45,6 @@ class TableauPg {
     void ajouter(const ParametrePg& element);
     std::size_t taille() const { return taille_; }
     ParametrePg parametre() const;
-    void vider();
 
   private:
     TableauPg(unsigned int typeElement, unsigned int typeTableau)
@@ -115,6 +114,7 @@ class ConnexionPg {
 
   private:
     void preparer(const char* nom, const std::string& sql, const std::vector<ParametrePg>& types);
+    // Takes the answer in flight, if any, and keeps it for `reponseEnvoyee`.
     void recevoirEnVol();
 
     pg_conn* connexion_;

@@ -43,19 +43,13 @@ using P = ParametrePg;
 const char* const LectureGroupee =
     "SELECT cle, donnees FROM mvdb.enreg WHERE fichier = $1 AND cle = ANY($2)";
 
-// The records of a grouped read by key; they point into the result.
-std::unordered_map<std::string_view, std::string_view> parCle(const ResultatPg& resultat) {
+// The records of `cles` in their order.
+std::vector<std::optional<std::string>> ranger(const ResultatPg& resultat,
+                                               const std::vector<std::string>& cles) {
     std::unordered_map<std::string_view, std::string_view> trouves;
     for (int ligne = 0; ligne < resultat.lignes(); ++ligne) {
         trouves.emplace(resultat.octets(ligne, 0), resultat.octets(ligne, 1));
     }
-    return trouves;
-}
-
-// The records of `cles` in their order.
-std::vector<std::optional<std::string>> ranger(const ResultatPg& resultat,
-                                               const std::vector<std::string>& cles) {
-    const auto trouves = parCle(resultat);
     std::vector<std::optional<std::string>> donnees;
     donnees.reserve(cles.size());
     for (const std::string& cle : cles) {

@@ -66,14 +66,18 @@ int commandeDemo(const QStringList& arguments, Console& console) {
         QStringLiteral("DOSSIER"), dossierDonneesParDefaut());
     const QCommandLineOption aides(
         QStringLiteral("aides"),
-        QStringLiteral("Nombre d'aidés (1 à 359999) d'une base faite sur mesure, dont "
+        QStringLiteral("Nombre d'aidés (1 à %1) d'une base faite sur mesure, dont "
                        "les accords courent depuis janvier 2017 ; remplace --size (par défaut : "
-                       "125000)."),
+                       "%2).")
+            .arg(demogen::TailleDemo::MaximumAides)
+            .arg(demogen::TailleDemo::AidesBench),
         QStringLiteral("N"));
     const QCommandLineOption annees(
         QStringLiteral("annees"),
-        QStringLiteral("Nombre d'années (1 à 150) de cette base sur mesure ; remplace --size "
-                       "(par défaut : 10)."),
+        QStringLiteral("Nombre d'années (1 à %1) de cette base sur mesure ; remplace --size "
+                       "(par défaut : %2).")
+            .arg(demogen::TailleDemo::MaximumAnnees)
+            .arg(demogen::TailleDemo::AnneesBench),
         QStringLiteral("N"));
     p.option(taille);
     p.option(aides);
@@ -85,11 +89,12 @@ int commandeDemo(const QStringList& arguments, Console& console) {
     }
     const bool surMesure = p.estPose(aides) || p.estPose(annees);
     const demogen::TailleDemo choisie =
-        surMesure
-            ? demogen::TailleDemo::surMesure(
-                  p.estPose(aides) ? entierPositif(p.valeur(aides), "nombre d'aidés") : 125000,
-                  p.estPose(annees) ? entierPositif(p.valeur(annees), "nombre d'années") : 10)
-            : demogen::TailleDemo::parNom(p.valeur(taille));
+        surMesure ? demogen::TailleDemo::surMesure(
+                        p.estPose(aides) ? entierPositif(p.valeur(aides), "nombre d'aidés")
+                                         : demogen::TailleDemo::AidesBench,
+                        p.estPose(annees) ? entierPositif(p.valeur(annees), "nombre d'années")
+                                          : demogen::TailleDemo::AnneesBench)
+                  : demogen::TailleDemo::parNom(p.valeur(taille));
     creerBaseDemo(p.positionnel(0), choisie, graine(p.valeur(optionGraine)), p.valeur(donnees),
                   Terminal_Erreurs(console.erreurs));
     return 0;

@@ -8,18 +8,13 @@ namespace {
 
 // About 100 agreements end each month, from January 2025 to December 2027.
 TailleDemo demo() {
-    return {"demo", 600, 2025, 1, 36, {{1, 10}, {3, 30}, {6, 40}, {12, 20}}};
+    return {600, 2025, 1, 36, {{1, 10}, {3, 30}, {6, 40}, {12, 20}}};
 }
 
 // About 8,300 agreements end each month (125,000 persons, 15 months on average).
 std::vector<DureeAccord> dureesBench() {
     return {{6, 20}, {12, 45}, {24, 35}};
 }
-
-constexpr int AidesBench = 125000;
-// Person codes have five characters: 100,000 numbers, then a letter and four digits.
-constexpr int MaximumAides = 359999;
-constexpr int MaximumAnnees = 150;
 
 }  // namespace
 
@@ -28,10 +23,10 @@ TailleDemo TailleDemo::parNom(const std::string& nom) {
         return demo();
     }
     if (nom == "bench-1an") {
-        return {nom, AidesBench, 2026, 1, 12, dureesBench()};
+        return {AidesBench, 2026, 1, 12, dureesBench()};
     }
     if (nom == "bench-10ans") {
-        return surMesure(AidesBench, 10);
+        return surMesure(AidesBench, AnneesBench);
     }
     if (nom == "bench-140ans") {
         return surMesure(AidesBench, 140);
@@ -43,14 +38,16 @@ TailleDemo TailleDemo::parNom(const std::string& nom) {
 
 TailleDemo TailleDemo::surMesure(int aides, int annees) {
     if (aides < 1 || aides > MaximumAides) {
-        throw dba::Erreur(dba::ErrArgument, "nombre d'aidés hors limites : " +
-                                                std::to_string(aides) + " (de 1 à 359999)");
+        throw dba::Erreur(dba::ErrArgument,
+                          "nombre d'aidés hors limites : " + std::to_string(aides) + " (de 1 à " +
+                              std::to_string(MaximumAides) + ")");
     }
     if (annees < 1 || annees > MaximumAnnees) {
-        throw dba::Erreur(dba::ErrArgument, "nombre d'années hors limites : " +
-                                                std::to_string(annees) + " (de 1 à 150)");
+        throw dba::Erreur(dba::ErrArgument,
+                          "nombre d'années hors limites : " + std::to_string(annees) + " (de 1 à " +
+                              std::to_string(MaximumAnnees) + ")");
     }
-    return {"sur-mesure", aides, 2017, 1, 12 * annees, dureesBench()};
+    return {aides, 2017, 1, 12 * annees, dureesBench()};
 }
 
 std::vector<std::string> TailleDemo::noms() {

@@ -14,7 +14,6 @@ struct DureeAccord {
 // The sizes of demo database the generator knows. Agreements end in every month of the window;
 // the monthly volume is about aides / mean duration.
 struct TailleDemo {
-    std::string nom;
     int aides;          // aided persons
     int premiereAnnee;  // first month of the window
     int premierMois;    // 1 to 12
@@ -26,8 +25,14 @@ struct TailleDemo {
     static TailleDemo parNom(const std::string& nom);
     // A benchmark database of `aides` persons whose agreements run from January 2017 for
     // `annees` years, as bench-10ans does for ten; raises dba::Erreur ErrArgument outside
-    // 1 to 359,999 persons (the five-character codes) and 1 to 150 years.
+    // 1 to MaximumAides persons and 1 to MaximumAnnees years.
     static TailleDemo surMesure(int aides, int annees);
+    // What the benchmark sizes hold, and the bounds of one made to measure: person codes have
+    // five characters (100,000 numbers, then a letter and four digits).
+    static constexpr int AidesBench = 125000;
+    static constexpr int AnneesBench = 10;
+    static constexpr int MaximumAides = 359999;
+    static constexpr int MaximumAnnees = 150;
     static std::vector<std::string> noms();
 };
 
