@@ -22,6 +22,8 @@ std::string texte(CauseEchec cause, const std::string& base) {
             return "La base " + base + " n'existe pas.";
         case CauseEchec::DossierAbsent:
             return "Le dossier de la base " + base + " n'existe pas.";
+        case CauseEchec::DossierRefuse:
+            return "Permission refusée sur le dossier de la base " + base + ".";
         case CauseEchec::PasUneBase:
             return "Le fichier " + base + " n'est pas une base de données.";
         case CauseEchec::MemoireInsuffisante:

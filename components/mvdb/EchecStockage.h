@@ -15,6 +15,7 @@ enum class CauseEchec {
     Endommagee,         // damaged or truncated, or replaced while being read
     Absente,
     DossierAbsent,  // the folder of a database being created
+    DossierRefuse,  // the folder of a database being created cannot be searched or written
     PasUneBase,
     MemoireInsuffisante,
     EntreeSortie,  // any other failure of the disk

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "Ecrivain.h"
+#include "ErreurLecture.h"
 #include "Transaction.h"
 #include "dba/Erreur.h"
 
@@ -40,6 +41,31 @@ class Importation {
     std::map<std::string, IdFichier> fichiers_;
 };
 
+// Reads the lines through a stream of its own over the caller's buffer, one that raises what
+// breaks the reading instead of ending as if the input had ended: a read error must not
+// commit the lines read before it. The caller's stream keeps its own settings.
+class LectureSurveillee {
+  public:
+    explicit LectureSurveillee(std::istream& lignes) : flux_(lignes.rdbuf()) {
+        if (lignes.fail() || flux_.rdbuf() == nullptr) {
+            throw ErreurLecture(0, "erreur de lecture");
+        }
+        flux_.exceptions(std::ios::badbit);
+    }
+
+    // The next line; false at the end of the input.
+    bool lire(std::string& texte, int lignesLues) {
+        try {
+            return static_cast<bool>(std::getline(flux_, texte));
+        } catch (const std::exception& echec) {
+            throw ErreurLecture(lignesLues, causeDeLecture(echec));
+        }
+    }
+
+  private:
+    std::istream flux_;
+};
+
 [[noreturn]] void rejeterLigne(int numero, const std::string& raison) {
     throw dba::Erreur(dba::ErrImport, "ligne " + std::to_string(numero) + " : " + raison);
 }
@@ -51,8 +77,9 @@ void importer(Depot& depot, std::istream& lignes) {
     Transaction transaction(depot.stockage(), Transaction::Genre::Ecriture);
     {
         Importation importation(depot);
+        LectureSurveillee lecture(lignes);
         std::string texte;
-        for (int numero = 1; std::getline(lignes, texte); ++numero) {
+        for (int numero = 1; lecture.lire(texte, numero - 1); ++numero) {
             if (estBlanche(texte)) {
                 continue;
             }

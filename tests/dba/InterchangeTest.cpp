@@ -1,7 +1,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <ios>
+#include <system_error>
+
 #include "BaseTemporaire.h"
+#include "FluxEnPause.h"
 
 using testing::ElementsAre;
 using testing::HasSubstr;
@@ -92,6 +97,35 @@ TEST(Interchange, FaultyLineIsReportedWithItsNumberAndNothingOfTheRunIsStored) {
         EXPECT_THAT(erreur.texte(), HasSubstr(raison));
         EXPECT_EQ(base.exporter(), avant);
         EXPECT_THAT(base.base().fichiers(), ElementsAre("A", "DICT A"));
+    }
+}
+
+// A source that breaks off is no end of the input: the good lines read before it, already
+// written in the transaction with their index entries, are not stored either.
+TEST(Interchange, AReadErrorAfterGoodLinesStoresNothing) {
+    BaseTemporaire base;
+    base.importer("{\"file\":\"A\",\"id\":\"1\",\"record\":[\"avant\"]}\n");
+    base.base().declarerIndex("A", "1");
+    const std::string avant = base.exporter();
+    const std::vector<std::string> bonnes = {"{\"file\":\"A\",\"id\":\"1\",\"record\":[\"apres\"]}",
+                                             "{\"file\":\"A\",\"id\":\"2\",\"record\":[\"apres\"]}",
+                                             "{\"file\":\"B\",\"id\":\"1\",\"record\":[\"x\"]}"};
+    const std::vector<std::pair<std::function<void()>, std::string>> pannes = {
+        {[] { throw std::ios_base::failure("", std::error_code(EIO, std::system_category())); },
+         "erreur d'entrée-sortie du disque"},
+        {[] { throw std::runtime_error("connexion coupée"); }, "erreur de lecture"}};
+    for (const auto& [panne, cause] : pannes) {
+        SCOPED_TRACE(cause);
+        FluxEnPause source(bonnes, bonnes.size(), panne);
+        std::istream lignes(&source);
+        const dba::Erreur erreur = erreurDe([&] { base.base().importer(lignes); });
+        EXPECT_EQ(erreur.numero(), dba::ErrImport);
+        EXPECT_EQ(erreur.texte(), "Lecture des lignes interrompue après la ligne 3 : " + cause +
+                                      " ; rien n'a été importé.");
+        EXPECT_EQ(base.exporter(), avant);
+        EXPECT_THAT(base.base().fichiers(), ElementsAre("A", "DICT A"));
+        EXPECT_THAT(cles(base.base(), "SSELECT A AVEC 1 = \"apres\""), testing::IsEmpty());
+        EXPECT_THAT(cles(base.base(), "SSELECT A AVEC 1 = \"avant\""), ElementsAre("1"));
     }
 }
 

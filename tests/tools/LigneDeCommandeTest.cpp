@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "FluxEnPause.h"
 #include "dbtool/LigneDeCommande.h"
 #include "mvdb/Base.h"
 
@@ -102,9 +103,32 @@ TEST_F(LigneDeCommande, ImportFailureNamesTheLineAndStoresNothing) {
     EXPECT_TRUE(import.erreurs.starts_with("erreur : ligne 2 : ")) << import.erreurs;
     EXPECT_EQ(lancer({"export", base}).sortie, "");
 
-    const auto absent = lancer({"import", base, chemin(QStringLiteral("absent.jsonl"))});
-    EXPECT_EQ(absent.code, 1);
-    EXPECT_TRUE(absent.erreurs.starts_with("erreur : impossible de lire le fichier : "));
+    const std::string absent = chemin(QStringLiteral("absent.jsonl")).toStdString();
+    const auto sansFichier = lancer({"import", base, QString::fromStdString(absent)});
+    EXPECT_EQ(sansFichier.code, 2);
+    EXPECT_TRUE(
+        sansFichier.erreurs.starts_with("erreur : Impossible de lire le fichier à importer "
+                                        "« " +
+                                        absent + " » : le fichier n'existe pas.\n"))
+        << sansFichier.erreurs;
+}
+
+// Standard input that breaks off after good lines: an error, and the good lines are not kept.
+TEST_F(LigneDeCommande, ImportOfAnInputThatBreaksOffStoresNothing) {
+    const QString base = baseRemplie();
+    const std::string avant = lancer({"export", base}).sortie;
+    FluxEnPause source({R"({"file":"ACCORD","id":"00012001","record":["999"]})",
+                        R"({"file":"NOUVEAU","id":"1","record":["x"]})"},
+                       2, [] { throw std::runtime_error("tube rompu"); });
+    std::istream entree(&source);
+    std::ostringstream sortie, erreurs;
+    dbtool::Console console{entree, sortie, erreurs};
+    EXPECT_EQ(dbtool::executer({"import", base, "-"}, console), 2);
+    EXPECT_TRUE(erreurs.str().starts_with(
+        "erreur : Lecture de l'entrée standard interrompue après la ligne 2 : erreur de lecture ; "
+        "rien n'a été importé.\n"))
+        << erreurs.str();
+    EXPECT_EQ(lancer({"export", base}).sortie, avant);
 }
 
 TEST_F(LigneDeCommande, SelectPrintsOneTabSeparatedRowPerRecord) {

@@ -119,12 +119,6 @@ TEST_F(PannesStockage, ADatabaseInAFolderUsersCannotWriteOpensAndReads) {
     EXPECT_EQ(import.code, 1);
     EXPECT_EQ(import.erreurs, "erreur : Permission refusée sur « " + base_.toStdString() +
                                   " » : la base ne peut pas être modifiée.\n");
-    const auto creation = executer({"create", dossier_.filePath(QStringLiteral("nouvelle.db"))}, {},
-                                   enUtilisateurOrdinaire);
-    EXPECT_EQ(creation.code, 1);
-    EXPECT_EQ(creation.erreurs, "erreur : Permission refusée sur « " +
-                                    dossier_.filePath(QStringLiteral("nouvelle.db")).toStdString() +
-                                    " ».\n");
 }
 
 TEST_F(PannesStockage, AFullDiskDuringAnImportLeavesTheDatabaseAsItWas) {
@@ -161,12 +155,34 @@ TEST_F(PannesStockage, ASecondImportIsToldTheDatabaseIsLocked) {
               "0\tK100000\n1\tpremiere\n2\t041\n");
 }
 
-TEST_F(PannesStockage, CreateNamesTheFileAskedForNeverItsProvisionalName) {
-    const QString absent = dossier_.filePath(QStringLiteral("absent/nouvelle.db"));
-    const auto creation = executer({"create", absent});
-    EXPECT_EQ(creation.code, 1);
-    EXPECT_EQ(creation.erreurs,
-              "erreur : Le dossier de la base « " + absent.toStdString() + " » n'existe pas.\n");
+// A folder the user cannot write, one they cannot even search (no x), and one that is missing:
+// each is named in French, never by the provisional file or the system's English text.
+TEST_F(PannesStockage, CreateInAFolderItCannotUseNamesTheFolderAndExitsWithTwo) {
+    QDir(dossier_.path()).mkdir(QStringLiteral("ferme"));
+    QFile::setPermissions(dossier_.filePath(QStringLiteral("ferme")),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                              QFile::ReadOther | QFile::WriteOther);
+    const auto refus = [](const QString& base) {
+        return "Permission refusée sur le dossier de la base « " + base.toStdString() + " ».";
+    };
+    const QString absente = dossier_.filePath(QStringLiteral("absent/nouvelle.db"));
+    const std::vector<std::string> bases = {"nouvelle.db", "ferme/nouvelle.db",
+                                            "ferme/sous/nouvelle.db"};
+    std::vector<std::pair<QString, std::string>> cas;
+    for (const std::string& base : bases) {
+        const QString chemin = dossier_.filePath(QString::fromStdString(base));
+        cas.emplace_back(chemin, refus(chemin));
+    }
+    cas.emplace_back(absente,
+                     "Le dossier de la base « " + absente.toStdString() + " » n'existe pas.");
+    for (const auto& [base, message] : cas) {
+        SCOPED_TRACE(base.toStdString());
+        const auto creation = executer({"create", base}, {}, enUtilisateurOrdinaire);
+        EXPECT_EQ(creation.code, 2);
+        EXPECT_EQ(creation.erreurs,
+                  "erreur : " + message + "\n« ardoine-db create --help » décrit la commande.\n");
+    }
+    EXPECT_TRUE(QDir(dossier_.path()).entryList({QStringLiteral("nouvelle*")}).isEmpty());
 }
 
 // kill -9 at several points of a large import, from its first lines to its commit: the
@@ -207,6 +223,29 @@ TEST_F(PannesStockage, AnImportKilledAtAnyPointLeavesTheDatabaseBeforeOrAfter) {
     }
     // The early points at least stop it before its commit.
     EXPECT_TRUE(etats.contains("avant"));
+}
+
+// A folder opens as a stream and fails at its first read: it must not pass for an empty input.
+TEST_F(PannesStockage, AnInputThatCannotBeReadIsRefusedAndTheDatabaseIsLeftAsItWas) {
+    const QString fermee = dossier_.filePath(QStringLiteral("fermee.jsonl"));
+    QFile fichier(fermee);
+    ASSERT_TRUE(fichier.open(QIODevice::WriteOnly));
+    fichier.write(lignes(2, "apres"));
+    fichier.close();
+    QFile::setPermissions(fermee, QFile::ReadOwner | QFile::WriteOwner);
+    const std::vector<std::pair<QString, std::string>> sources = {
+        {dossier_.path(), "c'est un dossier, pas un fichier"},
+        {fermee, "permission refusée"},
+        {dossier_.filePath(QStringLiteral("absente.jsonl")), "le fichier n'existe pas"}};
+    for (const auto& [source, cause] : sources) {
+        SCOPED_TRACE(source.toStdString());
+        const auto import = executer({"import", base_, source}, {}, enUtilisateurOrdinaire);
+        EXPECT_EQ(import.code, 2);
+        EXPECT_EQ(import.erreurs, "erreur : Impossible de lire le fichier à importer « " +
+                                      source.toStdString() + " » : " + cause +
+                                      ".\n« ardoine-db import --help » décrit la commande.\n");
+        EXPECT_EQ(executer({"export", base_}).sortie, avant_);
+    }
 }
 
 TEST_F(PannesStockage, ReadersNeverChangeABitOfTheDatabaseFile) {

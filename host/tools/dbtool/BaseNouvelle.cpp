@@ -1,9 +1,15 @@
 #include "BaseNouvelle.h"
 
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
 #include <optional>
 
+#include "ErreurUsage.h"
 #include "FichierProvisoire.h"
 #include "dba/Erreur.h"
+#include "mvdb/EchecStockage.h"
 #include "mvdb/NomBase.h"
 #include "mvdb/Ouverture.h"
 
@@ -30,6 +36,30 @@ void creerSurServeur(const std::string& nom, const std::function<void(mvdb::Base
     }
 }
 
+[[noreturn]] void refuserDossier(mvdb::CauseEchec cause, const std::string& nom) {
+    throw ErreurUsage(mvdb::erreurStockage(cause, nom).texte());
+}
+
+// The folder of a new file is checked before anything is written in it, so that the user is
+// told which folder to see to, not how the store failed on a provisional file.
+void verifierDossier(const std::string& nom) {
+    std::filesystem::path dossier = std::filesystem::path(nom).parent_path();
+    if (dossier.empty()) {
+        dossier = ".";
+    }
+    std::error_code erreur;
+    const auto etat = std::filesystem::status(dossier, erreur);
+    if (erreur.value() == EACCES) {
+        refuserDossier(mvdb::CauseEchec::DossierRefuse, nom);
+    }
+    if (!std::filesystem::is_directory(etat)) {
+        refuserDossier(mvdb::CauseEchec::DossierAbsent, nom);
+    }
+    if (::access(dossier.c_str(), W_OK | X_OK) != 0) {
+        refuserDossier(mvdb::CauseEchec::DossierRefuse, nom);
+    }
+}
+
 }  // namespace
 
 void creerBase(const std::string& nom, const std::function<void(mvdb::Base&)>& remplir) {
@@ -37,6 +67,7 @@ void creerBase(const std::string& nom, const std::function<void(mvdb::Base&)>& r
         creerSurServeur(nom, remplir);
         return;
     }
+    verifierDossier(nom);
     FichierProvisoire provisoire(nom, FichierProvisoire::SiPresent::Refuser);
     provisoire.ecrire([&](const std::string& chemin) {
         auto base = mvdb::Base::creer(chemin);

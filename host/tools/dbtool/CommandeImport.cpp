@@ -1,26 +1,52 @@
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 
 #include "Commandes.h"
+#include "ErreurUsage.h"
 #include "Parametres.h"
 #include "Progression.h"
-#include "dba/Erreur.h"
 #include "mvdb/Base.h"
+#include "mvdb/ErreurLecture.h"
 
 namespace dbtool {
 
 namespace {
 
 // On a terminal the import shows its progress; the end is known for a file, not for a pipe
-// (octets 0).
+// (octets 0). A read failure of the input is the user's to see to, as a wrong argument is.
 void importerAvecSuivi(mvdb::Base& base, std::istream& lignes, std::uintmax_t octets,
-                       Console& console) {
-    if (auto* terminal = Terminal_Erreurs(console.erreurs)) {
-        FluxSuivi suivi(lignes, *terminal, {octets, {}});
-        base.importer(suivi);
-    } else {
-        base.importer(lignes);
+                       const std::string& source, Console& console) {
+    try {
+        if (auto* terminal = Terminal_Erreurs(console.erreurs)) {
+            FluxSuivi suivi(lignes, *terminal, {octets, {}});
+            base.importer(suivi);
+        } else {
+            base.importer(lignes);
+        }
+    } catch (const mvdb::ErreurLecture& erreur) {
+        throw ErreurUsage(erreur.texteNommant(source));
     }
+}
+
+[[noreturn]] void refuserSource(const std::string& source, const std::string& cause) {
+    throw ErreurUsage("Impossible de lire le fichier à importer « " + source + " » : " + cause +
+                      ".");
+}
+
+// The file to import, checked before the database is touched: a folder opens as a stream
+// on Linux and fails only at its first read.
+std::ifstream ouvrirSource(const std::string& source) {
+    std::error_code erreur;
+    if (std::filesystem::is_directory(source, erreur)) {
+        refuserSource(source, mvdb::causeSysteme(EISDIR));
+    }
+    errno = 0;
+    std::ifstream fichier(source, std::ios::binary);
+    if (!fichier) {
+        refuserSource(source, mvdb::causeSysteme(errno));
+    }
+    return fichier;
 }
 
 }  // namespace
@@ -29,8 +55,8 @@ int commandeImport(const QStringList& arguments, Console& console) {
     Parametres p(QStringLiteral("import"),
                  QStringLiteral("Importe des enregistrements JSON Lines (un par ligne : "
                                 "{\"file\":..., \"id\":..., \"record\":[...]}) en une seule "
-                                "transaction : une ligne invalide est signalée avec son numéro "
-                                "et rien n'est enregistré."));
+                                "transaction : une ligne invalide ou une erreur de lecture est "
+                                "signalée et rien n'est enregistré."));
     p.argument(QStringLiteral("BASE"), QStringLiteral("Base : un fichier, ou une base d'un serveur "
                                                       "(postgresql://… ou host=… dbname=…)."));
     p.argument(QStringLiteral("JSONL"),
@@ -38,22 +64,20 @@ int commandeImport(const QStringList& arguments, Console& console) {
     if (!p.lire(arguments, console)) {
         return 0;
     }
-    auto base = mvdb::Base::ouvrir(p.positionnel(0), mvdb::Mode::LectureEcriture);
     const std::string source = p.positionnel(1);
     if (source.empty() || source == "-") {
-        importerAvecSuivi(base, console.entree, 0, console);
+        auto base = mvdb::Base::ouvrir(p.positionnel(0), mvdb::Mode::LectureEcriture);
+        importerAvecSuivi(base, console.entree, 0, "de l'entrée standard", console);
         return 0;
     }
-    std::ifstream fichier(source, std::ios::binary);
-    if (!fichier) {
-        throw dba::Erreur(dba::ErrArgument, "impossible de lire le fichier : " + source);
-    }
+    std::ifstream fichier = ouvrirSource(source);
+    auto base = mvdb::Base::ouvrir(p.positionnel(0), mvdb::Mode::LectureEcriture);
     // A pipe named by a path (a shell's <(...)) has no size: its end is not known beforehand.
     std::error_code sansTaille;
     const std::uintmax_t octets = std::filesystem::is_regular_file(source, sansTaille)
                                       ? std::filesystem::file_size(source)
                                       : 0;
-    importerAvecSuivi(base, fichier, octets, console);
+    importerAvecSuivi(base, fichier, octets, "de « " + source + " »", console);
     return 0;
 }
 
