@@ -43,6 +43,7 @@ void copierFichier(const Depot& source, Depot& destination, const std::string& n
         }
         ++lus;
     });
+    entrees.envoyer();
     verifierCompte(nom, lus, lecture.compter(de), ecriture.compter(vers));
 }
 

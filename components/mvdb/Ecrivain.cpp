@@ -24,6 +24,10 @@ void Ecrivain::ecrire(IdFichier fichier, std::string_view cle, std::string_view 
     depot_.stockage().ecrire(fichier, cle, donnees, valeurSiNombre(cle));
 }
 
+void Ecrivain::terminer() {
+    entrees_.envoyer();
+}
+
 const std::set<int>& Ecrivain::indexes(IdFichier fichier) {
     auto trouve = indexes_.find(fichier);
     if (trouve == indexes_.end()) {

@@ -15,6 +15,9 @@ class Ecrivain {
     explicit Ecrivain(Depot& depot);
 
     void ecrire(IdFichier fichier, std::string_view cle, std::string_view donnees);
+    // Hands the index entries still held back to the store: due before the transaction
+    // commits.
+    void terminer();
 
   private:
     const std::set<int>& indexes(IdFichier fichier);

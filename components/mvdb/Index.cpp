@@ -49,6 +49,7 @@ void construireIndex(Depot& depot, IdFichier fichier, int attribut) {
     depot.parcourir(fichier, [&](std::string_view cle, std::string_view donnees) {
         entrees.ajouter(fichier, attribut, cle, donnees);
     });
+    entrees.envoyer();
 }
 
 std::set<int> attributsIndexes(const Depot& depot, IdFichier fichier) {

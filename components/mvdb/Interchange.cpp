@@ -27,6 +27,8 @@ class Importation {
         ecrivain_.ecrire(fichier(ligne.fichier), ligne.cle, ligne.donnees);
     }
 
+    void terminer() { ecrivain_.terminer(); }
+
   private:
     IdFichier fichier(const std::string& nom) {
         auto trouve = fichiers_.find(nom);
@@ -95,6 +97,7 @@ void importer(Depot& depot, std::istream& lignes) {
                 rejeterLigne(numero, erreur.texte());
             }
         }
+        importation.terminer();
     }
     transaction.valider();
 }
