@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
+#include <random>
 #include <sstream>
 
+#include "ServeurDeBench.h"
 #include "dbtool/FichierProvisoire.h"
 #include "demogen/GenerateurDemo.h"
 #include "mvdb/Base.h"
@@ -38,6 +41,87 @@ void importer(benchmark::State& etat) {
     etat.SetItemsProcessed(static_cast<std::int64_t>(etat.iterations() * enregistrements));
 }
 
+// Agreements whose end dates come in no order, as an office's export gives them.
+std::string accords(std::int64_t nombre) {
+    std::mt19937 hasard(1);
+    std::string lignes;
+    for (std::int64_t i = 0; i < nombre; ++i) {
+        const int fin = 18000 + static_cast<int>(hasard() % 3000);
+        lignes += R"({"file":"ACCORD","id":")" + std::to_string(10000000 + i) +
+                  R"(","record":["041","001","041002","",)" + std::to_string(fin - 365) + "," +
+                  std::to_string(fin) + "]}\n";
+    }
+    return lignes;
+}
+
+// A new database whose ACCORD file has its end date indexed, and nothing in it yet.
+void preparerIndex(const std::string& nom) {
+    auto base = mvdb::Base::ouvrir(nom, mvdb::Mode::LectureEcriture);
+    std::istringstream dictionnaire(
+        R"({"file":"DICT ACCORD","id":"DateFinAccord","record":["D","6","","","R"]})"
+        "\n");
+    base.importer(dictionnaire);
+    base.declarerIndex("ACCORD", "DateFinAccord");
+}
+
+// Import of N agreements into a file with an index; `par_ligne` is the time per line, which
+// stays about the same from one size to the next.
+void importerIndexe(benchmark::State& etat, const std::string& nom,
+                    const std::function<void()>& recreer) {
+    const std::string lignes = accords(etat.range(0));
+    for (auto _ : etat) {
+        etat.PauseTiming();
+        recreer();
+        preparerIndex(nom);
+        auto base = mvdb::Base::ouvrir(nom, mvdb::Mode::LectureEcriture);
+        std::istringstream entree(lignes);
+        etat.ResumeTiming();
+        base.importer(entree);
+    }
+    etat.SetItemsProcessed(etat.iterations() * etat.range(0));
+    etat.counters["par_ligne"] = benchmark::Counter(
+        static_cast<double>(etat.range(0)),
+        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+void importerIndexeFichier(benchmark::State& etat) {
+    const auto chemin = std::filesystem::temp_directory_path() / "ardoine-bench-index.db";
+    importerIndexe(etat, chemin.string(), [&] {
+        dbtool::supprimerBase(chemin);
+        mvdb::Base::creer(chemin.string());
+    });
+    dbtool::supprimerBase(chemin);
+}
+
+void importerIndexeServeur(benchmark::State& etat) {
+    const auto serveur = serveurDeBench();
+    if (!serveur) {
+        etat.SkipWithError("ARDOINE_BENCH_SERVEUR n'est pas défini");
+        return;
+    }
+    const std::string nom = baseDuServeur(*serveur, "ardoine_bench_index");
+    importerIndexe(etat, nom, [&] {
+        recreerBaseServeur(*serveur, "ardoine_bench_index");
+        mvdb::Base::creer(nom);
+    });
+}
+
 }  // namespace
 
+BENCHMARK(importerIndexeFichier)
+    ->Arg(50000)
+    ->Arg(100000)
+    ->Arg(200000)
+    ->Arg(400000)
+    ->Unit(benchmark::kSecond)
+    ->Iterations(1)
+    ->UseRealTime();
+BENCHMARK(importerIndexeServeur)
+    ->Arg(50000)
+    ->Arg(100000)
+    ->Arg(200000)
+    ->Arg(400000)
+    ->Unit(benchmark::kSecond)
+    ->Iterations(1)
+    ->UseRealTime();
 BENCHMARK(importer)->Unit(benchmark::kSecond)->Iterations(2)->UseRealTime();
