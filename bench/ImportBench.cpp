@@ -106,21 +106,21 @@ void importerIndexeServeur(benchmark::State& etat) {
     });
 }
 
+void quatreTailles(benchmark::internal::Benchmark* mesure) {
+    for (const std::int64_t lignes : {50000, 100000, 200000, 400000}) {
+        mesure->Arg(lignes);
+    }
+}
+
 }  // namespace
 
 BENCHMARK(importerIndexeFichier)
-    ->Arg(50000)
-    ->Arg(100000)
-    ->Arg(200000)
-    ->Arg(400000)
+    ->Apply(quatreTailles)
     ->Unit(benchmark::kSecond)
     ->Iterations(1)
     ->UseRealTime();
 BENCHMARK(importerIndexeServeur)
-    ->Arg(50000)
-    ->Arg(100000)
-    ->Arg(200000)
-    ->Arg(400000)
+    ->Apply(quatreTailles)
     ->Unit(benchmark::kSecond)
     ->Iterations(1)
     ->UseRealTime();
