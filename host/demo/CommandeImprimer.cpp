@@ -24,6 +24,9 @@ namespace {
 
 using Regroupement = DemandeImpression::Regroupement;
 
+// How much of a code too long for its box a message shows.
+constexpr int DebutMontre = 10;
+
 [[noreturn]] void Refuser(const QString& texte) {
     throw dba::Erreur(dba::ErrSaisie, texte.toStdString());
 }
@@ -130,6 +133,13 @@ QString Raison_Du_Refus(const Poste& poste, const QLineEdit& zone, const QString
 // so that a short code is completed and checked as at the form. A code the control refuses is
 // taken out of its box again.
 void Taper(const Poste& poste, QLineEdit& zone, const QString& code) {
+    // A full box takes no more keys: the rest of a longer code would be lost without a word,
+    // or, where the control checks each full box, make it refuse one code after another.
+    if (code.size() > zone.maxLength()) {
+        Refuser(QStringLiteral("Le code « %1… » est trop long : %2 caractères au plus.")
+                    .arg(code.left(std::min(zone.maxLength(), DebutMontre)))
+                    .arg(zone.maxLength()));
+    }
     const int messages = poste.Messages_Montres();
     zone.setFocus(Qt::MouseFocusReason);
     for (const QChar caractere : code) {

@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 
+#include "EntierDecimal.h"
 #include "dba/Erreur.h"
 #include "printer/DossierPdf.h"
 
@@ -31,7 +32,9 @@ void Lire_Mois(const QString& texte, const QDate& aujourdhui, DemandeImpression&
         demande.mois = precedent.month();
         return;
     }
-    static const QRegularExpression forme(QStringLiteral("^(\\d{4})-(\\d{2})$"));
+    // Anchored at the very end: "$" alone would also take "2026-12" followed by a line end.
+    static const QRegularExpression forme(
+        QRegularExpression::anchoredPattern(QStringLiteral("(\\d{4})-(\\d{2})")));
     const auto lu = forme.match(texte);
     const int mois = lu.hasMatch() ? lu.captured(2).toInt() : 0;
     if (mois < 1 || mois > 12) {
@@ -45,14 +48,13 @@ std::int16_t Lire_Copies(const QString& texte) {
     if (texte.isEmpty()) {
         return 1;
     }
-    bool nombre = false;
-    const int copies = texte.toInt(&nombre);
-    if (!nombre || copies < 1 || copies > CopiesMaximum) {
+    const auto copies = hote::Entier_Decimal(texte.toStdString());
+    if (!copies || *copies < 1 || *copies > CopiesMaximum) {
         Refuser(QStringLiteral("Nombre d'exemplaires invalide : « %1 » (de 1 à %2).")
                     .arg(texte)
                     .arg(CopiesMaximum));
     }
-    return static_cast<std::int16_t>(copies);
+    return static_cast<std::int16_t>(*copies);
 }
 
 Regroupement Regroupement_Nomme(const QString& nom) {

@@ -80,7 +80,8 @@ TEST(ImportHostile, EveryByteOfALineCountsAndEveryFaultNamesItsLine) {
     const std::string avant = base.exporter();
     for (const auto& [ligne, raison] : cas) {
         SCOPED_TRACE(raison);
-        const dba::Erreur erreur = erreurDe([&] {
+        // A lambda names a structured binding only through a capture of its own (clang 14).
+        const dba::Erreur erreur = erreurDe([&, &ligne = ligne] {
             base.importer("{\"file\":\"A\",\"id\":\"3\",\"record\":[]}\n\n" + ligne + "\n");
         });
         EXPECT_EQ(erreur.numero(), dba::ErrImport);

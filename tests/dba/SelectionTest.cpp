@@ -110,7 +110,9 @@ const std::vector<PhraseFautive> Fautives = {
 TEST_F(Selection, FaultySentencesRaiseTheirErrorSayingWhere) {
     for (const auto& [phrase, numero, debutTexte] : Fautives) {
         SCOPED_TRACE(phrase);
-        const dba::Erreur erreur = erreurDe([&] { base_.base().selectionner(phrase, "0"); });
+        // A lambda names a structured binding only through a capture of its own (clang 14).
+        const dba::Erreur erreur =
+            erreurDe([&, &phrase = phrase] { base_.base().selectionner(phrase, "0"); });
         EXPECT_EQ(erreur.numero(), numero) << erreur.texte();
         EXPECT_THAT(erreur.texte(), testing::StartsWith(debutTexte));
     }

@@ -11,10 +11,6 @@
 #include "FluxEnPause.h"
 #include "mvdb/TheClient.h"
 
-// GCC 12 at -O3 reports an overlap that cannot happen in the std::string concatenations it
-// inlines here (a false -Wrestrict, GCC bug 105329): the warning is off for this file.
-#pragma GCC diagnostic ignored "-Wrestrict"
-
 using testing::HasSubstr;
 
 namespace {

@@ -13,10 +13,6 @@
 #include "outils/Outils.h"
 #include "printer/ImprimantesSysteme.h"
 
-// GCC 12 at -O3 reports an overlap that cannot happen in the std::string concatenations it
-// inlines here (a false -Wrestrict, GCC bug 105329): the warning is off for this file.
-#pragma GCC diagnostic ignored "-Wrestrict"
-
 // One press of "Imprimer" from the click to the end of the run: messages, busy states,
 // printer choice, copies, what is sent or abandoned, and the closing of the host form.
 

@@ -162,6 +162,21 @@ TEST_F(LigneDeCommande, SelectEscapesWhatWouldSplitARowOrAColumn) {
     EXPECT_NE(lancer({"select", "--help"}).sortie.find("« \\t »"), std::string::npos);
 }
 
+// NUL and the other control characters would reach the terminal as they are: each is written
+// as its hexadecimal code, the bytes of other characters stay as they are.
+TEST_F(LigneDeCommande, SelectWritesControlCharactersAsTheirCode) {
+    const QString base = baseRemplie();
+    const auto import =
+        lancer({"import", base},
+               R"({"file":"NOTE","id":"a\u0000b","record":["\u0001\u001b[2J\u007f","é~"]})"
+               "\n");
+    ASSERT_EQ(import.code, 0) << import.erreurs;
+    const auto lignes = lancer({"select", base, "SSELECT NOTE", "--columns", "0 1 2"});
+    ASSERT_EQ(lignes.code, 0) << lignes.erreurs;
+    EXPECT_EQ(lignes.sortie, "a\\x00b\t\\x01\\x1b[2J\\x7f\té~\n");
+    EXPECT_NE(lancer({"select", "--help"}).sortie.find("« \\xHH »"), std::string::npos);
+}
+
 TEST_F(LigneDeCommande, ReadPrintsOneAttributePerLineAndReportsAMissingKey) {
     const QString base = baseRemplie();
     const auto lu = lancer({"read", base, "DEMANDACC", "00012"});
@@ -201,9 +216,31 @@ TEST_F(LigneDeCommande, FailedDemoLeavesNoFileBehind) {
     const auto sansDonnees = lancer({"demo", base, "--data", chemin(QStringLiteral("rien"))});
     EXPECT_EQ(sansDonnees.code, 1);
     EXPECT_TRUE(sansDonnees.erreurs.starts_with("erreur : fichier de données absent ou vide : "));
-    const auto taille = lancer({"demo", base, "--size", "geante"});
-    EXPECT_EQ(taille.code, 1);
-    EXPECT_EQ(lancer({"demo", base, "--seed", "-4"}).code, 2);
+    EXPECT_TRUE(fichiersDuDossier().isEmpty()) << fichiersDuDossier().join(' ').toStdString();
+}
+
+// A size or a number the command does not take is a usage error, as an unknown option is;
+// numbers are digits alone, with nothing before or after.
+TEST_F(LigneDeCommande, DemoRefusesASizeOrANumberItDoesNotTakeAsAUsageError) {
+    const QString base = chemin(QStringLiteral("demo.db"));
+    const std::pair<QStringList, std::string> cas[] = {
+        {{"--size", "geante"},
+         "erreur : taille inconnue : geante (demo, bench-1an, bench-10ans ou bench-140ans "
+         "attendu)\n"},
+        {{"--aides", "360000"}, "erreur : nombre d'aidés hors limites : 360000 (de 1 à 359999)\n"},
+        {{"--annees", "151"}, "erreur : nombre d'années hors limites : 151 (de 1 à 150)\n"},
+        {{"--aides", "99999999999"},
+         "erreur : nombre d'aidés invalide : 99999999999 (entier positif attendu)\n"},
+        {{"--aides", "3\n"}, "erreur : nombre d'aidés invalide : 3\n (entier positif attendu)\n"},
+        {{"--seed", "-4"}, "erreur : graine invalide : -4 (entier positif attendu)\n"},
+        {{"--seed", " 3"}, "erreur : graine invalide :  3 (entier positif attendu)\n"},
+        {{"--seed", "3\n"}, "erreur : graine invalide : 3\n (entier positif attendu)\n"},
+    };
+    for (const auto& [options, debut] : cas) {
+        const auto refus = lancer(QStringList{"demo", base} + options);
+        EXPECT_EQ(refus.code, 2) << debut;
+        EXPECT_TRUE(refus.erreurs.starts_with(debut)) << refus.erreurs;
+    }
     EXPECT_TRUE(fichiersDuDossier().isEmpty()) << fichiersDuDossier().join(' ').toStdString();
 }
 

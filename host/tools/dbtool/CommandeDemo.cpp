@@ -1,32 +1,51 @@
 #include <QCoreApplication>
 #include <QDir>
+#include <limits>
 
 #include "BaseDemo.h"
 #include "Commandes.h"
+#include "EntierDecimal.h"
 #include "ErreurUsage.h"
 #include "Parametres.h"
 #include "Progression.h"
+#include "dba/Erreur.h"
 
 namespace dbtool {
 
 namespace {
 
 std::uint64_t graine(const std::string& texte) {
-    bool valide = false;
-    const auto valeur = QString::fromStdString(texte).toULongLong(&valide);
-    if (!valide) {
+    const auto valeur = hote::Entier_Decimal(texte);
+    if (!valeur) {
         throw ErreurUsage("graine invalide : " + texte + " (entier positif attendu)");
     }
-    return valeur;
+    return *valeur;
 }
 
 int entierPositif(const std::string& texte, const char* quoi) {
-    bool valide = false;
-    const int valeur = QString::fromStdString(texte).toInt(&valide);
-    if (!valide || valeur < 1) {
+    const auto valeur = hote::Entier_Decimal(texte);
+    if (!valeur || *valeur < 1 || *valeur > std::numeric_limits<int>::max()) {
         throw ErreurUsage(std::string(quoi) + " invalide : " + texte + " (entier positif attendu)");
     }
-    return valeur;
+    return static_cast<int>(*valeur);
+}
+
+// A size the generator does not know, or outside its bounds, is a fault of the command line.
+demogen::TailleDemo tailleDemandee(const Parametres& p, const QCommandLineOption& taille,
+                                   const QCommandLineOption& aides,
+                                   const QCommandLineOption& annees) {
+    try {
+        if (!p.estPose(aides) && !p.estPose(annees)) {
+            return demogen::TailleDemo::parNom(p.valeur(taille));
+        }
+        return demogen::TailleDemo::surMesure(
+            p.estPose(aides) ? entierPositif(p.valeur(aides), "nombre d'aidés")
+                             : demogen::TailleDemo::AidesBench,
+            p.estPose(annees) ? entierPositif(p.valeur(annees), "nombre d'années")
+                              : demogen::TailleDemo::AnneesBench);
+    } catch (const dba::Erreur& e) {
+        throw ErreurUsage(e.texte());
+    }
 }
 
 // The demo data installed with the program, else the source tree's (a program of the build).
@@ -87,14 +106,7 @@ int commandeDemo(const QStringList& arguments, Console& console) {
     if (!p.lire(arguments, console)) {
         return 0;
     }
-    const bool surMesure = p.estPose(aides) || p.estPose(annees);
-    const demogen::TailleDemo choisie =
-        surMesure ? demogen::TailleDemo::surMesure(
-                        p.estPose(aides) ? entierPositif(p.valeur(aides), "nombre d'aidés")
-                                         : demogen::TailleDemo::AidesBench,
-                        p.estPose(annees) ? entierPositif(p.valeur(annees), "nombre d'années")
-                                          : demogen::TailleDemo::AnneesBench)
-                  : demogen::TailleDemo::parNom(p.valeur(taille));
+    const demogen::TailleDemo choisie = tailleDemandee(p, taille, aides, annees);
     creerBaseDemo(p.positionnel(0), choisie, graine(p.valeur(optionGraine)), p.valeur(donnees),
                   Terminal_Erreurs(console.erreurs));
     return 0;

@@ -40,8 +40,10 @@ int commandeSelect(const QStringList& arguments, Console& console) {
                                 "choisi : les colonnes séparées par une tabulation, les valeurs "
                                 "d'une colonne par « ] ». Dans une colonne, la barre oblique "
                                 "inverse, la tabulation, le saut de ligne et le retour chariot "
-                                "s'écrivent « \\\\ », « \\t », « \\n » et « \\r » : une ligne "
-                                "affichée est toujours un enregistrement."));
+                                "s'écrivent « \\\\ », « \\t », « \\n » et « \\r », les autres "
+                                "caractères de commande (NUL compris) « \\xHH » en "
+                                "hexadécimal : une ligne affichée est toujours un "
+                                "enregistrement."));
     p.argument(QStringLiteral("BASE"), QStringLiteral("Base : un fichier, ou une base d'un serveur "
                                                       "(postgresql://… ou host=… dbname=…)."));
     p.argument(QStringLiteral("PHRASE"),

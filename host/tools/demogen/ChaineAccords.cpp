@@ -4,11 +4,6 @@
 
 #include "JourInterne.h"
 
-// GCC 12 at -O3 reports an overlap that cannot happen in the std::string
-// assignments of short literals it inlines here (a false -Wrestrict, GCC bug 105329): the warning
-// is off for this file.
-#pragma GCC diagnostic ignored "-Wrestrict"
-
 namespace demogen {
 
 namespace {
