@@ -34,8 +34,8 @@ void ajouterEntier32(std::string& octets, std::uint32_t valeur) {
     octets += grosBoutiste(htobe32(valeur));
 }
 
-// What went wrong, in the user's words: the cause rather than the server's text where the
-// cause is known.
+// What went wrong, in the user's words. The server's own text is English: a cause not known
+// here is given by its code, which an administrator looks up, never by that text.
 std::string cause(const std::string& code, const std::string& detail) {
     if (code == "42501") {
         return "le rôle de connexion n'a pas le droit de le faire (lecture seule)";
@@ -55,6 +55,9 @@ std::string cause(const std::string& code, const std::string& detail) {
     }
     if (code.starts_with("57P") || code.starts_with("08")) {
         return "la connexion au serveur a été perdue";
+    }
+    if (!code.empty()) {
+        return "le serveur a refusé l'opération (code " + code + ")";
     }
     return detail;
 }

@@ -21,17 +21,33 @@ namespace {
 // then its index): a failed filling removes the whole database again, so that the command can
 // simply be run again. A database that existed before is never touched: creating it is what
 // fails then.
+bool effacer(const std::string& nom) noexcept {
+    try {
+        mvdb::effacerBaseCreee(nom);
+        return true;
+    } catch (const dba::Erreur&) {
+        return false;
+    }
+}
+
+// When the server is gone for good, nothing can remove the database: the failure of the
+// filling is then reported with what the user must do before running the command again.
 void creerSurServeur(const std::string& nom, const std::function<void(mvdb::Base&)>& remplir) {
     auto base = std::make_optional(mvdb::Base::creer(nom));
     try {
         remplir(*base);
+    } catch (const dba::Erreur& erreur) {
+        base.reset();
+        if (!effacer(nom)) {
+            throw dba::Erreur(erreur.numero(),
+                              erreur.texte() + " La base « " + mvdb::nomAffichable(nom) +
+                                  " », créée par la commande, n'a pas pu être effacée : "
+                                  "supprimez son schéma mvdb avant de recommencer.");
+        }
+        throw;
     } catch (...) {
         base.reset();
-        try {
-            mvdb::effacerBaseCreee(nom);
-        } catch (const dba::Erreur&) {
-            // The failure of the filling is the one to report.
-        }
+        effacer(nom);
         throw;
     }
 }

@@ -56,6 +56,14 @@ void FichierProvisoire::ecrire(
 
 void FichierProvisoire::mettreEnPlace() {
     std::error_code erreur;
+    // A database closed without error holds everything in itself and leaves no journal. One
+    // left beside it means that closing could not write it all to the file (a full or failing
+    // disk): the file alone is not the database, and must not be put in place.
+    auto journal = provisoire_;
+    journal += "-wal";
+    if (std::filesystem::exists(journal, erreur)) {
+        echec("impossible d'écrire entièrement le fichier", destination_);
+    }
     if (siPresent_ == SiPresent::Remplacer) {
         std::filesystem::rename(provisoire_, destination_, erreur);
     } else {
@@ -68,7 +76,7 @@ void FichierProvisoire::mettreEnPlace() {
               destination_);
     }
     enPlace_ = true;
-    std::filesystem::remove(provisoire_, erreur);
+    supprimerBase(provisoire_);
 }
 
 void supprimerBase(const std::filesystem::path& chemin) {
