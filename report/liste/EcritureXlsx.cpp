@@ -16,7 +16,9 @@
 
 // GCC 12 at -O3 reports an overlap that cannot happen in the std::string concatenations it
 // inlines here (a false -Wrestrict, GCC bug 105329): the warning is off for this file.
+#if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic ignored "-Wrestrict"
+#endif
 
 namespace rapport {
 
