@@ -1,14 +1,22 @@
 #include "EcritureCsv.h"
 
-#include <QSaveFile>
+#include <string_view>
 
-#include "dba/Erreur.h"
+#include "outils/FichierEntier.h"
 
 namespace rapport {
 
 namespace {
 
-std::string Champ(const std::string& texte) {
+// A spreadsheet program takes a cell that begins with one of these for a formula, and would run
+// a name or a commune typed that way: such a cell is written after an apostrophe, which the
+// program shows as text.
+bool Pris_Pour_Formule(const std::string& texte) {
+    return !texte.empty() && std::string_view("=+-@\t\r").find(texte.front()) != std::string::npos;
+}
+
+std::string Champ(const std::string& cellule) {
+    const std::string texte = Pris_Pour_Formule(cellule) ? "'" + cellule : cellule;
     if (texte.find_first_of(";\"\r\n") == std::string::npos) {
         return texte;
     }
@@ -37,18 +45,12 @@ std::string Ligne_Csv(const std::vector<std::string>& champs) {
 }
 
 void Ecrire_Csv(const TableauListe& tableau, const std::string& fichier) {
-    std::string contenu = "\xEF\xBB\xBF" + Ligne_Csv(Colonnes_Tableau());
+    outils::FichierEntier sortie(fichier);
+    sortie.Ecrire("\xEF\xBB\xBF" + Ligne_Csv(Colonnes_Tableau()));
     for (const LigneTableau& ligne : tableau.Lignes()) {
-        contenu += Ligne_Csv(Cellules(ligne));
+        sortie.Ecrire(Ligne_Csv(Cellules(ligne)));
     }
-    QSaveFile sortie(QString::fromStdString(fichier));
-    if (!sortie.open(QIODevice::WriteOnly) ||
-        sortie.write(contenu.data(), static_cast<qint64>(contenu.size())) !=
-            static_cast<qint64>(contenu.size()) ||
-        !sortie.commit()) {
-        throw dba::Erreur(dba::ErrImprimante, "Impossible d'écrire le fichier « " + fichier +
-                                                  " » : " + sortie.errorString().toStdString());
-    }
+    sortie.Terminer();
 }
 
 }  // namespace rapport

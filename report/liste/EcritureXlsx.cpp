@@ -1,11 +1,18 @@
 #include "EcritureXlsx.h"
 
+#include <stdlib.h>
 #include <xlsxwriter.h>
+
 #include <QDate>
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
+#include <fstream>
+#include <utility>
 
 #include "dba/Erreur.h"
+#include "outils/CauseSysteme.h"
+#include "outils/FichierEntier.h"
 
 namespace rapport {
 
@@ -13,10 +20,32 @@ namespace {
 
 constexpr lxw_row_t LigneTitres = 8;
 
-[[noreturn]] void Echec(const std::string& fichier, const std::string& raison) {
-    throw dba::Erreur(dba::ErrImprimante,
-                      "Impossible d'écrire le fichier « " + fichier + " » : " + raison);
-}
+// The library writes only to a path, and makes its own temporary files: both go to a folder of
+// this run alone, made with mkdtemp (mode 0700) under the temporary folder and removed after,
+// from where the workbook is copied to its target through the one writer of the program.
+class DossierPrive {
+  public:
+    explicit DossierPrive(const outils::FichierEntier& cible) {
+        std::string modele =
+            (std::filesystem::temp_directory_path() / "ardoine-classeur-XXXXXX").string();
+        if (::mkdtemp(modele.data()) == nullptr) {
+            throw cible.Erreur("le dossier provisoire du classeur n'a pas pu être créé (" +
+                               outils::Cause_Systeme(errno) + ")");
+        }
+        chemin_ = modele;
+    }
+    ~DossierPrive() {
+        std::error_code ignoree;
+        std::filesystem::remove_all(chemin_, ignoree);
+    }
+    DossierPrive(const DossierPrive&) = delete;
+    DossierPrive& operator=(const DossierPrive&) = delete;
+
+    const std::string& Chemin() const { return chemin_; }
+
+  private:
+    std::string chemin_;
+};
 
 double Largeur(const std::string& texte) {
     return static_cast<double>(QString::fromStdString(texte).size());
@@ -50,15 +79,25 @@ std::vector<std::pair<std::string, std::string>> Criteres(const EnTeteListe& enT
             {"Utilisateur", enTete.utilisateur}};
 }
 
+// What the library could not do, and the system's cause when it gave one.
+dba::Erreur Echec_Classeur(const outils::FichierEntier& cible, const std::string& detail,
+                           int erreur) {
+    return cible.Erreur("le classeur n'a pas pu être préparé (" +
+                        (erreur != 0 ? outils::Cause_Systeme(erreur) : detail) + ")");
+}
+
 class Classeur {
   public:
-    explicit Classeur(const std::string& chemin) {
+    Classeur(const DossierPrive& dossier, const outils::FichierEntier& cible)
+        : chemin_(dossier.Chemin() + "/classeur.xlsx"), dossier_(dossier.Chemin()) {
         lxw_workbook_options options{};
         // Rows go to disk as they are written, and strings stay inline in the sheet.
         options.constant_memory = LXW_TRUE;
-        classeur_ = workbook_new_opt(chemin.c_str(), &options);
+        options.tmpdir = dossier_.data();
+        errno = 0;
+        classeur_ = workbook_new_opt(chemin_.c_str(), &options);
         if (classeur_ == nullptr) {
-            Echec(chemin, "création impossible");
+            throw Echec_Classeur(cible, "création impossible", errno);
         }
         gras_ = workbook_add_format(classeur_);
         format_set_bold(gras_);
@@ -77,13 +116,19 @@ class Classeur {
     lxw_format* Gras() const { return gras_; }
     lxw_format* Date() const { return date_; }
 
-    lxw_error Fermer() {
-        const lxw_error erreur = workbook_close(classeur_);
-        classeur_ = nullptr;
-        return erreur;
+    // The workbook complete in the private folder; its path.
+    const std::string& Fermer(const outils::FichierEntier& cible) {
+        errno = 0;
+        const lxw_error erreur = workbook_close(std::exchange(classeur_, nullptr));
+        if (erreur != LXW_NO_ERROR) {
+            throw Echec_Classeur(cible, lxw_strerror(erreur), errno);
+        }
+        return chemin_;
     }
 
   private:
+    std::string chemin_;
+    std::string dossier_;
     lxw_workbook* classeur_ = nullptr;
     lxw_format* gras_ = nullptr;
     lxw_format* date_ = nullptr;
@@ -159,32 +204,28 @@ void Feuille_Effectifs(Classeur& classeur, const TableauListe& tableau) {
     worksheet_write_number(feuille, ligne, 2, total, nullptr);
 }
 
+void Copier(const std::string& classeur, outils::FichierEntier& cible) {
+    std::ifstream source(classeur, std::ios::binary);
+    std::string morceau(64 * 1024, '\0');
+    while (source.read(morceau.data(), static_cast<std::streamsize>(morceau.size())) ||
+           source.gcount() > 0) {
+        cible.Ecrire(std::string_view(morceau.data(), static_cast<std::size_t>(source.gcount())));
+    }
+    if (source.bad() || !source.eof()) {
+        throw cible.Erreur("le classeur préparé n'a pas pu être relu");
+    }
+}
+
 }  // namespace
 
-// Written beside the file under another name, then renamed over it. The library creates the
-// file itself, with the permissions of any new file of the user.
 void Ecrire_Xlsx(const TableauListe& tableau, const std::string& fichier) {
-    const std::filesystem::path cible(fichier);
-    const std::filesystem::path provisoire =
-        cible.parent_path() / ("." + cible.filename().string() + ".part");
-    try {
-        Classeur classeur(provisoire.string());
-        Feuille_Liste(classeur, tableau);
-        Feuille_Effectifs(classeur, tableau);
-        const lxw_error erreur = classeur.Fermer();
-        if (erreur != LXW_NO_ERROR) {
-            Echec(fichier, lxw_strerror(erreur));
-        }
-        std::error_code renommage;
-        std::filesystem::rename(provisoire, cible, renommage);
-        if (renommage) {
-            Echec(fichier, renommage.message());
-        }
-    } catch (...) {
-        std::error_code ignoree;
-        std::filesystem::remove(provisoire, ignoree);
-        throw;
-    }
+    outils::FichierEntier sortie(fichier);
+    const DossierPrive dossier(sortie);
+    Classeur classeur(dossier, sortie);
+    Feuille_Liste(classeur, tableau);
+    Feuille_Effectifs(classeur, tableau);
+    Copier(classeur.Fermer(sortie), sortie);
+    sortie.Terminer();
 }
 
 }  // namespace rapport

@@ -1,13 +1,14 @@
 #include "DessinDocument.h"
 
 #include <QFont>
+#include <QPaintEngine>
 #include <QPdfWriter>
 #include <QPen>
-#include <QSaveFile>
 #include <algorithm>
 
-#include "PreparationQPrinter.h"
 #include "dba/Erreur.h"
+#include "outils/FichierEntier.h"
+#include "outils/PeripheriqueFichierEntier.h"
 
 namespace imprimante {
 
@@ -43,9 +44,11 @@ void dessinerTrait(QPainter& peintre, const Operation& trait) {
     peintre.drawLine(QPointF(trait.x, trait.y), QPointF(trait.x2, trait.y2));
 }
 
-QString nomDuPeripherique(const QPrinter& printer) {
-    return printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName()
-                                                         : printer.printerName();
+// A PDF printer outside the preview (which draws on pictures of its own) would open its file
+// itself, truncating it first: its pages go to the file through ecrirePdf instead.
+bool versUnFichierPdf(QPrinter& printer) {
+    return printer.outputFormat() == QPrinter::PdfFormat &&
+           printer.paintEngine()->type() != QPaintEngine::Picture;
 }
 
 [[noreturn]] void refuserPeripherique(const QString& nom) {
@@ -84,35 +87,38 @@ void dessinerPage(QPainter& peintre, const Document& document, int page) {
 }
 
 void imprimerDocument(const Document& document, QPrinter& printer) {
+    const int copies = printer.supportsMultipleCopies() ? 1 : std::max(1, printer.copyCount());
+    if (versUnFichierPdf(printer)) {
+        ecrirePdf(document, printer.outputFileName().toStdString(), printer.pageLayout(), copies);
+        return;
+    }
     QPainter peintre;
     if (!peintre.begin(&printer)) {
-        refuserPeripherique(nomDuPeripherique(printer));
+        refuserPeripherique(printer.printerName());
     }
-    const int copies = printer.supportsMultipleCopies() ? 1 : std::max(1, printer.copyCount());
     dessinerCopies(peintre, printer, document, copies);
     peintre.end();
 }
 
-// The new file is written beside the old one and takes its place only once complete, so a
-// run that stops half-way (an error, the program interrupted) leaves the previous file whole.
-void ecrirePdf(const Document& document, const std::string& chemin, const QPageSize& taille) {
-    const auto nom = QString::fromStdString(chemin);
-    QSaveFile fichier(nom);
-    if (!fichier.open(QIODevice::WriteOnly)) {
-        refuserPeripherique(nom);
+// Through the program's one writer: the new file takes the old one's place only once complete,
+// so a run that stops half-way (an error, the program interrupted) leaves the previous file
+// whole.
+void ecrirePdf(const Document& document, const std::string& chemin, const QPageLayout& page,
+               int copies) {
+    outils::FichierEntier fichier(chemin);
+    outils::PeripheriqueFichierEntier sortie(fichier);
+    {
+        QPdfWriter pdf(&sortie);
+        pdf.setResolution(ResolutionPdf);
+        pdf.setPageLayout(page);
+        QPainter peintre;
+        if (!peintre.begin(&pdf)) {
+            refuserPeripherique(QString::fromStdString(chemin));
+        }
+        dessinerCopies(peintre, pdf, document, copies);
+        peintre.end();
     }
-    QPdfWriter pdf(&fichier);
-    pdf.setResolution(ResolutionPdf);
-    mettreEnPage(pdf, taille);
-    QPainter peintre;
-    if (!peintre.begin(&pdf)) {
-        refuserPeripherique(nom);
-    }
-    dessinerCopies(peintre, pdf, document, 1);
-    peintre.end();
-    if (!fichier.commit()) {
-        refuserPeripherique(nom);
-    }
+    sortie.Terminer();
 }
 
 }  // namespace imprimante

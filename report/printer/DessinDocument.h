@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QPageSize>
+#include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
 
@@ -15,15 +15,17 @@ namespace imprimante {
 void dessinerPage(QPainter& peintre, const Document& document, int page);
 
 // Opens the device, draws every page and closes it. A device that cannot make copies itself
-// (a PDF file) gets the pages once per copy asked. Raises dba::Erreur when the device
-// cannot be opened.
+// (a PDF file) gets the pages once per copy asked; a PDF printer's file is written by
+// ecrirePdf. Raises dba::Erreur when the device cannot be opened.
 void imprimerDocument(const Document& document, QPrinter& printer);
 
 // The resolution of the PDF files written, that of a high-resolution QPrinter.
 inline constexpr int ResolutionPdf = 1200;
 
-// Writes every page to a PDF file of that paper size, which replaces the file of that name only
-// once complete. Raises dba::Erreur when the file cannot be written.
-void ecrirePdf(const Document& document, const std::string& chemin, const QPageSize& taille);
+// Writes every page, `copies` times, to a PDF file of that page layout, which replaces the file
+// of that name only once complete (outils::FichierEntier). Raises dba::Erreur when the file
+// cannot be written.
+void ecrirePdf(const Document& document, const std::string& chemin, const QPageLayout& page,
+               int copies = 1);
 
 }  // namespace imprimante

@@ -7,9 +7,7 @@
 namespace imprimante {
 
 ImprimanteQt::ImprimanteQt(const Destination& destination, const Reglages& reglages)
-    : printer_(preparerQPrinter(destination, reglages)),
-      reglages_(reglages),
-      pdf_(destination.genre == Destination::Genre::FichierPdf) {}
+    : printer_(preparerQPrinter(destination, reglages)), reglages_(reglages) {}
 
 void ImprimanteQt::Envoyer(const Document& document) {
     if (document.vide()) {
@@ -17,8 +15,6 @@ void ImprimanteQt::Envoyer(const Document& document) {
     }
     if (reglages_.apercu) {
         ApercuImpression(document, *printer_).executer();
-    } else if (pdf_) {
-        ecrirePdf(document, reglages_.fichierPdf, printer_->pageLayout().pageSize());
     } else {
         imprimerDocument(document, *printer_);
     }

@@ -27,7 +27,6 @@ class ImprimanteQt : public Imprimante {
   private:
     std::unique_ptr<QPrinter> printer_;
     Reglages reglages_;
-    bool pdf_;
 };
 
 }  // namespace imprimante

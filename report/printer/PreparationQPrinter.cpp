@@ -35,6 +35,8 @@ std::unique_ptr<QPrinter> fichierPdf(const std::string& chemin) {
     }
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
+    // The name serves the preview's dialog and imprimerDocument, which writes the file through
+    // the program's one writer: the printer never opens it itself.
     printer->setOutputFileName(QString::fromStdString(chemin));
     return printer;
 }

@@ -1,7 +1,14 @@
 #include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <fstream>
 
 #include "BaseEssai.h"
 #include "DonneesRapport.h"
@@ -189,6 +196,165 @@ TEST_F(Commande, UnUtilisateurInconnuOuUnSecteurInterditSortentAvec2) {
         EXPECT_EQ(execution.code, 2) << message.toStdString();
         EXPECT_EQ(execution.erreurs, message);
     }
+}
+
+// What the print writes over: only a plain file the user may write, replaced whole; a link, a
+// device, a pipe, a folder or a read-only file is refused and left as it was.
+class SortieFichier : public Commande {
+  protected:
+    Execution Imprimer_Dans(const QString& fichier) {
+        return Lancer({"--db", QString::fromStdString(base.Chemin()), "--entite", "041", "--mois",
+                       "2018-05", "--sortie", fichier});
+    }
+
+    QString Chemin(const QString& nom) const { return dossier.filePath(nom); }
+
+    static QByteArray Contenu(const QString& fichier) {
+        QFile entree(fichier);
+        return entree.open(QIODevice::ReadOnly) ? entree.readAll() : QByteArray();
+    }
+
+    static void Ecrire(const QString& fichier, const QByteArray& contenu) {
+        QFile sortie(fichier);
+        ASSERT_TRUE(sortie.open(QIODevice::WriteOnly));
+        sortie.write(contenu);
+    }
+
+    static mode_t Mode(const QString& fichier) {
+        struct stat etat {};
+        ::lstat(fichier.toLocal8Bit().constData(), &etat);
+        return etat.st_mode;
+    }
+
+    // Nothing but these names in the folder: no provisional file left behind.
+    void Verifier_Dossier(QStringList noms) const {
+        noms.sort();
+        EXPECT_EQ(
+            QDir(dossier.path())
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                           QDir::Name),
+            noms);
+    }
+
+    void Verifier_Refus(const QString& fichier, const QString& cause) {
+        const Execution execution = Imprimer_Dans(fichier);
+        EXPECT_EQ(execution.code, 2) << fichier.toStdString();
+        EXPECT_TRUE(execution.erreurs.contains(
+            QStringLiteral("Impossible d'écrire le fichier « %1 » : %2.").arg(fichier, cause)))
+            << execution.erreurs.toStdString();
+    }
+
+    const QStringList extensions{"csv", "xlsx", "pdf"};
+};
+
+TEST_F(SortieFichier, UnLienUnPeripheriqueUnTubeOuUnFichierEnLectureSeuleSontRefusesIntacts) {
+    const bool racine = ::geteuid() == 0;
+    QStringList noms;
+    for (const QString& extension : extensions) {
+        SCOPED_TRACE(extension.toStdString());
+        const QString victime = Chemin("victime." + extension);
+        Ecrire(victime, "à garder");
+        const QString lien = Chemin("lien." + extension);
+        ASSERT_TRUE(QFile::link(victime, lien));
+        Verifier_Refus(lien, "c'est un lien symbolique ; indiquez le fichier lui-même");
+        EXPECT_EQ(Contenu(victime), "à garder");
+        EXPECT_TRUE(S_ISLNK(Mode(lien)));
+
+        const QString seul = Chemin("seul." + extension);
+        Ecrire(seul, "à garder");
+        ::chmod(seul.toLocal8Bit().constData(), 0444);
+        Verifier_Refus(seul, "le fichier est en lecture seule");
+        EXPECT_EQ(Contenu(seul), "à garder");
+
+        const QString tube = Chemin("tube." + extension);
+        ASSERT_EQ(::mkfifo(tube.toLocal8Bit().constData(), 0644), 0);
+        Verifier_Refus(tube, "ce n'est pas un fichier ordinaire (périphérique, tube ou socket)");
+        EXPECT_TRUE(S_ISFIFO(Mode(tube)));
+        const QString sousDossier = Chemin("dossier." + extension);
+        QDir().mkpath(sousDossier);
+        const Execution execution = Imprimer_Dans(sousDossier);
+        EXPECT_EQ(execution.code, 2);
+        EXPECT_EQ(execution.erreurs,
+                  QStringLiteral("« %1 » est un dossier, pas un fichier.").arg(sousDossier));
+        EXPECT_TRUE(QFileInfo(sousDossier).isDir());
+        noms << "victime." + extension << "lien." + extension << "seul." + extension
+             << "tube." + extension << "dossier." + extension;
+
+        // A device node such as /dev/null (only root makes one).
+        if (racine) {
+            const QString peripherique = Chemin("nul." + extension);
+            ASSERT_EQ(
+                ::mknod(peripherique.toLocal8Bit().constData(), S_IFCHR | 0666, ::makedev(1, 3)),
+                0);
+            Verifier_Refus(peripherique,
+                           "ce n'est pas un fichier ordinaire (périphérique, tube ou socket)");
+            EXPECT_TRUE(S_ISCHR(Mode(peripherique)));
+            noms << "nul." + extension;
+        }
+    }
+    Verifier_Dossier(noms);
+}
+
+// A link planted where the workbook used to be written first makes no file overwritten.
+TEST_F(SortieFichier, UnLienPlanteAuNomProvisoireNEstPasSuivi) {
+    const QString victime = Chemin("victime");
+    Ecrire(victime, "à garder");
+    for (const QString& extension : extensions) {
+        const QString lien = Chemin(".liste." + extension + ".part");
+        ASSERT_TRUE(QFile::link(victime, lien));
+        const Execution execution = Imprimer_Dans(Chemin("liste." + extension));
+        EXPECT_EQ(execution.code, 0) << execution.erreurs.toStdString();
+        EXPECT_EQ(Contenu(victime), "à garder");
+        EXPECT_TRUE(S_ISLNK(Mode(lien)));
+    }
+}
+
+TEST_F(SortieFichier, UnFichierRemplaceGardeSesPermissionsUnNouveauSuitLeMasque) {
+    const mode_t masque = ::umask(027);
+    for (const QString& extension : extensions) {
+        SCOPED_TRACE(extension.toStdString());
+        const QString ancien = Chemin("ancien." + extension);
+        Ecrire(ancien, "ancien");
+        ::chmod(ancien.toLocal8Bit().constData(), 0604);
+        ASSERT_EQ(Imprimer_Dans(ancien).code, 0);
+        EXPECT_NE(Contenu(ancien), "ancien");
+        EXPECT_EQ(Mode(ancien) & 07777, 0604U);
+
+        const QString nouveau = Chemin("nouveau." + extension);
+        ASSERT_EQ(Imprimer_Dans(nouveau).code, 0);
+        EXPECT_EQ(Mode(nouveau) & 07777, 0640U);
+    }
+    ::umask(masque);
+}
+
+// A real full disk: a small file system of its own, filled up (root only mounts one).
+TEST_F(SortieFichier, UnDisquePleinLaisseLaListeDuMoisDernierEntiere) {
+    const QString plein = Chemin("plein");
+    QDir().mkpath(plein);
+    if (::mount("tmpfs", plein.toLocal8Bit().constData(), "tmpfs", 0, "size=512k") != 0) {
+        GTEST_SKIP() << "pas de système de fichiers à monter ici";
+    }
+    const std::shared_ptr<void> demonte(nullptr,
+                                        [&](void*) { ::umount(plein.toLocal8Bit().constData()); });
+    std::vector<QString> fichiers;
+    for (const QString& extension : extensions) {
+        fichiers.push_back(plein + "/liste." + extension);
+        Ecrire(fichiers.back(), "la liste du mois dernier");
+    }
+    {
+        std::ofstream remplissage((plein + "/remplissage").toStdString(), std::ios::binary);
+        const std::string bloc(4096, 'x');
+        while (remplissage.write(bloc.data(), static_cast<std::streamsize>(bloc.size())) &&
+               remplissage.flush()) {
+        }
+    }
+    for (const QString& fichier : fichiers) {
+        Verifier_Refus(fichier, "le disque est plein");
+        EXPECT_EQ(Contenu(fichier), "la liste du mois dernier");
+    }
+    EXPECT_EQ(
+        QDir(plein).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name),
+        (QStringList{"liste.csv", "liste.pdf", "liste.xlsx", "remplissage"}));
 }
 
 }  // namespace

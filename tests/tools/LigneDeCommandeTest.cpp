@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <fstream>
 #include <sstream>
 
+#include "AppelsEnPanne.h"
 #include "FluxEnPause.h"
 #include "dbtool/LigneDeCommande.h"
 #include "mvdb/Base.h"
@@ -261,4 +265,61 @@ TEST_F(LigneDeCommande, WrongCommandLinesExitWithTwoAndHelpIsInFrench) {
     for (const char* commande : {"create", "import", "export", "read", "index", "demo"}) {
         EXPECT_EQ(lancer({commande, "-h"}).code, 0) << commande;
     }
+}
+
+// Export through the program's one writer: the old file stays whole whichever call to the
+// system fails, and only a plain file the user may write is replaced.
+TEST_F(LigneDeCommande, AnExportOnAFailingDiskLeavesTheOldFileWhole) {
+    const QString base = chemin(QStringLiteral("grande.db"));
+    ASSERT_EQ(lancer({"create", base}).code, 0);
+    // Enough lines for several writes of the writer's buffer.
+    std::string lignes;
+    for (int i = 0; i < 3000; ++i) {
+        lignes += R"({"file":"ACCORD","id":"K)" + std::to_string(100000 + i) + R"(","record":[")" +
+                  std::string(60, 'v') + R"(","041"]})" + "\n";
+    }
+    ASSERT_EQ(lancer({"import", base}, lignes).code, 0);
+    QTemporaryDir sorties;
+    const std::string jsonl = sorties.filePath(QStringLiteral("export.jsonl")).toStdString();
+    const int appels = essai::Essayer_Chaque_Panne(jsonl, [&] {
+        const auto resultat = lancer({"export", base, "-o", QString::fromStdString(jsonl)});
+        return resultat.code == 0 ? std::string() : resultat.erreurs;
+    });
+    std::cout << "[          ] export : " << appels << " appels au système essayés en panne\n";
+    EXPECT_GE(appels, 13);
+    EXPECT_EQ(lireFichier(QString::fromStdString(jsonl)), lancer({"export", base}).sortie);
+}
+
+TEST_F(LigneDeCommande, AnExportRefusesALinkADeviceAFolderAndAReadOnlyFile) {
+    const QString base = baseRemplie();
+    const auto refus = [&](const QString& sortie, const std::string& cause) {
+        const auto resultat = lancer({"export", base, "-o", sortie});
+        EXPECT_EQ(resultat.code, 1) << sortie.toStdString();
+        EXPECT_EQ(resultat.erreurs, "erreur : Impossible d'écrire le fichier « " +
+                                        sortie.toStdString() + " » : " + cause + ".\n");
+    };
+    std::ofstream(chemin(QStringLiteral("victime")).toStdString()) << "à garder";
+    ASSERT_TRUE(QFile::link(chemin(QStringLiteral("victime")), chemin(QStringLiteral("lien"))));
+    refus(chemin(QStringLiteral("lien")),
+          "c'est un lien symbolique ; indiquez le fichier lui-même");
+    QDir().mkpath(chemin(QStringLiteral("dossier")));
+    refus(chemin(QStringLiteral("dossier")), "c'est un dossier");
+    std::ofstream(chemin(QStringLiteral("seul")).toStdString()) << "à garder";
+    QFile::setPermissions(chemin(QStringLiteral("seul")), QFile::ReadOwner | QFile::ReadOther);
+    refus(chemin(QStringLiteral("seul")), "le fichier est en lecture seule");
+    refus(chemin(QStringLiteral("absent/export.jsonl")),
+          "le dossier « " + chemin(QStringLiteral("absent")).toStdString() + " » n'existe pas");
+    EXPECT_EQ(lireFichier(chemin(QStringLiteral("victime"))), "à garder");
+    EXPECT_EQ(lireFichier(chemin(QStringLiteral("seul"))), "à garder");
+
+    // Root once replaced the device itself with a regular file.
+    refus(QStringLiteral("/dev/null"),
+          "ce n'est pas un fichier ordinaire (périphérique, tube ou socket)");
+    struct stat etat {};
+    ASSERT_EQ(::lstat("/dev/null", &etat), 0);
+    EXPECT_TRUE(S_ISCHR(etat.st_mode));
+    EXPECT_TRUE(QDir(dossier_.path())
+                    .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
+                    .filter(QStringLiteral("provisoire"))
+                    .isEmpty());
 }

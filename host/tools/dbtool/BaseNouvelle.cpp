@@ -84,7 +84,7 @@ void creerBase(const std::string& nom, const std::function<void(mvdb::Base&)>& r
         return;
     }
     verifierDossier(nom);
-    FichierProvisoire provisoire(nom, FichierProvisoire::SiPresent::Refuser);
+    FichierProvisoire provisoire(nom);
     provisoire.ecrire([&](const std::string& chemin) {
         auto base = mvdb::Base::creer(chemin);
         remplir(base);

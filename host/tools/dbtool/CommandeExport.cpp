@@ -1,26 +1,24 @@
-#include <fstream>
+#include <ostream>
 
 #include "Commandes.h"
-#include "FichierProvisoire.h"
 #include "Parametres.h"
 #include "dba/Erreur.h"
 #include "mvdb/Base.h"
+#include "outils/FichierEntier.h"
+#include "outils/FluxFichierEntier.h"
 
 namespace dbtool {
 
 namespace {
 
 void exporterVers(const mvdb::Base& base, const std::string& destination) {
-    FichierProvisoire provisoire(destination, FichierProvisoire::SiPresent::Remplacer);
-    {
-        std::ofstream fichier(provisoire.chemin(), std::ios::binary);
-        base.exporter(fichier);
-        fichier.close();
-        if (!fichier) {
-            throw dba::Erreur(dba::ErrStockage, "impossible d'écrire le fichier : " + destination);
-        }
-    }
-    provisoire.mettreEnPlace();
+    outils::FichierEntier fichier(destination, dba::ErrStockage);
+    outils::FluxFichierEntier tampon(fichier);
+    std::ostream lignes(&tampon);
+    // The writer's own error, naming the file and the cause, goes through the stream.
+    lignes.exceptions(std::ios::badbit);
+    base.exporter(lignes);
+    fichier.Terminer();
 }
 
 }  // namespace

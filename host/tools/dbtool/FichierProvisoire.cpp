@@ -23,11 +23,9 @@ std::filesystem::path nomProvisoire(const std::filesystem::path& destination) {
 
 }  // namespace
 
-FichierProvisoire::FichierProvisoire(std::filesystem::path destination, SiPresent siPresent)
-    : destination_(std::move(destination)),
-      provisoire_(nomProvisoire(destination_)),
-      siPresent_(siPresent) {
-    if (siPresent_ == SiPresent::Refuser && std::filesystem::exists(destination_)) {
+FichierProvisoire::FichierProvisoire(std::filesystem::path destination)
+    : destination_(std::move(destination)), provisoire_(nomProvisoire(destination_)) {
+    if (std::filesystem::exists(destination_)) {
         echec("le fichier existe déjà", destination_);
     }
 }
@@ -64,12 +62,8 @@ void FichierProvisoire::mettreEnPlace() {
     if (std::filesystem::exists(journal, erreur)) {
         echec("impossible d'écrire entièrement le fichier", destination_);
     }
-    if (siPresent_ == SiPresent::Remplacer) {
-        std::filesystem::rename(provisoire_, destination_, erreur);
-    } else {
-        // A hard link fails when the destination exists, where a rename would replace it.
-        std::filesystem::create_hard_link(provisoire_, destination_, erreur);
-    }
+    // A hard link fails when the destination exists, where a rename would replace it.
+    std::filesystem::create_hard_link(provisoire_, destination_, erreur);
     if (erreur) {
         echec(std::filesystem::exists(destination_) ? "le fichier existe déjà"
                                                     : "impossible d'écrire le fichier",

@@ -6,15 +6,15 @@
 
 namespace dbtool {
 
-// A file written beside its destination under a provisional name and put in place only once
-// complete, so that a failed command leaves nothing half-written. Unless put in place, the
-// provisional file and the database's side files are removed on destruction.
+// A new database file, which SQLite writes itself, built beside its destination under a
+// provisional name and put in place only once complete, so that a failed command leaves
+// nothing half-written; it never replaces a file (the files that replace others go through
+// outils::FichierEntier). Unless put in place, the provisional file and the database's side
+// files are removed on destruction.
 class FichierProvisoire {
   public:
-    enum class SiPresent { Refuser, Remplacer };
-
-    // Refuser: raises dba::Erreur ErrStockage when the destination already exists.
-    FichierProvisoire(std::filesystem::path destination, SiPresent siPresent);
+    // Raises dba::Erreur ErrStockage when the destination already exists.
+    explicit FichierProvisoire(std::filesystem::path destination);
     ~FichierProvisoire();
     FichierProvisoire(const FichierProvisoire&) = delete;
     FichierProvisoire& operator=(const FichierProvisoire&) = delete;
@@ -24,13 +24,12 @@ class FichierProvisoire {
     // the file the user asked for, instead of the provisional name.
     void ecrire(const std::function<void(const std::string& chemin)>& ecriture) const;
 
-    // Puts the file at its destination; Refuser never overwrites a file that appeared since.
+    // Puts the file at its destination; never overwrites a file that appeared since.
     void mettreEnPlace();
 
   private:
     std::filesystem::path destination_;
     std::filesystem::path provisoire_;
-    SiPresent siPresent_;
     bool enPlace_ = false;
 };
 

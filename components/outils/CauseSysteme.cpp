@@ -1,0 +1,45 @@
+#include "CauseSysteme.h"
+
+#include <cerrno>
+#include <cstring>
+
+namespace outils {
+
+std::string Cause_Systeme(int erreur) {
+    switch (erreur) {
+        case ENOSPC:
+        case EDQUOT:
+            return "le disque est plein";
+        case EFBIG:
+            return "le fichier dépasse la taille permise";
+        case EACCES:
+        case EPERM:
+            return "permission refusée";
+        case EROFS:
+            return "le disque est en lecture seule";
+        case ENOENT:
+        case ENOTDIR:
+            return "le dossier n'existe pas";
+        case EIO:
+            return "erreur d'entrée-sortie du disque";
+        case ENAMETOOLONG:
+            return "le nom est trop long";
+        case ENOMEM:
+            return "mémoire insuffisante";
+        case EMFILE:
+        case ENFILE:
+            return "trop de fichiers ouverts";
+        case ELOOP:
+            return "trop de liens symboliques dans le chemin";
+        case EBUSY:
+        case ETXTBSY:
+            return "le fichier est occupé";
+        default:
+            break;
+    }
+    const char* nom = ::strerrorname_np(erreur);
+    return "erreur du système (" + (nom != nullptr ? std::string(nom) : std::to_string(erreur)) +
+           ")";
+}
+
+}  // namespace outils

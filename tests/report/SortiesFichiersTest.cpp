@@ -1,0 +1,188 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+#include "AppelsEnPanne.h"
+#include "DonneesRapport.h"
+#include "ImpressionEssai.h"
+#include "PdfRelu.h"
+#include "TableauRelu.h"
+#include "outils/Outils.h"
+#include "printer/DessinDocument.h"
+#include "printer/ImprimantesSysteme.h"
+#include "printer/PreparationQPrinter.h"
+
+// Every output file of a print run (CSV, XLSX, PDF) written over an old one while the disk
+// fails at each of the writer's calls in turn, and cells a spreadsheet would take for formulas.
+
+namespace {
+
+using essai::ImpressionEssai;
+using imprimante::Destination;
+
+std::vector<std::string> Donnees() {
+    return essai::Avec(essai::AidesDeMai(essai::Serie(3)));
+}
+
+// The run of the control on the system's collection, answered with its entry of that kind.
+std::string Imprimer_Vers(ImpressionEssai& impression, Destination::Genre genre,
+                          const std::string& fichier) {
+    const auto systeme = std::make_shared<imprimante::ImprimantesSysteme>();
+    const auto liste = systeme->Liste();
+    const auto entree = std::find_if(liste.begin(), liste.end(),
+                                     [&](const Destination& d) { return d.genre == genre; });
+    outils::Outils::Partage().RemplacerServices(
+        systeme, std::make_shared<imprimante::ChoixImprimanteScripte>(
+                     imprimante::Choix{static_cast<std::int32_t>(entree - liste.begin()), 1,
+                                       imprimante::Reglages{"A4", false, fichier}}));
+    impression.erreurs.clear();
+    impression.Imprimer();
+    return impression.erreurs.empty() ? "" : impression.erreurs.front();
+}
+
+int Essayer(Destination::Genre genre, const char* nom) {
+    QTemporaryDir dossier;
+    const std::string fichier = dossier.filePath(nom).toStdString();
+    ImpressionEssai impression(Donnees());
+    const int appels = essai::Essayer_Chaque_Panne(
+        fichier, [&] { return Imprimer_Vers(impression, genre, fichier); });
+    std::cout << "[          ] " << nom << " : " << appels
+              << " appels au système essayés en panne\n";
+    return appels;
+}
+
+TEST(SortiesFichiers, UnCsvSurUnDisqueQuiLacheGardeLAncienFichierEntier) {
+    EXPECT_GE(Essayer(Destination::Genre::FichierCsv, "liste.csv"), 10);
+}
+
+TEST(SortiesFichiers, UnClasseurSurUnDisqueQuiLacheGardeLAncienFichierEtSonDossierPrive) {
+    // The library's private folder goes under TMPDIR: it must be gone after every run.
+    QTemporaryDir temporaire;
+    const char* avant = std::getenv("TMPDIR");
+    const std::string ancien = avant != nullptr ? avant : "";
+    ::setenv("TMPDIR", temporaire.path().toLocal8Bit().constData(), 1);
+    EXPECT_GE(Essayer(Destination::Genre::FichierXlsx, "liste.xlsx"), 10);
+    EXPECT_TRUE(QDir(temporaire.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot));
+    if (avant != nullptr) {
+        ::setenv("TMPDIR", ancien.c_str(), 1);
+    } else {
+        ::unsetenv("TMPDIR");
+    }
+}
+
+TEST(SortiesFichiers, UnPdfSurUnDisqueQuiLacheGardeLAncienFichierEntier) {
+    EXPECT_GE(Essayer(Destination::Genre::FichierPdf, "liste.pdf"), 10);
+}
+
+// A name already taken by a link, as someone who foresaw the provisional name would plant it:
+// the writer takes another name and never writes through the link.
+TEST(SortiesFichiers, UnNomProvisoireDejaPrisEstEvitePasSuivi) {
+    QTemporaryDir dossier;
+    const std::string fichier = dossier.filePath("liste.csv").toStdString();
+    ImpressionEssai impression(Donnees());
+    // For a new file, the third call creates the provisional file (after the folder's opening
+    // and the look at the target).
+    const auto appels =
+        std::make_shared<essai::AppelsEnPanne>(3, essai::AppelsEnPanne::Duree::Une, EEXIST);
+    {
+        const essai::PanneInstallee panne(appels);
+        EXPECT_EQ(Imprimer_Vers(impression, Destination::Genre::FichierCsv, fichier), "");
+    }
+    EXPECT_EQ(essai::Lire_Csv(fichier).size(), 4U);
+    EXPECT_EQ(
+        QDir(dossier.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+        QStringList{"liste.csv"});
+}
+
+// Names and communes typed as formulas: text in both files, never something a spreadsheet runs.
+std::vector<std::string> Formules() {
+    return essai::Avec(essai::AidesDeMai({{"00001", "=1+1", "Jean"},
+                                          {"00002", "+33 HACK", "Anne"},
+                                          {"00003", "-2+3", "Marc"},
+                                          {"00004", "@SOMME(A1)", "Zoé"},
+                                          {"00005", "\tTAB", "Paul"},
+                                          {"00006", "\rRETOUR", "Léa"},
+                                          {"00007", "NORMAL", "=Rose"}}));
+}
+
+std::string Contenu(const std::string& fichier) {
+    std::ifstream entree(fichier, std::ios::binary);
+    return {std::istreambuf_iterator<char>(entree), std::istreambuf_iterator<char>()};
+}
+
+TEST(SortiesFichiers, UneCelluleQuiCommenceCommeUneFormuleEstNeutraliseeDansLeCsv) {
+    QTemporaryDir dossier;
+    const std::string fichier = dossier.filePath("liste.csv").toStdString();
+    ImpressionEssai impression(Formules());
+    ASSERT_EQ(Imprimer_Vers(impression, Destination::Genre::FichierCsv, fichier), "");
+    const std::string csv = Contenu(fichier);
+    for (const char* cellule :
+         {";'=1+1 Jean;", ";'+33 HACK Anne;", ";'-2+3 Marc;", ";'@SOMME(A1) Zoé;", ";'\tTAB Paul;",
+          ";\"'\rRETOUR Léa\";", ";NORMAL =Rose;"}) {
+        EXPECT_NE(csv.find(cellule), std::string::npos) << cellule;
+    }
+    // The grouping code and the date begin with a digit: untouched.
+    EXPECT_NE(csv.find("\r\nR01;"), std::string::npos);
+    EXPECT_NE(csv.find(";31/05/2018;"), std::string::npos);
+}
+
+TEST(SortiesFichiers, UneCelluleQuiCommenceCommeUneFormuleResteUnTexteDansLeClasseur) {
+    QTemporaryDir dossier;
+    const std::string fichier = dossier.filePath("liste.xlsx").toStdString();
+    ImpressionEssai impression(Formules());
+    ASSERT_EQ(Imprimer_Vers(impression, Destination::Genre::FichierXlsx, fichier), "");
+    std::vector<std::string> noms;
+    for (const auto& rangee : essai::Lire_Feuille_Xlsx(fichier, 1)) {
+        if (rangee.size() > 3) {
+            noms.push_back(rangee[3]);
+        }
+    }
+    for (const char* nom : {"=1+1 Jean", "+33 HACK Anne", "-2+3 Marc", "@SOMME(A1) Zoé"}) {
+        EXPECT_NE(std::find(noms.begin(), noms.end(), nom), noms.end()) << nom;
+    }
+    for (int feuille : {1, 2}) {
+        const std::string xml = essai::Xml_Feuille_Xlsx(fichier, feuille);
+        EXPECT_EQ(xml.find("<f>"), std::string::npos) << feuille;
+        EXPECT_EQ(xml.find("<f "), std::string::npos) << feuille;
+    }
+    EXPECT_NE(essai::Xml_Feuille_Xlsx(fichier, 1).find("t=\"inlineStr\"><is><t>=1+1 Jean</t>"),
+              std::string::npos);
+}
+
+// The PDF file of the print dialog's preview, printed from there: through the same writer, so a
+// read-only file is refused and kept, and a file is replaced only whole.
+TEST(SortiesFichiers, LeFichierPdfDeLApercuPasseParLeMemeEcrivain) {
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath("apercu.pdf");
+    imprimante::Document document;
+    document.operations = {imprimante::Operation{.texte = "page de l'aperçu"}};
+    imprimante::Reglages reglages{"A4", false, chemin.toStdString()};
+    const Destination pdf{"Fichier PDF", Destination::Genre::FichierPdf};
+
+    auto printer = imprimante::preparerQPrinter(pdf, reglages);
+    printer->setCopyCount(2);
+    imprimante::imprimerDocument(document, *printer);
+    EXPECT_EQ(essai::PagesDuPdf(chemin), 2);
+
+    const std::string avant = Contenu(chemin.toStdString());
+    ::chmod(chemin.toLocal8Bit().constData(), 0444);
+    try {
+        imprimante::imprimerDocument(document, *printer);
+        ADD_FAILURE() << "fichier en lecture seule remplacé";
+    } catch (const dba::Erreur& erreur) {
+        EXPECT_EQ(erreur.texte(), "Impossible d'écrire le fichier « " + chemin.toStdString() +
+                                      " » : le fichier est en lecture seule.");
+    }
+    EXPECT_EQ(Contenu(chemin.toStdString()), avant);
+    EXPECT_EQ(
+        QDir(dossier.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+        QStringList{"apercu.pdf"});
+}
+
+}  // namespace

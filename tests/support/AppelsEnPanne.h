@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cerrno>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "outils/AppelsFichier.h"
+
+namespace essai {
+
+// The writer's calls to the system, counted from 1: the rang-th fails with that error number,
+// once or with every call after it; the others are the real ones. Rang 0 fails none.
+class AppelsEnPanne : public outils::AppelsFichier {
+  public:
+    enum class Duree { Une, Persistante };
+
+    AppelsEnPanne(int rang, Duree duree, int erreur = ENOSPC)
+        : rang_(rang), duree_(duree), erreur_(erreur) {}
+
+    // Calls made so far, failed ones included.
+    int Faits() const { return faits_; }
+
+    int OuvrirDossier(const char* chemin) override;
+    int Etat(int dossier, const char* nom, struct stat& etat) override;
+    int AccesEcriture(int dossier, const char* nom) override;
+    int Creer(int dossier, const char* nom, mode_t mode) override;
+    int ChangerPermissions(int fichier, mode_t mode) override;
+    ssize_t Ecrire(int fichier, const void* octets, std::size_t taille) override;
+    int Synchroniser(int descripteur) override;
+    int Fermer(int fichier) override;
+    int Lier(int dossier, const char* nom, const char* lien) override;
+    int Renommer(int dossier, const char* ancien, const char* nouveau) override;
+
+  private:
+    // Counts the call; true, errno set, when it is to fail.
+    bool Echoue();
+
+    int rang_;
+    Duree duree_;
+    int erreur_;
+    int faits_ = 0;
+    std::shared_ptr<outils::AppelsFichier> reels_ = outils::AppelsFichier::Reels();
+};
+
+// For its lifetime, the writers' calls are those.
+class PanneInstallee {
+  public:
+    explicit PanneInstallee(std::shared_ptr<AppelsEnPanne> appels) {
+        outils::AppelsFichier::Remplacer(std::move(appels));
+    }
+    ~PanneInstallee() { outils::AppelsFichier::Remplacer(nullptr); }
+    PanneInstallee(const PanneInstallee&) = delete;
+    PanneInstallee& operator=(const PanneInstallee&) = delete;
+};
+
+// Writes over an existing `fichier` with each of the writer's calls failing in turn (a full
+// disk), once and then persistently, from the first call until a run makes no more; `ecrire`
+// returns the error shown, empty when none. After each failure the old file must be as it was,
+// byte for byte and mode, nothing else be left in its folder, and the error name the file and
+// the cause. The run without failure must then replace it. Returns the number of calls tried.
+int Essayer_Chaque_Panne(const std::string& fichier, const std::function<std::string()>& ecrire);
+
+}  // namespace essai
