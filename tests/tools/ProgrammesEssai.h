@@ -4,6 +4,8 @@
 
 #include <QProcess>
 #include <QStringList>
+#include <utility>
+#include <vector>
 
 // The tools run as a shell runs them: their streams and exit status.
 namespace essai {
@@ -14,10 +16,15 @@ struct Execution {
     QString erreurs;
 };
 
-inline void Preparer(QProcess& programme) {
-    programme.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
-    auto environnement = programme.processEnvironment();
+using Variables = std::vector<std::pair<QString, QString>>;
+
+// The test's environment, on the offscreen platform, with the given variables.
+inline void Preparer(QProcess& programme, const Variables& variables = {}) {
+    auto environnement = QProcessEnvironment::systemEnvironment();
     environnement.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    for (const auto& [nom, valeur] : variables) {
+        environnement.insert(nom, valeur);
+    }
     programme.setProcessEnvironment(environnement);
 }
 
@@ -28,9 +35,9 @@ inline Execution Fin(QProcess& programme) {
 }
 
 inline Execution Executer(const QString& chemin, const QStringList& arguments,
-                          const QByteArray& entree = {}) {
+                          const QByteArray& entree = {}, const Variables& variables = {}) {
     QProcess programme;
-    Preparer(programme);
+    Preparer(programme, variables);
     programme.start(chemin, arguments);
     EXPECT_TRUE(programme.waitForStarted());
     programme.write(entree);
@@ -38,8 +45,9 @@ inline Execution Executer(const QString& chemin, const QStringList& arguments,
     return Fin(programme);
 }
 
-inline Execution Db(const QStringList& arguments, const QByteArray& entree = {}) {
-    return Executer(QStringLiteral(ARDOINE_DB_PROGRAMME), arguments, entree);
+inline Execution Db(const QStringList& arguments, const QByteArray& entree = {},
+                    const Variables& variables = {}) {
+    return Executer(QStringLiteral(ARDOINE_DB_PROGRAMME), arguments, entree, variables);
 }
 
 inline Execution Demo(const QStringList& arguments) {

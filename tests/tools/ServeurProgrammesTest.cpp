@@ -2,6 +2,7 @@
 // the server refuses is told in French.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -19,6 +20,14 @@ const QString BaseDemo = QStringLiteral(ARDOINE_BINARY_DIR "/demo.db");
 
 QString Q(const std::string& texte) {
     return QString::fromStdString(texte);
+}
+
+// A file only its owner reads, as the client library requires of a password file.
+void Ecrire(const QString& chemin, const QString& texte) {
+    QFile fichier(chemin);
+    ASSERT_TRUE(fichier.open(QIODevice::WriteOnly));
+    fichier.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    fichier.write(texte.toUtf8());
 }
 
 class SurServeur : public ::testing::Test {
@@ -69,6 +78,21 @@ TEST_F(SurServeur, APasswordOnTheCommandLineIsUsedWithAWarningAndAWrongOneRefuse
     EXPECT_EQ(juste.code, 0) << juste.erreurs.toStdString();
     EXPECT_EQ(juste.sortie, "0\tK\n1\tv\n");
     EXPECT_EQ(essai::Avertissements(juste.erreurs), 1) << juste.erreurs.toStdString();
+
+    // As the guides recommend: a service file names the database, a password file holds the
+    // password, and nothing warns.
+    QTemporaryDir dossier;
+    const QString service = dossier.filePath(QStringLiteral("pg_service.conf"));
+    const QString motsDePasse = dossier.filePath(QStringLiteral("pgpass"));
+    Ecrire(service, "[ardoine]\n" +
+                        Q(nom).remove(QStringLiteral(" user=postgres")).replace(' ', '\n') +
+                        "\nuser=" + Q(role) + "\n");
+    Ecrire(motsDePasse, "*:*:" + Q(base) + ":" + Q(role) + ":Bon/Mot@Passe\n");
+    const auto parService = Db({"read", "service=ardoine", "A", "K"}, {},
+                               {{"PGSERVICEFILE", service}, {"PGPASSFILE", motsDePasse}});
+    EXPECT_EQ(parService.code, 0) << parService.erreurs.toStdString();
+    EXPECT_EQ(parService.sortie, "0\tK\n1\tv\n");
+    EXPECT_EQ(parService.erreurs.toStdString(), "");
 
     const auto faux = Db({"read", avecRole + " password=Faux/Mot@Passe", "A", "K"});
     EXPECT_EQ(faux.code, 1);
