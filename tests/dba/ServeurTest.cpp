@@ -5,7 +5,6 @@
 
 #include <atomic>
 #include <chrono>
-#include <random>
 #include <sstream>
 #include <thread>
 
@@ -268,16 +267,6 @@ TEST(Serveur, AStatementSentAheadKeepsItsAnswerAndItsFailureShowsAtTheNextStatem
     EXPECT_EQ(nombre("SELECT 8::bigint"), 8);
     connexion.envoyer("double", "SELECT $1::bigint * 2", {P::entier(3)});
     EXPECT_EQ(connexion.reponseEnvoyee().entier(0, 0), 6);
-}
-
-// Letters drawn at random: a repeated one would be compressed under the server's limit.
-std::string texteAuHasard(std::size_t longueur) {
-    std::minstd_rand hasard(7);
-    std::string texte(longueur, ' ');
-    for (char& lettre : texte) {
-        lettre = static_cast<char>('a' + hasard() % 26);
-    }
-    return texte;
 }
 
 // The server's indexes hold values of about 2,700 bytes at most; a file holds any. The server

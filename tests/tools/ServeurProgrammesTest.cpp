@@ -6,7 +6,6 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
-#include <random>
 
 #include "BaseTemporaire.h"
 #include "ProgrammesEssai.h"
@@ -103,23 +102,13 @@ TEST_F(SurServeur, APasswordOnTheCommandLineIsUsedWithAWarningAndAWrongOneRefuse
     EXPECT_FALSE(faux.erreurs.contains("Faux"));
 }
 
-// Letters drawn at random: a repeated one would be compressed under the server's limit.
-std::string TexteAuHasard(std::size_t longueur) {
-    std::minstd_rand hasard(11);
-    std::string texte(longueur, ' ');
-    for (char& lettre : texte) {
-        lettre = static_cast<char>('a' + hasard() % 26);
-    }
-    return texte;
-}
-
 // A file holds a key of any length, the server's index on keys about 2,700 bytes: a copy or
 // an import that brings a longer one is refused for that reason, and leaves nothing.
 TEST_F(SurServeur, ACopyOrAnImportWithAKeyTooLongForTheServerSaysSoAndLeavesNothing) {
     QTemporaryDir dossier;
     const QString fichier = dossier.filePath(QStringLiteral("cle-longue.db"));
     const QByteArray ligne =
-        QByteArray(R"({"file":"A","id":")") + TexteAuHasard(3000).c_str() + R"(","record":["v"]})";
+        QByteArray(R"({"file":"A","id":")") + texteAuHasard(3000).c_str() + R"(","record":["v"]})";
     ASSERT_EQ(Db({"create", fichier}).code, 0);
     ASSERT_EQ(Db({"import", fichier}, R"({"file":"A","id":"K","record":["v"]})"
                                       "\n" +

@@ -24,8 +24,21 @@ std::string etatDuRefus(const std::string& texte) {
     return std::regex_search(texte, trouve, etat) ? trouve[1].str() : "";
 }
 
+using Causes = std::array<std::pair<std::string_view, const char*>, 7>;
+
+// The cause of the first entry `convient` accepts; null when none does.
+template <typename Critere>
+const char* premiereCause(const Causes& causes, Critere convient) {
+    for (const auto& [cle, cause] : causes) {
+        if (convient(cle)) {
+            return cause;
+        }
+    }
+    return nullptr;
+}
+
 const char* causeDuServeur(const std::string& etat) {
-    static const std::array<std::pair<std::string_view, const char*>, 7> causes{{
+    static const Causes causes{{
         {"28P01", "le mot de passe est refusé pour ce rôle"},
         {"28000",
          "le serveur refuse ce rôle : il n'existe pas, ou le serveur ne l'admet pas depuis ce "
@@ -36,17 +49,12 @@ const char* causeDuServeur(const std::string& etat) {
         {"57P03", "le serveur démarre ou s'arrête : il n'accepte pas de connexion pour l'instant"},
         {"08004", "le serveur refuse la connexion"},
     }};
-    for (const auto& [code, cause] : causes) {
-        if (etat == code) {
-            return cause;
-        }
-    }
-    return nullptr;
+    return premiereCause(causes, [&](std::string_view code) { return etat == code; });
 }
 
 // The causes the client library names in its own words, as its untranslated texts say them.
 const char* causeDuClient(const std::string& texte) {
-    static const std::array<std::pair<std::string_view, const char*>, 7> causes{{
+    static const Causes causes{{
         {"could not translate host name", "le nom du serveur est inconnu"},
         {"Connection refused",
          "aucun serveur n'accepte de connexion à cette adresse et sur ce port (serveur arrêté, "
@@ -59,12 +67,8 @@ const char* causeDuClient(const std::string& texte) {
         {"No route to host", "le réseau ne mène pas au serveur"},
         {"closed the connection unexpectedly", "le serveur a fermé la connexion sans répondre"},
     }};
-    for (const auto& [motif, cause] : causes) {
-        if (texte.find(motif) != std::string::npos) {
-            return cause;
-        }
-    }
-    return nullptr;
+    return premiereCause(
+        causes, [&](std::string_view motif) { return texte.find(motif) != std::string::npos; });
 }
 
 std::string causeGenerale(const std::string& texte, const MasqueMotDePasse& masque) {
