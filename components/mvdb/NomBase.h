@@ -10,7 +10,7 @@ namespace mvdb {
 // connection string ("host=... dbname=..."), names a database on a PostgreSQL server.
 bool designeServeur(std::string_view nom);
 
-// The name as messages may show it: a password in a URI or a key=value string is masked.
+// The name as messages may show it: every password it holds (see MotDePasse.h) masked.
 std::string nomAffichable(std::string_view nom);
 
 }  // namespace mvdb

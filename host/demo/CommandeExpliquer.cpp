@@ -2,8 +2,7 @@
 
 #include <ostream>
 
-#include <QFileInfo>
-
+#include "BaseDemandee.h"
 #include "Ctr_Ardoine.h"
 #include "dba/Erreur.h"
 #include "liste/Explication.h"
@@ -46,10 +45,7 @@ SortieImpression Commande_Expliquer(const Options& options, std::ostream& sortie
                 QStringLiteral("La commande « explique » n'imprime rien : ni --sortie ni "
                                "--imprimante."));
         }
-        if (!QFileInfo::exists(options.base)) {
-            Refuser(QStringLiteral("Base de données introuvable : ") + options.base);
-        }
-        const auto client = std::make_shared<dba::TheClient>(options.base.toStdString());
+        const auto client = Ouvrir_Base(options.base);
         const std::string aide = explique.aide.toStdString();
         rapport::RecueilDecisions recueil(aide);
         std::vector<rapport::PartieSelection> parties;

@@ -8,11 +8,11 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 
+#include "BaseDemandee.h"
 #include "FenetreHote.h"
 #include "PlateformeEnregistree.h"
 #include "dba/Erreur.h"
 #include "droits/DroitsFichier.h"
-#include "mvdb/NomBase.h"
 #include "mvdb/TheClient.h"
 #include "outils/Outils.h"
 #include "printer/ChoixImprimanteScripte.h"
@@ -266,10 +266,7 @@ SortieImpression Imprimer_Liste(const DemandeImpression& demande,
 SortieImpression Commande_Imprimer(const Options& options, std::ostream& messages) {
     try {
         const DemandeImpression demande = Lire_Demande(options.impression, options.capture);
-        if (!mvdb::designeServeur(options.base.toStdString()) && !QFileInfo::exists(options.base)) {
-            Refuser(QStringLiteral("Base de données introuvable : ") + options.base);
-        }
-        const auto client = std::make_shared<dba::TheClient>(options.base.toStdString());
+        const auto client = Ouvrir_Base(options.base);
         return Imprimer_Liste(demande, client, client->base(), options.login,
                               std::make_shared<imprimante::ImprimantesSysteme>(), messages);
     } catch (const dba::Erreur& erreur) {

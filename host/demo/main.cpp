@@ -1,17 +1,17 @@
 #include <iostream>
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QMessageBox>
 
+#include "BaseDemandee.h"
 #include "CommandeExpliquer.h"
 #include "CommandeImprimer.h"
 #include "FenetreHote.h"
+#include "LectureArguments.h"
 #include "Options.h"
 #include "TraductionQt.h"
 #include "Version.h"
 #include "dba/Erreur.h"
-#include "mvdb/NomBase.h"
 #include "mvdb/TheClient.h"
 
 namespace {
@@ -33,14 +33,6 @@ bool Formulaire_Invisible(const demo::Options& options) {
            QGuiApplication::platformName() == QLatin1String("offscreen");
 }
 
-QStringList Arguments(int argc, char** argv) {
-    QStringList arguments;
-    for (int rang = 0; rang < argc; ++rang) {
-        arguments.append(QString::fromLocal8Bit(argv[rang]));
-    }
-    return arguments;
-}
-
 void Signaler(const QString& texte, bool interactif) {
     std::cerr << texte.toStdString() << std::endl;
     if (interactif && QGuiApplication::platformName() != QLatin1String("offscreen")) {
@@ -58,12 +50,8 @@ int Capturer(demo::FenetreHote& fenetre, const QString& fichier) {
 
 int Ouvrir_Formulaire(const demo::Options& options) {
     const bool interactif = options.capture.isEmpty();
-    if (!mvdb::designeServeur(options.base.toStdString()) && !QFileInfo::exists(options.base)) {
-        Signaler(QStringLiteral("Base de données introuvable : ") + options.base, interactif);
-        return demo::EchecImpression;
-    }
     try {
-        auto client = std::make_shared<dba::TheClient>(options.base.toStdString());
+        auto client = demo::Ouvrir_Base(options.base);
         demo::FenetreHote fenetre(client, options.login);
         fenetre.show();
         if (!interactif) {
@@ -83,7 +71,7 @@ int Ouvrir_Formulaire(const demo::Options& options) {
 int main(int argc, char** argv) {
     demo::Options options;
     try {
-        options = demo::Lire_Options(Arguments(argc, argv));
+        options = demo::Lire_Options(hote::Lire_Arguments(argc, argv, std::cerr));
     } catch (const dba::Erreur& erreur) {
         std::cerr << erreur.texte() << std::endl;
         return demo::EchecImpression;

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <random>
 #include <sstream>
 
 #include "mvdb/postgres/Postgres.h"
@@ -107,6 +108,15 @@ std::string ligneJson(const std::string& fichier, const std::string& cle,
 std::string itemJson(const std::string& fichier, const std::string& nom, const std::string& type,
                      const std::string& definition, const std::string& justification) {
     return ligneJson("DICT " + fichier, nom, {type, definition, "", "", justification});
+}
+
+std::string texteAuHasard(std::size_t longueur) {
+    std::minstd_rand hasard(7);
+    std::string texte(longueur, ' ');
+    for (char& lettre : texte) {
+        lettre = static_cast<char>('a' + hasard() % 26);
+    }
+    return texte;
 }
 
 std::string lisible(const dba::ListeResultat& liste) {

@@ -69,6 +69,10 @@ std::string ligneJson(const std::string& fichier, const std::string& cle,
 std::string itemJson(const std::string& fichier, const std::string& nom, const std::string& type,
                      const std::string& definition, const std::string& justification = "L");
 
+// Letters drawn at random, always the same: a text the server cannot compress, as a
+// repeated letter would be.
+std::string texteAuHasard(std::size_t longueur);
+
 // The rows of a result as readable text: rows joined by " | ", columns by ",", subvalues
 // by "/".
 std::string lisible(const dba::ListeResultat& liste);

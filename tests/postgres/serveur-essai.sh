@@ -28,6 +28,17 @@ creer() {
     [ "$(id -u)" -eq 0 ] && chown postgres: "$dir"
     as_owner "$bin/initdb" -D "$dir/data" -U postgres -A trust -E UTF8 --locale=C.UTF-8 \
         --no-sync >"$dir/initdb.log"
+    # Every role is trusted but the members of mot_de_passe_exige, which the tests of
+    # authentication make: those give a password, checked.
+    local hba="$dir/data/pg_hba.conf"
+    { echo "local all +mot_de_passe_exige scram-sha-256"; cat "$hba"; } >"$hba.nouveau"
+    mv "$hba.nouveau" "$hba"
+    [ "$(id -u)" -eq 0 ] && chown postgres: "$hba"
+}
+
+creer_roles() {
+    as_owner "$bin/psql" -qX -h "$dir" -p $port -U postgres -d postgres \
+        -c "CREATE ROLE mot_de_passe_exige NOLOGIN" >/dev/null
 }
 
 # demarrer [OPTIONS]: server options beyond the socket's.
@@ -51,6 +62,7 @@ case "$action" in
         rm -rf "$dir"
         creer
         demarrer "$sans_durabilite"
+        creer_roles
         parametres
         ;;
     resume)

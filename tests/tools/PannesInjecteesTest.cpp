@@ -191,12 +191,7 @@ std::vector<std::string> provisoiresDuDossier(const fs::path& dossier) {
 }
 
 // Words of SQLite's, libpq's and the server's English texts.
-bool texteAnglais(std::string texte) {
-    // libpq's own cause of a failed connection is checked by the connection's tests.
-    const auto connexion = texte.find("Connexion à la base");
-    if (connexion != std::string::npos) {
-        texte = texte.substr(0, texte.find(" impossible : ", connexion));
-    }
+bool texteAnglais(const std::string& texte) {
     for (const char* mot :
          {"error", "failed", "could not", "unable", "closed", "connection", "terminating",
           "database", "disk I/O", "memory", "no such", "denied", "read only", "block", "file \"",

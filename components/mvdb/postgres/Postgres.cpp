@@ -2,9 +2,13 @@
 
 #include <endian.h>
 #include <libpq-fe.h>
+#include <poll.h>
 
+#include <cerrno>
+#include <chrono>
 #include <cstring>
 
+#include "EchecConnexion.h"
 #include "dba/Erreur.h"
 
 namespace mvdb {
@@ -35,8 +39,10 @@ void ajouterEntier32(std::string& octets, std::uint32_t valeur) {
 }
 
 // What went wrong, in the user's words. The server's own text is English: a cause not known
-// here is given by its code, which an administrator looks up, never by that text.
-std::string cause(const std::string& code, const std::string& detail) {
+// here is given by its code, which an administrator looks up, never by that text. The server
+// names the index a value was too long for: its key, or an entry.
+std::string cause(const std::string& code, const std::string& contrainte,
+                  const std::string& detail) {
     if (code == "42501") {
         return "le rôle de connexion n'a pas le droit de le faire (lecture seule)";
     }
@@ -46,9 +52,13 @@ std::string cause(const std::string& code, const std::string& detail) {
     if (code == "53100") {
         return "le disque du serveur est plein";
     }
+    if (code == "54000" && contrainte == "enreg_pkey") {
+        return "la clé d'un enregistrement dépasse la taille que le serveur admet pour une clé "
+               "(environ 2 700 octets après compression ; un fichier n'a pas cette limite)";
+    }
     if (code == "54000") {
         return "une valeur indexée dépasse la taille que le serveur admet dans un index (environ "
-               "2 700 octets)";
+               "2 700 octets avec la clé, après compression)";
     }
     if (code == "40001" || code == "40P01") {
         return "conflit avec une autre écriture simultanée, à recommencer";
@@ -71,26 +81,78 @@ std::string premiereLigne(const char* texte) {
     return ligne;
 }
 
-[[noreturn]] void echec(pg_conn* connexion, pg_result* resultat, const std::string& affichable) {
-    // The state's text lives in the result: copied before the result is freed.
-    const char* champEtat =
-        resultat != nullptr ? PQresultErrorField(resultat, PG_DIAG_SQLSTATE) : nullptr;
-    std::string etat = champEtat != nullptr ? champEtat : "";
-    std::string detail = premiereLigne(resultat != nullptr ? PQresultErrorMessage(resultat)
-                                                           : PQerrorMessage(connexion));
+std::string champ(pg_result* resultat, int code) {
+    const char* valeur = resultat != nullptr ? PQresultErrorField(resultat, code) : nullptr;
+    return valeur != nullptr ? valeur : "";
+}
+
+[[noreturn]] void echec(pg_conn* connexion, pg_result* resultat, const std::string& affichable,
+                        const MasqueMotDePasse& masque) {
+    // The fields live in the result: copied before the result is freed.
+    std::string etat = champ(resultat, PG_DIAG_SQLSTATE);
+    const std::string contrainte = champ(resultat, PG_DIAG_CONSTRAINT_NAME);
+    const std::string detail = masque.appliquer(premiereLigne(
+        resultat != nullptr ? PQresultErrorMessage(resultat) : PQerrorMessage(connexion)));
     if (PQstatus(connexion) == CONNECTION_BAD) {
         etat = "08006";
     }
     PQclear(resultat);
-    throw dba::Erreur(dba::ErrStockage, "Accès à la base « " + affichable +
-                                            " » impossible : " + cause(etat, detail) + ".");
+    throw dba::Erreur(dba::ErrStockage, "Accès à la base « " + affichable + " » impossible : " +
+                                            cause(etat, contrainte, detail) + ".");
 }
 
-void exigerSucces(pg_conn* connexion, pg_result* resultat, const std::string& affichable) {
+void exigerSucces(pg_conn* connexion, pg_result* resultat, const std::string& affichable,
+                  const MasqueMotDePasse& masque) {
     const ExecStatusType etat = PQresultStatus(resultat);
     if (etat != PGRES_TUPLES_OK && etat != PGRES_COMMAND_OK) {
-        echec(connexion, resultat, affichable);
+        echec(connexion, resultat, affichable, masque);
     }
+}
+
+// connect_timeout of the connection string or the environment, 0 when it waits for ever.
+// The library counts it for each server of a list; here it bounds the whole connection.
+int delaiDeConnexion(pg_conn* connexion) {
+    int secondes = 0;
+    PQconninfoOption* options = PQconninfo(connexion);
+    for (const PQconninfoOption* option = options; option != nullptr && option->keyword != nullptr;
+         ++option) {
+        if (std::strcmp(option->keyword, "connect_timeout") == 0 && option->val != nullptr) {
+            secondes = std::atoi(option->val);
+        }
+    }
+    PQconninfoFree(options);
+    // As the library does: a second would be too short for a server answering at once.
+    return secondes <= 0 ? 0 : std::max(secondes, 2);
+}
+
+enum class Etablissement { Etablie, Refusee, DelaiDepasse };
+
+// Completes a connection begun by PQconnectStart, waiting on its socket. The server's
+// refusals come with their state code, for the cause to be told in French.
+Etablissement etablir(pg_conn* connexion) {
+    using Horloge = std::chrono::steady_clock;
+    PQsetErrorVerbosity(connexion, PQERRORS_VERBOSE);
+    const int delai = delaiDeConnexion(connexion);
+    const Horloge::time_point limite = Horloge::now() + std::chrono::seconds(delai);
+    PostgresPollingStatusType etat = PGRES_POLLING_WRITING;
+    while (PQstatus(connexion) != CONNECTION_BAD && etat != PGRES_POLLING_FAILED) {
+        if (etat == PGRES_POLLING_OK) {
+            return Etablissement::Etablie;
+        }
+        const short evenement = etat == PGRES_POLLING_READING ? POLLIN : POLLOUT;
+        pollfd attente{PQsocket(connexion), evenement, 0};
+        const auto reste =
+            std::chrono::duration_cast<std::chrono::milliseconds>(limite - Horloge::now());
+        const int pret =
+            poll(&attente, 1, delai == 0 ? -1 : static_cast<int>(std::max<long>(reste.count(), 0)));
+        if (pret == 0) {
+            return Etablissement::DelaiDepasse;
+        }
+        if (pret > 0 || errno != EINTR) {
+            etat = PQconnectPoll(connexion);
+        }
+    }
+    return Etablissement::Refusee;
 }
 
 // Parameters as libpq takes them: pointers into the ParametrePg, which must outlive them.
@@ -217,12 +279,21 @@ std::int32_t ResultatPg::entier32(int ligne, int colonne) const {
 }
 
 ConnexionPg::ConnexionPg(const std::string& parametres, std::string affichable)
-    : connexion_(PQconnectdb(parametres.c_str())), affichable_(std::move(affichable)) {
-    if (PQstatus(connexion_) != CONNECTION_OK) {
-        const std::string detail = premiereLigne(PQerrorMessage(connexion_));
+    : connexion_(nullptr), affichable_(std::move(affichable)), masque_(parametres) {
+    const auto refuser = [this](const std::string& cause) {
+        throw dba::Erreur(dba::ErrStockage, "Connexion à la base « " + affichable_ +
+                                                " » impossible : " + cause + ".");
+    };
+    if (const std::string illisible = causeNomIllisible(parametres, masque_); !illisible.empty()) {
+        refuser(illisible);
+    }
+    connexion_ = PQconnectStart(parametres.c_str());
+    const Etablissement etablissement = etablir(connexion_);
+    if (etablissement != Etablissement::Etablie) {
+        const std::string pourquoi =
+            causeEchecConnexion(connexion_, etablissement == Etablissement::DelaiDepasse, masque_);
         PQfinish(connexion_);
-        throw dba::Erreur(dba::ErrStockage,
-                          "Connexion à la base « " + affichable_ + " » impossible : " + detail);
+        refuser(pourquoi);
     }
     // Messages of the server stay out of the user's sight; keep them short. Its notices
     // (a table that does not exist yet, skipped) would reach the terminal in English.
@@ -249,14 +320,14 @@ ResultatPg ConnexionPg::executer(const std::string& sql, const std::vector<Param
         resultat = PQexecPrepared(connexion_, nom, libpq.nombre(), libpq.valeurs.data(),
                                   libpq.longueurs.data(), libpq.formats.data(), 1);
     }
-    exigerSucces(connexion_, resultat, affichable_);
+    exigerSucces(connexion_, resultat, affichable_, masque_);
     return ResultatPg(resultat);
 }
 
 void ConnexionPg::commander(const std::string& sql) {
     recevoirEnVol();
     PGresult* resultat = PQexec(connexion_, sql.c_str());
-    exigerSucces(connexion_, resultat, affichable_);
+    exigerSucces(connexion_, resultat, affichable_, masque_);
     PQclear(resultat);
 }
 
@@ -269,7 +340,7 @@ void ConnexionPg::preparer(const char* nom, const std::string& sql,
     PGresult* preparation =
         PQprepare(connexion_, nom, sql.c_str(), libpq.nombre(), libpq.types.data());
     if (PQresultStatus(preparation) != PGRES_COMMAND_OK) {
-        echec(connexion_, preparation, affichable_);
+        echec(connexion_, preparation, affichable_, masque_);
     }
     PQclear(preparation);
     preparees_.insert(nom);
@@ -282,7 +353,7 @@ void ConnexionPg::envoyer(const char* nom, const std::string& sql,
     const ParametresLibpq libpq(parametres);
     if (PQsendQueryPrepared(connexion_, nom, libpq.nombre(), libpq.valeurs.data(),
                             libpq.longueurs.data(), libpq.formats.data(), 1) == 0) {
-        echec(connexion_, nullptr, affichable_);
+        echec(connexion_, nullptr, affichable_, masque_);
     }
     enVol_ = true;
 }
@@ -307,7 +378,7 @@ void ConnexionPg::recevoirEnVol() {
          suite = PQgetResult(connexion_)) {
         PQclear(suite);
     }
-    exigerSucces(connexion_, resultat, affichable_);
+    exigerSucces(connexion_, resultat, affichable_, masque_);
     reponses_.emplace_back(resultat);
 }
 
@@ -336,7 +407,7 @@ void ConnexionPg::retablir() {
         preparees_.clear();
         PQreset(connexion_);
         if (PQstatus(connexion_) != CONNECTION_OK) {
-            echec(connexion_, nullptr, affichable_);
+            echec(connexion_, nullptr, affichable_, masque_);
         }
     }
 }

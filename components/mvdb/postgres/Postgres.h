@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "mvdb/MotDePasse.h"
+
 struct pg_conn;
 struct pg_result;
 
@@ -81,7 +83,8 @@ class ResultatPg {
 class ConnexionPg {
   public:
     // parametres: a postgresql:// URI or a key=value string; affichable: the same without
-    // its password, for messages.
+    // its password, for messages. A connection that fails raises ErrStockage with its cause
+    // in French (see EchecConnexion.h).
     ConnexionPg(const std::string& parametres, std::string affichable);
     ConnexionPg(const ConnexionPg&) = delete;
     ConnexionPg& operator=(const ConnexionPg&) = delete;
@@ -119,6 +122,9 @@ class ConnexionPg {
 
     pg_conn* connexion_;
     std::string affichable_;
+    // Every text of the server or of the library goes through it: some echo the connection
+    // string.
+    MasqueMotDePasse masque_;
     std::set<std::string> preparees_;
     std::deque<ResultatPg> reponses_;
     bool enVol_ = false;
