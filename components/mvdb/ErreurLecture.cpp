@@ -1,8 +1,9 @@
 #include "ErreurLecture.h"
 
-#include <cerrno>
 #include <ios>
 #include <system_error>
+
+#include "dba/CauseSysteme.h"
 
 namespace mvdb {
 
@@ -35,28 +36,10 @@ std::string causeDeLecture(const std::exception& echec) {
     if (const auto* systeme = dynamic_cast<const std::system_error*>(&echec)) {
         const std::error_category& categorie = systeme->code().category();
         if (categorie == std::system_category() || categorie == std::generic_category()) {
-            return causeSysteme(systeme->code().value());
+            return dba::Cause_Systeme(systeme->code().value());
         }
     }
     return "erreur de lecture";
-}
-
-std::string causeSysteme(int numero) {
-    switch (numero) {
-        case EISDIR:
-            return "c'est un dossier, pas un fichier";
-        case EACCES:
-        case EPERM:
-            return "permission refusée";
-        case EIO:
-            return "erreur d'entrée-sortie du disque";
-        case ENOTDIR:
-            return "un élément du chemin n'est pas un dossier";
-        case ENOENT:
-            return "le fichier n'existe pas";
-        default:
-            return "erreur du système n° " + std::to_string(numero);
-    }
 }
 
 }  // namespace mvdb

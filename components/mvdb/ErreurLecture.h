@@ -25,7 +25,5 @@ class ErreurLecture : public dba::Erreur {
 
 // The French cause of what a stream raised while it was read.
 std::string causeDeLecture(const std::exception& echec);
-// The French cause of a system error number met while opening or reading a file.
-std::string causeSysteme(int numero);
 
 }  // namespace mvdb

@@ -9,7 +9,7 @@
 #include <utility>
 
 #include "AppelsFichier.h"
-#include "CauseSysteme.h"
+#include "dba/CauseSysteme.h"
 
 namespace outils {
 
@@ -103,7 +103,7 @@ void FichierEntier::Echouer(const std::string& cause) {
 }
 
 void FichierEntier::Echouer_Systeme(int erreur) {
-    Echouer(Cause_Systeme(erreur));
+    Echouer(dba::Cause_Systeme(erreur));
 }
 
 void FichierEntier::Ouvrir_Dossier() {
@@ -141,7 +141,7 @@ void FichierEntier::Verifier_Cible() {
         Echouer("le fichier est en lecture seule");
     }
     if (appels_->AccesEcriture(dossier_, nom_.c_str()) != 0) {
-        Echouer(errno == EACCES ? "le fichier est en lecture seule" : Cause_Systeme(errno));
+        Echouer(errno == EACCES ? "le fichier est en lecture seule" : dba::Cause_Systeme(errno));
     }
     cibleExiste_ = true;
     permissions_ = etat.st_mode & 0777;

@@ -10,8 +10,8 @@
 #include <fstream>
 #include <utility>
 
+#include "dba/CauseSysteme.h"
 #include "dba/Erreur.h"
-#include "outils/CauseSysteme.h"
 #include "outils/FichierEntier.h"
 
 namespace rapport {
@@ -30,7 +30,7 @@ class DossierPrive {
             (std::filesystem::temp_directory_path() / "ardoine-classeur-XXXXXX").string();
         if (::mkdtemp(modele.data()) == nullptr) {
             throw cible.Erreur("le dossier provisoire du classeur n'a pas pu être créé (" +
-                               outils::Cause_Systeme(errno) + ")");
+                               dba::Cause_Systeme(errno) + ")");
         }
         chemin_ = modele;
     }
@@ -83,7 +83,7 @@ std::vector<std::pair<std::string, std::string>> Criteres(const EnTeteListe& enT
 dba::Erreur Echec_Classeur(const outils::FichierEntier& cible, const std::string& detail,
                            int erreur) {
     return cible.Erreur("le classeur n'a pas pu être préparé (" +
-                        (erreur != 0 ? outils::Cause_Systeme(erreur) : detail) + ")");
+                        (erreur != 0 ? dba::Cause_Systeme(erreur) : detail) + ")");
 }
 
 class Classeur {

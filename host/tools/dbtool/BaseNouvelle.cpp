@@ -17,10 +17,7 @@ namespace dbtool {
 
 namespace {
 
-// The creation commits at once, and a filling may commit in several steps (the demo's import,
-// then its index): a failed filling removes the whole database again, so that the command can
-// simply be run again. A database that existed before is never touched: creating it is what
-// fails then.
+// Removes a database the command created; false when the server cannot be reached to do so.
 bool effacer(const std::string& nom) noexcept {
     try {
         mvdb::effacerBaseCreee(nom);
@@ -30,8 +27,11 @@ bool effacer(const std::string& nom) noexcept {
     }
 }
 
-// When the server is gone for good, nothing can remove the database: the failure of the
-// filling is then reported with what the user must do before running the command again.
+// The creation commits at once, and a filling may commit in several steps (the demo's import,
+// then its index): a failed filling removes the whole database again, so that the command can
+// simply be run again. A database that existed before is never touched: creating it is what
+// fails then. When the server is gone for good, nothing can remove the database: the failure
+// of the filling is then reported with what the user must do before running the command again.
 void creerSurServeur(const std::string& nom, const std::function<void(mvdb::Base&)>& remplir) {
     auto base = std::make_optional(mvdb::Base::creer(nom));
     try {

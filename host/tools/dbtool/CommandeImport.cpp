@@ -6,6 +6,7 @@
 #include "ErreurUsage.h"
 #include "Parametres.h"
 #include "Progression.h"
+#include "dba/CauseSysteme.h"
 #include "mvdb/Base.h"
 #include "mvdb/ErreurLecture.h"
 
@@ -39,12 +40,12 @@ void importerAvecSuivi(mvdb::Base& base, std::istream& lignes, std::uintmax_t oc
 std::ifstream ouvrirSource(const std::string& source) {
     std::error_code erreur;
     if (std::filesystem::is_directory(source, erreur)) {
-        refuserSource(source, mvdb::causeSysteme(EISDIR));
+        refuserSource(source, dba::Cause_Systeme(EISDIR));
     }
     errno = 0;
     std::ifstream fichier(source, std::ios::binary);
     if (!fichier) {
-        refuserSource(source, mvdb::causeSysteme(errno));
+        refuserSource(source, dba::Cause_Systeme(errno));
     }
     return fichier;
 }

@@ -1,9 +1,9 @@
-#include "CauseSysteme.h"
+#include "dba/CauseSysteme.h"
 
 #include <cerrno>
 #include <cstring>
 
-namespace outils {
+namespace dba {
 
 std::string Cause_Systeme(int erreur) {
     switch (erreur) {
@@ -18,8 +18,11 @@ std::string Cause_Systeme(int erreur) {
         case EROFS:
             return "le disque est en lecture seule";
         case ENOENT:
+            return "le fichier n'existe pas";
         case ENOTDIR:
-            return "le dossier n'existe pas";
+            return "un élément du chemin n'est pas un dossier";
+        case EISDIR:
+            return "c'est un dossier, pas un fichier";
         case EIO:
             return "erreur d'entrée-sortie du disque";
         case ENAMETOOLONG:
@@ -42,4 +45,4 @@ std::string Cause_Systeme(int erreur) {
            ")";
 }
 
-}  // namespace outils
+}  // namespace dba
