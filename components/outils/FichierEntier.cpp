@@ -47,7 +47,9 @@ std::string Suffixe_Aleatoire() {
 
 // A hidden name beside the target that no one can foresee: ".liste.csv.provisoire-k3V9...".
 std::string Nom_Cache(const std::string& nom, const char* role) {
-    return "." + nom.substr(0, LongueurNomGardee) + "." + role + "-" + Suffixe_Aleatoire();
+    std::string cache(1, '.');
+    cache.append(nom, 0, LongueurNomGardee).append(1, '.').append(role).append(1, '-');
+    return cache.append(Suffixe_Aleatoire());
 }
 
 // Runs `creer` with fresh names until one is free; the name taken, or empty with errno set.
