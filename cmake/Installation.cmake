@@ -1,17 +1,25 @@
 # What `cmake --install` puts in place: the libraries with their public headers in one folder,
-# the CMake package and a pkg-config file, the tools, the demo data and the Designer plugin.
+# the CMake package and a pkg-config file, the tools with their manual pages, the demo data and
+# the Designer plugin. Each file belongs to the component of the Debian package that holds it
+# (cmake/Paquet.cmake): bibliotheque, dev or outils.
 include(CMakePackageConfigHelpers)
 
 get_property(ardoine_bibliotheques GLOBAL PROPERTY ARDOINE_BIBLIOTHEQUES)
 install(TARGETS ${ardoine_bibliotheques} EXPORT ControleArdoineCibles
     RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+    COMPONENT bibliotheque
     LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+    COMPONENT bibliotheque
+    NAMELINK_COMPONENT dev
     ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
-    FILE_SET HEADERS DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/ControleArdoine)
+    COMPONENT dev
+    FILE_SET HEADERS DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/ControleArdoine
+    COMPONENT dev)
 
 set(ardoine_paquet_cmake ${CMAKE_INSTALL_LIBDIR}/cmake/ControleArdoine)
 install(EXPORT ControleArdoineCibles NAMESPACE ControleArdoine::
-    DESTINATION ${ardoine_paquet_cmake})
+    DESTINATION ${ardoine_paquet_cmake}
+    COMPONENT dev)
 configure_package_config_file(cmake/ControleArdoineConfig.cmake.in
     ${CMAKE_CURRENT_BINARY_DIR}/ControleArdoineConfig.cmake
     INSTALL_DESTINATION ${ardoine_paquet_cmake})
@@ -20,14 +28,19 @@ write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/ControleArdoineConf
 install(FILES
     ${CMAKE_CURRENT_BINARY_DIR}/ControleArdoineConfig.cmake
     ${CMAKE_CURRENT_BINARY_DIR}/ControleArdoineConfigVersion.cmake
-    DESTINATION ${ardoine_paquet_cmake})
+    DESTINATION ${ardoine_paquet_cmake}
+    COMPONENT dev)
 
 # The prefix is found from the file's own place, so that an install moved elsewhere still works.
 file(RELATIVE_PATH ardoine_pc_vers_prefixe /${CMAKE_INSTALL_LIBDIR}/pkgconfig /)
 configure_file(cmake/ControleArdoine.pc.in ${CMAKE_CURRENT_BINARY_DIR}/ControleArdoine.pc @ONLY)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/ControleArdoine.pc
-    DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+    DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig
+    COMPONENT dev)
 
-install(TARGETS ardoine-db ardoine-demo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS ardoine-db ardoine-demo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+    COMPONENT outils)
 install(FILES data/communes.tsv data/noms.txt data/prenoms.txt data/README.md
-    DESTINATION ${ARDOINE_DATA_INSTALL_DIR})
+    DESTINATION ${ARDOINE_DATA_INSTALL_DIR}
+    COMPONENT outils)
+include(cmake/PagesManuel.cmake)

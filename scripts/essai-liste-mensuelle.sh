@@ -1,0 +1,133 @@
+#!/usr/bin/env bash
+# One real run of the installed monthly-list service, as root, with the packages installed:
+# the steps of docs/impression-mensuelle.md (the settings file copied from the package's
+# example, a demo database and the rights record of the example, both written by the service's
+# user), then the service's ExecStart as systemd runs it here (its User, its EnvironmentFile
+# and Environment= lines, ${VAR} as one word and $VAR split at blanks), printing on a CUPS
+# queue of a scheduler of the run's own, named as the settings name it. The job the queue
+# receives must be last month's list. Files of an office already there are never touched.
+#   scripts/essai-liste-mensuelle.sh /usr/lib/systemd/system/ardoine-liste.service
+set -euo pipefail
+unite=$1
+exemples=/usr/share/doc/controle-ardoine/examples
+
+echec() { echo "ÉCHEC : $*" >&2; exit 1; }
+# directive NAME: the values of the unit's lines NAME=..., one a line.
+directive() { sed -n "s/^$1=//p" "$unite"; }
+# ExecStart, its continued lines joined.
+commande_du_service() {
+    awk '/^ExecStart=/ { ligne = substr($0, 11)
+                         while (ligne ~ /\\$/) { sub(/\\$/, "", ligne); getline suite; ligne = ligne suite }
+                         print ligne }' "$unite"
+}
+
+utilisateur=$(directive User)
+reglages=$(directive EnvironmentFile)
+base=/var/lib/ardoine/base.db
+for deja in "$reglages" "$base"; do
+    [ ! -e "$deja" ] || echec "$deja exists already: left as it is, no trial run"
+done
+
+dossier=$(mktemp -d)
+chmod 755 "$dossier"
+cree_reglages=0
+[ -d "$(dirname "$reglages")" ] || cree_reglages=1
+nettoyer() {
+    local statut=$?
+    if [ -f "$dossier/cupsd.pid" ]; then
+        kill "$(cat "$dossier/cupsd.pid")" 2>/dev/null || true
+        wait "$(cat "$dossier/cupsd.pid")" 2>/dev/null || true
+    fi
+    rm -f "$reglages" "$base" "$base-wal" "$base-shm"
+    [ $cree_reglages -eq 0 ] || rmdir "$(dirname "$reglages")"
+    rm -rf "$dossier" /run/ardoine-liste
+    exit $statut
+}
+trap nettoyer EXIT
+
+# The guide's steps.
+install -d -m 0755 "$(dirname "$reglages")"
+cp "$exemples/liste.conf" "$reglages"
+runuser -u "$utilisateur" -- ardoine-db demo "$base" >/dev/null
+runuser -u "$utilisateur" -- ardoine-db import "$base" "$exemples/droits-planif.jsonl"
+
+# The environment of the service: its settings file, then its Environment= lines.
+declare -A valeurs
+environnement=()
+while IFS= read -r ligne; do
+    case $ligne in '' | '#'*) continue ;; esac
+    environnement+=("$ligne")
+done <"$reglages"
+while IFS= read -r ligne; do
+    environnement+=("${ligne//%t//run}")
+done < <(directive Environment)
+for affectation in "${environnement[@]}"; do valeurs[${affectation%%=*}]=${affectation#*=}; done
+
+# A scheduler of this run's own, with the queue the settings name; its jobs stay in its spool.
+file=${valeurs[LISTE_IMPRIMANTE]}
+mkdir -p "$dossier/spool" "$dossier/cache" "$dossier/state" "$dossier/log"
+cat >"$dossier/cupsd.conf" <<FIN
+Listen $dossier/cups.sock
+LogLevel warn
+WebInterface No
+PreserveJobFiles Yes
+<Policy default>
+  <Limit All>
+    Order allow,deny
+    Allow all
+  </Limit>
+</Policy>
+FIN
+cat >"$dossier/cups-files.conf" <<FIN
+ServerRoot $dossier
+RequestRoot $dossier/spool
+CacheDir $dossier/cache
+StateDir $dossier/state
+TempDir $dossier/spool
+ErrorLog $dossier/log/error_log
+AccessLog $dossier/log/access_log
+PageLog $dossier/log/page_log
+User lp
+Group lp
+FIN
+chown -R lp:lp "$dossier/spool" "$dossier/cache"
+/usr/sbin/cupsd -f -c "$dossier/cupsd.conf" -s "$dossier/cups-files.conf" &
+echo $! >"$dossier/cupsd.pid"
+export CUPS_SERVER="$dossier/cups.sock"
+for _ in $(seq 50); do
+    [ -S "$CUPS_SERVER" ] && lpstat -r >/dev/null 2>&1 && break
+    sleep 0.1
+done
+lpadmin -p "$file" -E -v "file:///dev/null" -m raw 2>/dev/null
+
+# The service's command, its variables put in as systemd puts them.
+mots=()
+for mot in $(commande_du_service); do
+    case $mot in
+        '${'*'}') mots+=("${valeurs[${mot:2:-1}]}") ;;
+        '$'*)
+            # shellcheck disable=SC2206
+            mots+=(${valeurs[${mot:1}]}) ;;
+        *'$'*) echec "a variable inside a word of ExecStart: $mot" ;;
+        *) mots+=("$mot") ;;
+    esac
+done
+install -d -o "$utilisateur" -m 0700 /run/ardoine-liste
+echo "${mots[*]}"
+runuser -u "$utilisateur" -- env -i PATH=/usr/bin:/bin CUPS_SERVER="$CUPS_SERVER" \
+    "${environnement[@]}" "${mots[@]}" || echec "the service's command failed"
+
+travail=""
+for _ in $(seq 50); do
+    travail=$(ls "$dossier"/spool/d*-001 2>/dev/null | head -n 1)
+    [ -n "$travail" ] && break
+    sleep 0.1
+done
+[ -n "$travail" ] || echec "no job on the queue $file"
+mois=(JANVIER FÉVRIER MARS AVRIL MAI JUIN JUILLET AOÛT SEPTEMBRE OCTOBRE NOVEMBRE DÉCEMBRE)
+precedent=$(date -d "$(date +%Y-%m-01) -1 month" +%Y-%m)
+attendu="SUR ${mois[$((10#${precedent#*-} - 1))]} ${precedent%-*}"
+texte=$(pdftotext -layout "$travail" -)
+grep -q "LISTE DES ACCORDS NON RENOUVELES" <<<"$texte" || echec "the job is not the list"
+grep -q "$attendu" <<<"$texte" || echec "the job is not last month's list ($attendu)"
+echo "Queue $file: $(grep -c 'LISTE DES ACCORDS NON RENOUVELES' <<<"$texte") pages of the list $attendu"
