@@ -1,5 +1,9 @@
 # The manual pages of the tools, made from their --help at build time (cmake/page-manuel.sh)
-# and installed gzip'd in man1 with the tools.
+# and installed gzip'd in man1 with the tools. An instrumented build is never installed, and
+# its programs may stop on the sanitizers' reports of Qt's leaks at exit: it makes none.
+if(ARDOINE_SANITIZE)
+    return()
+endif()
 set(ardoine_script_page ${CMAKE_CURRENT_LIST_DIR}/page-manuel.sh)
 # The build tree's programs name the source tree's demo data; the installed ones, the prefix's.
 set(ardoine_donnees_installees ${CMAKE_INSTALL_FULL_DATADIR}/ControleArdoine)

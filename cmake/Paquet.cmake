@@ -33,7 +33,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ../bibliotheque/usr/${CMAKE_INST
 
 set(CPACK_DEBIAN_BIBLIOTHEQUE_PACKAGE_NAME ${ardoine_paquet_bibliotheque})
 set(CPACK_DEBIAN_BIBLIOTHEQUE_PACKAGE_SECTION libs)
-# Only this package holds libraries with a soname: the shlibs file is its own. A host built
+# Only this package holds libraries with a soname: the shlibs file is its own (CPack warns that
+# the Designer plugin of the -dev package has none: it is a module, which nothing links). A host built
 # against 0.1.x runs with any later 0.1 package (the soname changes with the minor version).
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")

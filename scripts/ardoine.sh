@@ -13,7 +13,8 @@ shift $(( $# > 2 ? 2 : $# ))
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libsqlite3-dev
           nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation
           poppler-utils qt6-translations-l10n clang-14 libclang-rt-14-dev libxlsxwriter-dev unzip
-          cups-daemon cups-client postgresql libpq-dev qt6-tools-dev qt6-tools-dev-tools dpkg-dev file)
+          cups-daemon cups-client postgresql libpq-dev qt6-tools-dev qt6-tools-dev-tools dpkg-dev file
+          lintian systemd)
 
 install_missing() {
     local missing=()

@@ -51,11 +51,15 @@ cp "$exemples/liste.conf" "$reglages"
 runuser -u "$utilisateur" -- ardoine-db demo "$base" >/dev/null
 runuser -u "$utilisateur" -- ardoine-db import "$base" "$exemples/droits-planif.jsonl"
 
-# The environment of the service: its settings file, then its Environment= lines.
+# The environment of the service: its settings file (a value in double quotes without them),
+# then its Environment= lines.
 declare -A valeurs
 environnement=()
 while IFS= read -r ligne; do
-    case $ligne in '' | '#'*) continue ;; esac
+    case $ligne in
+        '' | '#'*) continue ;;
+        *=\"*\") ligne=${ligne%\"} && ligne=${ligne/=\"/=} ;;
+    esac
     environnement+=("$ligne")
 done <"$reglages"
 while IFS= read -r ligne; do
