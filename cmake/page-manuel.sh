@@ -62,7 +62,7 @@ commandes() {
 page() {
     version=$("$programme" --version | awk 'NR == 1 { print $2 }')
     aide=$("$programme" --help)
-    majuscules=$(printf '%s' "$nom" | tr 'a-z' 'A-Z')
+    majuscules=$(printf '%s' "$nom" | tr '[:lower:]' '[:upper:]')
     echo "'\\\" -*- coding: UTF-8 -*-"
     echo ".TH $majuscules 1 \"$(date -u -d "@${SOURCE_DATE_EPOCH:-$(date +%s)}" +%Y-%m-%d)\" \"ControleArdoine $version\" \"Commandes de l'utilisateur\""
     echo ".SH NOM"

@@ -10,6 +10,8 @@
 set -euo pipefail
 unite=$1
 exemples=/usr/share/doc/controle-ardoine/examples
+# shellcheck source=../tests/cups/ordonnanceur-cups.sh
+. "$(dirname "$0")/../tests/cups/ordonnanceur-cups.sh"
 
 echec() { echo "ÉCHEC : $*" >&2; exit 1; }
 # directive NAME: the values of the unit's lines NAME=..., one a line.
@@ -34,10 +36,7 @@ cree_reglages=0
 [ -d "$(dirname "$reglages")" ] || cree_reglages=1
 nettoyer() {
     local statut=$?
-    if [ -f "$dossier/cupsd.pid" ]; then
-        kill "$(cat "$dossier/cupsd.pid")" 2>/dev/null || true
-        wait "$(cat "$dossier/cupsd.pid")" 2>/dev/null || true
-    fi
+    cups_arreter "$dossier"
     rm -f "$reglages" "$base" "$base-wal" "$base-shm"
     [ $cree_reglages -eq 0 ] || rmdir "$(dirname "$reglages")"
     rm -rf "$dossier" /run/ardoine-liste
@@ -69,44 +68,12 @@ for affectation in "${environnement[@]}"; do valeurs[${affectation%%=*}]=${affec
 
 # A scheduler of this run's own, with the queue the settings name; its jobs stay in its spool.
 file=${valeurs[LISTE_IMPRIMANTE]}
-mkdir -p "$dossier/spool" "$dossier/cache" "$dossier/state" "$dossier/log"
-cat >"$dossier/cupsd.conf" <<FIN
-Listen $dossier/cups.sock
-LogLevel warn
-WebInterface No
-PreserveJobFiles Yes
-<Policy default>
-  <Limit All>
-    Order allow,deny
-    Allow all
-  </Limit>
-</Policy>
-FIN
-cat >"$dossier/cups-files.conf" <<FIN
-ServerRoot $dossier
-RequestRoot $dossier/spool
-CacheDir $dossier/cache
-StateDir $dossier/state
-TempDir $dossier/spool
-ErrorLog $dossier/log/error_log
-AccessLog $dossier/log/access_log
-PageLog $dossier/log/page_log
-User lp
-Group lp
-FIN
-chown -R lp:lp "$dossier/spool" "$dossier/cache"
-/usr/sbin/cupsd -f -c "$dossier/cupsd.conf" -s "$dossier/cups-files.conf" &
-echo $! >"$dossier/cupsd.pid"
-export CUPS_SERVER="$dossier/cups.sock"
-for _ in $(seq 50); do
-    [ -S "$CUPS_SERVER" ] && lpstat -r >/dev/null 2>&1 && break
-    sleep 0.1
-done
-lpadmin -p "$file" -E -v "file:///dev/null" -m raw 2>/dev/null
+cups_demarrer "$dossier" "$file"
 
 # The service's command, its variables put in as systemd puts them.
 mots=()
 for mot in $(commande_du_service); do
+    # shellcheck disable=SC2016
     case $mot in
         '${'*'}') mots+=("${valeurs[${mot:2:-1}]}") ;;
         '$'*)
@@ -121,12 +88,7 @@ echo "${mots[*]}"
 runuser -u "$utilisateur" -- env -i PATH=/usr/bin:/bin CUPS_SERVER="$CUPS_SERVER" \
     "${environnement[@]}" "${mots[@]}" || echec "the service's command failed"
 
-travail=""
-for _ in $(seq 50); do
-    travail=$(ls "$dossier"/spool/d*-001 2>/dev/null | head -n 1)
-    [ -n "$travail" ] && break
-    sleep 0.1
-done
+travail=$(cups_premier_travail "$dossier")
 [ -n "$travail" ] || echec "no job on the queue $file"
 mois=(JANVIER FÉVRIER MARS AVRIL MAI JUIN JUILLET AOÛT SEPTEMBRE OCTOBRE NOVEMBRE DÉCEMBRE)
 precedent=$(date -d "$(date +%Y-%m-01) -1 month" +%Y-%m)

@@ -12,53 +12,17 @@ cupsd=/usr/sbin/cupsd
 # The scheduler refuses to run its filters as root; it needs the lp account.
 id lp >/dev/null 2>&1 || exit 77
 
+. "$(dirname "$0")/ordonnanceur-cups.sh"
 dossier=$(mktemp -d)
 chmod 755 "$dossier"
 arreter() {
     statut=$?
-    if [ -f "$dossier/cupsd.pid" ]; then
-        kill "$(cat "$dossier/cupsd.pid")" 2>/dev/null || true
-        wait "$(cat "$dossier/cupsd.pid")" 2>/dev/null || true
-    fi
+    cups_arreter "$dossier"
     rm -rf "$dossier" 2>/dev/null || true
     exit "$statut"
 }
 trap arreter EXIT
-mkdir -p "$dossier/spool" "$dossier/cache" "$dossier/state" "$dossier/log"
-cat >"$dossier/cupsd.conf" <<FIN
-Listen $dossier/cups.sock
-LogLevel warn
-WebInterface No
-PreserveJobFiles Yes
-<Policy default>
-  <Limit All>
-    Order allow,deny
-    Allow all
-  </Limit>
-</Policy>
-FIN
-cat >"$dossier/cups-files.conf" <<FIN
-FileDevice Yes
-ServerRoot $dossier
-RequestRoot $dossier/spool
-CacheDir $dossier/cache
-StateDir $dossier/state
-TempDir $dossier/spool
-ErrorLog $dossier/log/error_log
-AccessLog $dossier/log/access_log
-PageLog $dossier/log/page_log
-User lp
-Group lp
-FIN
-chown -R lp:lp "$dossier/spool" "$dossier/cache"
-"$cupsd" -f -c "$dossier/cupsd.conf" -s "$dossier/cups-files.conf" &
-echo $! >"$dossier/cupsd.pid"
-export CUPS_SERVER="$dossier/cups.sock"
-for _ in $(seq 50); do
-    [ -S "$CUPS_SERVER" ] && lpstat -r >/dev/null 2>&1 && break
-    sleep 0.1
-done
-lpadmin -p Bureau -E -v "file:///dev/null" -m raw 2>/dev/null
+cups_demarrer "$dossier" Bureau
 
 echec() { echo "ECHEC : $*" >&2; exit 1; }
 
@@ -75,12 +39,7 @@ QT_QPA_PLATFORM=offscreen "$demo" print --db "$base" --entite 041 --mois 2026-12
     --imprimante Bureau --copies 2 || echec "impression sur Bureau"
 QT_QPA_PLATFORM=offscreen "$demo" print --db "$base" --entite 041 --mois 2026-12 \
     --sortie "$dossier/liste.pdf" || echec "impression PDF"
-travail=""
-for _ in $(seq 50); do
-    travail=$(ls "$dossier"/spool/d*-001 2>/dev/null | head -n 1)
-    [ -n "$travail" ] && break
-    sleep 0.1
-done
+travail=$(cups_premier_travail "$dossier")
 [ -n "$travail" ] || echec "aucun travail reçu par la file Bureau"
 lpstat -W all -o Bureau | grep -q '^Bureau-' || echec "travail absent de la file Bureau"
 pdftotext -layout "$travail" "$dossier/recu.txt"
