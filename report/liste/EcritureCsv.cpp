@@ -31,6 +31,22 @@ std::string Champ(const std::string& cellule) {
     return champ;
 }
 
+// "dd/mm/yyyy" as "yyyy-mm-dd": spreadsheet programs of every language read that form as the
+// same date, where 06/12/2026 is June in some and December in others. Anything else (the empty
+// cell of a date that could not be read) is left as it is.
+std::string Date_Iso(const std::string& date) {
+    if (date.size() != 10) {
+        return date;
+    }
+    return date.substr(6, 4) + "-" + date.substr(3, 2) + "-" + date.substr(0, 2);
+}
+
+std::vector<std::string> Champs(const LigneTableau& ligne) {
+    std::vector<std::string> champs = Cellules(ligne);
+    champs[ColonneFin] = Date_Iso(ligne.fin);
+    return champs;
+}
+
 }  // namespace
 
 std::string Ligne_Csv(const std::vector<std::string>& champs) {
@@ -48,7 +64,7 @@ void Ecrire_Csv(const TableauListe& tableau, const std::string& fichier) {
     outils::FichierEntier sortie(fichier);
     sortie.Ecrire("\xEF\xBB\xBF" + Ligne_Csv(Colonnes_Tableau()));
     for (const LigneTableau& ligne : tableau.Lignes()) {
-        sortie.Ecrire(Ligne_Csv(Cellules(ligne)));
+        sortie.Ecrire(Ligne_Csv(Champs(ligne)));
     }
     sortie.Terminer();
 }

@@ -19,6 +19,7 @@ namespace rapport {
 namespace {
 
 constexpr lxw_row_t LigneTitres = 8;
+constexpr uint8_t PapierA4 = 9;
 
 // The library writes only to a path, and makes its own temporary files: both go to a folder of
 // this run alone, made with mkdtemp (mode 0700) under the temporary folder and removed after,
@@ -146,6 +147,19 @@ void Ecrire_Date(lxw_worksheet* feuille, lxw_row_t ligne, lxw_col_t colonne,
     worksheet_write_datetime(feuille, ligne, colonne, &jour, format);
 }
 
+// Printed from a spreadsheet program, a sheet comes out as the paper list does: A4 landscape,
+// every column on the width of one page however many pages tall, the column titles again at the
+// top of each page, the list's title and month above and the page number below.
+void Mise_En_Page(lxw_worksheet* feuille, lxw_row_t ligneTitres, const EnTeteListe& enTete) {
+    worksheet_set_paper(feuille, PapierA4);
+    worksheet_set_landscape(feuille);
+    worksheet_fit_to_pages(feuille, 1, 0);
+    worksheet_repeat_rows(feuille, ligneTitres, ligneTitres);
+    const std::string titre = "&CLISTE DES ACCORDS NON RENOUVELES SUR " + enTete.periode;
+    worksheet_set_header(feuille, titre.c_str());
+    worksheet_set_footer(feuille, "&CPage &P sur &N");
+}
+
 void Feuille_Liste(Classeur& classeur, const TableauListe& tableau) {
     lxw_worksheet* feuille = classeur.Feuille("Liste");
     const auto largeurs = Largeurs(tableau);
@@ -168,15 +182,17 @@ void Feuille_Liste(Classeur& classeur, const TableauListe& tableau) {
     ligne = LigneTitres + 1;
     for (const LigneTableau& detail : tableau.Lignes()) {
         const auto cellules = Cellules(detail);
-        for (lxw_col_t c = 0; c < 5; ++c) {
+        const auto fin = static_cast<lxw_col_t>(ColonneFin);
+        for (lxw_col_t c = 0; c < fin; ++c) {
             worksheet_write_string(feuille, ligne, c, cellules[c].c_str(), nullptr);
         }
-        Ecrire_Date(feuille, ligne, 5, detail.fin, classeur.Date());
+        Ecrire_Date(feuille, ligne, fin, detail.fin, classeur.Date());
         ++ligne;
     }
     const auto derniere = static_cast<lxw_col_t>(colonnes.size() - 1);
     worksheet_autofilter(feuille, LigneTitres, 0, std::max(LigneTitres, ligne - 1), derniere);
     worksheet_freeze_panes(feuille, LigneTitres + 1, 0);
+    Mise_En_Page(feuille, LigneTitres, tableau.EnTete());
 }
 
 void Feuille_Effectifs(Classeur& classeur, const TableauListe& tableau) {
@@ -202,6 +218,7 @@ void Feuille_Effectifs(Classeur& classeur, const TableauListe& tableau) {
     }
     worksheet_write_string(feuille, ligne, 0, "Total", classeur.Gras());
     worksheet_write_number(feuille, ligne, 2, total, nullptr);
+    Mise_En_Page(feuille, 0, tableau.EnTete());
 }
 
 void Copier(const std::string& classeur, outils::FichierEntier& cible) {

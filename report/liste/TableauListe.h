@@ -68,5 +68,7 @@ class TableauListe : public DestinationListe {
 const std::vector<std::string>& Colonnes_Tableau();
 // A row as the texts of its columns, the follow-up ones included.
 std::vector<std::string> Cellules(const LigneTableau& ligne);
+// Where the end date stands among them.
+inline constexpr std::size_t ColonneFin = 5;
 
 }  // namespace rapport

@@ -155,7 +155,8 @@ TEST_F(Commande, LaSortieSeChoisitParSonExtension) {
     ASSERT_EQ(rangees.size(), 3U);
     ASSERT_EQ(feuille.size(), 11U);
     for (std::size_t rang = 1; rang < rangees.size(); ++rang) {
-        const auto& r = rangees[rang];
+        auto& r = rangees[rang];
+        r.at(5) = essai::Date_Csv_Sur_La_Page(r.at(5));
         EXPECT_TRUE(
             lignes.contains(QString::fromStdString(r[2] + " " + r[3] + " " + r[4] + " " + r[5])))
             << r[2];

@@ -127,6 +127,9 @@ TEST(ListeFichiers, LeCsvALesLignesDuPapierDansLeMemeOrdreEtLesMemesGroupes) {
                                            "Organisme de prise en charge", "Fin accord",
                                            "Relancé le", "Observations"}));
         rangees.erase(rangees.begin());
+        for (auto& rangee : rangees) {
+            rangee.at(5) = essai::Date_Csv_Sur_La_Page(rangee.at(5));
+        }
         Comparer(Imprimees(cas), rangees, cas);
     }
 }
@@ -176,6 +179,35 @@ TEST(ListeFichiers, LeClasseurALesLignesDuPapierDesDatesEtLesEffectifsParGroupe)
         EXPECT_EQ(effectifs.back()[0], "Total");
         EXPECT_EQ(effectifs.back()[2], std::to_string(total));
         EXPECT_EQ(total, imprimees.size());
+    }
+}
+
+// Printed from a spreadsheet program, each sheet comes out as the paper list: A4 landscape, all
+// its columns on one page wide, its column titles again on every page, the list's title and
+// month above and the page numbers below.
+TEST(ListeFichiers, LeClasseurSImprimeEnPaysageSurUneLargeurAvecSesTitresSurChaquePage) {
+    QTemporaryDir dossier;
+    const std::string fichier = dossier.filePath("liste.xlsx").toStdString();
+    Exporter(Tous_Les_Cas().front(), Destination::Genre::FichierXlsx, fichier);
+    for (const int feuille : {1, 2}) {
+        SCOPED_TRACE(feuille);
+        const std::string xml = essai::Xml_Feuille_Xlsx(fichier, feuille);
+        for (const char* attendu :
+             {"<pageSetUpPr fitToPage=\"1\"/>",
+              "<pageSetup paperSize=\"9\" fitToHeight=\"0\" orientation=\"landscape\"/>",
+              "<oddHeader>&amp;CLISTE DES ACCORDS NON RENOUVELES SUR MAI 2018</oddHeader>",
+              "<oddFooter>&amp;CPage &amp;P sur &amp;N</oddFooter>"}) {
+            EXPECT_NE(xml.find(attendu), std::string::npos) << attendu;
+        }
+        // One page wide is the default of fitToWidth: a width written would be another.
+        EXPECT_EQ(xml.find("fitToWidth"), std::string::npos);
+    }
+    const std::string classeur = essai::Xml_Xlsx(fichier, QStringLiteral("xl/workbook.xml"));
+    for (const char* attendu :
+         {"<definedName name=\"_xlnm.Print_Titles\" localSheetId=\"0\">Liste!$9:$9</definedName>",
+          "<definedName name=\"_xlnm.Print_Titles\" localSheetId=\"1\">Effectifs!$1:$1"
+          "</definedName>"}) {
+        EXPECT_NE(classeur.find(attendu), std::string::npos) << attendu;
     }
 }
 

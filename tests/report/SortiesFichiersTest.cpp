@@ -127,9 +127,9 @@ TEST(SortiesFichiers, UneCelluleQuiCommenceCommeUneFormuleEstNeutraliseeDansLeCs
           ";\"'\rRETOUR Léa\";", ";NORMAL =Rose;"}) {
         EXPECT_NE(csv.find(cellule), std::string::npos) << cellule;
     }
-    // The grouping code and the date begin with a digit: untouched.
+    // The grouping code and the date begin with no such sign: untouched.
     EXPECT_NE(csv.find("\r\nR01;"), std::string::npos);
-    EXPECT_NE(csv.find(";31/05/2018;"), std::string::npos);
+    EXPECT_NE(csv.find(";2018-05-31;"), std::string::npos);
 }
 
 TEST(SortiesFichiers, UneCelluleQuiCommenceCommeUneFormuleResteUnTexteDansLeClasseur) {

@@ -47,14 +47,24 @@ Rangees Lire_Csv(const std::string& fichier) {
     return rangees;
 }
 
-std::string Xml_Feuille_Xlsx(const std::string& fichier, int feuille) {
+std::string Date_Csv_Sur_La_Page(const std::string& date) {
+    const QDate jour =
+        QDate::fromString(QString::fromStdString(date), QStringLiteral("yyyy-MM-dd"));
+    EXPECT_TRUE(jour.isValid()) << date;
+    return jour.isValid() ? jour.toString(QStringLiteral("dd/MM/yyyy")).toStdString() : "";
+}
+
+std::string Xml_Xlsx(const std::string& fichier, const QString& partie) {
     QProcess unzip;
     unzip.start(QStringLiteral("unzip"),
-                {QStringLiteral("-p"), QString::fromStdString(fichier),
-                 QStringLiteral("xl/worksheets/sheet%1.xml").arg(feuille)});
+                {QStringLiteral("-p"), QString::fromStdString(fichier), partie});
     EXPECT_TRUE(unzip.waitForFinished(30000));
-    EXPECT_EQ(unzip.exitCode(), 0) << fichier;
+    EXPECT_EQ(unzip.exitCode(), 0) << fichier << " " << partie.toStdString();
     return unzip.readAllStandardOutput().toStdString();
+}
+
+std::string Xml_Feuille_Xlsx(const std::string& fichier, int feuille) {
+    return Xml_Xlsx(fichier, QStringLiteral("xl/worksheets/sheet%1.xml").arg(feuille));
 }
 
 namespace {
