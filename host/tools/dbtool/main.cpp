@@ -1,7 +1,6 @@
 #include <QCoreApplication>
 #include <iostream>
 
-#include "DossierExecution.h"
 #include "LectureArguments.h"
 #include "LigneDeCommande.h"
 #include "TraductionQt.h"
@@ -11,7 +10,6 @@ int main(int argc, char* argv[]) {
     // Read first: the application reads the argument bytes again, after their passwords are
     // overwritten.
     const QStringList arguments = hote::Lire_Arguments(argc, argv, std::cerr);
-    const hote::DossierExecution dossierExecution;
     QCoreApplication application(argc, argv);
     hote::Installer_Traduction_Qt();
     dbtool::Console console{std::cin, std::cout, std::cerr};
