@@ -1,5 +1,7 @@
 #include "Ctr_Ardoine.h"
 
+#include <utility>
+
 #include "dba/Erreur.h"
 #include "droits/DroitsUtilisateur.h"
 
@@ -11,6 +13,26 @@ dba::Erreur DroitsAbsents() {
     return dba::Erreur(dba::ErrDroits,
                        "Les droits de l'utilisateur n'ont pas été transmis au contrôle.");
 }
+
+// A message box that shows nothing.
+class Silence : public ardoine::Messages {
+  public:
+    void Afficher(const QString& /*texte*/, ardoine::Icone /*icone*/,
+                  const QString& /*titre*/) override {}
+};
+
+// Sets a flag for the length of a scope, whatever ends it.
+class Drapeau {
+  public:
+    explicit Drapeau(bool& drapeau) : drapeau_(drapeau), avant_(std::exchange(drapeau, true)) {}
+    ~Drapeau() { drapeau_ = avant_; }
+    Drapeau(const Drapeau&) = delete;
+    Drapeau& operator=(const Drapeau&) = delete;
+
+  private:
+    bool& drapeau_;
+    bool avant_;
+};
 
 }  // namespace
 
@@ -86,7 +108,11 @@ void Ctr_Ardoine::Cmd_Sortir_Click() {
     Services.forme->Decharger(*this);
 }
 
+// Emptying the legal entity empties the activity, whose change refills the funding bodies:
+// that refill must not tell the user that no funding body serves an entity the user did not
+// choose.
 void Ctr_Ardoine::Vider_Champs() {
+    const Drapeau effacement(Criteres_En_Effacement);
     Txt_Association->setText(QString());
     Cbo_Association->Definir_Texte(QString());
     Txt_Activites->setText(QString());
@@ -95,6 +121,11 @@ void Ctr_Ardoine::Vider_Champs() {
     Txt_Responsable->setText(QString());
     Cbo_RespSect->Definir_Texte(QString());
     Cmd_Imprimer->setEnabled(false);
+}
+
+ardoine::Messages& Ctr_Ardoine::Messages_Criteres() {
+    static Silence silence;
+    return Criteres_En_Effacement ? static_cast<ardoine::Messages&>(silence) : *Services.messages;
 }
 
 void Ctr_Ardoine::Executer_Evenement(const std::function<void()>& gestionnaire) noexcept {

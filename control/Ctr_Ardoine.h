@@ -211,6 +211,9 @@ class CONTROLE_ARDOINE_EXPORT Ctr_Ardoine : public QWidget {
 
     // Criteria: the lookup pairs' handlers and what they share.
     void Relier_Criteres();
+    // Where the criteria's messages go: nowhere while Vider_Champs clears the criteria, for
+    // the lookups that the clearing sets off answer no change of the user's.
+    ardoine::Messages& Messages_Criteres();
     void Occupe(const std::function<void()>& travail);
     dba::ListeResultat Executer_Selection(const dba::Requete& requete);
     dba::ListeResultat Lire_Selection(const QString& phrase, const char* fichier);
@@ -270,6 +273,7 @@ class CONTROLE_ARDOINE_EXPORT Ctr_Ardoine : public QWidget {
     ardoine::Plateforme Services;
     std::function<void(const std::exception&)> Gestionnaire_Erreurs;
     int Pointeur_Souris = ardoine::PointeurDefaut;
+    bool Criteres_En_Effacement = false;
 
     // Report: the print command and what the readers and the layout share.
     struct Bornes {

@@ -40,7 +40,7 @@ QString Ctr_Ardoine::Code_Activite(int ligne) const {
 // bodies, which depend on the activity.
 void Ctr_Ardoine::Txt_Activites_Change() {
     if (Txt_Activites->text().size() == LargeurActivite) {
-        ardoine::Valider_Code(*Services.messages, *Txt_Activites, *Cbo_Activites, Liste_Activites,
+        ardoine::Valider_Code(Messages_Criteres(), *Txt_Activites, *Cbo_Activites, Liste_Activites,
                               QStringLiteral("Cette activité n'existe pas."), DebutCodeActivite);
         Remplir_Organisme();
         return;

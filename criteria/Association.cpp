@@ -30,7 +30,7 @@ void Ctr_Ardoine::Txt_Association_Change() {
 }
 
 void Ctr_Ardoine::Valider_Association() {
-    if (ardoine::Valider_Code(*Services.messages, *Txt_Association, *Cbo_Association, Liste_Asso,
+    if (ardoine::Valider_Code(Messages_Criteres(), *Txt_Association, *Cbo_Association, Liste_Asso,
                               QStringLiteral("Cette entité juridique n'existe pas.")) == 0) {
         return;
     }

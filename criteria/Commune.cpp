@@ -49,7 +49,7 @@ void Ctr_Ardoine::Txt_Commune_Change() {
             Module.Fic_Communes->LireEnreg(code.toStdString()));
     } catch (const dba::Erreur& erreur) {
         if (erreur.numero() == dba::ErrNonTrouve) {
-            ardoine::Refuser_Code(*Services.messages, *Txt_Commune,
+            ardoine::Refuser_Code(Messages_Criteres(), *Txt_Commune,
                                   QStringLiteral("Cette commune n'existe pas."),
                                   ardoine::Focus::Rendu);
             return;
@@ -86,7 +86,7 @@ void Ctr_Ardoine::Cbo_Commune_KeyPress(std::int16_t& KeyAscii) {
     if (KeyAscii == ardoine::ToucheEntree) {
         Chercher_Communes();
     } else if (static_cast<char16_t>(KeyAscii) > DernierCaractereAdmis) {
-        Services.messages->Afficher(
+        Messages_Criteres().Afficher(
             QStringLiteral("La saisie de minuscule accentuée est interdite sur cette zone."),
             ardoine::Icone::Exclamation, ardoine::TitreKorvane());
         KeyAscii = 0;
@@ -117,8 +117,8 @@ void Ctr_Ardoine::Chercher_Communes() {
     }
     if (!cherchable || Liste_Communes->texte().empty()) {
         Services.avertisseur->Bip();
-        Services.messages->Afficher(QStringLiteral("Aucune commune commençant par ") + prefixe,
-                                    ardoine::Icone::Exclamation, ardoine::TitreKorvane());
+        Messages_Criteres().Afficher(QStringLiteral("Aucune commune commençant par ") + prefixe,
+                                     ardoine::Icone::Exclamation, ardoine::TitreKorvane());
         return;
     }
     Cbo_Commune->Vider();

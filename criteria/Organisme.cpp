@@ -53,7 +53,7 @@ void Ctr_Ardoine::Remplir_Organisme() {
     try {
         Liste_Organismes = Executer_Selection(Req_Organisme);
         if ((*Liste_Organismes)(1).empty()) {
-            Services.messages->Afficher(
+            Messages_Criteres().Afficher(
                 QStringLiteral("Aucun organisme de prise en charge pour cette entité avec ce "
                                "type d'activité."),
                 ardoine::Icone::Exclamation, ardoine::TitreKorvane());
@@ -110,7 +110,7 @@ void Ctr_Ardoine::Txt_CodeOrg_Change() {
 }
 
 void Ctr_Ardoine::Refuser_Organisme_Inconnu() {
-    ardoine::Refuser_Code(*Services.messages, *Txt_CodeOrg,
+    ardoine::Refuser_Code(Messages_Criteres(), *Txt_CodeOrg,
                           QStringLiteral("Cet organisme de prise en charge n'existe pas."),
                           ardoine::Focus::Rendu);
 }
@@ -136,7 +136,7 @@ void Ctr_Ardoine::Verifier_Organisme(const QString& code) {
         return;
     }
     ardoine::Refuser_Code(
-        *Services.messages, *Txt_CodeOrg,
+        Messages_Criteres(), *Txt_CodeOrg,
         QStringLiteral("Cet organisme de prise en charge ne correspond pas aux critères demandés."),
         ardoine::Focus::Rendu, QStringLiteral("Avertissement"));
 }

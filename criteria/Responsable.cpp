@@ -69,7 +69,7 @@ void Ctr_Ardoine::Txt_Responsable_Change() {
 }
 
 void Ctr_Ardoine::Valider_Responsable() {
-    ardoine::Valider_Code(*Services.messages, *Txt_Responsable, *Cbo_RespSect, Liste_Responsable,
+    ardoine::Valider_Code(Messages_Criteres(), *Txt_Responsable, *Cbo_RespSect, Liste_Responsable,
                           QStringLiteral("Ce responsable n'existe pas."));
 }
 
@@ -78,7 +78,7 @@ void Ctr_Ardoine::Valider_Responsable() {
 void Ctr_Ardoine::Valider_Secteur() {
     const int ligne = ardoine::Chercher_Ligne(Liste_Secteur, Txt_Responsable->text());
     if (ligne == 0) {
-        ardoine::Refuser_Code(*Services.messages, *Txt_Responsable,
+        ardoine::Refuser_Code(Messages_Criteres(), *Txt_Responsable,
                               QStringLiteral("Ce secteur n'existe pas."), ardoine::Focus::Laisse);
         return;
     }

@@ -44,7 +44,7 @@ class AnalyseurPhrase {
     Phrase analyser() {
         Phrase phrase;
         exigerMotCle("SSELECT");
-        phrase.fichier = lireNom("nom de fichier attendu");
+        phrase.fichier = lireFichier();
         while (jeton_.genre != JetonPhrase::Genre::Fin) {
             lireClause(phrase);
         }
@@ -118,6 +118,16 @@ class AnalyseurPhrase {
         Nomme nom{jeton_.texte, jeton_.position};
         avancer();
         return nom;
+    }
+
+    // The dictionary of a file F is the file "DICT F", named in two words.
+    Nomme lireFichier() {
+        Nomme fichier = lireNom("nom de fichier attendu");
+        if (fichier.nom == "DICT" && jeton_.genre == JetonPhrase::Genre::Mot &&
+            !estMotCle("AVEC") && !estMotCle("PAR")) {
+            fichier.nom += " " + lireNom("nom de fichier attendu").nom;
+        }
+        return fichier;
     }
 
     void lireClause(Phrase& phrase) {

@@ -31,8 +31,8 @@ struct Phrase {
     std::vector<Nomme> tris;
 };
 
-// "SSELECT F [AVEC c] [AND AVEC c]... with PAR attr anywhere after F". Raises ErrSyntaxe
-// saying at which position what was expected.
+// "SSELECT F [AVEC c] [AND AVEC c]... with PAR attr anywhere after F", F a file or its
+// dictionary "DICT F". Raises ErrSyntaxe saying at which position what was expected.
 Phrase analyserPhrase(std::string_view texte);
 
 // "Position N de la phrase : " + texte, keeping the error's number.

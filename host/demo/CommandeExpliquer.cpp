@@ -65,17 +65,15 @@ SortieImpression Commande_Expliquer(const Options& options, std::ostream& sortie
         }
         const rapport::Explication explication = rapport::Expliquer(
             *client->base(), aide, explique.accord.toStdString(), periode, parties, recueil);
-        if (explique.json) {
-            sortie << rapport::Json_Explication(explication) << std::endl;
-        } else {
-            sortie << rapport::Texte_Explication(explication, [](const std::string& jour) {
-                try {
-                    return outils::Outils::Partage().DateExterne(jour);
-                } catch (const dba::Erreur&) {
-                    return jour;
-                }
-            });
-        }
+        const auto date = [](const std::string& jour) {
+            try {
+                return outils::Outils::Partage().DateExterne(jour);
+            } catch (const dba::Erreur&) {
+                return jour;
+            }
+        };
+        sortie << (explique.json ? rapport::Json_Explication(explication, date) + "\n"
+                                 : rapport::Texte_Explication(explication, date));
         return ListeImprimee;
     } catch (const dba::Erreur& erreur) {
         messages << erreur.texte() << std::endl;

@@ -1,6 +1,7 @@
 #include "CommandeImprimer.h"
 
 #include <algorithm>
+#include <optional>
 #include <ostream>
 
 #include <QApplication>
@@ -12,7 +13,6 @@
 #include "FenetreHote.h"
 #include "PlateformeEnregistree.h"
 #include "dba/Erreur.h"
-#include "droits/DroitsFichier.h"
 #include "mvdb/TheClient.h"
 #include "outils/Outils.h"
 #include "printer/ChoixImprimanteScripte.h"
@@ -203,14 +203,11 @@ void Choisir_Mois(Ctr_Ardoine& controle, const DemandeImpression& demande) {
     }
 }
 
-void Appuyer_Imprimer(Ctr_Ardoine& controle, std::shared_ptr<dba::TheDatabase> base,
-                      const QString& login) {
-    if (controle.Cmd_Imprimer->isHidden()) {
-        if (!droits::DroitsFichier(std::move(base), login.toStdString()).Connu()) {
-            Refuser(QStringLiteral("L'utilisateur « %1 » est inconnu.").arg(login));
-        }
-        Refuser(QStringLiteral("L'utilisateur « %1 » n'a pas le droit d'imprimer.").arg(login));
+void Appuyer_Imprimer(FenetreHote& forme) {
+    if (const std::optional<QString> refus = forme.Impression_Refusee()) {
+        Refuser(*refus);
     }
+    Ctr_Ardoine& controle = forme.Controle();
     if (!controle.Cmd_Imprimer->isEnabled()) {
         Refuser(QStringLiteral("Le bouton « Imprimer » n'est pas disponible : l'entité juridique "
                                "« %1 » n'a pas été acceptée.")
@@ -235,7 +232,7 @@ SortieImpression Imprimer_Liste(const DemandeImpression& demande,
                                 std::ostream& messages,
                                 const std::function<void(Ctr_Ardoine&)>& preparer) {
     const auto plateforme = std::make_shared<ardoine::PlateformeEnregistree>(&messages);
-    FenetreHote forme(std::move(client), base, login, plateforme->Services());
+    FenetreHote forme(std::move(client), std::move(base), login, plateforme->Services());
     Ctr_Ardoine& controle = forme.Controle();
     Activer(forme);
     bool echec = false;
@@ -256,7 +253,7 @@ SortieImpression Imprimer_Liste(const DemandeImpression& demande,
     if (preparer) {
         preparer(controle);
     }
-    Appuyer_Imprimer(controle, std::move(base), login);
+    Appuyer_Imprimer(forme);
     if (echec) {
         return EchecImpression;
     }

@@ -2,11 +2,20 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLabel>
+#include <QVBoxLayout>
 
 #include "droits/DroitsFichier.h"
 #include "mvdb/TheClient.h"
 
 namespace demo {
+
+namespace {
+
+// Room around the line that says why "Imprimer" is missing, in pixels.
+constexpr int MargeRefus = 6;
+
+}  // namespace
 
 FenetreHote::FenetreHote(std::shared_ptr<dba::TheClient> client, const QString& login)
     : FenetreHote(client, client->base(), login, ardoine::PlateformeQt()) {}
@@ -14,16 +23,56 @@ FenetreHote::FenetreHote(std::shared_ptr<dba::TheClient> client, const QString& 
 FenetreHote::FenetreHote(std::shared_ptr<dba::TheClient> client,
                          std::shared_ptr<dba::TheDatabase> base, const QString& login,
                          const ardoine::Plateforme& services)
-    : controle_(new Ctr_Ardoine(this)) {
+    : controle_(new Ctr_Ardoine),
+      droits_(std::make_shared<droits::DroitsFichier>(client->base(), login.toStdString())) {
     setWindowTitle(QStringLiteral("Liste des accords non renouvelés"));
-    setCentralWidget(controle_);
-    setFixedSize(controle_->minimumSize());
+    Placer_Controle();
     controle_->Plateforme(services);
-    controle_->DroitsUtilisateur(
-        std::make_shared<droits::DroitsFichier>(client->base(), login.toStdString()));
+    controle_->DroitsUtilisateur(droits_);
     controle_->TheClient(client);
     controle_->TheDatabase(std::move(base));
     controle_->Init();
+    Dire_Refus_Impression();
+}
+
+// The form keeps the control's design size; a line under it, when there is one, adds its
+// own height.
+void FenetreHote::Placer_Controle() {
+    auto* fond = new QWidget(this);
+    auto* colonne = new QVBoxLayout(fond);
+    colonne->setContentsMargins(0, 0, 0, 0);
+    colonne->setSpacing(0);
+    colonne->addWidget(controle_);
+    setCentralWidget(fond);
+    setFixedSize(controle_->minimumSize());
+}
+
+std::optional<QString> FenetreHote::Impression_Refusee() const {
+    if (!controle_->Cmd_Imprimer->isHidden()) {
+        return std::nullopt;
+    }
+    const QString login = QString::fromStdString(droits_->Nom());
+    if (!droits_->Connu()) {
+        return QStringLiteral(
+                   "Utilisateur inconnu : « %1 ». Sans droits, l'impression n'est "
+                   "pas possible.")
+            .arg(login);
+    }
+    return QStringLiteral("L'utilisateur « %1 » n'a pas le droit d'imprimer.").arg(login);
+}
+
+void FenetreHote::Dire_Refus_Impression() {
+    const std::optional<QString> refus = Impression_Refusee();
+    if (!refus) {
+        return;
+    }
+    auto* ligne = new QLabel(*refus, centralWidget());
+    ligne->setObjectName(QStringLiteral("refusImpression"));
+    ligne->setWordWrap(true);
+    ligne->setContentsMargins(MargeRefus, MargeRefus, MargeRefus, MargeRefus);
+    centralWidget()->layout()->addWidget(ligne);
+    const QSize taille = controle_->minimumSize();
+    setFixedSize(taille.width(), taille.height() + ligne->heightForWidth(taille.width()));
 }
 
 bool FenetreHote::Capturer(const QString& fichier) {

@@ -6,6 +6,7 @@
 #include "BaseDemandee.h"
 #include "CommandeExpliquer.h"
 #include "CommandeImprimer.h"
+#include "DossierExecution.h"
 #include "FenetreHote.h"
 #include "LectureArguments.h"
 #include "Options.h"
@@ -77,6 +78,7 @@ int main(int argc, char** argv) {
         return demo::EchecImpression;
     }
     Choisir_Affichage(options);
+    const hote::DossierExecution dossierExecution;
     QApplication application(argc, argv);
     hote::Installer_Traduction_Qt();
     if (options.aide) {

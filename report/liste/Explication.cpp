@@ -59,7 +59,11 @@ bool Sur_Date_De_Fin(const PartieSelection& partie) {
 Explication Expliquer(dba::TheDatabase& base, const std::string& aide, const std::string& accord,
                       const std::string& periode, const std::vector<PartieSelection>& parties,
                       const RecueilDecisions& recueil) {
-    Explication explication{aide, periode, {}};
+    Explication explication{
+        aide,
+        periode,
+        {},
+        NomsAttributs::Lire(base, {"ACCORD", "ORGPRISECHARGE", "DEMANDACC", "CIVILAIDE"})};
     const std::string filtre = accord.empty() ? aide + "]" : accord;
     const dba::ListeResultat accords =
         Selectionner(base, "SSELECT ACCORD AVEC 0 = \"" + filtre + "\"", "0 5 6");

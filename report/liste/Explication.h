@@ -8,6 +8,7 @@
 
 #include "DecisionAccord.h"
 #include "DestinationListe.h"
+#include "ExplicationNoms.h"
 #include "PhraseSelection.h"
 
 namespace dba {
@@ -41,6 +42,8 @@ struct Explication {
     std::string aide;
     std::string periode;
     std::vector<ExplicationAccord> accords;
+    // The dictionaries' names of the attributes the conditions and the rules test.
+    NomsAttributs noms;
 };
 
 // Keeps the decisions of the print run on the agreements of one person (keys starting with
@@ -67,12 +70,20 @@ Explication Expliquer(dba::TheDatabase& base, const std::string& aide, const std
                       const std::string& periode, const std::vector<PartieSelection>& parties,
                       const RecueilDecisions& recueil);
 
-// The explanation in French, rule by rule; `date` turns a day number to "dd/mm/yyyy" (the
-// text itself when it is no date).
+// The explanation in French, rule by rule: every condition that the selection and the
+// decision test, each attribute by its dictionary name, and what holds or fails; `date` turns
+// a day number to "dd/mm/yyyy" (the text itself when it is no date).
 std::string Texte_Explication(const Explication& explication,
                               const std::function<std::string(const std::string&)>& date);
 // The same for other programs, as JSON.
-std::string Json_Explication(const Explication& explication);
+std::string Json_Explication(const Explication& explication,
+                             const std::function<std::string(const std::string&)>& date);
+
+// A condition of the sentence tested on one agreement, in plain French: what the attribute
+// (by its meaning and its dictionary name) holds, against what the condition asks, as in "la
+// date de fin de l'accord (DateFinAccord) est le 30/11/2026, avant le 01/12/2026".
+std::string Constat(const ConditionExaminee& condition, const NomsAttributs& noms,
+                    const std::function<std::string(const std::string&)>& date);
 
 // "imprimé page 1, ligne 3" or "non imprimé", with the first rule that kept it off the list.
 std::string Verdict(const ExplicationAccord& accord);

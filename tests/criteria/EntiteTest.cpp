@@ -3,9 +3,11 @@
 #include <QApplication>
 #include <QDialog>
 #include <QTest>
+#include <sstream>
 
 #include "Formulaire.h"
 #include "ImpressionQt.h"
+#include "demogen/DictionnaireAccord.h"
 
 namespace {
 
@@ -170,6 +172,30 @@ TEST(Entite, ImprimerSansEntiteLeDitEtRendLeFocusALEntite) {
     EXPECT_EQ(f.Messages(),
               QStringList{"Exclamation | Message KORVANE | L'entité juridique est obligatoire."});
     EXPECT_EQ(QApplication::focusWidget(), f.c.Txt_Association);
+}
+
+// After an empty selection the print command clears the criteria; emptying the chosen activity
+// then looks the funding bodies up for no legal entity. That lookup answers no change of the
+// user's and says nothing: the selection's message is the only one.
+TEST(Entite, UneSelectionVideNeMontreQueSonMessageMemeAvecUneActiviteChoisie) {
+    std::vector<std::string> lignes = essai::DonneesCriteres();
+    std::string dictionnaire;
+    demogen::ecrireDictionnaireAccord(dictionnaire);
+    std::istringstream items(dictionnaire);
+    for (std::string item; std::getline(items, item);) {
+        lignes.push_back(item);
+    }
+    Formulaire f(lignes);
+    f.Taper(f.c.Txt_Association, "B02");
+    ASSERT_EQ(f.c.Txt_Activites->text(), "001");
+    f.Messages();
+    QTest::mouseClick(f.c.Cmd_Imprimer, Qt::LeftButton);
+    EXPECT_EQ(f.Messages(), QStringList{"Information | Message KORVANE | Aucun accord "
+                                        "correspondant aux critères sélectionnés."});
+    EXPECT_EQ(f.c.Txt_Association->text(), "");
+    EXPECT_EQ(f.c.Txt_Activites->text(), "");
+    EXPECT_FALSE(f.c.Cmd_Imprimer->isEnabled());
+    EXPECT_EQ(f.erreurs, QStringList{});
 }
 
 }  // namespace

@@ -60,6 +60,8 @@ const std::vector<Cas> Phrases = {
     {R"(SSELECT PERS AVEC 3 <> "abc" PAR Montant)", {"P01", "P03", "P04", "P02"}},
     {"SSELECT PERS PAR MontantTexte", {"P03", "P02", "P01", "P04", "P05"}},
     {"SSELECT PERS PAR 3", {"P03", "P02", "P01", "P04", "P05"}},
+    // A dictionary is a file of its own, named in two words.
+    {R"(SSELECT DICT PERS AVEC 1 = "D" AND AVEC 2 = "3")", {"Montant", "MontantTexte"}},
 };
 
 class Selection : public testing::Test {

@@ -26,12 +26,9 @@ struct Execution {
     QString erreurs;
 };
 
-// What the program wrote on its error output, less the notes of the toolkit about the
-// environment it runs in.
+// What the program wrote on its error output.
 QString Erreurs(QProcess& programme) {
-    QStringList lignes = QString::fromUtf8(programme.readAllStandardError()).split('\n');
-    lignes.removeIf([](const QString& ligne) { return ligne.startsWith("QStandardPaths: "); });
-    return lignes.join('\n').trimmed();
+    return QString::fromUtf8(programme.readAllStandardError()).trimmed();
 }
 
 Execution Lancer(const QStringList& arguments) {
@@ -188,7 +185,7 @@ TEST_F(Commande, LExplicationDitOuLaLigneEstImprimee) {
 TEST_F(Commande, UnUtilisateurInconnuOuUnSecteurInterditSortentAvec2) {
     const QList<std::pair<QStringList, QString>> cas{
         {{"--login", "inconnu", "--entite", "041", "--mois", "2018-05"},
-         "L'utilisateur « inconnu » est inconnu."},
+         "Utilisateur inconnu : « inconnu ». Sans droits, l'impression n'est pas possible."},
         {{"--login", "secteur1", "--entite", "041", "--secteur", "S02", "--mois", "2018-05"},
          "Le secteur « S02 » est refusé par les droits de l'utilisateur « secteur1 »."},
     };
@@ -197,6 +194,36 @@ TEST_F(Commande, UnUtilisateurInconnuOuUnSecteurInterditSortentAvec2) {
         EXPECT_EQ(execution.code, 2) << message.toStdString();
         EXPECT_EQ(execution.erreurs, message);
     }
+}
+
+// Started without a session's runtime folder (by cron, a service, a shell without a login
+// session), the programs still write nothing on their error output, not even a note of the
+// toolkit, and leave no folder behind.
+TEST_F(Commande, SansDossierDExecutionLesProgrammesNEcriventRienSurLeurSortieDErreur) {
+    QTemporaryDir temporaire;
+    QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
+    environnement.remove("XDG_RUNTIME_DIR");
+    environnement.insert("TMPDIR", temporaire.path());
+    environnement.insert("QT_QPA_PLATFORM", "offscreen");
+    const QString chemin = QString::fromStdString(base.Chemin());
+    const QStringList mai{"--db", chemin, "--entite", "041", "--mois", "2018-05"};
+    const QList<std::pair<QString, QStringList>> lancements{
+        {ARDOINE_DEMO, QStringList{"print"} + mai + QStringList{"--sortie", pdf}},
+        {ARDOINE_DEMO, QStringList{"explique"} + mai + QStringList{"--aide", "A0001"}},
+        {ARDOINE_DEMO, {"--db", chemin, "--screenshot", dossier.filePath("formulaire.png")}},
+        {ARDOINE_DB_PROGRAMME, {"select", chemin, "SSELECT ACCORD"}},
+    };
+    for (const auto& [programme, arguments] : lancements) {
+        QProcess lance;
+        lance.setProcessEnvironment(environnement);
+        lance.start(programme, arguments);
+        ASSERT_TRUE(lance.waitForFinished(60000));
+        const std::string appel = arguments.join(' ').toStdString();
+        EXPECT_EQ(lance.exitCode(), 0) << appel;
+        EXPECT_EQ(QString::fromUtf8(lance.readAllStandardError()), QString()) << appel;
+    }
+    EXPECT_EQ(QDir(temporaire.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList{});
 }
 
 // What the print writes over: only a plain file the user may write, replaced whole; a link, a

@@ -63,8 +63,11 @@ struct Expliquee {
     std::map<std::string, std::string> places;
 };
 
-Expliquee Expliquer(const std::string& aide, const std::string& login = "secteur1") {
-    ImpressionEssai impression(Donnees(), login);
+Expliquee Expliquer(const std::string& aide, const std::string& login = "secteur1",
+                    const Lignes& autres = {}) {
+    Lignes lignes = Donnees();
+    lignes.insert(lignes.end(), autres.begin(), autres.end());
+    ImpressionEssai impression(lignes, login);
     rapport::RecueilDecisions recueil(aide);
     impression.controle->Observateur_Liste(&recueil);
     const auto parties = impression.controle->Parties_Selection();
@@ -101,6 +104,8 @@ bool Contient(const std::string& texte, const std::string& morceau) {
     return texte.find(morceau) != std::string::npos;
 }
 
+// Each follow-on agreement with every condition the renewal rule tests on it, the failing one
+// said in words.
 TEST(Explication, RenouvellementAccordSuivantRegleParRegle) {
     struct Cas {
         std::string aide;
@@ -109,20 +114,37 @@ TEST(Explication, RenouvellementAccordSuivantRegleParRegle) {
     };
     for (const Cas& cas : std::vector<Cas>{
              {"00001", true,
-              "accord 00001002 débutant le 01/06/2018, marque (vide), organisme 001 "
-              "de type « P » et de statut (vide) : renouvelle l'accord"},
-             {"00002", false, "accord 00002002 débutant le 04/06/2018 : pas le lendemain"},
+              "accord 00001002 : commence le 01/06/2018 (DateDebutAccord), le lendemain de la "
+              "fin : renouvelle l'accord\n"
+              "         . marque (attribut 18 du fichier ACCORD) vide, autre que « O » : "
+              "vérifiée\n"
+              "         . type de l'organisme 001 (attribut 18 du fichier ORGPRISECHARGE) « P » : "
+              "vérifiée\n"
+              "         . statut de l'organisme 001 (attribut 20 du fichier ORGPRISECHARGE) "
+              "vide, autre que « 0 » : vérifiée\n"},
+             {"00002", false,
+              "accord 00002002 : commence le 04/06/2018 (DateDebutAccord), après le lendemain "
+              "de la fin : ne renouvelle pas\n"},
              {"00003", false,
-              "marque « O », organisme 001 de type « P » et de statut (vide) : ne "
-              "compte pas"},
-             {"00004", false, "organisme 003 de type « M » et de statut (vide) : ne compte pas"},
-             {"00005", false, "organisme 002 de type « P » et de statut « 0 » : ne compte pas"},
+              "le lendemain de la fin, mais ne renouvelle pas :\n"
+              "         . marque (attribut 18 du fichier ACCORD) « O » : un accord marqué « O » "
+              "ne compte pas : NON vérifiée\n"},
+             {"00004", false,
+              ". type de l'organisme 003 (attribut 18 du fichier ORGPRISECHARGE) « M » au lieu "
+              "de « P » : NON vérifiée\n"},
+             {"00005", false,
+              ". statut de l'organisme 002 (attribut 20 du fichier ORGPRISECHARGE) « 0 » : "
+              "l'organisme ne prend plus de nouveaux accords : NON vérifiée\n"},
          }) {
         const Expliquee e = Expliquer(cas.aide);
         const ExplicationAccord& accord = Accord(e, cas.aide + "001");
         ASSERT_TRUE(accord.decision) << cas.aide;
         EXPECT_EQ(accord.decision->renouvele, cas.renouvele) << cas.aide;
         EXPECT_TRUE(Contient(e.texte, cas.morceau)) << e.texte;
+        EXPECT_TRUE(Contient(e.texte,
+                             "il faut un accord suivant de l'aidé qui commence le "
+                             "01/06/2018, lendemain de la fin"))
+            << e.texte;
         EXPECT_EQ(Contient(rapport::Verdict(accord), "imprimé page"), !cas.renouvele);
         EXPECT_EQ(std::count(e.codes.begin(), e.codes.end(), cas.aide), cas.renouvele ? 0 : 1);
     }
@@ -132,8 +154,10 @@ TEST(Explication, DemandeDeRenouvellementLigneParLigne) {
     const Expliquee couverte = Expliquer("00006");
     EXPECT_TRUE(Accord(couverte, "00006001").decision->couvert);
     EXPECT_TRUE(Contient(couverte.texte,
-                         "ligne 1 : organisme 002, du 22/05/2018 au 11/06/2018, "
-                         "organisme de type « P » : couvre l'accord"))
+                         "ligne 1 : du 22/05/2018 au 11/06/2018 (attribut 3 du fichier DEMANDACC, "
+                         "attribut 4 du fichier DEMANDACC), contient le lendemain de la fin ; "
+                         "organisme 002 de type (attribut 18 du fichier ORGPRISECHARGE) « P » : "
+                         "couvre l'accord\n"))
         << couverte.texte;
     EXPECT_EQ(rapport::Verdict(Accord(couverte, "00006001")),
               "non imprimé : couvert par une demande de renouvellement");
@@ -141,8 +165,9 @@ TEST(Explication, DemandeDeRenouvellementLigneParLigne) {
     const Expliquee apres = Expliquer("00007");
     EXPECT_FALSE(Accord(apres, "00007001").decision->couvert);
     EXPECT_TRUE(Contient(apres.texte,
-                         "ligne 1 : organisme 001, du 02/06/2018 au 11/06/2018 : ne "
-                         "contient pas le lendemain"))
+                         "ligne 1 : du 02/06/2018 au 11/06/2018 (attribut 3 du fichier DEMANDACC, "
+                         "attribut 4 du fichier DEMANDACC), commence après le lendemain de la fin "
+                         ": ne couvre pas\n"))
         << apres.texte;
 }
 
@@ -150,7 +175,10 @@ TEST(Explication, DroitsEtFicheAbsente) {
     const Expliquee cache = Expliquer("00008");
     EXPECT_EQ(rapport::Verdict(Accord(cache, "00008001")),
               "non imprimé : aidé caché par les droits de l'utilisateur");
-    EXPECT_TRUE(Contient(cache.texte, "secteur « S02 » caché à l'utilisateur")) << cache.texte;
+    EXPECT_TRUE(Contient(cache.texte,
+                         "secteur « S02 » (attribut 40 du fichier CIVILAIDE, 3 premiers "
+                         "caractères) caché à l'utilisateur"))
+        << cache.texte;
 
     const Expliquee sansFiche = Expliquer("00009", "admin");
     EXPECT_TRUE(Contient(sansFiche.texte, "fiche de l'aidé absente du fichier")) << sansFiche.texte;
@@ -158,6 +186,8 @@ TEST(Explication, DroitsEtFicheAbsente) {
               "imprimé " + sansFiche.places.at("00009"));
 }
 
+// Every condition of the sentence in words, its attribute by the dictionary's name, for an
+// agreement of the month and for one that ends before it.
 TEST(Explication, PhraseDeSelectionEtMois) {
     const Expliquee e = Expliquer("00010");
     ASSERT_EQ(e.explication.accords.size(), 2U);
@@ -168,9 +198,43 @@ TEST(Explication, PhraseDeSelectionEtMois) {
     EXPECT_TRUE(mutuelle.dansLeMois);
     EXPECT_FALSE(mutuelle.selectionne);
     EXPECT_FALSE(mutuelle.decision);
-    EXPECT_TRUE(Contient(e.texte, "TypeOrgChgAcc = \"P\" : valeur trouvée « M », NON vérifiée"))
-        << e.texte;
-    EXPECT_TRUE(Contient(e.texte, "EntiteAccord = \"041\" : valeur trouvée « 041 », vérifiée"));
+    for (const char* morceau : {
+             "- la date de fin de l'accord (DateFinAccord) est le 30/04/2018, avant le "
+             "01/05/2018 : NON vérifiée, l'accord est écarté\n",
+             "- la date de fin de l'accord (DateFinAccord) est le 30/04/2018, pas après le "
+             "31/05/2018 : vérifiée\n",
+             "- la date de fin de l'accord (DateFinAccord) est le 31/05/2018, pas avant le "
+             "01/05/2018 : vérifiée\n",
+             "- le type de l'organisme de prise en charge (TypeOrgChgAcc) vaut « M » au lieu "
+             "de « P » : NON vérifiée, l'accord est écarté\n",
+             "- l'entité juridique de l'accord (EntiteAccord) vaut « 041 », comme demandé : "
+             "vérifiée\n",
+             "- la date de sortie de l'aidé (DateSortieAideAccord) est vide, comme demandé : "
+             "vérifiée\n",
+             "- la marque de l'accord (attribut 18 du fichier ACCORD) est vide, comme demandé : "
+             "vérifiée\n",
+         }) {
+        EXPECT_TRUE(Contient(e.texte, morceau)) << morceau << "\n" << e.texte;
+    }
+    EXPECT_FALSE(Contient(e.texte, "6 >=")) << e.texte;
+}
+
+// A name that a dictionary gives an attribute replaces its number wherever the explanation
+// speaks of it.
+TEST(Explication, LesNomsSontCeuxDesDictionnaires) {
+    const Expliquee e = Expliquer(
+        "00004", "secteur1",
+        {essai::Ligne("DICT ACCORD", "MarqueAccord", {{1, "D"}, {2, "18"}, {5, "L"}}),
+         essai::Ligne("DICT ORGPRISECHARGE", "TypeOrganisme", {{1, "D"}, {2, "18"}, {5, "L"}}),
+         essai::Ligne("DICT ORGPRISECHARGE", "NomCourt", {{1, "I"}, {2, "@RECORD<1>"}})});
+    for (const char* morceau : {
+             "- la marque de l'accord (MarqueAccord) est vide, comme demandé : vérifiée\n",
+             ". marque (MarqueAccord) vide, autre que « O » : vérifiée\n",
+             ". type de l'organisme 003 (TypeOrganisme) « M » au lieu de « P » : NON vérifiée\n",
+         }) {
+        EXPECT_TRUE(Contient(e.texte, morceau)) << morceau << "\n" << e.texte;
+    }
+    EXPECT_FALSE(Contient(e.texte, "attribut 18")) << e.texte;
 }
 
 // The verdict and the paper agree on every person: printed exactly for the lines of the
@@ -195,10 +259,17 @@ TEST(Explication, ImprimeExactementPourLesLignesDuDocument) {
 }
 
 TEST(Explication, JsonPourLesAutresProgrammes) {
-    const std::string json = rapport::Json_Explication(Expliquer("00004").explication);
+    const std::string json = rapport::Json_Explication(
+        Expliquer("00004").explication,
+        [](const std::string& jour) { return outils::Outils::Partage().DateExterne(jour); });
     EXPECT_TRUE(Contient(json, "\"accord\": \"00004002\"")) << json;
     EXPECT_TRUE(Contient(json, "\"typeOrganisme\": \"M\""));
     EXPECT_TRUE(Contient(json, "\"imprime\": true"));
+    EXPECT_TRUE(Contient(json, "\"attribut\": \"DateFinAccord\""));
+    EXPECT_TRUE(Contient(json,
+                         "\"constat\": \"la date de fin de l'accord (DateFinAccord) est le "
+                         "31/05/2018, pas avant le 01/05/2018\""))
+        << json;
 }
 
 }  // namespace

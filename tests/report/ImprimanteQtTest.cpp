@@ -3,11 +3,15 @@
 
 #include <csignal>
 
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QPrintPreviewWidget>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "PdfRelu.h"
 #include "dba/Erreur.h"
@@ -294,6 +298,57 @@ TEST(ApercuImpression, ShowsEveryPageOfTheDocumentWithoutPrinting) {
     EXPECT_EQ(vue->pageCount(), 3);
     EXPECT_EQ(apercu.dialogue().windowTitle(), QString("Aperçu avant impression"));
     EXPECT_FALSE(QFile::exists(dossier.filePath("apercu.pdf")));
+}
+
+// The printer, the file and the copies were chosen before the preview: printing from it asks
+// nothing more. Any other dialog that opens meanwhile is noted and closed, so that the test
+// cannot wait for ever on it.
+TEST(ApercuImpression, ImprimerDepuisLApercuEnvoieLesPagesSansAutreDialogue) {
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath("apercu.pdf");
+    ImprimanteEnregistree enregistree;
+    enregistree.Print("un");
+    enregistree.NewPage();
+    enregistree.Print("deux");
+    auto printer = preparerQPrinter(FichierPdf, versLeFichier(chemin));
+    ApercuImpression apercu(enregistree.DocumentEnCours(), *printer);
+    QStringList autresDialogues;
+    QTimer guet;
+    QObject::connect(&guet, &QTimer::timeout, [&] {
+        for (QWidget* fenetre : QApplication::topLevelWidgets()) {
+            auto* dialogue = qobject_cast<QDialog*>(fenetre);
+            if (dialogue != nullptr && dialogue != &apercu.dialogue() && dialogue->isVisible()) {
+                autresDialogues << QString::fromLatin1(dialogue->metaObject()->className());
+                dialogue->reject();
+            }
+        }
+    });
+    guet.start(20);
+    QTimer::singleShot(0, &apercu.dialogue(), [&apercu] {
+        apercu.dialogue().findChild<QPushButton*>("imprimer")->click();
+    });
+
+    apercu.executer();
+
+    EXPECT_EQ(autresDialogues, QStringList{});
+    EXPECT_EQ(apercu.dialogue().result(), QDialog::Accepted);
+    EXPECT_EQ(LignesDuPdf(chemin), (QStringList{"un", "deux"}));
+}
+
+TEST(ApercuImpression, FermerNImprimeRien) {
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath("apercu.pdf");
+    ImprimanteEnregistree enregistree;
+    enregistree.Print("un");
+    auto printer = preparerQPrinter(FichierPdf, versLeFichier(chemin));
+    ApercuImpression apercu(enregistree.DocumentEnCours(), *printer);
+    QTimer::singleShot(0, &apercu.dialogue(),
+                       [&apercu] { apercu.dialogue().findChild<QPushButton*>("fermer")->click(); });
+
+    apercu.executer();
+
+    EXPECT_EQ(apercu.dialogue().result(), QDialog::Rejected);
+    EXPECT_FALSE(QFile::exists(chemin));
 }
 
 }  // namespace
