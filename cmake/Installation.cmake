@@ -24,6 +24,15 @@ install(FILES
 
 # The prefix is found from the file's own place, so that an install moved elsewhere still works.
 file(RELATIVE_PATH ardoine_pc_vers_prefixe /${CMAKE_INSTALL_LIBDIR}/pkgconfig /)
+# Static libraries need, at the program's link, what they link themselves (pkg-config --static);
+# shared ones do not, and then ask for no development package of those.
+if(NOT BUILD_SHARED_LIBS)
+    set(ardoine_pc_requis_prives "sqlite3 xlsxwriter")
+    if(ARDOINE_SERVEUR)
+        string(APPEND ardoine_pc_requis_prives " libpq")
+    endif()
+    set(ardoine_pc_requis_prives "Requires.private: ${ardoine_pc_requis_prives}\n")
+endif()
 configure_file(cmake/ControleArdoine.pc.in ${CMAKE_CURRENT_BINARY_DIR}/ControleArdoine.pc @ONLY)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/ControleArdoine.pc
     DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
