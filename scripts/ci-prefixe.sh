@@ -63,6 +63,12 @@ verifier_prefixe() {
     [ -n "$plugin" ] || echec "no Designer plugin installed in $1"
     [ "$("$travail/greffon/charger-greffon" "$plugin")" = Ctr_Ardoine ] ||
         echec "the installed plugin does not create Ctr_Ardoine"
+    # Each library of ours comes from this prefix, not from a package installed on the machine.
+    local chargee
+    while read -r chargee; do
+        [[ $chargee == "$1"/* ]] || echec "the plugin loaded $chargee, not the prefix's"
+    done < <(LD_DEBUG=files "$travail/greffon/charger-greffon" "$plugin" 2>&1 >/dev/null |
+        sed -n 's/.*calling init: //p' | grep "ardoine\|ControleArdoine")
     "$1/bin/ardoine-db" --version
     "$1/bin/ardoine-demo" --version >/dev/null
     "$1/bin/ardoine-db" demo "$travail/demo.db" --size demo >/dev/null

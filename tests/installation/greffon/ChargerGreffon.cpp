@@ -2,6 +2,7 @@
 // through the plugin interface. Prints the widget's class; exits with 1 when anything fails,
 // saying what.
 #include <QApplication>
+#include <QFileInfo>
 #include <QPluginLoader>
 #include <QWidget>
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
@@ -22,7 +23,8 @@ int main(int argc, char* argv[]) {
     if (argc != 2) {
         return echec(QStringLiteral("usage: charger-greffon <plugin.so>"));
     }
-    QPluginLoader chargeur(QString::fromLocal8Bit(argv[1]));
+    // A relative name would be looked for in Qt's plugin folders, not from here.
+    QPluginLoader chargeur(QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath());
     if (!chargeur.load()) {
         return echec(chargeur.errorString());
     }
