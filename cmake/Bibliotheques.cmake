@@ -19,6 +19,8 @@ function(ardoine_bibliotheque cible nom fichier)
         VERSION ${PROJECT_VERSION}
         SOVERSION ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR})
     target_link_libraries(${cible} PUBLIC ${B_PUBLIC} PRIVATE ${B_PRIVE})
+    # The control's library needs the other two: the loader looks for them beside it.
+    ardoine_trouve_bibliotheques(${cible} ${CMAKE_INSTALL_LIBDIR})
     # What the library uses of another must be exported there: a missing export fails here,
     # not in the host. (The sanitizers' runtime is linked into the programs only.)
     if(NOT ARDOINE_SANITIZE)
@@ -37,4 +39,18 @@ endfunction()
 function(ardoine_entete_export macro entete)
     set(ARDOINE_MACRO_EXPORT ${macro})
     configure_file(${PROJECT_SOURCE_DIR}/cmake/Export.h.in ${entete} @ONLY)
+endfunction()
+
+# ardoine_trouve_bibliotheques(<target> <install folder>): once installed in that folder (relative
+# to the prefix), the target finds the installed libraries by a run path relative to its own
+# place ($ORIGIN), so that an install works from any prefix, moved or not. The build tree's run
+# path is replaced at install. Lintian accepts $ORIGIN run paths in a package.
+function(ardoine_trouve_bibliotheques cible dossier)
+    file(RELATIVE_PATH vers_bibliotheques /${dossier} /${CMAKE_INSTALL_LIBDIR})
+    if(vers_bibliotheques STREQUAL "")
+        set(run_path "$ORIGIN")
+    else()
+        set(run_path "$ORIGIN/${vers_bibliotheques}")
+    endif()
+    set_target_properties(${cible} PROPERTIES INSTALL_RPATH "${run_path}")
 endfunction()

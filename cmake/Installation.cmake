@@ -33,6 +33,16 @@ install(FILES
 
 # The prefix is found from the file's own place, so that an install moved elsewhere still works.
 file(RELATIVE_PATH ardoine_pc_vers_prefixe /${CMAKE_INSTALL_LIBDIR}/pkgconfig /)
+# Static libraries need, at the program's link, the shared libraries they link themselves
+# (pkg-config --static). Named here rather than by Requires.private: those packages' own
+# private libraries are for linking them statically, which this build does not do.
+if(NOT BUILD_SHARED_LIBS)
+    set(ardoine_pc_prives "-lsqlite3 -lxlsxwriter")
+    if(ARDOINE_SERVEUR)
+        string(APPEND ardoine_pc_prives " -lpq")
+    endif()
+    set(ardoine_pc_prives "Libs.private: ${ardoine_pc_prives}\n")
+endif()
 configure_file(cmake/ControleArdoine.pc.in ${CMAKE_CURRENT_BINARY_DIR}/ControleArdoine.pc @ONLY)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/ControleArdoine.pc
     DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig

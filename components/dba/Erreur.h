@@ -21,8 +21,9 @@ class ARDOINE_BASE_EXPORT Erreur : public std::runtime_error {
     std::uint32_t numero_;
 };
 
-// Numbers raised by the components. Callers only ever test ErrNonTrouve; the others tell
-// support staff which kind of failure a user reported.
+// Numbers raised by the components. Callers test ErrNonTrouve, and the tools ErrSansServeur (a
+// mistake in the command line); the others tell support staff which kind of failure a user
+// reported.
 inline constexpr std::uint32_t ErrNonTrouve = 0x8004000B;       // key without record
 inline constexpr std::uint32_t ErrSyntaxe = 0x80040101;         // malformed sentence or expression
 inline constexpr std::uint32_t ErrFichierInconnu = 0x80040102;  // file not in the database
@@ -30,6 +31,7 @@ inline constexpr std::uint32_t ErrItemInconnu = 0x80040103;     // item not in t
 inline constexpr std::uint32_t ErrStockage = 0x80040104;        // the storage failed
 inline constexpr std::uint32_t ErrImport = 0x80040105;          // bad interchange line
 inline constexpr std::uint32_t ErrArgument = 0x80040106;        // bad argument to an operation
+inline constexpr std::uint32_t ErrSansServeur = 0x80040107;     // server name, no server store
 inline constexpr std::uint32_t ErrDroits = 0x80040201;          // access-rights component
 inline constexpr std::uint32_t ErrImprimante = 0x80040301;      // printer failure
 inline constexpr std::uint32_t ErrSaisie = 0x80040401;          // criterion refused by the control

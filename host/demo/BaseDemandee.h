@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include <QString>
+#include "BaseParDefaut.h"
 
 namespace dba {
 class TheClient;
@@ -10,9 +10,9 @@ class TheClient;
 
 namespace demo {
 
-// The client of the database the --db option names (a file, or a server database). A file
-// that does not exist is refused by name, without creating it; every failure raises
-// dba::Erreur, whose text never shows a password.
-std::shared_ptr<dba::TheClient> Ouvrir_Base(const QString& nom);
+// The client of the chosen database (a file, or a server database). A file that does not exist
+// is refused by name, without creating it, saying how to name another when the name was not
+// typed; every failure raises dba::Erreur, whose text never shows a password.
+std::shared_ptr<dba::TheClient> Ouvrir_Base(const BaseChoisie& base);
 
 }  // namespace demo

@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 #include <vector>
 
+#include "BaseParDefaut.h"
 #include "dba/Erreur.h"
 
 namespace demo {
@@ -25,8 +26,7 @@ struct Declaration {
                             QStringLiteral("Affiche cette aide.")};
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
                                QStringLiteral("Affiche les informations de version.")};
-    QCommandLineOption base{QStringLiteral("db"), QStringLiteral("Base de données."),
-                            QStringLiteral("FICHIER"), QStringLiteral(ARDOINE_DEMO_DB)};
+    QCommandLineOption base{QStringLiteral("db"), Regle_Base_Par_Defaut(), QStringLiteral("BASE")};
     QCommandLineOption login{QStringLiteral("login"),
                              QStringLiteral("Utilisateur dont les droits s'appliquent."),
                              QStringLiteral("NOM"), QStringLiteral("admin")};
@@ -149,7 +149,9 @@ Options Lire_Options(const QStringList& arguments) {
         return analyseur.value(declaration.impression[rang]);
     };
     options.commande = analyseur.positionalArguments().value(0);
-    options.base = analyseur.value(declaration.base);
+    options.base = analyseur.isSet(declaration.base)
+                       ? BaseChoisie{analyseur.value(declaration.base), BaseChoisie::Source::Option}
+                       : Base_Par_Defaut();
     options.login = analyseur.value(declaration.login);
     options.capture = analyseur.value(declaration.capture);
     options.impression =

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "BaseParDefaut.h"
+
 namespace demo {
 
 // The options of the print command, as typed; empty when not given.
@@ -31,7 +33,7 @@ struct Options {
     // Empty: open the form; "print": print the list without showing the form; "explique":
     // say why each agreement of a person is, or is not, on the list.
     QString commande;
-    QString base;
+    BaseChoisie base;
     QString login;
     // When set, the window is saved to this PNG file after Init and the program ends.
     QString capture;

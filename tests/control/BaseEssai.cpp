@@ -2,9 +2,9 @@
 
 #include <sstream>
 
+#include "CommandeServeur.h"
 #include "mvdb/Base.h"
 #include "mvdb/TheClient.h"
-#include "mvdb/postgres/Postgres.h"
 
 namespace essai {
 
@@ -42,7 +42,7 @@ BaseEssai::BaseEssai(const std::vector<std::string>& lignes, const std::string& 
 }
 
 void BaseEssai::Administrer(const std::string& sql) const {
-    mvdb::ConnexionPg(Chemin(), "essai").commander(sql);
+    commanderSurServeur(Chemin(), sql);
 }
 
 BaseEssai::~BaseEssai() {

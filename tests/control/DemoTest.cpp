@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "BaseEssai.h"
@@ -95,6 +98,83 @@ TEST(Demo, LAideDonneLesTroisStatutsDeSortie) {
          {"0  une liste a été imprimée", "1  rien n'a été imprimé", "2  erreur"}) {
         EXPECT_TRUE(aide.sortie.contains(QString::fromUtf8(statut))) << statut;
     }
+}
+
+// Without --db: ARDOINE_BASE, else demo.db in the user's data folder; --help gives the rule and
+// the database in effect, and no path of the build is ever the default.
+class BaseParDefaut : public ::testing::Test {
+  protected:
+    // --help wraps its lines anywhere, paths included.
+    static bool AideContient(const QString& aide, const QString& texte) {
+        static const QRegularExpression blancs(QStringLiteral("\\s+"));
+        return QString(aide).remove(blancs).contains(QString(texte).remove(blancs));
+    }
+    QProcessEnvironment Environnement(const QString& variable) const {
+        QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
+        environnement.insert(QStringLiteral("XDG_DATA_HOME"), donnees.path());
+        environnement.remove(QStringLiteral("ARDOINE_BASE"));
+        if (!variable.isNull()) {
+            environnement.insert(QStringLiteral("ARDOINE_BASE"), variable);
+        }
+        return environnement;
+    }
+    QString BaseUtilisateur() const {
+        return donnees.filePath(QStringLiteral("ControleArdoine/demo.db"));
+    }
+    Execution Capture(const QProcessEnvironment& environnement) const {
+        return Lancer({"--screenshot", capture.filePath(QStringLiteral("f.png"))}, environnement);
+    }
+
+    QTemporaryDir donnees;
+    QTemporaryDir capture;
+};
+
+TEST_F(BaseParDefaut, LaVariableNommeLaBaseEtLAideLeDit) {
+    essai::BaseEssai base{essai::DonneesStandard()};
+    const QString nom = QString::fromStdString(base.Chemin());
+    const Execution execution = Capture(Environnement(nom));
+    EXPECT_EQ(execution.code, 0) << execution.erreurs.toStdString();
+    const Execution aide = Lancer({"--help"}, Environnement(nom));
+    EXPECT_TRUE(
+        AideContient(aide.sortie, QStringLiteral("En vigueur : %1 (de ARDOINE_BASE)").arg(nom)))
+        << aide.sortie.toStdString();
+}
+
+TEST_F(BaseParDefaut, SansVariableCEstLaBaseDeLUtilisateur) {
+    const Execution absente = Capture(Environnement(QString()));
+    EXPECT_EQ(absente.code, 2);
+    EXPECT_TRUE(absente.erreurs.contains(
+        QStringLiteral("Base de données introuvable : %1 (la base par défaut : nommez-en une avec "
+                       "--db ou ARDOINE_BASE, ou créez celle-ci avec « ardoine-db demo %1 »).")
+            .arg(BaseUtilisateur())))
+        << absente.erreurs.toStdString();
+    EXPECT_FALSE(absente.erreurs.contains(QStringLiteral(ARDOINE_BINARY_DIR)));
+
+    essai::BaseEssai base{essai::DonneesStandard()};
+    QDir().mkpath(QFileInfo(BaseUtilisateur()).path());
+    ASSERT_TRUE(QFile::copy(QString::fromStdString(base.Chemin()), BaseUtilisateur()));
+    EXPECT_EQ(Capture(Environnement(QString())).code, 0);
+    // An empty variable names nothing.
+    EXPECT_EQ(Capture(Environnement(QStringLiteral(""))).code, 0);
+    const Execution aide = Lancer({"--help"}, Environnement(QString()));
+    EXPECT_TRUE(AideContient(
+        aide.sortie,
+        QStringLiteral("En vigueur : %1 (base de l'utilisateur)").arg(BaseUtilisateur())))
+        << aide.sortie.toStdString();
+}
+
+TEST_F(BaseParDefaut, LOptionPasseAvantLaVariableQuiPasseAvantLaBaseDeLUtilisateur) {
+    essai::BaseEssai base{essai::DonneesStandard()};
+    const QString existante = QString::fromStdString(base.Chemin());
+    const Execution variable = Capture(Environnement(QStringLiteral("/nulle/part.db")));
+    EXPECT_EQ(variable.code, 2);
+    EXPECT_TRUE(variable.erreurs.contains(
+        QStringLiteral("Base de données introuvable : /nulle/part.db (nommée par ARDOINE_BASE).")))
+        << variable.erreurs.toStdString();
+    const Execution option =
+        Lancer({"--db", existante, "--screenshot", capture.filePath(QStringLiteral("f.png"))},
+               Environnement(QStringLiteral("/nulle/part.db")));
+    EXPECT_EQ(option.code, 0) << option.erreurs.toStdString();
 }
 
 // Without a display the form would wait, unseen, for ever.

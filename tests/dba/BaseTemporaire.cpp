@@ -9,7 +9,7 @@
 #include <random>
 #include <sstream>
 
-#include "mvdb/postgres/Postgres.h"
+#include "CommandeServeur.h"
 
 namespace {
 
@@ -43,11 +43,9 @@ LieuEssai::LieuEssai(bool fichiers)
 LieuEssai::~LieuEssai() {
     std::error_code ignoree;
     std::filesystem::remove_all(dossier_, ignoree);
-    if (!creees_.empty()) {
-        mvdb::ConnexionPg connexion(serveur_ + " dbname=postgres", "essai");
-        for (const std::string& base : creees_) {
-            connexion.commander("DROP DATABASE IF EXISTS " + base + " WITH (FORCE)");
-        }
+    for (const std::string& base : creees_) {
+        commanderSurServeur(serveur_ + " dbname=postgres",
+                            "DROP DATABASE IF EXISTS " + base + " WITH (FORCE)");
     }
 }
 
@@ -59,13 +57,13 @@ std::string LieuEssai::nom(const std::string& court) const {
     std::replace_if(
         base.begin(), base.end(),
         [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
-    mvdb::ConnexionPg(serveur_ + " dbname=postgres", "essai").commander("CREATE DATABASE " + base);
+    commanderSurServeur(serveur_ + " dbname=postgres", "CREATE DATABASE " + base);
     creees_.push_back(base);
     return serveur_ + " dbname=" + base;
 }
 
 void LieuEssai::administrer(const std::string& base, const std::string& sql) const {
-    mvdb::ConnexionPg(serveur_ + " dbname=" + base, "essai").commander(sql);
+    commanderSurServeur(serveur_ + " dbname=" + base, sql);
 }
 
 BaseTemporaire::BaseTemporaire(bool fichier)

@@ -68,6 +68,10 @@ int executer(const QStringList& arguments, Console& console) {
         return erreurUsage(e.what(), nom, console);
     } catch (const dba::Erreur& e) {
         console.erreurs << "erreur : " << e.texte() << '\n';
+        // A server name given to a program without the server store is the line's mistake.
+        if (e.numero() == dba::ErrSansServeur) {
+            return CodeUsage;
+        }
     } catch (const std::exception& e) {
         console.erreurs << "erreur : échec inattendu : " << e.what() << '\n';
     }

@@ -1,0 +1,45 @@
+#include "BaseParDefaut.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+#include "mvdb/NomBase.h"
+
+namespace demo {
+
+namespace {
+
+QString Base_De_L_Utilisateur() {
+    const QString donnees = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return QDir(donnees).filePath(QStringLiteral("ControleArdoine/demo.db"));
+}
+
+QString Origine(const BaseChoisie& base) {
+    return base.source == BaseChoisie::Source::Variable
+               ? QStringLiteral("de %1").arg(QLatin1String(VariableBase))
+               : QStringLiteral("base de l'utilisateur");
+}
+
+}  // namespace
+
+BaseChoisie Base_Par_Defaut() {
+    const QString variable = qEnvironmentVariable(VariableBase);
+    if (!variable.isEmpty()) {
+        return {variable, BaseChoisie::Source::Variable};
+    }
+    return {Base_De_L_Utilisateur(), BaseChoisie::Source::Utilisateur};
+}
+
+QString Regle_Base_Par_Defaut() {
+    const BaseChoisie base = Base_Par_Defaut();
+    return QStringLiteral(
+               "Base de données : un fichier, ou une base sur un serveur PostgreSQL "
+               "(postgresql://… ou host=… dbname=…). Sans --db : la base que nomme la "
+               "variable %1, sinon ControleArdoine/demo.db dans le dossier des données "
+               "de l'utilisateur ($XDG_DATA_HOME, ou ~/.local/share), que "
+               "« ardoine-db demo » peut créer. En vigueur : %2 (%3).")
+        .arg(QLatin1String(VariableBase),
+             QString::fromStdString(mvdb::nomAffichable(base.nom.toStdString())), Origine(base));
+}
+
+}  // namespace demo
