@@ -25,18 +25,22 @@ class ServeurMuet {
 
     QString dossier() const { return dossier_.path(); }
 
-    // Waits for the connection of a client, then closes it.
-    bool AttendreEtFermer() {
+    // Waits for the connection of a client.
+    bool Attendre() {
         if (!serveur_.waitForNewConnection(30000)) {
             return false;
         }
-        serveur_.nextPendingConnection()->abort();
+        client_ = serveur_.nextPendingConnection();
         return true;
     }
+
+    // Closes the client's connection: it then ends its run.
+    void Fermer() { client_->abort(); }
 
   private:
     QTemporaryDir dossier_;
     QLocalServer serveur_;
+    QLocalSocket* client_ = nullptr;
 };
 
 // A text that holds the zero bytes between arguments.
@@ -69,8 +73,11 @@ class MotsDePasse : public ::testing::Test {
         programme.start(chemin, arguments);
         EXPECT_TRUE(programme.waitForStarted());
         QByteArray vue;
-        if (serveur.AttendreEtFermer()) {
+        // Read while the program still waits on its connection: once closed, it may end
+        // before /proc is read, and an ended process shows no arguments at all.
+        if (serveur.Attendre()) {
             vue = LigneDeCommande(programme);
+            serveur.Fermer();
         } else {
             ADD_FAILURE() << "aucune connexion";
         }
