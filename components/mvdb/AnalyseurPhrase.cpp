@@ -125,7 +125,7 @@ class AnalyseurPhrase {
         Nomme fichier = lireNom("nom de fichier attendu");
         if (fichier.nom == "DICT" && jeton_.genre == JetonPhrase::Genre::Mot &&
             !estMotCle("AVEC") && !estMotCle("PAR")) {
-            fichier.nom += " " + lireNom("nom de fichier attendu").nom;
+            fichier.nom.append(" ").append(lireNom("nom de fichier attendu").nom);
         }
         return fichier;
     }
