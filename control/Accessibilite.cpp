@@ -1,6 +1,7 @@
 #include "Accessibilite.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QWidget>
@@ -58,9 +59,34 @@ Controle& Enfant(QWidget& formulaire, const char* nom) {
     return *enfant;
 }
 
+void Nommer_Widget(QWidget& controle, const QString& nom, const QString& description) {
+    controle.setAccessibleName(nom);
+    controle.setAccessibleDescription(description);
+}
+
+// On this platform a list box reads as its name the label chosen, and takes what it is from
+// the caption that labels it; the visible caption labels the code box, so a hidden one names
+// the list. Its text part, where the keys go, reads the list's name too.
+void Nommer_Liste(QComboBox& liste) {
+    const QString nomLegende = QStringLiteral("Nom_") + liste.objectName();
+    auto* legende = liste.parentWidget()->findChild<QLabel*>(nomLegende);
+    if (legende == nullptr) {
+        legende = new QLabel(liste.parentWidget());
+        legende->setObjectName(nomLegende);
+        legende->setBuddy(&liste);
+        legende->hide();
+    }
+    legende->setText(liste.accessibleName());
+    if (liste.lineEdit() != nullptr) {
+        Nommer_Widget(*liste.lineEdit(), liste.accessibleName(), liste.accessibleDescription());
+    }
+}
+
 void Nommer(QWidget& controle, const char* nom, const char* description) {
-    controle.setAccessibleName(QString::fromUtf8(nom));
-    controle.setAccessibleDescription(QString::fromUtf8(description));
+    Nommer_Widget(controle, QString::fromUtf8(nom), QString::fromUtf8(description));
+    if (auto* liste = qobject_cast<QComboBox*>(&controle)) {
+        Nommer_Liste(*liste);
+    }
 }
 
 // The manager/sector pair reads the code of the grouping chosen, as its caption does.
