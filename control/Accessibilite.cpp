@@ -17,8 +17,8 @@ struct Nom {
     const char* description;
 };
 
-// A caption as shown ("Entité juridique") already names the list box beside it; the code box
-// and the other controls get a name of their own, so that no two controls read alike.
+// The names a screen reader says, one for each control, so that no two controls read alike:
+// a list box is named as its caption reads, its code box says it holds the code.
 constexpr Nom Noms[] = {
     {"Txt_Association", "Code de l'entité juridique",
      "3 caractères, complété par des zéros à gauche"},
