@@ -14,6 +14,7 @@ Exit status 77 (skipped) when a program it needs is missing.
 import importlib.util
 import os
 import shutil
+import socket
 import subprocess
 import sys
 import tempfile
@@ -57,6 +58,17 @@ def manquants():
     return absents
 
 
+def ecran_occupe(numero):
+    prise = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+    try:
+        prise.connect("\0/tmp/.X11-unix/X%d" % numero)
+        return True
+    except OSError:
+        return False
+    finally:
+        prise.close()
+
+
 def attendre(condition, quoi, delai=30.0):
     fin = time.monotonic() + delai
     while time.monotonic() < fin:
@@ -76,14 +88,7 @@ class Session:
         self.env = dict(os.environ)
 
     def __enter__(self):
-        lecture, ecriture = os.pipe()
-        self.lancer(["Xvfb", "-displayfd", str(ecriture), "-screen", "0", "1024x768x24",
-                     "-nolisten", "tcp"], pass_fds=(ecriture,))
-        os.close(ecriture)
-        with os.fdopen(lecture) as sortie:
-            ecran = sortie.readline().strip()
-        if not ecran:
-            raise Echec("Xvfb n'a pas démarré")
+        ecran = self.demarrer_x()
         execution = os.path.join(self.dossier, "run")
         os.makedirs(execution, mode=0o700)
         self.env.update({"DISPLAY": ":" + ecran, "XDG_RUNTIME_DIR": execution,
@@ -92,6 +97,25 @@ class Session:
         self.lancer([LANCEUR_BUS, "--launch-immediately"])
         attendre(self.bus_pret, "bus d'accessibilité")
         return self
+
+    # A display number of its own, away from the low ones that X servers of the machine take
+    # first: an X server of another session of the same machine may answer on a number its
+    # files in /tmp do not show, so a number is taken only when nothing answers there.
+    def demarrer_x(self):
+        premier = 100 + os.getpid() % 800
+        for numero in range(premier, premier + 50):
+            if os.path.exists("/tmp/.X%d-lock" % numero) or ecran_occupe(numero):
+                continue
+            lecture, ecriture = os.pipe()
+            serveur = self.lancer(["Xvfb", ":%d" % numero, "-displayfd", str(ecriture),
+                                   "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+                                  pass_fds=(ecriture,), stderr=subprocess.DEVNULL)
+            os.close(ecriture)
+            with os.fdopen(lecture) as sortie:
+                if sortie.readline().strip() == str(numero):
+                    return str(numero)
+            serveur.wait()
+        raise Echec("Xvfb n'a pas démarré")
 
     # Asked without starting it: the session bus would otherwise launch a second one.
     def bus_pret(self):
