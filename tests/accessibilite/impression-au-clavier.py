@@ -183,7 +183,8 @@ class Lecteur:
         for objet in self.tous(racine):
             parent = objet.parent
             nom = self.nom_lu(objet)
-            if parent is None or self.nom_lu(parent) == nom or objet.getRole() == self.pyatspi.ROLE_LABEL:
+            if (parent is None or self.nom_lu(parent) == nom
+                    or objet.getRole() == self.pyatspi.ROLE_LABEL):
                 continue
             if nom in noms:
                 if nom in trouves:
@@ -348,7 +349,8 @@ def imprimer(pyatspi, session, demo, base):
     if hote.returncode != 0 or "W_Sortir : Vrai" not in sortie:
         raise Echec("fin du formulaire : code %s, %r" % (hote.returncode, sortie))
     pages = subprocess.run(["pdftotext", pdf, "-"], capture_output=True, text=True)
-    if "LISTE DES ACCORDS NON RENOUVELES" not in pages.stdout or "DÉCEMBRE 2026" not in pages.stdout:
+    lu = pages.stdout
+    if "LISTE DES ACCORDS NON RENOUVELES" not in lu or "DÉCEMBRE 2026" not in lu:
         raise Echec("le PDF ne contient pas la liste de décembre 2026")
 
 
