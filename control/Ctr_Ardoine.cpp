@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "Accessibilite.h"
 #include "dba/Erreur.h"
 #include "droits/DroitsUtilisateur.h"
 
@@ -43,6 +44,7 @@ Ctr_Ardoine::Ctr_Ardoine(QWidget* parent)
     Module.Rejoindre();
     Construire_Formulaire();
     Relier_Evenements();
+    ardoine::Rendre_Accessible(*this);
 }
 
 // Lists first, then the shared database objects (when no other control of the thread still
