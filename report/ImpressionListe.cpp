@@ -4,6 +4,7 @@
 #include "droits/DroitsModule.h"
 #include "outils/Outils.h"
 #include "printer/Imprimante.h"
+#include "printer/Imprimantes.h"
 
 // The print command: one press prints every copy of the list for the criteria of the form, then
 // closes the host form. A run that fails leaves nothing printed and the form open, so that the
@@ -39,7 +40,7 @@ void Ctr_Ardoine::Cmd_Imprimer_Click() {
 void Ctr_Ardoine::Imprimer_Liste() {
     Printer.reset();
     Ligne_Imprimee = false;
-    std::shared_ptr<void> vue;
+    dba::VueLecture vue;
     {
         const Occupation occupation(*this);
         vue = Module.Base().FigerLecture();

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "Requete.h"
+#include "VueLecture.h"
 #include "dba/ExportBase.h"
 
 namespace dba {
@@ -31,10 +32,10 @@ class ARDOINE_BASE_EXPORT TheDatabase {
     // convention; sortie: written with a summary no caller needs; resultat: the rows.
     virtual void ExecuterSelection(const std::string& requete, const std::string& vide,
                                    std::string& sortie, ListeResultat& resultat) = 0;
-    // Every read made while the returned object lives sees the same state of the database:
+    // Every read made while the returned view lives sees the same state of the database:
     // a run of many reads stays consistent and pays for one read transaction instead of one
     // per read.
-    virtual std::shared_ptr<void> FigerLecture() = 0;
+    virtual VueLecture FigerLecture() = 0;
 };
 
 }  // namespace dba

@@ -33,7 +33,7 @@ std::vector<std::string> Base::fichiers() const {
 
 void Base::creerFichier(const std::string& nom) {
     etat_->depot.exigerEcriture();
-    Transaction transaction(etat_->depot.stockage(), Transaction::Genre::Ecriture);
+    Transaction transaction(etat_->depot, Transaction::Genre::Ecriture);
     etat_->depot.creerFichier(nom);
     transaction.valider();
 }

@@ -43,16 +43,16 @@ namespace {
 // A read transaction kept open with the connection it runs on. Reads and selections made
 // meanwhile join it; ending it only releases its view, nothing was written. Records read
 // ahead are kept as long as it lives.
-struct VueFigee {
+struct VueFigee : dba::VueLecture::Tenue {
     VueFigee(std::shared_ptr<Depot> d, std::shared_ptr<LecturesAnticipees> a)
         : depot(std::move(d)),
           anticipees(std::move(a)),
-          lecture(depot->stockage(), Transaction::Genre::Lecture) {
+          lecture(*depot, Transaction::Genre::Lecture) {
         anticipees->ouvrirVue();
     }
     VueFigee(const VueFigee&) = delete;
     VueFigee& operator=(const VueFigee&) = delete;
-    ~VueFigee() { anticipees->fermerVue(); }
+    ~VueFigee() override { anticipees->fermerVue(); }
 
     std::shared_ptr<Depot> depot;
     std::shared_ptr<LecturesAnticipees> anticipees;
@@ -61,8 +61,8 @@ struct VueFigee {
 
 }  // namespace
 
-std::shared_ptr<void> BaseDba::FigerLecture() {
-    return std::make_shared<VueFigee>(depot_, anticipees_);
+dba::VueLecture BaseDba::FigerLecture() {
+    return dba::VueLecture(std::make_unique<VueFigee>(depot_, anticipees_));
 }
 
 void FichierDba::Prelire(const std::vector<std::string>& cles) {

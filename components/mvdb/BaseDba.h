@@ -17,7 +17,7 @@ class BaseDba : public dba::TheDatabase {
     std::shared_ptr<dba::Fichier> OuvrirFichier(const std::string& nom) override;
     void ExecuterSelection(const std::string& requete, const std::string& vide, std::string& sortie,
                            dba::ListeResultat& resultat) override;
-    std::shared_ptr<void> FigerLecture() override;
+    dba::VueLecture FigerLecture() override;
 
   private:
     std::shared_ptr<Depot> depot_;

@@ -43,7 +43,7 @@ void Contexte::evaluer(const std::function<void()>& evaluation,
             apresLectures();
         }
     };
-    if (depot_.stockage().lecturesDistantes()) {
+    if (depot_.lecturesDistantes()) {
         for (int tour = 0; tour < ToursDePrelecture; ++tour) {
             if (recenser(evaluation)) {
                 liberer();
@@ -79,7 +79,7 @@ void Contexte::lireAttendus() {
     }
     attendus_.clear();
     for (const auto& [fichier, cles] : parFichier) {
-        const auto donnees = depot_.stockage().lireGroupe(fichier, cles);
+        const auto donnees = depot_.lireGroupe(fichier, cles);
         for (std::size_t i = 0; i < cles.size(); ++i) {
             lus_.emplace(std::pair{fichier, cles[i]}, donnees[i].value_or(""));
         }

@@ -25,34 +25,32 @@ void verifierCompte(const std::string& nom, std::int64_t lus, std::int64_t sourc
 // The declarations come first and each record brings its entries as it passes: the
 // destination is never read back, which on a server would fetch every record a second time.
 void copierFichier(const Depot& source, Depot& destination, const std::string& nom) {
-    Stockage& lecture = source.stockage();
-    Stockage& ecriture = destination.stockage();
     const IdFichier de = source.fichier(nom);
-    const IdFichier vers = ecriture.inscrireFichier(nom);
+    const IdFichier vers = destination.inscrireFichier(nom);
     std::set<int> attributs;
-    for (const DeclarationIndex& declaration : lecture.declarations(de)) {
-        ecriture.declarer(vers, declaration.nom, declaration.attribut);
+    for (const DeclarationIndex& declaration : source.declarations(de)) {
+        destination.declarer(vers, declaration.nom, declaration.attribut);
         attributs.insert(declaration.attribut);
     }
-    EntreesIndex entrees(ecriture);
+    EntreesIndex entrees(destination);
     std::int64_t lus = 0;
     source.parcourir(de, [&](std::string_view cle, std::string_view donnees) {
-        ecriture.ecrire(vers, cle, donnees, valeurSiNombre(cle));
+        destination.ecrire(vers, cle, donnees, valeurSiNombre(cle));
         for (const int attribut : attributs) {
             entrees.ajouter(vers, attribut, cle, donnees);
         }
         ++lus;
     });
     entrees.envoyer();
-    verifierCompte(nom, lus, lecture.compter(de), ecriture.compter(vers));
+    verifierCompte(nom, lus, source.compter(de), destination.compter(vers));
 }
 
 }  // namespace
 
 void copier(const Depot& source, Depot& destination) {
     destination.exigerEcriture();
-    Transaction lecture(source.stockage(), Transaction::Genre::Lecture);
-    Transaction ecriture(destination.stockage(), Transaction::Genre::Ecriture);
+    Transaction lecture(source, Transaction::Genre::Lecture);
+    Transaction ecriture(destination, Transaction::Genre::Ecriture);
     if (!destination.fichiers().empty()) {
         throw dba::Erreur(dba::ErrArgument,
                           "La base de destination n'est pas vide : la copie a besoin d'une "

@@ -49,9 +49,37 @@ IdFichier Depot::creerFichier(const std::string& nom) {
     if (!nomSimpleValide(decrit)) {
         throw dba::Erreur(dba::ErrArgument, "Nom de fichier incorrect : « " + nom + " ».");
     }
-    const IdFichier id = stockage_->inscrireFichier(decrit);
-    const IdFichier idDictionnaire = stockage_->inscrireFichier(nomDictionnaire(decrit));
+    const IdFichier id = inscrireFichier(decrit);
+    const IdFichier idDictionnaire = inscrireFichier(nomDictionnaire(decrit));
     return decrit == nom ? id : idDictionnaire;
+}
+
+IdFichier Depot::inscrireFichier(const std::string& nom) {
+    if (const auto id = chercherFichier(nom)) {
+        return *id;
+    }
+    return stockage_->ajouterFichier(nom);
+}
+
+// Entries exist only for declared attributes: the one a redeclared name leaves behind is
+// dropped unless another declaration still names it.
+void Depot::declarer(IdFichier fichier, const std::string& nom, int attribut) {
+    std::optional<int> ancien;
+    for (const DeclarationIndex& declaration : declarations(fichier)) {
+        if (declaration.nom == nom && declaration.attribut != attribut) {
+            ancien = declaration.attribut;
+        }
+    }
+    stockage_->declarer(fichier, nom, attribut);
+    if (!ancien) {
+        return;
+    }
+    for (const DeclarationIndex& declaration : declarations(fichier)) {
+        if (declaration.attribut == *ancien) {
+            return;
+        }
+    }
+    viderEntrees(fichier, *ancien);
 }
 
 }  // namespace mvdb

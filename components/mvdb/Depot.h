@@ -10,30 +10,76 @@
 
 namespace mvdb {
 
-// The engine's side of a store: the catalogue rules (names, dictionaries, unknown files)
-// over whichever store keeps the database.
+// The engine's one door to the store of a database: every read, write, transaction and
+// catalogue change of the engine passes here, and no other engine code holds the Stockage.
+// The rules the engine keeps over any store therefore sit here once (names and dictionaries,
+// unknown files, a file inscribed once, index entries no declaration covers), and a store
+// gives only its primitive operations; the rest is handed through unchanged.
 class Depot {
   public:
+    using Genre = Stockage::Genre;
+
     explicit Depot(std::unique_ptr<Stockage> stockage) : stockage_(std::move(stockage)) {}
 
-    // The store is shared by every reader of the database, const or not.
-    Stockage& stockage() const { return *stockage_; }
+    // The store is shared by every reader of the database, const or not: a read view opened
+    // through a const Depot serves them all.
     void exigerEcriture() const { stockage_->exigerEcriture(); }
+    bool transactionOuverte() const { return stockage_->transactionOuverte(); }
+    void commencer(Genre genre) const { stockage_->commencer(genre); }
+    void valider() const { stockage_->valider(); }
+    void annuler() const noexcept { stockage_->annuler(); }
 
+    // The catalogue.
     std::optional<IdFichier> chercherFichier(std::string_view nom) const {
         return stockage_->chercherFichier(nom);
     }
     // Raises ErrFichierInconnu.
     IdFichier fichier(const std::string& nom) const;
     std::vector<std::string> fichiers() const { return stockage_->fichiers(); }
+    // The file's id; adds the name to the catalogue when missing.
+    IdFichier inscrireFichier(const std::string& nom);
     // Creates the file and its dictionary when missing; "DICT F" also creates F.
     IdFichier creerFichier(const std::string& nom);
 
+    // Records.
     std::optional<std::string> lire(IdFichier fichier, std::string_view cle) const {
         return stockage_->lire(fichier, cle);
     }
+    std::vector<std::optional<std::string>> lireGroupe(IdFichier fichier,
+                                                       const std::vector<std::string>& cles) const {
+        return stockage_->lireGroupe(fichier, cles);
+    }
+    std::unique_ptr<LectureDemandee> demanderGroupe(IdFichier fichier,
+                                                    std::vector<std::string> cles) const {
+        return stockage_->demanderGroupe(fichier, std::move(cles));
+    }
     void parcourir(IdFichier fichier, const Stockage::Visiteur& traiter) const {
         stockage_->parcourir(fichier, traiter);
+    }
+    std::int64_t compter(IdFichier fichier) const { return stockage_->compter(fichier); }
+    void ecrire(IdFichier fichier, std::string_view cle, std::string_view donnees,
+                std::optional<double> nombre) {
+        stockage_->ecrire(fichier, cle, donnees, nombre);
+    }
+    bool lecturesDistantes() const { return stockage_->lecturesDistantes(); }
+
+    // Secondary indexes.
+    std::vector<DeclarationIndex> declarations(IdFichier fichier) const {
+        return stockage_->declarations(fichier);
+    }
+    // Declares or redeclares, and drops the entries no declaration covers any more.
+    void declarer(IdFichier fichier, const std::string& nom, int attribut);
+    void viderEntrees(IdFichier fichier, int attribut) {
+        stockage_->viderEntrees(fichier, attribut);
+    }
+    void ajouterEntree(const EntreeIndex& entree) { stockage_->ajouterEntree(entree); }
+    void retirerEntree(IdFichier fichier, int attribut, std::string_view cle,
+                       std::string_view valeur) {
+        stockage_->retirerEntree(fichier, attribut, cle, valeur);
+    }
+    void chercher(IdFichier fichier, const Recherche& recherche,
+                  std::vector<std::string>& cles) const {
+        stockage_->chercher(fichier, recherche, cles);
     }
 
   private:

@@ -4,7 +4,7 @@ namespace mvdb {
 
 namespace {
 
-std::string texte(CauseEchec cause, const std::string& base) {
+std::string texte(CauseEchec cause, const std::string& base, const std::string& detail) {
     switch (cause) {
         case CauseEchec::DisquePlein:
             return "Le disque est plein : la base " + base + " n'a pas été modifiée.";
@@ -28,17 +28,35 @@ std::string texte(CauseEchec cause, const std::string& base) {
             return "Le fichier " + base + " n'est pas une base de données.";
         case CauseEchec::MemoireInsuffisante:
             return "Mémoire insuffisante pour la base " + base + ".";
+        case CauseEchec::Existante:
+            return "La base " + base + " existe déjà.";
+        case CauseEchec::OuverteEnLectureSeule:
+            return "La base " + base + " est ouverte en lecture seule.";
+        case CauseEchec::SansSchema:
+            return "La base " + base + " n'est pas une base de données.";
+        case CauseEchec::ConnexionImpossible:
+            return "Connexion à la base " + base + " impossible : " + detail + ".";
+        case CauseEchec::AccesImpossible:
+            return "Accès à la base " + base + " impossible : " + detail + ".";
+        case CauseEchec::EcritureRefusee:
+            return "Écriture refusée : le rôle « " + detail +
+                   " » n'a que le droit de lire la base " + base + ".";
         case CauseEchec::EntreeSortie:
             break;
     }
     return "Erreur de lecture ou d'écriture du disque sur la base " + base + ".";
 }
 
+bool detailDansLeTexte(CauseEchec cause) {
+    return cause == CauseEchec::ConnexionImpossible || cause == CauseEchec::AccesImpossible ||
+           cause == CauseEchec::EcritureRefusee;
+}
+
 }  // namespace
 
 dba::Erreur erreurStockage(CauseEchec cause, const std::string& chemin, const std::string& detail) {
-    std::string message = texte(cause, "« " + chemin + " »");
-    if (!detail.empty()) {
+    std::string message = texte(cause, "« " + chemin + " »", detail);
+    if (!detail.empty() && !detailDansLeTexte(cause)) {
         message.insert(message.size() - 1, " (" + detail + ")");
     }
     return dba::Erreur(dba::ErrStockage, message);

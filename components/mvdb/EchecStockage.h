@@ -6,7 +6,8 @@
 
 namespace mvdb {
 
-// Why the storage of a database failed, as the user can act on it.
+// Why the storage of a database failed, as the user can act on it: the one vocabulary of
+// every store, so that a failure reads the same whichever store keeps the database.
 enum class CauseEchec {
     DisquePlein,
     Verrouillee,        // another import holds the write lock
@@ -19,10 +20,18 @@ enum class CauseEchec {
     PasUneBase,
     MemoireInsuffisante,
     EntreeSortie,  // any other failure of the disk
+    Existante,     // a database being created exists already
+    OuverteEnLectureSeule,
+    SansSchema,           // a server database that holds none of our tables
+    ConnexionImpossible,  // the server could not be reached or refused the session
+    AccesImpossible,      // the server refused or failed a statement
+    EcritureRefusee,      // the server role may only read
 };
 
-// ErrStockage with a French text naming the cause and the database file the user named;
-// detail, when given, is appended in parentheses.
+// ErrStockage with a French text naming the cause and the database the user named (a file
+// path, or a server name without its password). detail, when given, is the server's reason
+// after the text of ConnexionImpossible and AccesImpossible, the role of EcritureRefusee,
+// and appended in parentheses to the others.
 dba::Erreur erreurStockage(CauseEchec cause, const std::string& chemin,
                            const std::string& detail = {});
 

@@ -5,7 +5,7 @@
 
 namespace mvdb {
 
-Ecrivain::Ecrivain(Depot& depot) : depot_(depot), entrees_(depot.stockage()) {
+Ecrivain::Ecrivain(Depot& depot) : depot_(depot), entrees_(depot) {
     depot_.exigerEcriture();
 }
 
@@ -21,7 +21,7 @@ void Ecrivain::ecrire(IdFichier fichier, std::string_view cle, std::string_view 
             entrees_.ajouter(fichier, attribut, cle, donnees);
         }
     }
-    depot_.stockage().ecrire(fichier, cle, donnees, valeurSiNombre(cle));
+    depot_.ecrire(fichier, cle, donnees, valeurSiNombre(cle));
 }
 
 void Ecrivain::terminer() {

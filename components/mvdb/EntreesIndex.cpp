@@ -57,18 +57,18 @@ void EntreesIndex::vider(IdFichier fichier, int attribut) {
     std::erase_if(changements_, [&](const Changement& changement) {
         return changement.fichier == fichier && changement.attribut == attribut;
     });
-    stockage_.viderEntrees(fichier, attribut);
+    depot_.viderEntrees(fichier, attribut);
 }
 
 // An entry is removed only while it is stored, so a run of changes that starts with a removal
 // finds the entry stored, and one that starts with an addition finds it absent.
 void EntreesIndex::appliquer(const Changement& premier, const Changement& dernier) {
     if (!premier.ajout) {
-        stockage_.retirerEntree(premier.fichier, premier.attribut, premier.cle, premier.valeur);
+        depot_.retirerEntree(premier.fichier, premier.attribut, premier.cle, premier.valeur);
     }
     if (dernier.ajout) {
-        stockage_.ajouterEntree({dernier.fichier, dernier.attribut, dernier.cle, dernier.valeur,
-                                 dernier.nombre, dernier.multiple});
+        depot_.ajouterEntree({dernier.fichier, dernier.attribut, dernier.cle, dernier.valeur,
+                              dernier.nombre, dernier.multiple});
     }
 }
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "Stockage.h"
+#include "Depot.h"
 
 namespace mvdb {
 
@@ -22,7 +22,7 @@ namespace mvdb {
 // import could no longer keep in memory. In index order each run is one sweep.
 class EntreesIndex {
   public:
-    explicit EntreesIndex(Stockage& stockage) : stockage_(stockage) {}
+    explicit EntreesIndex(Depot& depot) : depot_(depot) {}
 
     void ajouter(IdFichier fichier, int attribut, std::string_view cle, std::string_view donnees);
     void retirer(IdFichier fichier, int attribut, std::string_view cle, std::string_view donnees);
@@ -49,7 +49,7 @@ class EntreesIndex {
     // The changes of one entry, in their order: only the first and the last count.
     void appliquer(const Changement& premier, const Changement& dernier);
 
-    Stockage& stockage_;
+    Depot& depot_;
     std::vector<Changement> changements_;
 };
 

@@ -28,12 +28,12 @@ int attributIndexable(const Depot& depot, const std::string& fichier, const std:
 void declarerEtConstruire(Depot& depot, const std::string& fichier, const std::string& item) {
     const IdFichier id = depot.fichier(fichier);
     const int attribut = attributIndexable(depot, fichier, item);
-    depot.stockage().declarer(id, item, attribut);
+    depot.declarer(id, item, attribut);
     construireIndex(depot, id, attribut);
 }
 
 bool estDeclare(const Depot& depot, IdFichier fichier, const std::string& item) {
-    for (const DeclarationIndex& declaration : depot.stockage().declarations(fichier)) {
+    for (const DeclarationIndex& declaration : depot.declarations(fichier)) {
         if (declaration.nom == item) {
             return true;
         }
@@ -44,7 +44,7 @@ bool estDeclare(const Depot& depot, IdFichier fichier, const std::string& item) 
 }  // namespace
 
 void construireIndex(Depot& depot, IdFichier fichier, int attribut) {
-    EntreesIndex entrees(depot.stockage());
+    EntreesIndex entrees(depot);
     entrees.vider(fichier, attribut);
     depot.parcourir(fichier, [&](std::string_view cle, std::string_view donnees) {
         entrees.ajouter(fichier, attribut, cle, donnees);
@@ -54,7 +54,7 @@ void construireIndex(Depot& depot, IdFichier fichier, int attribut) {
 
 std::set<int> attributsIndexes(const Depot& depot, IdFichier fichier) {
     std::set<int> attributs;
-    for (const DeclarationIndex& declaration : depot.stockage().declarations(fichier)) {
+    for (const DeclarationIndex& declaration : depot.declarations(fichier)) {
         attributs.insert(declaration.attribut);
     }
     return attributs;
@@ -62,14 +62,14 @@ std::set<int> attributsIndexes(const Depot& depot, IdFichier fichier) {
 
 void declarerIndex(Depot& depot, const std::string& fichier, const std::string& item) {
     depot.exigerEcriture();
-    Transaction transaction(depot.stockage(), Transaction::Genre::Ecriture);
+    Transaction transaction(depot, Transaction::Genre::Ecriture);
     declarerEtConstruire(depot, fichier, item);
     transaction.valider();
 }
 
 void reconstruireIndex(Depot& depot, const std::string& fichier, const std::string& item) {
     depot.exigerEcriture();
-    Transaction transaction(depot.stockage(), Transaction::Genre::Ecriture);
+    Transaction transaction(depot, Transaction::Genre::Ecriture);
     if (!estDeclare(depot, depot.fichier(fichier), item)) {
         throw dba::Erreur(dba::ErrArgument,
                           "Aucun index « " + item + " » sur le fichier " + fichier + ".");
@@ -80,8 +80,7 @@ void reconstruireIndex(Depot& depot, const std::string& fichier, const std::stri
 
 std::vector<std::string> listerIndex(const Depot& depot, const std::string& fichier) {
     std::vector<std::string> noms;
-    for (const DeclarationIndex& declaration :
-         depot.stockage().declarations(depot.fichier(fichier))) {
+    for (const DeclarationIndex& declaration : depot.declarations(depot.fichier(fichier))) {
         noms.push_back(declaration.nom);
     }
     return noms;

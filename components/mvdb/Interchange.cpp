@@ -76,7 +76,7 @@ class LectureSurveillee {
 
 void importer(Depot& depot, std::istream& lignes) {
     depot.exigerEcriture();
-    Transaction transaction(depot.stockage(), Transaction::Genre::Ecriture);
+    Transaction transaction(depot, Transaction::Genre::Ecriture);
     {
         Importation importation(depot);
         LectureSurveillee lecture(lignes);
@@ -103,7 +103,7 @@ void importer(Depot& depot, std::istream& lignes) {
 }
 
 void exporter(const Depot& depot, std::ostream& lignes) {
-    Transaction lecture(depot.stockage(), Transaction::Genre::Lecture);
+    Transaction lecture(depot, Transaction::Genre::Lecture);
     for (const std::string& nom : depot.fichiers()) {
         depot.parcourir(depot.fichier(nom), [&](std::string_view cle, std::string_view donnees) {
             try {

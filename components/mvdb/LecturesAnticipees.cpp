@@ -9,7 +9,7 @@ void LecturesAnticipees::fermerVue() {
 }
 
 bool LecturesAnticipees::actives(const Depot& depot) const {
-    return vues_ > 0 && depot.stockage().lecturesDistantes();
+    return vues_ > 0 && depot.lecturesDistantes();
 }
 
 LecturesAnticipees::Lus& LecturesAnticipees::place(IdFichier fichier, std::size_t nouveaux) {
@@ -28,7 +28,7 @@ void LecturesAnticipees::prelire(const Depot& depot, IdFichier fichier,
         return;
     }
     Lus& lus = place(fichier, cles.size());
-    const auto donnees = depot.stockage().lireGroupe(fichier, cles);
+    const auto donnees = depot.lireGroupe(fichier, cles);
     for (std::size_t rang = 0; rang < cles.size(); ++rang) {
         lus.insert_or_assign(cles[rang], donnees[rang]);
     }

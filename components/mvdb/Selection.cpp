@@ -166,12 +166,12 @@ void lireCandidates(const Depot& depot, IdFichier fichier, const std::vector<std
     if (cles.empty()) {
         return;
     }
-    auto demande = depot.stockage().demanderGroupe(fichier, lot(0));
+    auto demande = depot.demanderGroupe(fichier, lot(0));
     for (std::size_t debut = 0; debut < cles.size(); debut += TailleLot) {
         auto donnees = demande->recevoir();
         filtre.ajouterLot(lot(debut), std::move(donnees), [&] {
             if (debut + TailleLot < cles.size()) {
-                demande = depot.stockage().demanderGroupe(fichier, lot(debut + TailleLot));
+                demande = depot.demanderGroupe(fichier, lot(debut + TailleLot));
             }
         });
     }
@@ -228,7 +228,7 @@ std::string rangee(const Ligne& ligne, const Attributs& colonnes, Contexte& cont
 dba::ListeResultat selectionner(const Depot& depot, std::string_view phrase,
                                 std::string_view attributs) {
     const Phrase analysee = analyserPhrase(phrase);
-    Transaction lecture(depot.stockage(), Transaction::Genre::Lecture);
+    Transaction lecture(depot, Transaction::Genre::Lecture);
     const Requete requete = compiler(depot, analysee, attributs);
     Contexte contexte(depot);
     std::vector<Ligne> lignes = selectionnerLignes(depot, requete, contexte);

@@ -34,9 +34,11 @@ struct EntreeIndex {
 
 // Where a database keeps its files: everything the engine needs from a store, and nothing of
 // how the store does it. Keys, entries and file names compare byte-wise; a store never lets
-// a collation decide an order. Every failure is raised as a dba::Erreur with a French text.
+// a collation decide an order. Every failure is raised through erreurStockage
+// (EchecStockage.h), in the words every store shares.
 // The sentence parser, the dictionaries, the planner and the sorting stay above this line
-// and are the same for every store.
+// and are the same for every store. The engine reaches a store only through Depot, which
+// keeps the rules over these primitive operations; a store keeps none of them.
 class Stockage {
   public:
     enum class Genre { Lecture, Ecriture };
@@ -57,8 +59,8 @@ class Stockage {
     virtual std::optional<IdFichier> chercherFichier(std::string_view nom) const = 0;
     // Every name in byte order.
     virtual std::vector<std::string> fichiers() const = 0;
-    // The file's id; creates it when missing.
-    virtual IdFichier inscrireFichier(const std::string& nom) = 0;
+    // Adds a name the catalogue does not hold yet; returns the new file's id.
+    virtual IdFichier ajouterFichier(const std::string& nom) = 0;
 
     // Records. Absent is no failure.
     virtual std::optional<std::string> lire(IdFichier fichier, std::string_view cle) const = 0;
@@ -81,7 +83,7 @@ class Stockage {
 
     // Secondary indexes: declarations by name, entries by attribute.
     virtual std::vector<DeclarationIndex> declarations(IdFichier fichier) const = 0;
-    // Declares or redeclares, and drops the entries no declaration covers any more.
+    // Declares, or gives a declared name its new attribute; the entries stay as they are.
     virtual void declarer(IdFichier fichier, const std::string& nom, int attribut) = 0;
     virtual void viderEntrees(IdFichier fichier, int attribut) = 0;
     virtual void ajouterEntree(const EntreeIndex& entree) = 0;

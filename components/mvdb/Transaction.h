@@ -1,37 +1,37 @@
 #pragma once
 
-#include "Stockage.h"
+#include "Depot.h"
 
 namespace mvdb {
 
-// A transaction of a store that rolls back unless validated. A read begun inside a
+// A transaction of a database's store that rolls back unless validated. A read begun inside a
 // transaction already open on the store joins it: a frozen read view spans many selections.
 class Transaction {
   public:
-    using Genre = Stockage::Genre;
-    Transaction(Stockage& stockage, Genre genre)
-        : stockage_(stockage), jointe_(genre == Genre::Lecture && stockage.transactionOuverte()) {
+    using Genre = Depot::Genre;
+    Transaction(const Depot& depot, Genre genre)
+        : depot_(depot), jointe_(genre == Genre::Lecture && depot.transactionOuverte()) {
         if (!jointe_) {
-            stockage_.commencer(genre);
+            depot_.commencer(genre);
         }
     }
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;
     ~Transaction() {
         if (ouverte_ && !jointe_) {
-            stockage_.annuler();
+            depot_.annuler();
         }
     }
 
     void valider() {
         if (!jointe_) {
-            stockage_.valider();
+            depot_.valider();
         }
         ouverte_ = false;
     }
 
   private:
-    Stockage& stockage_;
+    const Depot& depot_;
     bool jointe_;
     bool ouverte_ = true;
 };

@@ -2,13 +2,11 @@
 
 #include <QRegularExpression>
 #include <charconv>
+#include <optional>
 #include <utility>
 
 #include "JourInterne.h"
 #include "dba/Erreur.h"
-#include "printer/ChoixImprimanteQt.h"
-#include "printer/DossierPdf.h"
-#include "printer/ImprimantesSysteme.h"
 
 namespace outils {
 
@@ -46,20 +44,20 @@ std::optional<std::int64_t> lireNombre(const std::string& texte) {
 
 Outils::Outils(std::shared_ptr<imprimante::Imprimantes> imprimantes,
                std::shared_ptr<imprimante::ChoixImprimante> choix)
-    : imprimantes_(std::move(imprimantes)), choix_(std::move(choix)) {}
+    : Outils(ChoixImpressionSur(std::move(imprimantes), std::move(choix))) {}
+
+Outils::Outils(std::unique_ptr<ChoixImpression> impression) : impression_(std::move(impression)) {}
+
+Outils::~Outils() = default;
 
 Outils& Outils::Partage() {
-    static Outils partage(
-        std::make_shared<imprimante::ImprimantesSysteme>(),
-        std::make_shared<imprimante::ChoixImprimanteQt>(imprimante::Dossier_Pdf_Par_Defaut()));
+    static Outils partage(ChoixImpressionSysteme());
     return partage;
 }
 
 void Outils::RemplacerServices(std::shared_ptr<imprimante::Imprimantes> imprimantes,
                                std::shared_ptr<imprimante::ChoixImprimante> choix) {
-    imprimantes_ = std::move(imprimantes);
-    choix_ = std::move(choix);
-    dernierChoix_.reset();
+    impression_ = ChoixImpressionSur(std::move(imprimantes), std::move(choix));
 }
 
 std::string Outils::DateInterne(const std::string& date) const {
@@ -87,20 +85,23 @@ std::string Outils::DateExterne(const std::string& jour) const {
 }
 
 std::string Outils::ChoisirImprimante(const std::string& format, const std::string& nomDocument) {
-    dernierChoix_ = choix_->Choisir(*imprimantes_, format, nomDocument);
-    return dernierChoix_ ? std::to_string(dernierChoix_->index) : "-1";
+    return impression_->ChoisirImprimante(format, nomDocument);
 }
 
 std::int16_t Outils::NbCopies() const {
-    return dernierChoix_ ? dernierChoix_->copies : 1;
+    return impression_->NbCopies();
 }
 
-imprimante::Reglages Outils::ReglagesChoisis() const {
-    return dernierChoix_ ? dernierChoix_->reglages : imprimante::Reglages{};
+imprimante::Imprimantes& Outils::Imprimantes() {
+    return impression_->Imprimantes();
+}
+
+const imprimante::Reglages& Outils::ReglagesChoisis() const {
+    return impression_->ReglagesChoisis();
 }
 
 std::shared_ptr<imprimante::Imprimante> Outils::OuvrirImprimante(std::int32_t index) {
-    return imprimantes_->Ouvrir(index, ReglagesChoisis());
+    return impression_->OuvrirImprimante(index);
 }
 
 }  // namespace outils

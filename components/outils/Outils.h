@@ -2,21 +2,23 @@
 
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <string>
 
+#include "ChoixImpression.h"
 #include "ExportControle.h"
-#include "printer/ChoixImprimante.h"
-#include "printer/Imprimantes.h"
 
 namespace outils {
 
 // Date conversions between the calendar and the database's day numbers, and the choice of the
-// printer with its number of copies.
+// printer with its number of copies. The printer half is the printer model's (see
+// ChoixImpression.h): a caller that uses the printers includes their headers.
 class CONTROLE_ARDOINE_EXPORT Outils {
   public:
     Outils(std::shared_ptr<imprimante::Imprimantes> imprimantes,
            std::shared_ptr<imprimante::ChoixImprimante> choix);
+    Outils(const Outils&) = delete;
+    Outils& operator=(const Outils&) = delete;
+    ~Outils();
 
     // The one instance of the program, made on first use with the system's printers and the
     // choice dialog.
@@ -40,16 +42,16 @@ class CONTROLE_ARDOINE_EXPORT Outils {
     // Copies asked with the last choice; 1 when there was none or it was cancelled.
     std::int16_t NbCopies() const;
 
-    imprimante::Imprimantes& Imprimantes() { return *imprimantes_; }
+    imprimante::Imprimantes& Imprimantes();
     // The settings of the last choice (the defaults when there was none or it was cancelled).
-    imprimante::Reglages ReglagesChoisis() const;
+    const imprimante::Reglages& ReglagesChoisis() const;
     // The printer at that index, set up as the last choice asked (paper size, preview, file).
     std::shared_ptr<imprimante::Imprimante> OuvrirImprimante(std::int32_t index);
 
   private:
-    std::shared_ptr<imprimante::Imprimantes> imprimantes_;
-    std::shared_ptr<imprimante::ChoixImprimante> choix_;
-    std::optional<imprimante::Choix> dernierChoix_;
+    explicit Outils(std::unique_ptr<ChoixImpression> impression);
+
+    std::unique_ptr<ChoixImpression> impression_;
 };
 
 }  // namespace outils

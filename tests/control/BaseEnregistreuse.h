@@ -38,7 +38,7 @@ class BaseEnregistreuse : public dba::TheDatabase {
     std::shared_ptr<dba::Fichier> OuvrirFichier(const std::string& nom) override;
     void ExecuterSelection(const std::string& requete, const std::string& vide, std::string& sortie,
                            dba::ListeResultat& resultat) override;
-    std::shared_ptr<void> FigerLecture() override { return reelle_->FigerLecture(); }
+    dba::VueLecture FigerLecture() override { return reelle_->FigerLecture(); }
 
     // Opening this file fails.
     std::string fichierEnEchec;

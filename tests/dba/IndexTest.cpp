@@ -4,6 +4,8 @@
 #include <random>
 
 #include "BaseTemporaire.h"
+#include "mvdb/Depot.h"
+#include "mvdb/Ouverture.h"
 #include "mvdb/Plan.h"
 
 using testing::ElementsAre;
@@ -112,6 +114,37 @@ TEST(Index, ImportKeepsIndexesUpToDate) {
     indexee.importer(reecritures);
     simple.importer(reecritures);
     comparer(resultats(indexee), resultats(simple));
+}
+
+// The entries of an index, read straight from the store: every key with a value of the attribute.
+std::vector<std::string> entrees(const BaseTemporaire& base, const std::string& fichier,
+                                 int attribut) {
+    const mvdb::Depot depot(mvdb::ouvrirStockage(base.chemin(), mvdb::Mode::LectureSeule));
+    mvdb::Recherche tout;
+    tout.surCle = false;
+    tout.attribut = attribut;
+    std::vector<std::string> cles;
+    depot.chercher(depot.fichier(fichier), tout, cles);
+    return cles;
+}
+
+TEST(Index, ANameRedeclaredOnAnotherAttributeLeavesNoEntriesOfTheOldOne) {
+    BaseTemporaire base;
+    base.importer(lot(4, 60));
+    base.base().declarerIndex("T", "Code");
+    base.base().declarerIndex("T", "2");
+    ASSERT_FALSE(entrees(base, "T", 1).empty());
+    // Code now names attribute 3; attribute 2 keeps its own declaration.
+    base.importer("{\"file\":\"DICT T\",\"id\":\"Code\",\"record\":[\"D\",\"3\"]}\n");
+    base.base().reconstruireIndex("T", "Code");
+    EXPECT_TRUE(entrees(base, "T", 1).empty());
+    EXPECT_EQ(entrees(base, "T", 3).size(), 60u);
+    EXPECT_FALSE(entrees(base, "T", 2).empty());
+    // Fin moves onto attribute 2, which the declaration "2" still covers: its entries stay.
+    base.base().declarerIndex("T", "Fin");
+    base.importer("{\"file\":\"DICT T\",\"id\":\"Fin\",\"record\":[\"D\",\"3\"]}\n");
+    base.base().reconstruireIndex("T", "Fin");
+    EXPECT_EQ(entrees(base, "T", 2).size(), 60u);
 }
 
 TEST(Index, OnlyDItemsAndAttributeNumbersCanBeIndexed) {

@@ -134,7 +134,7 @@ const char* const MotDePasseJuste = "Juste/Mot@De?Passe";
 
 // Refusals of the server come with their state code, and the library's own failures with a
 // text: each is told in French, naming the database without its password.
-TEST(Serveur, ConnectionFailuresAreToldInFrenchWithoutThePassword) {
+TEST(SurServeur, ConnectionFailuresAreToldInFrenchWithoutThePassword) {
     BaseTemporaire base;
     if (!base.surServeur()) {
         GTEST_SKIP() << "sur le serveur seulement";
@@ -184,7 +184,7 @@ TEST(Serveur, ConnectionFailuresAreToldInFrenchWithoutThePassword) {
     }
 }
 
-TEST(Serveur, ARoleWithSelectOnlyReadsEverythingAndIsRefusedImport) {
+TEST(SurServeur, ARoleWithSelectOnlyReadsEverythingAndIsRefusedImport) {
     BaseTemporaire base;
     if (!base.surServeur()) {
         GTEST_SKIP() << "sur le serveur seulement";
@@ -209,7 +209,7 @@ TEST(Serveur, ARoleWithSelectOnlyReadsEverythingAndIsRefusedImport) {
     EXPECT_THAT(erreur.texte(), HasSubstr("« " + role + " » n'a que le droit de lire"));
 }
 
-TEST(Serveur, AReadViewCutByTheServerFailsInFrenchAndTheNextReadConnectsAgain) {
+TEST(SurServeur, AReadViewCutByTheServerFailsInFrenchAndTheNextReadConnectsAgain) {
     BaseTemporaire base;
     if (!base.surServeur()) {
         GTEST_SKIP() << "sur le serveur seulement";
@@ -235,7 +235,7 @@ TEST(Serveur, AReadViewCutByTheServerFailsInFrenchAndTheNextReadConnectsAgain) {
 // A grouped read sent ahead runs on the server while the client works. Whatever is asked
 // meanwhile waits for it and keeps its answer for later; its failure shows at once; and one
 // given up leaves the connection as it was.
-TEST(Serveur, AStatementSentAheadKeepsItsAnswerAndItsFailureShowsAtTheNextStatement) {
+TEST(SurServeur, AStatementSentAheadKeepsItsAnswerAndItsFailureShowsAtTheNextStatement) {
     BaseTemporaire base;
     if (!base.surServeur()) {
         GTEST_SKIP() << "sur le serveur seulement";
@@ -272,7 +272,7 @@ TEST(Serveur, AStatementSentAheadKeepsItsAnswerAndItsFailureShowsAtTheNextStatem
 // The server's indexes hold values of about 2,700 bytes at most; a file holds any. The server
 // refuses a longer indexed value, or a longer key, in French, says which, and keeps nothing
 // of the import.
-TEST(Serveur, AnIndexedValueBeyondTheServersLimitIsRefusedInFrenchAndNothingIsKept) {
+TEST(SurServeur, AnIndexedValueBeyondTheServersLimitIsRefusedInFrenchAndNothingIsKept) {
     BaseTemporaire base;
     if (!base.surServeur()) {
         GTEST_SKIP() << "sur le serveur seulement";

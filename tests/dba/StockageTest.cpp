@@ -48,7 +48,7 @@ TEST_F(BaseFermee, AReaderWhoseFileShrinksGetsAnErrorNotASignal) {
     dba::TheClient client(chemin_);
     const auto accords = client.base()->OuvrirFichier("ACCORD");
     // The one read view of a print run, held while the file changes.
-    const std::shared_ptr<void> vue = client.base()->FigerLecture();
+    const dba::VueLecture vue = client.base()->FigerLecture();
     EXPECT_EQ(accords->LireEnreg("K10000")(2), "041");
     // An administrator copies a smaller database over the live one.
     std::filesystem::resize_file(chemin_, std::filesystem::file_size(chemin_) / 4);

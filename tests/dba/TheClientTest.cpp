@@ -105,7 +105,7 @@ TEST_F(Client, AFrozenViewKeepsItsStateAcrossReadsAndSelectionsUntilReleased) {
     dba::TheClient client(base_.chemin());
     const auto communes = client.base()->OuvrirFichier("COMMUNES");
     {
-        const std::shared_ptr<void> vue = client.base()->FigerLecture();
+        const dba::VueLecture vue = client.base()->FigerLecture();
         EXPECT_EQ(communes->LireEnreg("75056")(1), "PARIS");
         base_.importer(
             "{\"file\":\"COMMUNES\",\"id\":\"75056\",\"record\":[\"PARIS 1ER\"]}\n"

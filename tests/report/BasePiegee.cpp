@@ -53,7 +53,7 @@ std::shared_ptr<dba::Fichier> BasePiegee::OuvrirFichier(const std::string& nom) 
     return std::make_shared<FichierPiege>(reelle_->OuvrirFichier(nom), nom, pieges_, appels_);
 }
 
-std::shared_ptr<void> BasePiegee::FigerLecture() {
+dba::VueLecture BasePiegee::FigerLecture() {
     appels_->compter();
     return reelle_->FigerLecture();
 }

@@ -22,7 +22,7 @@ class BasePiegee : public dba::TheDatabase {
     std::shared_ptr<dba::Fichier> OuvrirFichier(const std::string& nom) override;
     void ExecuterSelection(const std::string& requete, const std::string& vide, std::string& sortie,
                            dba::ListeResultat& resultat) override;
-    std::shared_ptr<void> FigerLecture() override;
+    dba::VueLecture FigerLecture() override;
 
     void Pieger(const std::string& fichier, const std::string& cle, std::uint32_t numero,
                 int aPartirDeLaLecture = 1);

@@ -396,7 +396,10 @@ TEST_F(PannesInjectees, CopyFromFileToFile) {
                      "copie fichier vers fichier");
 }
 
-TEST_F(PannesInjectees, ImportIntoAServer) {
+// The scenarios that need the test cluster, registered in the server pass only.
+class PannesInjecteesSurServeur : public PannesInjectees {};
+
+TEST_F(PannesInjecteesSurServeur, ImportIntoAServer) {
     if (!surServeur()) {
         GTEST_SKIP() << "sur le serveur seulement";
     }
@@ -404,7 +407,7 @@ TEST_F(PannesInjectees, ImportIntoAServer) {
     parcourirServeur(importation(serveur("base"), Enregistrements), "import");
 }
 
-TEST_F(PannesInjectees, CopyFromFileToServer) {
+TEST_F(PannesInjecteesSurServeur, CopyFromFileToServer) {
     if (!surServeur()) {
         GTEST_SKIP() << "sur le serveur seulement";
     }
@@ -414,7 +417,7 @@ TEST_F(PannesInjectees, CopyFromFileToServer) {
     parcourirServeur(scenario, "copie fichier vers serveur");
 }
 
-TEST_F(PannesInjectees, CopyFromServerToFile) {
+TEST_F(PannesInjecteesSurServeur, CopyFromServerToFile) {
     if (!surServeur()) {
         GTEST_SKIP() << "sur le serveur seulement";
     }

@@ -9,7 +9,7 @@
 #include <cstring>
 
 #include "EchecConnexion.h"
-#include "dba/Erreur.h"
+#include "mvdb/EchecStockage.h"
 
 namespace mvdb {
 
@@ -97,8 +97,7 @@ std::string champ(pg_result* resultat, int code) {
         etat = "08006";
     }
     PQclear(resultat);
-    throw dba::Erreur(dba::ErrStockage, "Accès à la base « " + affichable + " » impossible : " +
-                                            cause(etat, contrainte, detail) + ".");
+    throw erreurStockage(CauseEchec::AccesImpossible, affichable, cause(etat, contrainte, detail));
 }
 
 void exigerSucces(pg_conn* connexion, pg_result* resultat, const std::string& affichable,
@@ -281,8 +280,7 @@ std::int32_t ResultatPg::entier32(int ligne, int colonne) const {
 ConnexionPg::ConnexionPg(const std::string& parametres, std::string affichable)
     : connexion_(nullptr), affichable_(std::move(affichable)), masque_(parametres) {
     const auto refuser = [this](const std::string& cause) {
-        throw dba::Erreur(dba::ErrStockage, "Connexion à la base « " + affichable_ +
-                                                " » impossible : " + cause + ".");
+        throw erreurStockage(CauseEchec::ConnexionImpossible, affichable_, cause);
     };
     if (const std::string illisible = causeNomIllisible(parametres, masque_); !illisible.empty()) {
         refuser(illisible);

@@ -3,6 +3,7 @@
 #include <unordered_map>
 
 #include "dba/Erreur.h"
+#include "mvdb/EchecStockage.h"
 #include "mvdb/sql/OperateurSql.h"
 
 namespace mvdb {
@@ -126,7 +127,7 @@ std::unique_ptr<StockagePostgres> StockagePostgres::creer(const std::string& par
     connexion->commander("BEGIN");
     connexion->commander(VerrouEcriture);
     if (schemaPresent(*connexion)) {
-        throw dba::Erreur(dba::ErrStockage, "La base « " + affichable + " » existe déjà.");
+        throw erreurStockage(CauseEchec::Existante, affichable);
     }
     connexion->commander(Schema);
     connexion->commander("INSERT INTO mvdb.version VALUES (" + std::to_string(VersionSchema) + ")");
@@ -140,8 +141,7 @@ std::unique_ptr<StockagePostgres> StockagePostgres::ouvrir(const std::string& pa
                                                            Mode mode) {
     auto connexion = std::make_unique<ConnexionPg>(parametres, affichable);
     if (!schemaPresent(*connexion)) {
-        throw dba::Erreur(dba::ErrStockage,
-                          "La base « " + affichable + " » n'est pas une base de données.");
+        throw erreurStockage(CauseEchec::SansSchema, affichable);
     }
     if (mode == Mode::LectureSeule) {
         connexion->commander("SET SESSION CHARACTERISTICS AS TRANSACTION READ ONLY");
@@ -159,7 +159,7 @@ void StockagePostgres::effacer(const std::string& parametres, const std::string&
 
 void StockagePostgres::exigerEcriture() const {
     if (mode_ == Mode::LectureSeule) {
-        throw dba::Erreur(dba::ErrStockage, "La base est ouverte en lecture seule.");
+        throw erreurStockage(CauseEchec::OuverteEnLectureSeule, connexion_->affichable());
     }
 }
 
@@ -202,9 +202,8 @@ void StockagePostgres::commencer(Genre genre) {
         std::string_view("\1", 1);
     if (!autorise) {
         annuler();
-        throw dba::Erreur(dba::ErrStockage, "Écriture refusée : le rôle « " + connexion().role() +
-                                                " » n'a que le droit de lire la base « " +
-                                                connexion().affichable() + " ».");
+        throw erreurStockage(CauseEchec::EcritureRefusee, connexion().affichable(),
+                             connexion().role());
     }
     connexion().commander(VerrouEcriture);
 }
@@ -263,10 +262,7 @@ std::vector<std::string> StockagePostgres::fichiers() const {
     return noms;
 }
 
-IdFichier StockagePostgres::inscrireFichier(const std::string& nom) {
-    if (const auto id = chercherFichier(nom)) {
-        return *id;
-    }
+IdFichier StockagePostgres::ajouterFichier(const std::string& nom) {
     return connexion()
         .executer("INSERT INTO mvdb.fichier(nom) VALUES ($1) RETURNING id", {P::octetsBruts(nom)})
         .entier(0, 0);
@@ -346,11 +342,6 @@ void StockagePostgres::declarer(IdFichier fichier, const std::string& nom, int a
         "INSERT INTO mvdb.indexe(fichier, nom, attribut) VALUES ($1, $2, $3::integer) "
         "ON CONFLICT (fichier, nom) DO UPDATE SET attribut = EXCLUDED.attribut",
         {P::entier(fichier), P::octetsBruts(nom), P::entier(attribut)});
-    // The attribute a declaration names may have changed: drop what no declaration covers.
-    connexion().executer(
-        "DELETE FROM mvdb.entree WHERE fichier = $1 AND attribut NOT IN "
-        "(SELECT attribut FROM mvdb.indexe WHERE fichier = $1)",
-        {P::entier(fichier)});
 }
 
 void StockagePostgres::viderEntrees(IdFichier fichier, int attribut) {

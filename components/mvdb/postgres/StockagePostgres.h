@@ -36,7 +36,7 @@ class StockagePostgres : public Stockage {
 
     std::optional<IdFichier> chercherFichier(std::string_view nom) const override;
     std::vector<std::string> fichiers() const override;
-    IdFichier inscrireFichier(const std::string& nom) override;
+    IdFichier ajouterFichier(const std::string& nom) override;
 
     std::optional<std::string> lire(IdFichier fichier, std::string_view cle) const override;
     std::vector<std::optional<std::string>> lireGroupe(

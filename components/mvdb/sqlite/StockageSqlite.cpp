@@ -5,7 +5,6 @@
 #include <filesystem>
 
 #include "FichierSqlite.h"
-#include "dba/Erreur.h"
 #include "mvdb/EchecStockage.h"
 #include "mvdb/sql/OperateurSql.h"
 
@@ -71,7 +70,7 @@ StockageSqlite::StockageSqlite(Connexion connexion, Mode mode)
 std::unique_ptr<StockageSqlite> StockageSqlite::creer(const std::string& chemin) {
     std::error_code erreur;
     if (std::filesystem::exists(std::filesystem::symlink_status(chemin, erreur))) {
-        throw dba::Erreur(dba::ErrStockage, "La base « " + chemin + " » existe déjà.");
+        throw erreurStockage(CauseEchec::Existante, chemin);
     }
     Connexion connexion(chemin, Connexion::Ouverture::Creation);
     connexion.executer(Schema);
@@ -94,8 +93,7 @@ std::unique_ptr<StockageSqlite> StockageSqlite::ouvrir(const std::string& chemin
 
 void StockageSqlite::exigerEcriture() const {
     if (mode_ == Mode::LectureSeule) {
-        throw dba::Erreur(dba::ErrStockage,
-                          "La base « " + connexion_.chemin() + " » est ouverte en lecture seule.");
+        throw erreurStockage(CauseEchec::OuverteEnLectureSeule, connexion_.chemin());
     }
 }
 
@@ -142,10 +140,7 @@ std::vector<std::string> StockageSqlite::fichiers() const {
     return noms;
 }
 
-IdFichier StockageSqlite::inscrireFichier(const std::string& nom) {
-    if (const auto id = chercherFichier(nom)) {
-        return *id;
-    }
+IdFichier StockageSqlite::ajouterFichier(const std::string& nom) {
     Instruction inscription = connexion_.preparer("INSERT INTO fichier(nom) VALUES (?1)");
     inscription.lierTexte(1, nom);
     inscription.avancer();
@@ -247,12 +242,6 @@ void StockageSqlite::declarer(IdFichier fichier, const std::string& nom, int att
         "INSERT OR REPLACE INTO indexe(fichier, nom, attribut) VALUES (?1, ?2, ?3)");
     declaration.lier(1, fichier).lierTexte(2, nom).lier(3, static_cast<std::int64_t>(attribut));
     declaration.avancer();
-    // The attribute a declaration names may have changed: drop what no declaration covers.
-    Instruction purge = connexion_.preparer(
-        "DELETE FROM entree WHERE fichier = ?1 AND attribut NOT IN "
-        "(SELECT attribut FROM indexe WHERE fichier = ?1)");
-    purge.lier(1, fichier);
-    purge.avancer();
 }
 
 void StockageSqlite::viderEntrees(IdFichier fichier, int attribut) {

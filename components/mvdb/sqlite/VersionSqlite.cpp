@@ -1,4 +1,4 @@
-#include "VersionSqlite.h"
+#include "mvdb/VersionSqlite.h"
 
 #include <sqlite3.h>
 
