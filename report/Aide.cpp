@@ -1,4 +1,4 @@
-#include "Ctr_Ardoine.h"
+#include "Ctr_ArdoinePrivate.h"
 #include "TexteRapport.h"
 #include "droits/DroitsModule.h"
 
@@ -7,7 +7,7 @@
 
 // The readers, the page header and the detail line of one agreement all need its person: the
 // record is read once for the row, and never kept from one row, or one copy, to the next.
-void Ctr_Ardoine::Lire_Aide() {
+void Ctr_ArdoinePrivate::Lire_Aide() {
     if (Ligne_Aide_Lue == Ligne_Accord) {
         return;
     }
@@ -15,16 +15,16 @@ void Ctr_Ardoine::Lire_Aide() {
     Ligne_Aide_Lue = Ligne_Accord;
 }
 
-std::string Ctr_Ardoine::Secteur_Aide(const dba::Enregistrement& aide) {
+std::string Ctr_ArdoinePrivate::Secteur_Aide(const dba::Enregistrement& aide) {
     return ardoine::Debut(aide(40), 3);
 }
 
-bool Ctr_Ardoine::Aide_Visible(const dba::Enregistrement& aide) {
+bool Ctr_ArdoinePrivate::Aide_Visible(const dba::Enregistrement& aide) {
     return Droits_Module->AccesAutorise(Secteur_Aide(aide), 0);
 }
 
 // Manager code, sector code or commune code, as the grouping option says.
-std::string Ctr_Ardoine::Groupe_Aide(const dba::Enregistrement& aide) const {
+std::string Ctr_ArdoinePrivate::Groupe_Aide(const dba::Enregistrement& aide) const {
     if (Opt_Responsable->isChecked()) {
         return aide(39);
     }

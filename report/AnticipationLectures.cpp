@@ -1,7 +1,7 @@
 #include <algorithm>
 #include <set>
 
-#include "Ctr_Ardoine.h"
+#include "Ctr_ArdoinePrivate.h"
 #include "TexteRapport.h"
 
 // On a database server every read by key is a round trip, and the readers make about thirteen
@@ -21,7 +21,7 @@ std::vector<std::string> Cles(const std::set<std::string>& ensemble) {
 
 }  // namespace
 
-void Ctr_Ardoine::Anticiper_Lectures() {
+void Ctr_ArdoinePrivate::Anticiper_Lectures() {
     if ((Ligne_Accord - 1) % LignesParLot != 0) {
         return;
     }
@@ -49,7 +49,7 @@ void Ctr_Ardoine::Anticiper_Lectures() {
 // as announced before past the row's window (`deja`), so that what is announced quadruples
 // each time; returns the last number announced. Real data holds few agreements after the
 // month printed; a person with a hundred costs three round trips.
-int Ctr_Ardoine::Anticiper_Accords_Suivants(const std::string& aide, int numero, int deja) {
+int Ctr_ArdoinePrivate::Anticiper_Accords_Suivants(const std::string& aide, int numero, int deja) {
     constexpr int PremierMorceau = 8;
     const int morceau = deja == 0 ? PremierMorceau : 3 * deja;
     const int dernier = std::min(numero + morceau - 1, ardoine::DernierNumeroAccord);

@@ -1,4 +1,4 @@
-#include "Ctr_Ardoine.h"
+#include "Ctr_ArdoinePrivate.h"
 #include "TexteRapport.h"
 #include "droits/DroitsUtilisateur.h"
 #include "liste/EcritureCsv.h"
@@ -9,7 +9,7 @@
 // whatever the copies asked, its lines kept as rows and the file written at the end. An empty
 // list writes no file, as an empty list prints no page.
 
-void Ctr_Ardoine::Exporter_Tableau() {
+void Ctr_ArdoinePrivate::Exporter_Tableau() {
     rapport::TableauListe tableau(
         En_Tete_Liste(), [this](const std::string& groupe) { return Nom_Groupe(groupe); },
         [](const std::string& jour) { return ardoine::Date_Fin_Imprimable(jour); });
@@ -32,7 +32,7 @@ void Ctr_Ardoine::Exporter_Tableau() {
     Ligne_Imprimee = true;
 }
 
-rapport::EnTeteListe Ctr_Ardoine::En_Tete_Liste() const {
+rapport::EnTeteListe Ctr_ArdoinePrivate::En_Tete_Liste() const {
     const char* regroupement = Opt_Responsable->isChecked() ? "Responsable"
                                : Opt_Secteur->isChecked()   ? "Secteur"
                                                             : "Commune";
@@ -48,7 +48,7 @@ rapport::EnTeteListe Ctr_Ardoine::En_Tete_Liste() const {
 }
 
 // The manager's or the sector's name, or the commune's; empty when not on file.
-std::string Ctr_Ardoine::Nom_Groupe(const std::string& groupe) {
+std::string Ctr_ArdoinePrivate::Nom_Groupe(const std::string& groupe) {
     const std::shared_ptr<dba::Fichier>& fichier = Opt_Responsable->isChecked()
                                                        ? Module.Fic_Responsable
                                                    : Opt_Secteur->isChecked() ? Module.Fic_Secteur

@@ -1,4 +1,4 @@
-#include "Ctr_Ardoine.h"
+#include "Ctr_ArdoinePrivate.h"
 #include "MiseEnPageListe.h"
 #include "dba/Erreur.h"
 #include "droits/DroitsModule.h"
@@ -9,7 +9,7 @@
 // closes the host form. A run that fails leaves nothing printed and the form open, so that the
 // user can try again.
 
-void Ctr_Ardoine::Cmd_Imprimer_Click() {
+void Ctr_ArdoinePrivate::Cmd_Imprimer_Click() {
     if (Txt_Association->text().isEmpty()) {
         Message_Impression(ardoine::Icone::Exclamation,
                            QStringLiteral("L'entité juridique est obligatoire."));
@@ -36,7 +36,7 @@ void Ctr_Ardoine::Cmd_Imprimer_Click() {
 // the database at the moment of the click, whatever another workstation writes while the user
 // chooses the printer or while the lines are read, and the copies agree with each other. The
 // many reads by key of a run share that one read transaction.
-void Ctr_Ardoine::Imprimer_Liste() {
+void Ctr_ArdoinePrivate::Imprimer_Liste() {
     Printer.reset();
     Ligne_Imprimee = false;
     std::shared_ptr<void> vue;
@@ -74,7 +74,7 @@ void Ctr_Ardoine::Imprimer_Liste() {
 
 // The printer the user chooses becomes the current one; false when the user chose none. A
 // table file is no printer: the run writes it whole at the end (Exporter_Tableau).
-bool Ctr_Ardoine::Choisir_Imprimante() {
+bool Ctr_ArdoinePrivate::Choisir_Imprimante() {
     outils::Outils& outils = outils::Outils::Partage();
     const std::string choix = outils.ChoisirImprimante("A4", Nom_Document().toStdString());
     Services.evenements->Traiter_En_Attente();
@@ -92,12 +92,12 @@ bool Ctr_Ardoine::Choisir_Imprimante() {
 }
 
 // The list's own name, after its month: a PDF file saved month after month keeps each list.
-QString Ctr_Ardoine::Nom_Document() const {
+QString Ctr_ArdoinePrivate::Nom_Document() const {
     return QStringLiteral("accords-non-renouveles-%1-%2").arg(Annee_Courante, Mois_Courant);
 }
 
 // Which persons are left out is decided line by line; the user is told beforehand.
-void Ctr_Ardoine::Avertir_Aides_Caches() {
+void Ctr_ArdoinePrivate::Avertir_Aides_Caches() {
     Droits_Module->ListeAcces()->InitialiserListe();
     if (Droits_Module->ListeAcces()->W_Liste.Count() != 0) {
         Message_Impression(
@@ -108,7 +108,7 @@ void Ctr_Ardoine::Avertir_Aides_Caches() {
 }
 
 // The copies read the run's one view (Imprimer_Liste), so they agree with each other.
-void Ctr_Ardoine::Imprimer_Copies() {
+void Ctr_ArdoinePrivate::Imprimer_Copies() {
     const std::int16_t copies = outils::Outils::Partage().NbCopies();
     for (std::int16_t copie = 1; copie <= copies; ++copie) {
         Imprimer_Copie();
@@ -117,7 +117,7 @@ void Ctr_Ardoine::Imprimer_Copies() {
 
 // Every selected agreement is read again for each copy; a copy's first page is started by
 // the first line it prints, so that it is headed with that line's group.
-void Ctr_Ardoine::Imprimer_Copie() {
+void Ctr_ArdoinePrivate::Imprimer_Copie() {
     ardoine::MiseEnPageListe miseEnPage(*this);
     Parcourir_Liste(miseEnPage);
     if (!Edition_Commencee && !Ligne_Imprimee) {
@@ -128,7 +128,7 @@ void Ctr_Ardoine::Imprimer_Copie() {
 }
 
 // The copy's first page; a copy that follows a printed one starts on a new sheet.
-void Ctr_Ardoine::Commencer_Copie() {
+void Ctr_ArdoinePrivate::Commencer_Copie() {
     if (Ligne_Imprimee) {
         Imprimante_Courante().NewPage();
     }
@@ -138,7 +138,7 @@ void Ctr_Ardoine::Commencer_Copie() {
 
 // Nothing of a failed run comes out, and the progress bar of the run goes away with it. The
 // abandon itself failing must not hide why the run stopped.
-void Ctr_Ardoine::Abandonner_Impression() noexcept {
+void Ctr_ArdoinePrivate::Abandonner_Impression() noexcept {
     Prg_Accord->setVisible(false);
     Prg_Accord->reset();
     try {
@@ -149,17 +149,17 @@ void Ctr_Ardoine::Abandonner_Impression() noexcept {
     }
 }
 
-void Ctr_Ardoine::Message_Impression(ardoine::Icone icone, const QString& texte) {
+void Ctr_ArdoinePrivate::Message_Impression(ardoine::Icone icone, const QString& texte) {
     Services.messages->Afficher(texte, icone, QStringLiteral("Message KORVANE"));
 }
 
-imprimante::Imprimante& Ctr_Ardoine::Imprimante_Courante() {
+imprimante::Imprimante& Ctr_ArdoinePrivate::Imprimante_Courante() {
     if (!Printer) {
         throw dba::Erreur(dba::ErrImprimante, "Aucune imprimante n'a été choisie.");
     }
     return *Printer;
 }
 
-std::string Ctr_Ardoine::Colonne_Accord(int colonne) const {
+std::string Ctr_ArdoinePrivate::Colonne_Accord(int colonne) const {
     return Liste_Accord ? (*Liste_Accord)(static_cast<int>(Ligne_Accord), colonne) : std::string();
 }

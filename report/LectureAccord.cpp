@@ -1,4 +1,4 @@
-#include "Ctr_Ardoine.h"
+#include "Ctr_ArdoinePrivate.h"
 #include "TexteRapport.h"
 #include "droits/DroitsModule.h"
 
@@ -30,7 +30,7 @@ bool Periode_Contient(const std::string& debut, const std::string& fin, std::int
 // Every agreement of the person up to the first gap in the numbering is examined ("001" may
 // be missing). The current one is on file, since it was selected, and cannot start after its
 // own end: it is passed over without being read.
-void Ctr_Ardoine::Lecture_Accord() {
+void Ctr_ArdoinePrivate::Lecture_Accord() {
     Accord_Renouvele = false;
     const auto lendemain = Lendemain_Fin();
     const std::string courant = Colonne_Accord(1);
@@ -77,7 +77,7 @@ void Ctr_Ardoine::Lecture_Accord() {
 
 // A follow-on agreement counts when it is not marked "O" and its funding body funds care
 // ("P") and still takes new agreements (not "0"); what was found is noted on the decision.
-bool Ctr_Ardoine::Accord_Suivant_Compte() {
+bool Ctr_ArdoinePrivate::Accord_Suivant_Compte() {
     const dba::Enregistrement& accord = *Module.Enr_Accord;
     rapport::AccordSuivant& suivant = Decision_Courante.suivants.back();
     suivant.organismeLu =
@@ -94,7 +94,7 @@ bool Ctr_Ardoine::Accord_Suivant_Compte() {
 
 // An agreement neither renewed nor covered is listed, unless its person is hidden from the
 // user: such a person never starts a group nor takes a line.
-void Ctr_Ardoine::Lecture_Demandacc() {
+void Ctr_ArdoinePrivate::Lecture_Demandacc() {
     rapport::DecisionAccord& decision = Decision_Courante;
     decision.demandeExaminee = true;
     decision.couvert = Demande_Couvre();
@@ -114,7 +114,7 @@ void Ctr_Ardoine::Lecture_Demandacc() {
 
 // A line of the person's request covers the day after the end when its period holds that day
 // and its funding body funds care ("P").
-bool Ctr_Ardoine::Demande_Couvre() {
+bool Ctr_ArdoinePrivate::Demande_Couvre() {
     const auto lendemain = Lendemain_Fin();
     if (!lendemain) {
         return false;
@@ -148,7 +148,7 @@ bool Ctr_Ardoine::Demande_Couvre() {
 }
 
 // The day after the end of the current row's agreement; nothing when its end is no number.
-std::optional<std::int64_t> Ctr_Ardoine::Lendemain_Fin() const {
+std::optional<std::int64_t> Ctr_ArdoinePrivate::Lendemain_Fin() const {
     const auto fin = ardoine::Partie_Entiere(Colonne_Accord(2));
     if (!fin) {
         return std::nullopt;
@@ -157,6 +157,6 @@ std::optional<std::int64_t> Ctr_Ardoine::Lendemain_Fin() const {
 }
 
 // The aided person's code: the first five characters of the agreement key.
-std::string Ctr_Ardoine::Code_Aide() const {
+std::string Ctr_ArdoinePrivate::Code_Aide() const {
     return ardoine::Debut(Colonne_Accord(1), ardoine::LongueurCodeAide);
 }

@@ -1,4 +1,4 @@
-#include "Ctr_Ardoine.h"
+#include "Ctr_ArdoinePrivate.h"
 #include "TexteRapport.h"
 #include "printer/Imprimante.h"
 
@@ -18,16 +18,16 @@ std::string Espaces(std::size_t nombre) {
 
 }  // namespace
 
-double Ctr_Ardoine::Cm(double centimetres) const {
+double Ctr_ArdoinePrivate::Cm(double centimetres) const {
     return Unite_Cm * centimetres;
 }
 
-void Ctr_Ardoine::Tracer(double x1, double y1, double x2, double y2) {
+void Ctr_ArdoinePrivate::Tracer(double x1, double y1, double x2, double y2) {
     Imprimante_Courante().Line(Cm(x1), Cm(y1), Cm(x2), Cm(y2));
 }
 
 // Headed with the group of the current row's person, which the page's lines belong to.
-void Ctr_Ardoine::Entete_Page() {
+void Ctr_ArdoinePrivate::Entete_Page() {
     imprimante::Imprimante& imprimante = Imprimante_Courante();
     imprimante.FontName("Courier New");
     imprimante.FontSize(10);
@@ -62,7 +62,7 @@ void Ctr_Ardoine::Entete_Page() {
 }
 
 // The manager's name, then the address lines that are not empty, then the postcode and town.
-void Ctr_Ardoine::Bloc_Responsable() {
+void Ctr_ArdoinePrivate::Bloc_Responsable() {
     Groupe_Courant = (*Module.Enr_CivilAide)(39);
     Lire_Enregistrement(Module.Fic_Responsable, Groupe_Courant, Module.Enr_Responsable);
     const dba::Enregistrement& responsable = *Module.Enr_Responsable;
@@ -83,19 +83,19 @@ void Ctr_Ardoine::Bloc_Responsable() {
     imprimante.Print(RetraitBloc + responsable(7) + " " + responsable(8));
 }
 
-void Ctr_Ardoine::Bloc_Secteur() {
+void Ctr_ArdoinePrivate::Bloc_Secteur() {
     Groupe_Courant = Secteur_Aide(*Module.Enr_CivilAide);
     Lire_Enregistrement(Module.Fic_Secteur, Groupe_Courant, Module.Enr_Secteur);
     Imprimante_Courante().Print("Secteur     : " + (*Module.Enr_Secteur)(1));
 }
 
-void Ctr_Ardoine::Bloc_Commune() {
+void Ctr_ArdoinePrivate::Bloc_Commune() {
     Groupe_Courant = (*Module.Enr_CivilAide)(11);
     Imprimante_Courante().Print("Commune     : " + Groupe_Courant);
 }
 
 // The table header stands at the same place on every page, whatever the block above it.
-void Ctr_Ardoine::Entete_Tableau() {
+void Ctr_ArdoinePrivate::Entete_Tableau() {
     imprimante::Imprimante& imprimante = Imprimante_Courante();
     imprimante.CurrentX(0);
     imprimante.CurrentY(Cm(5.4));
@@ -119,14 +119,14 @@ void Ctr_Ardoine::Entete_Tableau() {
 }
 
 // A full page makes way: the agreement in hand becomes the first line of the next page.
-void Ctr_Ardoine::Verif_Ligne() {
+void Ctr_ArdoinePrivate::Verif_Ligne() {
     if (Num_Ligne >= LignesParPage) {
         New_Page();
     }
     Imprime_Detail();
 }
 
-void Ctr_Ardoine::New_Page() {
+void Ctr_ArdoinePrivate::New_Page() {
     Edition_Fin_Tableau();
     Num_Ligne = 0;
     ++Num_Page;
@@ -137,7 +137,7 @@ void Ctr_Ardoine::New_Page() {
 // Code, name, funding body and end date of the line the walk decided, in columns that line
 // up under the titles. The columns are counted in characters of a fixed-pitch font, so the
 // line is printed as one text, just as its four fields would print one after the other.
-void Ctr_Ardoine::Imprime_Detail() {
+void Ctr_ArdoinePrivate::Imprime_Detail() {
     const rapport::LigneListe& champs = Decision_Courante.ligne;
     const std::string ligne = champs.codeAide + " " +
                               ardoine::Colonne_Ajustee(champs.nom + " " + champs.prenom, 32, 34) +
@@ -152,7 +152,7 @@ void Ctr_Ardoine::Imprime_Detail() {
 
 // The frame's height comes from the line count, two lines of margin included; the text itself
 // is not measured.
-void Ctr_Ardoine::Edition_Fin_Tableau() {
+void Ctr_ArdoinePrivate::Edition_Fin_Tableau() {
     Num_Ligne += 2;
     const double bas = 0.39 * static_cast<double>(Num_Ligne) + 6.5;
     imprimante::Imprimante& imprimante = Imprimante_Courante();

@@ -1,6 +1,6 @@
 #include "MiseEnPageListe.h"
 
-#include "Ctr_Ardoine.h"
+#include "Ctr_ArdoinePrivate.h"
 
 namespace ardoine {
 

@@ -2,7 +2,7 @@
 
 #include "liste/DestinationListe.h"
 
-class Ctr_Ardoine;
+class Ctr_ArdoinePrivate;
 
 namespace ardoine {
 
@@ -10,7 +10,7 @@ namespace ardoine {
 // new page after it; a line goes through Verif_Ligne, which breaks full pages.
 class MiseEnPageListe : public rapport::DestinationListe {
   public:
-    explicit MiseEnPageListe(Ctr_Ardoine& controle) : controle_(controle) {}
+    explicit MiseEnPageListe(Ctr_ArdoinePrivate& controle) : controle_(controle) {}
 
     void Debut_Groupe(const std::string& groupe) override;
     void Ligne(const rapport::LigneListe& ligne) override;
@@ -18,7 +18,7 @@ class MiseEnPageListe : public rapport::DestinationListe {
     void Fin_Liste() override;
 
   private:
-    Ctr_Ardoine& controle_;
+    Ctr_ArdoinePrivate& controle_;
 };
 
 }  // namespace ardoine

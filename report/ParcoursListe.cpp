@@ -1,4 +1,4 @@
-#include "Ctr_Ardoine.h"
+#include "Ctr_ArdoinePrivate.h"
 #include "liste/DiffusionListe.h"
 
 // The one walk of the selected agreements: each is decided once, by the readers, and the
@@ -6,7 +6,7 @@
 // A group begins with the walk's first line and with every line whose group differs from the
 // line before it.
 
-void Ctr_Ardoine::Parcourir_Liste(rapport::DestinationListe& destination) {
+void Ctr_ArdoinePrivate::Parcourir_Liste(rapport::DestinationListe& destination) {
     rapport::DiffusionListe diffusion({&destination, Observateur_Liste_});
     Ligne_Accord = 1;
     Ligne_Aide_Lue = 0;
@@ -35,7 +35,7 @@ void Ctr_Ardoine::Parcourir_Liste(rapport::DestinationListe& destination) {
 }
 
 // The fields of the current row's line; its person is read already (Lecture_Demandacc).
-rapport::LigneListe Ctr_Ardoine::Ligne_Liste() {
+rapport::LigneListe Ctr_ArdoinePrivate::Ligne_Liste() {
     const dba::Enregistrement& personne = *Module.Enr_CivilAide;
     Lire_Enregistrement(Module.Fic_OrgPriseCharge, Colonne_Accord(3), Module.Enr_OrgPriseCharge);
     return rapport::LigneListe{Code_Aide(),

@@ -1,4 +1,4 @@
-#include "Ctr_Ardoine.h"
+#include "Ctr_ArdoinePrivate.h"
 #include "outils/Outils.h"
 
 // The selection of the agreements that end in the chosen month, for the criteria of the form,
@@ -22,7 +22,7 @@ rapport::PartieSelection Tri(std::string attribut) {
 
 }  // namespace
 
-dba::ListeResultat Ctr_Ardoine::Selectionner_Accords() {
+dba::ListeResultat Ctr_ArdoinePrivate::Selectionner_Accords() {
     dba::Requete requete;
     requete.definir(1, Phrase_Selection(Bornes_Periode()));
     requete.definir(2, "ACCORD");
@@ -34,7 +34,7 @@ dba::ListeResultat Ctr_Ardoine::Selectionner_Accords() {
 }
 
 // The day numbers of the first and of the last day of the period's month.
-Ctr_Ardoine::Bornes Ctr_Ardoine::Bornes_Periode() const {
+Ctr_ArdoinePrivate::Bornes Ctr_ArdoinePrivate::Bornes_Periode() const {
     const outils::Outils& outils = outils::Outils::Partage();
     const std::string annee = Annee_Courante.toStdString();
     const std::string premier =
@@ -53,15 +53,16 @@ Ctr_Ardoine::Bornes Ctr_Ardoine::Bornes_Periode() const {
 
 // Values go into the sentence exactly as they stand in the fields; a criterion holding a
 // double quote is refused beforehand (Refuser_Critere_Avec_Guillemet).
-std::string Ctr_Ardoine::Phrase_Selection(const Bornes& bornes) const {
+std::string Ctr_ArdoinePrivate::Phrase_Selection(const Bornes& bornes) const {
     return rapport::Phrase_Accords(Parties_Selection(bornes));
 }
 
-std::vector<rapport::PartieSelection> Ctr_Ardoine::Parties_Selection() const {
+std::vector<rapport::PartieSelection> Ctr_ArdoinePrivate::Parties_Selection() const {
     return Parties_Selection(Bornes_Periode());
 }
 
-std::vector<rapport::PartieSelection> Ctr_Ardoine::Parties_Selection(const Bornes& bornes) const {
+std::vector<rapport::PartieSelection> Ctr_ArdoinePrivate::Parties_Selection(
+    const Bornes& bornes) const {
     const std::string entite = Texte(Txt_Association);
     std::vector<rapport::PartieSelection> parties{
         Condition("TypeOrgChgAcc", "=", "P"),
@@ -84,7 +85,7 @@ std::vector<rapport::PartieSelection> Ctr_Ardoine::Parties_Selection(const Borne
 }
 
 // A group code limits the list to that group; without one the list is sorted by group.
-rapport::PartieSelection Ctr_Ardoine::Partie_Groupe() const {
+rapport::PartieSelection Ctr_ArdoinePrivate::Partie_Groupe() const {
     const std::string responsable = Texte(Txt_Responsable);
     if (Opt_Responsable->isChecked()) {
         return responsable.empty() ? Tri("Responsable")
@@ -98,13 +99,13 @@ rapport::PartieSelection Ctr_Ardoine::Partie_Groupe() const {
 }
 
 // A funding-body code counts only while its label is shown.
-bool Ctr_Ardoine::Organisme_Choisi() const {
+bool Ctr_ArdoinePrivate::Organisme_Choisi() const {
     return !Txt_CodeOrg->text().isEmpty() && !Cbo_SigleOrg->currentText().isEmpty();
 }
 
 // A double quote would end the value it stands in and change the sentence: such a criterion
 // is refused with a message, the focus on its box, and nothing is selected.
-bool Ctr_Ardoine::Refuser_Critere_Avec_Guillemet() {
+bool Ctr_ArdoinePrivate::Refuser_Critere_Avec_Guillemet() {
     const bool commune = !Opt_Responsable->isChecked() && !Opt_Secteur->isChecked();
     std::vector<std::pair<const QLabel*, QLineEdit*>> criteres{
         {Etq_Association, Txt_Association},

@@ -2,6 +2,8 @@
 
 #include <ostream>
 
+#include <QLineEdit>
+
 #include "BaseDemandee.h"
 #include "Ctr_Ardoine.h"
 #include "dba/Erreur.h"
@@ -53,13 +55,15 @@ SortieImpression Commande_Expliquer(const Options& options, std::ostream& sortie
         const auto imprimantes = std::make_shared<imprimante::ImprimantesEnregistrees>(
             std::vector<imprimante::Destination>{
                 {"Explication", imprimante::Destination::Genre::FichierPdf}});
-        const SortieImpression impression =
-            Imprimer_Liste(demande, client, client->base(), options.login, imprimantes, messages,
-                           [&](Ctr_Ardoine& controle) {
-                               controle.Observateur_Liste(&recueil);
-                               parties = controle.Parties_Selection();
-                               periode = controle.Txt_Periode->text().toStdString();
-                           });
+        const SortieImpression impression = Imprimer_Liste(
+            demande, client, client->base(), options.login, imprimantes, messages,
+            [&](Ctr_Ardoine& controle) {
+                controle.Observateur_Liste(&recueil);
+                parties = controle.Parties_Selection();
+                periode = controle.findChild<QLineEdit*>(QStringLiteral("Txt_Periode"))
+                              ->text()
+                              .toStdString();
+            });
         if (impression == EchecImpression) {
             return EchecImpression;
         }

@@ -8,7 +8,9 @@
 #include <utility>
 
 #include "DonneesRapport.h"
+#include "Face.h"
 #include "ImpressionEssai.h"
+#include "liste/DestinationListe.h"
 #include "mvdb/NomBase.h"
 #include "outils/Outils.h"
 #include "printer/ImprimantesSysteme.h"
@@ -95,8 +97,8 @@ class ConnexionPerdue : public ::testing::Test {
         EXPECT_EQ(impression->plateforme->Appels().filter(QStringLiteral("pointeur")).last(),
                   "pointeur 0");
         EXPECT_TRUE(impression->controle->isEnabled());
-        EXPECT_TRUE(impression->controle->Cmd_Imprimer->isEnabled());
-        EXPECT_FALSE(impression->controle->Prg_Accord->isVisible());
+        EXPECT_TRUE(essai::Face(*impression->controle).Cmd_Imprimer->isEnabled());
+        EXPECT_FALSE(essai::Face(*impression->controle).Prg_Accord->isVisible());
         EXPECT_FALSE(impression->controle->W_Sortir());
     }
 
