@@ -70,8 +70,9 @@ void Ctr_Ardoine::Lecture_Demandacc() {
     d_->Lecture_Demandacc();
 }
 
+// The public layout procedures print the line of the current row's decision and its group.
 void Ctr_Ardoine::Entete_Page() {
-    d_->Entete_Page();
+    d_->Entete_Page(d_->Etat.copie.decision.ligne.groupe);
 }
 
 void Ctr_Ardoine::Entete_Tableau() {
@@ -79,15 +80,15 @@ void Ctr_Ardoine::Entete_Tableau() {
 }
 
 void Ctr_Ardoine::Verif_Ligne() {
-    d_->Verif_Ligne();
+    d_->Verif_Ligne(d_->Etat.copie.decision.ligne);
 }
 
 void Ctr_Ardoine::New_Page() {
-    d_->New_Page();
+    d_->New_Page(d_->Etat.copie.decision.ligne.groupe);
 }
 
 void Ctr_Ardoine::Imprime_Detail() {
-    d_->Imprime_Detail();
+    d_->Imprime_Detail(d_->Etat.copie.decision.ligne);
 }
 
 void Ctr_Ardoine::Edition_Fin_Tableau() {
@@ -99,11 +100,11 @@ QDate Ctr_Ardoine::Periode_Affichee() const {
 }
 
 bool Ctr_Ardoine::Liste_Imprimee() const {
-    return d_->Ligne_Imprimee;
+    return d_->Etat.ligneImprimee;
 }
 
 std::vector<rapport::PartieSelection> Ctr_Ardoine::Parties_Selection() const {
-    return d_->Parties_Selection();
+    return d_->Parties_Selection(d_->Criteres_Du_Formulaire());
 }
 
 void Ctr_Ardoine::Observateur_Liste(rapport::DestinationListe* observateur) {

@@ -76,10 +76,6 @@ void Ctr_ArdoinePrivate::Init() {
         Module.Remplacer_Fichiers(fichiersAvant);
         throw;
     }
-    Unite_Cm = 567;
-    Num_Page = 1;
-    Num_Ligne = 0;
-    Ligne_Imprimee = false;
 }
 
 void Ctr_ArdoinePrivate::Controle_Droits() {

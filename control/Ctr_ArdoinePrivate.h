@@ -17,7 +17,9 @@
 
 #include "BoutonsHautBas.h"
 #include "Ctr_Ardoine.h"
+#include "EtatImpression.h"
 #include "ListeDeroulante.h"
+#include "MiseEnPageListe.h"
 #include "ObjetsModule.h"
 #include "Plateforme.h"
 #include "dba/Requete.h"
@@ -25,7 +27,6 @@
 #include "liste/DestinationListe.h"
 #include "liste/PhraseSelection.h"
 #include "liste/TableauListe.h"
-#include "printer/Destination.h"
 
 namespace droits {
 class DroitsModule;
@@ -34,10 +35,6 @@ class DroitsUtilisateur;
 
 namespace imprimante {
 class Imprimante;
-}
-
-namespace ardoine {
-class MiseEnPageListe;
 }
 
 // What the control holds and does behind its public face: the form's child controls, the held
@@ -67,13 +64,17 @@ class Ctr_ArdoinePrivate {
     void Remplir_Organisme();
     void Lecture_Accord();
     void Lecture_Demandacc();
-    void Entete_Page();
+    // The layout prints the line and the group it is given.
+    void Entete_Page(const std::string& groupe);
     void Entete_Tableau();
-    void Verif_Ligne();
-    void New_Page();
-    void Imprime_Detail();
+    ardoine::PlacementLigne Verif_Ligne(const rapport::LigneListe& ligne);
+    void New_Page(const std::string& groupe);
+    void Imprime_Detail(const rapport::LigneListe& ligne);
     void Edition_Fin_Tableau();
-    std::vector<rapport::PartieSelection> Parties_Selection() const;
+    // The criteria as the form shows them now.
+    rapport::CriteresListe Criteres_Du_Formulaire() const;
+    std::vector<rapport::PartieSelection> Parties_Selection(
+        const rapport::CriteresListe& criteres) const;
     void Executer_Evenement(const std::function<void()>& gestionnaire) noexcept;
 
     // Busy state for the length of a scope: hourglass and the whole control disabled; the
@@ -140,23 +141,8 @@ class Ctr_ArdoinePrivate {
     QString Annee_Courante;
     std::int16_t Val_Periode = 0;
 
-    // Report state.
-    std::int16_t Unite_Cm = 0;
-    std::int64_t Num_Page = 0;
-    std::int64_t Num_Ligne = 0;
-    bool Ligne_Imprimee = false;
-    // Report: the run's state shared by the print command, the readers and the layout. Wide
-    // counters, so that no list is ever too long to be printed whole.
-    std::int64_t Ligne_Accord = 0;
-    std::string Groupe_Courant;
-    bool Accord_Renouvele = false;
-    bool Edition_Commencee = false;
-    // The decision on the current row's agreement, rule by rule.
-    rapport::DecisionAccord Decision_Courante;
-    // The printer the user chose for the run.
-    std::shared_ptr<imprimante::Imprimante> Printer;
-    // What the user chose to print on: a printer, or a table file.
-    imprimante::Destination Destination_Choisie;
+    // The print run: its criteria, its choices and where its walk stands.
+    rapport::EtatImpression Etat;
 
     void Construire_Formulaire();
     void Construire_Association();
@@ -259,10 +245,8 @@ class Ctr_ArdoinePrivate {
     void Imprimer_Liste();
     bool Refuser_Critere_Avec_Guillemet();
     dba::ListeResultat Selectionner_Accords();
-    Bornes Bornes_Periode() const;
-    std::string Phrase_Selection(const Bornes& bornes) const;
-    std::vector<rapport::PartieSelection> Parties_Selection(const Bornes& bornes) const;
-    rapport::PartieSelection Partie_Groupe() const;
+    static Bornes Bornes_Periode(const rapport::CriteresListe& criteres);
+    static rapport::PartieSelection Partie_Groupe(const rapport::CriteresListe& criteres);
     bool Organisme_Choisi() const;
     bool Choisir_Imprimante();
     QString Nom_Document() const;
@@ -271,12 +255,13 @@ class Ctr_ArdoinePrivate {
     void Imprimer_Copie();
     void Parcourir_Liste(rapport::DestinationListe& destination);
     void Anticiper_Lectures();
+    bool Lire_Accord_Numero(const std::string& aide, int numero);
     int Anticiper_Accords_Suivants(const std::string& aide, int numero, int deja);
     rapport::LigneListe Ligne_Liste();
     void Exporter_Tableau();
     rapport::EnTeteListe En_Tete_Liste() const;
     std::string Nom_Groupe(const std::string& groupe);
-    void Commencer_Copie();
+    void Commencer_Copie(const std::string& groupe);
     void Abandonner_Impression() noexcept;
     void Message_Impression(ardoine::Icone icone, const QString& texte);
     bool Accord_Suivant_Compte();
@@ -285,21 +270,16 @@ class Ctr_ArdoinePrivate {
     void Lire_Aide();
     std::string Code_Aide() const;
     std::string Colonne_Accord(int colonne) const;
-    static std::string Secteur_Aide(const dba::Enregistrement& aide);
     bool Aide_Visible(const dba::Enregistrement& aide);
     std::string Groupe_Aide(const dba::Enregistrement& aide) const;
     static bool Lire_Enregistrement(const std::shared_ptr<dba::Fichier>& fichier,
                                     const std::string& cle,
                                     std::shared_ptr<dba::Enregistrement>& enregistrement);
-    void Bloc_Responsable();
-    void Bloc_Secteur();
-    void Bloc_Commune();
+    void Bloc_Responsable(const std::string& responsable);
+    void Bloc_Secteur(const std::string& secteur);
+    void Bloc_Commune(const std::string& commune);
     imprimante::Imprimante& Imprimante_Courante();
     double Cm(double centimetres) const;
     void Tracer(double x1, double y1, double x2, double y2);
-    // The row whose aided person Enr_CivilAide holds; 0: none of this copy.
-    std::int64_t Ligne_Aide_Lue = 0;
-    // Whether that person's record is on file.
-    bool Aide_Trouvee = false;
     rapport::DestinationListe* Observateur_Liste_ = nullptr;
 };

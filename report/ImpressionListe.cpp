@@ -36,16 +36,17 @@ void Ctr_ArdoinePrivate::Cmd_Imprimer_Click() {
 // the database at the moment of the click, whatever another workstation writes while the user
 // chooses the printer or while the lines are read, and the copies agree with each other. The
 // many reads by key of a run share that one read transaction.
+//
+// The run takes the criteria of the form once, here: whatever the user does to the form while
+// a message or the printer dialog is shown, the run prints the list it selected.
 void Ctr_ArdoinePrivate::Imprimer_Liste() {
-    Printer.reset();
-    Ligne_Imprimee = false;
-    std::shared_ptr<void> vue;
-    {
-        const Occupation occupation(*this);
-        vue = Module.Base().FigerLecture();
-        Liste_Accord = Selectionner_Accords();
-        Services.evenements->Traiter_En_Attente();
-    }
+    Etat = rapport::EtatImpression{};
+    Etat.criteres = Criteres_Du_Formulaire();
+    auto occupation = std::make_optional<Occupation>(*this);
+    auto vue = Module.Base().FigerLecture();
+    Liste_Accord = Selectionner_Accords();
+    Services.evenements->Traiter_En_Attente();
+    occupation.reset();
     if ((*Liste_Accord)(1).empty()) {
         vue.reset();
         Message_Impression(ardoine::Icone::Information,
@@ -58,7 +59,7 @@ void Ctr_ArdoinePrivate::Imprimer_Liste() {
         return;
     }
     Prg_Accord->setVisible(true);
-    if (Destination_Choisie.Tableau()) {
+    if (Etat.destination.Tableau()) {
         Avertir_Aides_Caches();
         Exporter_Tableau();
         return;
@@ -82,18 +83,19 @@ bool Ctr_ArdoinePrivate::Choisir_Imprimante() {
         return false;
     }
     const auto index = static_cast<std::int32_t>(std::stol(choix));
-    Destination_Choisie = imprimante::destinationA(outils.Imprimantes().Liste(), index);
-    if (Destination_Choisie.Tableau()) {
+    Etat.destination = imprimante::destinationA(outils.Imprimantes().Liste(), index);
+    if (Etat.destination.Tableau()) {
         return true;
     }
-    Printer = outils.OuvrirImprimante(index);
+    Etat.imprimante = outils.OuvrirImprimante(index);
     Services.evenements->Traiter_En_Attente();
     return true;
 }
 
 // The list's own name, after its month: a PDF file saved month after month keeps each list.
 QString Ctr_ArdoinePrivate::Nom_Document() const {
-    return QStringLiteral("accords-non-renouveles-%1-%2").arg(Annee_Courante, Mois_Courant);
+    return QStringLiteral("accords-non-renouveles-%1-%2")
+        .arg(Etat.criteres.annee, Etat.criteres.mois);
 }
 
 // Which persons are left out is decided line by line; the user is told beforehand.
@@ -118,22 +120,26 @@ void Ctr_ArdoinePrivate::Imprimer_Copies() {
 // Every selected agreement is read again for each copy; a copy's first page is started by
 // the first line it prints, so that it is headed with that line's group.
 void Ctr_ArdoinePrivate::Imprimer_Copie() {
-    ardoine::MiseEnPageListe miseEnPage(*this);
+    ardoine::MiseEnPageListe miseEnPage(*this, [this](const ardoine::PlacementLigne& place) {
+        Etat.copie.decision.page = place.page;
+        Etat.copie.decision.numeroLigne = place.ligne;
+    });
     Parcourir_Liste(miseEnPage);
-    if (!Edition_Commencee && !Ligne_Imprimee) {
+    if (!Etat.copie.commencee && !Etat.ligneImprimee) {
         Imprimante_Courante().KillDoc();
-        Message_Impression(ardoine::Icone::Information,
-                           QStringLiteral("Aucun accord non renouvelé sur ") + Txt_Periode->text());
+        Message_Impression(
+            ardoine::Icone::Information,
+            QStringLiteral("Aucun accord non renouvelé sur ") + Etat.criteres.periode);
     }
 }
 
 // The copy's first page; a copy that follows a printed one starts on a new sheet.
-void Ctr_ArdoinePrivate::Commencer_Copie() {
-    if (Ligne_Imprimee) {
+void Ctr_ArdoinePrivate::Commencer_Copie(const std::string& groupe) {
+    if (Etat.ligneImprimee) {
         Imprimante_Courante().NewPage();
     }
-    Entete_Page();
-    Edition_Commencee = true;
+    Entete_Page(groupe);
+    Etat.copie.commencee = true;
 }
 
 // Nothing of a failed run comes out, and the progress bar of the run goes away with it. The
@@ -142,8 +148,8 @@ void Ctr_ArdoinePrivate::Abandonner_Impression() noexcept {
     Prg_Accord->setVisible(false);
     Prg_Accord->reset();
     try {
-        if (Printer) {
-            Printer->KillDoc();
+        if (Etat.imprimante) {
+            Etat.imprimante->KillDoc();
         }
     } catch (...) {
     }
@@ -154,12 +160,13 @@ void Ctr_ArdoinePrivate::Message_Impression(ardoine::Icone icone, const QString&
 }
 
 imprimante::Imprimante& Ctr_ArdoinePrivate::Imprimante_Courante() {
-    if (!Printer) {
+    if (!Etat.imprimante) {
         throw dba::Erreur(dba::ErrImprimante, "Aucune imprimante n'a été choisie.");
     }
-    return *Printer;
+    return *Etat.imprimante;
 }
 
 std::string Ctr_ArdoinePrivate::Colonne_Accord(int colonne) const {
-    return Liste_Accord ? (*Liste_Accord)(static_cast<int>(Ligne_Accord), colonne) : std::string();
+    return Liste_Accord ? (*Liste_Accord)(static_cast<int>(Etat.copie.rangee), colonne)
+                        : std::string();
 }
