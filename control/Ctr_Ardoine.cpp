@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "Accessibilite.h"
 #include "Ctr_ArdoinePrivate.h"
 
 // The public face: each procedure is the entry point of the work its private part does.
@@ -10,6 +11,7 @@ Ctr_Ardoine::Ctr_Ardoine(QWidget* parent)
     : QWidget(parent), d_(std::make_unique<Ctr_ArdoinePrivate>(*this)) {
     d_->Construire_Formulaire();
     d_->Relier_Evenements();
+    ardoine::Rendre_Accessible(*this);
 }
 
 Ctr_Ardoine::~Ctr_Ardoine() = default;

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "Ctr_ArdoinePrivate.h"
+#include "printer/Tabulation.h"
 
 namespace {
 
@@ -133,24 +134,13 @@ void Ctr_ArdoinePrivate::Construire_Commandes() {
     Cmd_Sortir = Bouton(&q, "Cmd_Sortir", "Sortir", EnTwips(4920, 3480, 855, 375));
 }
 
-// Controls that never take the focus (labels, the frame, the progress bar) keep their place in
-// the table but have none in the chain: Qt ignores them there.
+// The six first places go to the three pairs a list always needs; then come the grouping and
+// its commune pair, the period and the funding body, in the order the form reads, and the two
+// commands last, so that the keyboard reaches every criterion before "Imprimer". Controls that
+// never take the focus (labels, the frame, the progress bar) have no place in the chain.
 void Ctr_ArdoinePrivate::Ordonner_Tabulation() {
-    QWidget* const ordre[] = {
-        Txt_Association, Cbo_Association, Txt_Activites, Cbo_Activites, Txt_Responsable,
-        Cbo_RespSect,    Cmd_Imprimer,    Cmd_Sortir,    Txt_Periode,   Cdr_Selection,
-        Opt_Secteur,     Opt_Responsable, Etq_Periode,   Etq_RespSect,  Etq_Activites,
-        Etq_Association, Bdh_Periode,     Etq_Commune,   Txt_Commune,   Cbo_Commune,
-        Opt_Commune,     Prg_Accord,      Etq_Organisme, Txt_CodeOrg,   Cbo_SigleOrg,
-    };
-    QWidget* precedent = nullptr;
-    for (QWidget* controle : ordre) {
-        if (controle->focusPolicy() == Qt::NoFocus) {
-            continue;
-        }
-        if (precedent != nullptr) {
-            QWidget::setTabOrder(precedent, controle);
-        }
-        precedent = controle;
-    }
+    imprimante::Enchainer_Tabulation(
+        {Txt_Association, Cbo_Association, Txt_Activites, Cbo_Activites, Txt_Responsable,
+         Cbo_RespSect, Opt_Responsable, Opt_Secteur, Opt_Commune, Txt_Commune, Cbo_Commune,
+         Txt_Periode, Bdh_Periode, Txt_CodeOrg, Cbo_SigleOrg, Cmd_Imprimer, Cmd_Sortir});
 }

@@ -14,7 +14,7 @@ packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libsqlite3-d
           nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation
           poppler-utils qt6-translations-l10n clang-14 libclang-rt-14-dev libxlsxwriter-dev unzip
           cups-daemon cups-client postgresql libpq-dev qt6-tools-dev qt6-tools-dev-tools dpkg-dev file
-          lintian systemd)
+          lintian systemd xvfb dbus at-spi2-core python3-pyatspi)
 
 install_missing() {
     local missing=()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the pictures of the user's guide (docs/guide/*.png) from the demo database: the form in
-# its main states, as the demo host shows it, and the first page of a printed list, turned into
-# a picture by pdftoppm. Run it again whenever the form or the list changes:
+# its main states, as the demo host shows it, and at two larger scales, and the first page of a
+# printed list, turned into a picture by pdftoppm. Run it again whenever the form or the list
+# changes:
 #   scripts/images-guide.sh [BUILD_DIR]        (default: build)
 # The period shown starts on the current month and the list is dated today, so run it in the
 # month of the example (December 2026) to keep the pictures as they are.
@@ -25,6 +26,10 @@ export QT_QPA_PLATFORM=offscreen
     --screenshot "$images/criteres.png"
 "$demo" print --db "$db" --entite 41 --commune 91421 --mois 2026-12 \
     --screenshot "$images/commune.png"
+
+# The form as it opens on a screen scaled to 150 % and to 200 %: every caption and field whole.
+QT_SCALE_FACTOR=1.5 "$demo" --db "$db" --screenshot "$images/formulaire-150.png"
+QT_SCALE_FACTOR=2 "$demo" --db "$db" --screenshot "$images/formulaire-200.png"
 
 # The first page of the list of December 2026, grouped by sector.
 "$demo" print --db "$db" --entite 41 --par secteur --mois 2026-12 --sortie "$provisoire/liste.pdf"

@@ -1,5 +1,6 @@
 #include "FenetreHote.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
@@ -15,6 +16,46 @@ namespace {
 
 // Room around the line that says why "Imprimer" is missing, in pixels.
 constexpr int MargeRefus = 6;
+
+// The line that says why "Imprimer" is missing reaches assistive technology as a message box
+// does: with the role of an alert and its text as its name, so that a screen reader announces
+// it when the window opens instead of leaving it among the captions. A class of its own, for
+// the platform asks for an interface by class name, the most derived first.
+class LigneRefus : public QLabel {
+    Q_OBJECT
+
+  public:
+    explicit LigneRefus(const QString& texte) : QLabel(texte) {}
+};
+
+class LigneAlerte : public QAccessibleWidget {
+  public:
+    explicit LigneAlerte(QLabel* ligne) : QAccessibleWidget(ligne, QAccessible::AlertMessage) {}
+
+    QString text(QAccessible::Text genre) const override {
+        if (genre == QAccessible::Name) {
+            return static_cast<const QLabel*>(widget())->text();
+        }
+        return QAccessibleWidget::text(genre);
+    }
+};
+
+QAccessibleInterface* InterfaceLigneRefus(const QString& classe, QObject* objet) {
+    auto* ligne = qobject_cast<LigneRefus*>(objet);
+    if (ligne == nullptr || classe != QLatin1String(LigneRefus::staticMetaObject.className())) {
+        return nullptr;
+    }
+    return new LigneAlerte(ligne);
+}
+
+// Before any line exists, for the platform keeps the interface it first made for an object.
+void Annoncer_Lignes_Refus() {
+    static const bool installee = [] {
+        QAccessible::installFactory(InterfaceLigneRefus);
+        return true;
+    }();
+    Q_UNUSED(installee);
+}
 
 }  // namespace
 
@@ -67,7 +108,9 @@ void FenetreHote::Dire_Refus_Impression() {
     if (!refus) {
         return;
     }
-    auto* ligne = new QLabel(*refus, centralWidget());
+    Annoncer_Lignes_Refus();
+    // Whole before it has a parent, the first moment the platform may ask for its interface.
+    auto* ligne = new LigneRefus(*refus);
     ligne->setObjectName(QStringLiteral("refusImpression"));
     ligne->setWordWrap(true);
     ligne->setContentsMargins(MargeRefus, MargeRefus, MargeRefus, MargeRefus);
@@ -87,3 +130,5 @@ void FenetreHote::closeEvent(QCloseEvent* evenement) {
 }
 
 }  // namespace demo
+
+#include "FenetreHote.moc"

@@ -114,6 +114,7 @@ class Classeur {
     Classeur& operator=(const Classeur&) = delete;
 
     lxw_worksheet* Feuille(const char* nom) { return workbook_add_worksheet(classeur_, nom); }
+    lxw_chart* Graphique(uint8_t genre) { return workbook_add_chart(classeur_, genre); }
     lxw_format* Gras() const { return gras_; }
     lxw_format* Date() const { return date_; }
 
@@ -195,6 +196,34 @@ void Feuille_Liste(Classeur& classeur, const TableauListe& tableau) {
     Mise_En_Page(feuille, LigneTitres, tableau.EnTete());
 }
 
+// One bar per group beside the counts, the first group on top, so that the weight of each group
+// shows at a glance; the chart grows with the number of groups so that every name stays legible.
+void Graphique_Groupes(Classeur& classeur, lxw_worksheet* feuille, const TableauListe& tableau) {
+    const std::size_t groupes = tableau.Groupes().size();
+    if (groupes == 0) {
+        return;
+    }
+    lxw_chart* graphique = classeur.Graphique(LXW_CHART_BAR);
+    const std::string derniere = std::to_string(groupes + 1);
+    lxw_chart_series* serie =
+        chart_add_series(graphique, ("=Effectifs!$B$2:$B$" + derniere).c_str(),
+                         ("=Effectifs!$C$2:$C$" + derniere).c_str());
+    // Rows go to disk as they are written, so the library cannot look at the names to learn
+    // they are text; without this the spreadsheet would read them as numbers.
+    serie->categories->has_string_cache = LXW_TRUE;
+    chart_series_set_name(serie, "Accords non renouvelés");
+    const std::string titre =
+        "Accords non renouvelés par " +
+        QString::fromStdString(tableau.EnTete().regroupement).toLower().toStdString();
+    chart_title_set_name(graphique, titre.c_str());
+    chart_legend_set_position(graphique, LXW_CHART_LEGEND_NONE);
+    chart_axis_set_reverse(graphique->y_axis);
+    lxw_chart_options place{};
+    place.x_scale = 1.5;
+    place.y_scale = std::max(1.0, (100.0 + 20.0 * static_cast<double>(groupes)) / 288.0);
+    worksheet_insert_chart_opt(feuille, 0, 4, graphique, &place);
+}
+
 void Feuille_Effectifs(Classeur& classeur, const TableauListe& tableau) {
     lxw_worksheet* feuille = classeur.Feuille("Effectifs");
     worksheet_set_column(feuille, 0, 0, 14, nullptr);
@@ -218,6 +247,7 @@ void Feuille_Effectifs(Classeur& classeur, const TableauListe& tableau) {
     }
     worksheet_write_string(feuille, ligne, 0, "Total", classeur.Gras());
     worksheet_write_number(feuille, ligne, 2, total, nullptr);
+    Graphique_Groupes(classeur, feuille, tableau);
     Mise_En_Page(feuille, 0, tableau.EnTete());
 }
 

@@ -1,6 +1,7 @@
 #include "ApercuImpression.h"
 
 #include <QDialogButtonBox>
+#include <QKeySequence>
 #include <QMessageBox>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
@@ -8,6 +9,7 @@
 #include <utility>
 
 #include "DessinDocument.h"
+#include "Tabulation.h"
 #include "dba/Erreur.h"
 
 namespace imprimante {
@@ -45,6 +47,13 @@ void ApercuImpression::construire() {
     QPushButton* fermer =
         Bouton(*boutons, QStringLiteral("Fermer"), "fermer", QDialogButtonBox::RejectRole);
     envoyer->setDefault(true);
+    // The keys a viewer has for zooming; Escape closes, as "Fermer" does.
+    agrandir->setShortcut(QKeySequence::ZoomIn);
+    reduire->setShortcut(QKeySequence::ZoomOut);
+    vue_->setAccessibleName(QStringLiteral("Pages de la liste"));
+    // The pages first, where the arrows and Page up/down turn them, then the buttons.
+    vue_->setFocusPolicy(Qt::StrongFocus);
+    Enchainer_Tabulation({vue_, envoyer, agrandir, reduire, fermer});
 
     auto* colonne = new QVBoxLayout(&dialogue_);
     colonne->addWidget(vue_);

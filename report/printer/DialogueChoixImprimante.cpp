@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "DossierPdf.h"
+#include "Tabulation.h"
 
 namespace imprimante {
 
@@ -48,9 +49,12 @@ void DialogueChoixImprimante::construire(const std::string& format) {
     auto* ligneFichier = new QHBoxLayout;
     ligneFichier->addWidget(fichier_);
     ligneFichier->addWidget(parcourir_);
+    // A row of two fields gets no label of its own from the form: the caption names the file.
+    auto* legendeFichier = new QLabel(QStringLiteral("Fichier PDF :"), this);
+    legendeFichier->setBuddy(fichier_);
     auto* formulaire = new QFormLayout;
     formulaire->addRow(QStringLiteral("Imprimante :"), liste_);
-    formulaire->addRow(QStringLiteral("Fichier PDF :"), ligneFichier);
+    formulaire->addRow(legendeFichier, ligneFichier);
     formulaire->addRow(probleme_);
     formulaire->addRow(QStringLiteral("Format du papier :"),
                        new QLabel(QString::fromStdString(format), this));
@@ -69,6 +73,8 @@ void DialogueChoixImprimante::construire(const std::string& format) {
     colonne->addLayout(formulaire);
     colonne->addWidget(boutons);
 
+    rendreAccessible(*annuler);
+
     connect(imprimer_, &QPushButton::clicked, this, [this] { accepterAvecApercu(false); });
     connect(apercu_, &QPushButton::clicked, this, [this] { accepterAvecApercu(true); });
     connect(annuler, &QPushButton::clicked, this, &QDialog::reject);
@@ -76,6 +82,18 @@ void DialogueChoixImprimante::construire(const std::string& format) {
     connect(liste_, &QListWidget::currentRowChanged, this, [this] { actualiser(); });
     connect(liste_, &QListWidget::itemDoubleClicked, this, [this] { imprimer_->click(); });
     connect(fichier_, &QLineEdit::textChanged, this, [this] { actualiser(); });
+}
+
+// Names that say what each field is, whatever its caption (the buttons read theirs), and the order
+// in which the keyboard meets them: the choice, then its file, the copies and the three ways out.
+// Enter prints (the default button), Escape cancels.
+void DialogueChoixImprimante::rendreAccessible(QPushButton& annuler) {
+    liste_->setAccessibleName(QStringLiteral("Imprimante"));
+    fichier_->setAccessibleName(QStringLiteral("Fichier à créer"));
+    parcourir_->setAccessibleName(QStringLiteral("Parcourir pour choisir le fichier"));
+    copies_->setAccessibleName(QStringLiteral("Nombre de copies"));
+    probleme_->setAccessibleName(QStringLiteral("Problème du fichier"));
+    Enchainer_Tabulation({liste_, fichier_, parcourir_, copies_, imprimer_, apercu_, &annuler});
 }
 
 void DialogueChoixImprimante::remplir(std::int32_t indexParDefaut) {
@@ -146,6 +164,8 @@ void DialogueChoixImprimante::actualiser() {
     }
     probleme_->setText(probleme ? QString::fromStdString(*probleme) : QString());
     probleme_->setVisible(probleme.has_value());
+    // Read with the field, where a screen reader is when the problem appears.
+    fichier_->setAccessibleDescription(probleme_->text());
     const bool possible = liste_->currentRow() >= 0 && (!pdf || (!fichier.isEmpty() && !probleme));
     imprimer_->setEnabled(possible);
     apercu_->setEnabled(possible && !destinationChoisie()->Tableau());

@@ -28,6 +28,7 @@ class DialogueChoixImprimante : public QDialog {
 
   private:
     void construire(const std::string& format);
+    void rendreAccessible(QPushButton& annuler);
     void remplir(std::int32_t indexParDefaut);
     void accepterAvecApercu(bool apercu);
     void parcourir();

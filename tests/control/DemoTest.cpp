@@ -111,15 +111,29 @@ class BaseParDefaut : public ::testing::Test {
     }
     QProcessEnvironment Environnement(const QString& variable) const {
         QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
-        environnement.insert(QStringLiteral("XDG_DATA_HOME"), donnees.path());
+        environnement.insert(QStringLiteral("XDG_DATA_HOME"), Racine());
         environnement.remove(QStringLiteral("ARDOINE_BASE"));
         if (!variable.isNull()) {
             environnement.insert(QStringLiteral("ARDOINE_BASE"), variable);
         }
         return environnement;
     }
+    QString Racine() const { return donnees.filePath(sousDossier); }
     QString BaseUtilisateur() const {
-        return donnees.filePath(QStringLiteral("ControleArdoine/demo.db"));
+        return QDir(Racine()).filePath(QStringLiteral("ControleArdoine/demo.db"));
+    }
+    // Types the advice of the refusal in a shell, then starts the form on the database it made:
+    // the form's exit status.
+    int Suivre_Le_Conseil(const QString& commande) const {
+        QProcessEnvironment shell = Environnement(QString());
+        shell.insert(QStringLiteral("PATH"),
+                     QStringLiteral(ARDOINE_DB_OUTIL ":") + shell.value(QStringLiteral("PATH")));
+        QProcess conseil;
+        conseil.setProcessEnvironment(shell);
+        conseil.start(QStringLiteral("sh"), {QStringLiteral("-c"), commande});
+        EXPECT_TRUE(conseil.waitForFinished(60000));
+        EXPECT_EQ(conseil.exitCode(), 0) << conseil.readAllStandardError().toStdString();
+        return Capture(Environnement(QString())).code;
     }
     Execution Capture(const QProcessEnvironment& environnement) const {
         return Lancer({"--screenshot", capture.filePath(QStringLiteral("f.png"))}, environnement);
@@ -127,6 +141,7 @@ class BaseParDefaut : public ::testing::Test {
 
     QTemporaryDir donnees;
     QTemporaryDir capture;
+    QString sousDossier = QStringLiteral("donnees");
 };
 
 TEST_F(BaseParDefaut, LaVariableNommeLaBaseEtLAideLeDit) {
@@ -143,12 +158,16 @@ TEST_F(BaseParDefaut, LaVariableNommeLaBaseEtLAideLeDit) {
 TEST_F(BaseParDefaut, SansVariableCEstLaBaseDeLUtilisateur) {
     const Execution absente = Capture(Environnement(QString()));
     EXPECT_EQ(absente.code, 2);
+    const QString creation = QStringLiteral("mkdir -p %1 && ardoine-db demo %2")
+                                 .arg(QFileInfo(BaseUtilisateur()).path(), BaseUtilisateur());
     EXPECT_TRUE(absente.erreurs.contains(
         QStringLiteral("Base de données introuvable : %1 (la base par défaut : nommez-en une avec "
-                       "--db ou ARDOINE_BASE, ou créez celle-ci avec « ardoine-db demo %1 »).")
-            .arg(BaseUtilisateur())))
+                       "--db ou ARDOINE_BASE, ou créez celle-ci avec « %2 »).")
+            .arg(BaseUtilisateur(), creation)))
         << absente.erreurs.toStdString();
     EXPECT_FALSE(absente.erreurs.contains(QStringLiteral(ARDOINE_BINARY_DIR)));
+    EXPECT_EQ(Suivre_Le_Conseil(creation), 0);
+    QFile::remove(BaseUtilisateur());
 
     essai::BaseEssai base{essai::DonneesStandard()};
     QDir().mkpath(QFileInfo(BaseUtilisateur()).path());
@@ -161,6 +180,17 @@ TEST_F(BaseParDefaut, SansVariableCEstLaBaseDeLUtilisateur) {
         aide.sortie,
         QStringLiteral("En vigueur : %1 (base de l'utilisateur)").arg(BaseUtilisateur())))
         << aide.sortie.toStdString();
+}
+
+TEST_F(BaseParDefaut, LeConseilSeTapeTelQuelMemeAvecEspacesEtApostrophes) {
+    sousDossier = QStringLiteral("l'été 2026");
+    const Execution absente = Capture(Environnement(QString()));
+    EXPECT_EQ(absente.code, 2);
+    const QString dossier = QFileInfo(BaseUtilisateur()).path().replace("'", "'\\''");
+    const QString creation =
+        QStringLiteral("mkdir -p '%1' && ardoine-db demo '%1/demo.db'").arg(dossier);
+    EXPECT_TRUE(absente.erreurs.contains(creation)) << absente.erreurs.toStdString();
+    EXPECT_EQ(Suivre_Le_Conseil(creation), 0);
 }
 
 TEST_F(BaseParDefaut, LOptionPasseAvantLaVariableQuiPasseAvantLaBaseDeLUtilisateur) {

@@ -106,14 +106,14 @@ TEST(Formulaire, ChaqueControleALeGenreLeLibelleEtLEtatDeSaTable) {
     EXPECT_EQ(controle->size(), QSize(395, 266));
 }
 
-TEST(Formulaire, LaTabulationSuitLOrdreDeLaTable) {
+TEST(Formulaire, LaTabulationParcourtLesCriteresAvantLesCommandes) {
     Installation installation;
     auto controle = installation.Initialiser();
     const QStringList attendu = {
         "Txt_Association", "Cbo_Association", "Txt_Activites", "Cbo_Activites", "Txt_Responsable",
-        "Cbo_RespSect",    "Cmd_Imprimer",    "Cmd_Sortir",    "Txt_Periode",   "Opt_Secteur",
-        "Opt_Responsable", "Bdh_Periode",     "Txt_Commune",   "Cbo_Commune",   "Opt_Commune",
-        "Txt_CodeOrg",     "Cbo_SigleOrg"};
+        "Cbo_RespSect",    "Opt_Responsable", "Opt_Secteur",   "Opt_Commune",   "Txt_Commune",
+        "Cbo_Commune",     "Txt_Periode",     "Bdh_Periode",   "Txt_CodeOrg",   "Cbo_SigleOrg",
+        "Cmd_Imprimer",    "Cmd_Sortir"};
     QStringList chaine;
     QWidget* widget = essai::Face(*controle).Txt_Association;
     do {

@@ -147,6 +147,8 @@ TEST(ListeFichiers, LeClasseurALesLignesDuPapierDesDatesEtLesEffectifsParGroupe)
         EXPECT_EQ(rangees[1], (Lignes{"Mois", "", "MAI 2018"}));
         EXPECT_EQ(rangees[6], (Lignes{"Utilisateur", "", cas.login}));
         EXPECT_EQ(rangees[8][2], "Code aidé");
+        ASSERT_EQ(rangees[4].at(0), "Regroupement");
+        const QString regroupement = QString::fromStdString(rangees[4].at(2)).section(" : ", 0, 0);
         rangees.erase(rangees.begin(), rangees.begin() + 9);
         // Empty follow-up cells are not written.
         for (auto& rangee : rangees) {
@@ -180,6 +182,20 @@ TEST(ListeFichiers, LeClasseurALesLignesDuPapierDesDatesEtLesEffectifsParGroupe)
         EXPECT_EQ(effectifs.back()[0], "Total");
         EXPECT_EQ(effectifs.back()[2], std::to_string(total));
         EXPECT_EQ(total, imprimees.size());
+
+        // Beside the counts, a bar per group: the names as text, the counts without the total.
+        const std::string derniere = std::to_string(effectifs.size() - 1);
+        const std::string graphique =
+            essai::Xml_Xlsx(fichier, QStringLiteral("xl/charts/chart1.xml"));
+        for (const std::string& attendu :
+             {std::string("<c:barDir val=\"bar\"/>"),
+              "<c:cat><c:strRef><c:f>Effectifs!$B$2:$B$" + derniere + "</c:f>",
+              "<c:val><c:numRef><c:f>Effectifs!$C$2:$C$" + derniere + "</c:f>",
+              "<a:t>Accords non renouvelés par " + regroupement.toLower().toStdString() +
+                  "</a:t>"}) {
+            EXPECT_NE(graphique.find(attendu), std::string::npos) << attendu;
+        }
+        EXPECT_NE(essai::Xml_Feuille_Xlsx(fichier, 2).find("<drawing r:id="), std::string::npos);
     }
 }
 

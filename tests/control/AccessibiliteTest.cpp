@@ -1,0 +1,365 @@
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPrintPreviewWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSet>
+#include <QTest>
+
+#include "FenetreHote.h"
+#include "Installation.h"
+#include "PlateformeEnregistree.h"
+#include "mvdb/TheClient.h"
+#include "printer/ApercuImpression.h"
+#include "printer/DialogueChoixImprimante.h"
+#include "printer/ImprimanteEnregistree.h"
+#include "printer/ImprimantesEnregistrees.h"
+#include "printer/PreparationQPrinter.h"
+
+// The form as a screen reader and a keyboard user meet it: every control named and described
+// through the accessibility interface, each caption the label of its box, a tab chain that
+// reaches every criterion before the commands, and greyed controls said to be greyed.
+
+namespace {
+
+using essai::Installation;
+
+QAccessibleInterface& Interface(QObject& objet) {
+    QAccessibleInterface* interface = QAccessible::queryAccessibleInterface(&objet);
+    if (interface == nullptr) {
+        throw std::runtime_error("no accessible interface");
+    }
+    return *interface;
+}
+
+QWidget& Enfant(QWidget& formulaire, const char* nom) {
+    auto* enfant = formulaire.findChild<QWidget*>(QString::fromLatin1(nom));
+    if (enfant == nullptr) {
+        throw std::runtime_error(std::string("no control ") + nom);
+    }
+    return *enfant;
+}
+
+QString Nom(QWidget& controle) {
+    return Interface(controle).text(QAccessible::Name);
+}
+
+// What a screen reader says a control is: a list box reads as its name the label chosen, and
+// is named by the caption that labels it.
+QString Nom_Lu(QWidget& controle) {
+    if (qobject_cast<QComboBox*>(&controle) == nullptr) {
+        return Nom(controle);
+    }
+    const auto legendes = Interface(controle).relations(QAccessible::Label);
+    return legendes.size() == 1 ? legendes.front().first->text(QAccessible::Name) : QString();
+}
+
+QString Description(QWidget& controle) {
+    return Interface(controle).text(QAccessible::Description);
+}
+
+// Everything a user acts on or reads besides the captions, which read as they are written.
+const char* const Controles[] = {
+    "Txt_Association", "Cbo_Association", "Txt_Activites", "Cbo_Activites",   "Cdr_Selection",
+    "Opt_Responsable", "Opt_Secteur",     "Opt_Commune",   "Txt_Responsable", "Cbo_RespSect",
+    "Txt_Commune",     "Cbo_Commune",     "Txt_Periode",   "Bdh_Periode",     "Txt_CodeOrg",
+    "Cbo_SigleOrg",    "Prg_Accord",      "Cmd_Imprimer",  "Cmd_Sortir",
+};
+
+struct ZoneCode {
+    const char* etiquette;
+    const char* zone;
+    const char* nom;
+    const char* description;
+};
+
+const ZoneCode ZonesCode[] = {
+    {"Etq_Association", "Txt_Association", "Code de l'entité juridique",
+     "3 caractères, complété par des zéros à gauche"},
+    {"Etq_Activites", "Txt_Activites", "Code de l'activité",
+     "3 caractères, complété par des zéros à gauche"},
+    {"Etq_RespSect", "Txt_Responsable", "Code du responsable",
+     "3 caractères, complété par des zéros à gauche"},
+    {"Etq_Commune", "Txt_Commune", "Code de la commune",
+     "5 caractères, complété par des zéros à gauche"},
+    {"Etq_Periode", "Txt_Periode", "Période de fin des accords", ""},
+    {"Etq_Organisme", "Txt_CodeOrg", "Code de l'organisme de prise en charge",
+     "3 caractères au plus, complété par des zéros à gauche"},
+};
+
+TEST(Accessibilite, ChaqueControleAUnNomFrancaisQuiLuiEstPropre) {
+    Installation installation;
+    auto controle = installation.Initialiser();
+    QSet<QString> noms;
+    for (const char* objet : Controles) {
+        const QString nom = Nom_Lu(Enfant(*controle, objet));
+        EXPECT_FALSE(nom.isEmpty()) << objet;
+        EXPECT_FALSE(noms.contains(nom)) << objet << " " << nom.toStdString();
+        noms.insert(nom);
+        // The text part of a list box, where the keys go, reads the list's name.
+        if (auto* liste = qobject_cast<QComboBox*>(&Enfant(*controle, objet))) {
+            liste->setEditText("ALPHA SERVICES");
+            EXPECT_EQ(Nom(*liste->lineEdit()), nom) << objet;
+            EXPECT_EQ(Nom_Lu(*liste), nom) << objet;
+        }
+    }
+    EXPECT_EQ(Nom_Lu(Enfant(*controle, "Cbo_Association")), "Entité juridique");
+    EXPECT_EQ(Nom(Enfant(*controle, "Opt_Commune")), "Regrouper par commune");
+    EXPECT_EQ(Nom(Enfant(*controle, "Prg_Accord")), "Progression de l'impression");
+}
+
+TEST(Accessibilite, ChaqueZoneDeCodeEstDecriteEtEtiqueteeParSonLibelle) {
+    Installation installation;
+    auto controle = installation.Initialiser();
+    for (const ZoneCode& attendue : ZonesCode) {
+        auto& zone = Enfant(*controle, attendue.zone);
+        auto* etiquette = qobject_cast<QLabel*>(&Enfant(*controle, attendue.etiquette));
+        ASSERT_NE(etiquette, nullptr) << attendue.etiquette;
+        EXPECT_EQ(etiquette->buddy(), &zone) << attendue.etiquette;
+        EXPECT_EQ(Nom(zone), QString::fromUtf8(attendue.nom)) << attendue.zone;
+        EXPECT_EQ(Description(zone), QString::fromUtf8(attendue.description)) << attendue.zone;
+        // What the platform's bridge reads as "labelled by".
+        const auto relations = Interface(zone).relations(QAccessible::Label);
+        ASSERT_EQ(relations.size(), 1) << attendue.zone;
+        EXPECT_EQ(relations.front().first->object(), etiquette) << attendue.zone;
+    }
+}
+
+TEST(Accessibilite, LaPaireResponsableSecteurPorteLeNomDuRegroupementChoisi) {
+    Installation installation;
+    auto controle = installation.Initialiser();
+    auto& secteur = *controle->findChild<QRadioButton*>("Opt_Secteur");
+    secteur.click();
+    EXPECT_EQ(Nom(Enfant(*controle, "Txt_Responsable")), "Code du secteur");
+    EXPECT_EQ(Nom_Lu(Enfant(*controle, "Cbo_RespSect")), "Secteur");
+    controle->findChild<QRadioButton*>("Opt_Responsable")->click();
+    EXPECT_EQ(Nom(Enfant(*controle, "Txt_Responsable")), "Code du responsable");
+    EXPECT_EQ(Nom_Lu(Enfant(*controle, "Cbo_RespSect")), "Responsable");
+}
+
+TEST(Accessibilite, LesFlechesDeLaPeriodeLisentLeMoisQuElleChangent) {
+    Installation installation;
+    auto controle = installation.Initialiser();
+    auto& fleches = Enfant(*controle, "Bdh_Periode");
+    EXPECT_TRUE(Description(fleches).startsWith("MAI 2018 ;"))
+        << Description(fleches).toStdString();
+    fleches.setFocus();
+    QTest::keyClick(&fleches, Qt::Key_Up);
+    EXPECT_TRUE(Description(fleches).startsWith("JUIN 2018 ;"))
+        << Description(fleches).toStdString();
+}
+
+// The controls that the Tab key reaches from the first field, in order, once round.
+std::string Chaine_De_Tabulation(QWidget& formulaire, const char* debut = "Txt_Association") {
+    formulaire.show();
+    QApplication::setActiveWindow(&formulaire);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&formulaire));
+    QWidget& premier = Enfant(formulaire, debut);
+    premier.setFocus(Qt::TabFocusReason);
+    QStringList chaine;
+    for (int pas = 0; pas < 30; ++pas) {
+        QWidget* focus = QApplication::focusWidget();
+        while (focus != nullptr && focus->objectName().isEmpty()) {
+            focus = focus->parentWidget();
+        }
+        const QString nom = focus != nullptr ? focus->objectName() : QString();
+        if (chaine.contains(nom)) {
+            break;
+        }
+        chaine.append(nom);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    return chaine.join(' ').toStdString();
+}
+
+TEST(Accessibilite, TabParcourtLesCriteresDansLOrdreDuFormulairePuisLesCommandes) {
+    Installation installation;
+    auto controle = installation.Initialiser();
+    EXPECT_EQ(Chaine_De_Tabulation(*controle),
+              "Txt_Association Cbo_Association Txt_Responsable Cbo_RespSect Opt_Responsable "
+              "Bdh_Periode Cmd_Sortir");
+
+    auto& entite = *controle->findChild<QLineEdit*>("Txt_Association");
+    entite.setText("A01");
+    controle->findChild<QRadioButton*>("Opt_Commune")->click();
+    EXPECT_EQ(Chaine_De_Tabulation(*controle),
+              "Txt_Association Cbo_Association Txt_Activites Cbo_Activites Opt_Responsable "
+              "Txt_Commune Cbo_Commune Bdh_Periode Cmd_Imprimer Cmd_Sortir");
+}
+
+// The three options are one stop of the chain; the arrow keys choose among them.
+TEST(Accessibilite, LesFlechesChoisissentLeRegroupement) {
+    Installation installation;
+    auto controle = installation.Initialiser();
+    Chaine_De_Tabulation(*controle);
+    auto& responsable = *controle->findChild<QRadioButton*>("Opt_Responsable");
+    responsable.setFocus(Qt::TabFocusReason);
+    QTest::keyClick(&responsable, Qt::Key_Right);
+    EXPECT_TRUE(controle->findChild<QRadioButton*>("Opt_Secteur")->isChecked());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    EXPECT_TRUE(controle->findChild<QRadioButton*>("Opt_Commune")->isChecked());
+    EXPECT_TRUE(Enfant(*controle, "Txt_Commune").isVisible());
+}
+
+TEST(Accessibilite, UnControleGriseSeDitInactifEtPasSeulementParSaCouleur) {
+    Installation installation;
+    auto controle = installation.Initialiser();
+    const char* const grises[] = {"Txt_Activites", "Cbo_Activites", "Txt_Periode",
+                                  "Txt_CodeOrg",   "Cbo_SigleOrg",  "Cmd_Imprimer"};
+    for (const char* objet : grises) {
+        EXPECT_TRUE(Interface(Enfant(*controle, objet)).state().disabled) << objet;
+    }
+    EXPECT_FALSE(Interface(Enfant(*controle, "Txt_Association")).state().disabled);
+
+    controle->findChild<QLineEdit*>("Txt_Association")->setText("A01");
+    for (const char* objet : {"Txt_Activites", "Cbo_Activites", "Cmd_Imprimer"}) {
+        EXPECT_FALSE(Interface(Enfant(*controle, objet)).state().disabled) << objet;
+    }
+    EXPECT_TRUE(Interface(Enfant(*controle, "Txt_Commune")).state().invisible);
+}
+
+TEST(Accessibilite, LaBarreDeProgressionDitSaValeur) {
+    Installation installation;
+    auto controle = installation.Initialiser();
+    auto& barre = *controle->findChild<QProgressBar*>("Prg_Accord");
+    barre.setRange(0, 40);
+    barre.setValue(10);
+    QAccessibleValueInterface* valeur = Interface(barre).valueInterface();
+    ASSERT_NE(valeur, nullptr);
+    EXPECT_EQ(valeur->currentValue().toInt(), 10);
+    EXPECT_EQ(valeur->maximumValue().toInt(), 40);
+}
+
+// The control's messages are the platform's message boxes, which assistive technology is
+// told of as alerts, their text readable.
+TEST(Accessibilite, UneBoiteDeMessageSeDitAlerteAvecSonTexte) {
+    QMessageBox boite(QMessageBox::Warning, "Message KORVANE", "Cette activité n'existe pas.",
+                      QMessageBox::Ok);
+    QAccessibleInterface& interface = Interface(boite);
+    EXPECT_EQ(interface.role(), QAccessible::AlertMessage);
+    bool texteLisible = false;
+    for (int i = 0; i < interface.childCount(); ++i) {
+        texteLisible = texteLisible || interface.child(i)->text(QAccessible::Name) ==
+                                           "Cette activité n'existe pas.";
+    }
+    EXPECT_TRUE(texteLisible);
+}
+
+TEST(Accessibilite, LaLigneQuiDitPourquoiImprimerManqueSeDitAlerte) {
+    const essai::BaseEssai base{essai::DonneesStandard()};
+    const auto plateforme = std::make_shared<ardoine::PlateformeEnregistree>();
+    demo::FenetreHote fenetre(base.Client(), base.Client()->base(), "lecteur",
+                              plateforme->Services());
+    fenetre.show();
+    auto& ligne = *fenetre.findChild<QLabel*>("refusImpression");
+    QAccessibleInterface& interface = Interface(ligne);
+    EXPECT_EQ(interface.role(), QAccessible::AlertMessage);
+    EXPECT_EQ(interface.text(QAccessible::Name), ligne.text());
+}
+
+// The names of the fields of a window and the controls Tab reaches from its first field.
+struct Fenetre {
+    QStringList noms;
+    std::string chaine;
+};
+
+Fenetre Lire_Fenetre(QWidget& fenetre, const QStringList& objets) {
+    Fenetre lue;
+    for (const QString& objet : objets) {
+        lue.noms.append(Nom(Enfant(fenetre, objet.toLatin1().constData())));
+    }
+    lue.chaine = Chaine_De_Tabulation(fenetre, objets.front().toLatin1().constData());
+    return lue;
+}
+
+TEST(Accessibilite, LeChoixDeLImprimanteSeFaitAuClavier) {
+    using imprimante::Destination;
+    imprimante::ImprimantesEnregistrees imprimantes{
+        {{"Fichier PDF", Destination::Genre::FichierPdf}, {"Bureau", Destination::Genre::Systeme}},
+        0};
+    imprimante::DialogueChoixImprimante dialogue{imprimantes, "A4", "/tmp/liste.pdf"};
+    const Fenetre lue = Lire_Fenetre(dialogue, {"imprimantes", "fichier", "parcourir", "copies",
+                                                "imprimer", "apercu", "annuler"});
+    EXPECT_EQ(lue.noms.join('|'),
+              "Imprimante|Fichier à créer|Parcourir pour choisir le "
+              "fichier|Nombre de copies|Imprimer|Aperçu|Annuler");
+    EXPECT_EQ(lue.chaine, "imprimantes fichier parcourir copies imprimer apercu annuler");
+    // The caption of the file row labels its field.
+    const auto relations = Interface(Enfant(dialogue, "fichier")).relations(QAccessible::Label);
+    ASSERT_EQ(relations.size(), 1);
+    EXPECT_EQ(relations.front().first->text(QAccessible::Name), "Fichier PDF :");
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_EQ(dialogue.result(), QDialog::Rejected);
+    EXPECT_FALSE(dialogue.isVisible());
+}
+
+TEST(Accessibilite, UnFichierImpossibleSeLitAvecSaZone) {
+    using imprimante::Destination;
+    imprimante::ImprimantesEnregistrees imprimantes{
+        {{"Fichier PDF", Destination::Genre::FichierPdf}}, 0};
+    imprimante::DialogueChoixImprimante dialogue{imprimantes, "A4", "/nulle/part/liste.pdf"};
+    auto& fichier = Enfant(dialogue, "fichier");
+    EXPECT_FALSE(Description(fichier).isEmpty());
+    EXPECT_EQ(Description(fichier), qobject_cast<QLabel*>(&Enfant(dialogue, "probleme"))->text());
+    EXPECT_TRUE(Interface(Enfant(dialogue, "imprimer")).state().disabled);
+}
+
+TEST(Accessibilite, LApercuSeParcourtEtSeFermeAuClavier) {
+    imprimante::ImprimanteEnregistree enregistree;
+    enregistree.Print("un");
+    imprimante::Reglages reglages;
+    reglages.fichierPdf = "/tmp/apercu-accessible.pdf";
+    auto printer = imprimante::preparerQPrinter(
+        {"Fichier PDF", imprimante::Destination::Genre::FichierPdf}, reglages);
+    imprimante::ApercuImpression apercu(enregistree.DocumentEnCours(), *printer);
+    QDialog& dialogue = apercu.dialogue();
+    auto* vue = dialogue.findChild<QPrintPreviewWidget*>();
+    ASSERT_NE(vue, nullptr);
+    vue->setObjectName("pages");
+    const Fenetre lue =
+        Lire_Fenetre(dialogue, {"pages", "imprimer", "agrandir", "reduire", "fermer"});
+    EXPECT_EQ(lue.noms.join('|'), "Pages de la liste|Imprimer|Zoom avant|Zoom arrière|Fermer");
+    EXPECT_EQ(lue.chaine, "pages imprimer agrandir reduire fermer");
+
+    const qreal avant = vue->zoomFactor();
+    // A button's shortcut presses it as a click seen on screen, which ends a moment later.
+    QTest::keySequence(QApplication::focusWidget(), QKeySequence::ZoomIn);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return vue->zoomFactor() > avant; }));
+    QTest::keySequence(QApplication::focusWidget(), QKeySequence::ZoomOut);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return qFuzzyCompare(vue->zoomFactor(), avant); }));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_EQ(dialogue.result(), QDialog::Rejected);
+}
+
+// At any scale of the screen, every caption and field shows whole: each one's preferred size
+// fits in its place. Run again with QT_SCALE_FACTOR at 1.5 and 2.
+TEST(Echelle, AucunLibelleNiAucuneZoneNEstCoupe) {
+    Installation installation;
+    auto controle = installation.Initialiser();
+    controle->findChild<QLineEdit*>("Txt_Association")->setText("A01");
+    controle->show();
+    for (QWidget* enfant : controle->findChildren<QWidget*>()) {
+        const auto* etiquette = qobject_cast<QLabel*>(enfant);
+        const auto* bouton = qobject_cast<QAbstractButton*>(enfant);
+        if ((etiquette == nullptr && bouton == nullptr) || !enfant->isVisible()) {
+            continue;
+        }
+        QSize voulue = enfant->sizeHint();
+        // The style asks a push button for a width of its own, wider than any caption needs.
+        if (const auto* commande = qobject_cast<QPushButton*>(enfant)) {
+            voulue.setWidth(commande->fontMetrics().horizontalAdvance(commande->text()));
+        }
+        EXPECT_LE(voulue.width(), enfant->width()) << enfant->objectName().toStdString();
+        EXPECT_LE(voulue.height(), enfant->height()) << enfant->objectName().toStdString();
+    }
+}
+
+}  // namespace
