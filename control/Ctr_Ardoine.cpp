@@ -3,164 +3,120 @@
 #include <utility>
 
 #include "Accessibilite.h"
-#include "dba/Erreur.h"
-#include "droits/DroitsUtilisateur.h"
+#include "Ctr_ArdoinePrivate.h"
 
-namespace {
-
-const QString TitreMessages = QStringLiteral("Message KORVANE");
-
-dba::Erreur DroitsAbsents() {
-    return dba::Erreur(dba::ErrDroits,
-                       "Les droits de l'utilisateur n'ont pas été transmis au contrôle.");
-}
-
-// A message box that shows nothing.
-class Silence : public ardoine::Messages {
-  public:
-    void Afficher(const QString& /*texte*/, ardoine::Icone /*icone*/,
-                  const QString& /*titre*/) override {}
-};
-
-// Sets a flag for the length of a scope, whatever ends it.
-class Drapeau {
-  public:
-    explicit Drapeau(bool& drapeau) : drapeau_(drapeau), avant_(std::exchange(drapeau, true)) {}
-    ~Drapeau() { drapeau_ = avant_; }
-    Drapeau(const Drapeau&) = delete;
-    Drapeau& operator=(const Drapeau&) = delete;
-
-  private:
-    bool& drapeau_;
-    bool avant_;
-};
-
-}  // namespace
+// The public face: each procedure is the entry point of the work its private part does.
 
 Ctr_Ardoine::Ctr_Ardoine(QWidget* parent)
-    : QWidget(parent),
-      Module(ardoine::ObjetsModule::DuThread()),
-      Services(ardoine::PlateformeQt()) {
-    Module.Rejoindre();
-    Construire_Formulaire();
-    Relier_Evenements();
+    : QWidget(parent), d_(std::make_unique<Ctr_ArdoinePrivate>(*this)) {
+    d_->Construire_Formulaire();
+    d_->Relier_Evenements();
     ardoine::Rendre_Accessible(*this);
 }
 
-// Lists first, then the shared database objects (when no other control of the thread still
-// uses them), then the rights.
-Ctr_Ardoine::~Ctr_Ardoine() {
-    Liste_Asso.reset();
-    Liste_Activites.reset();
-    Liste_Responsable.reset();
-    Liste_Secteur.reset();
-    Liste_Accord.reset();
-    Liste_Communes.reset();
-    Module.Quitter();
-    Droits_Module.reset();
-    Droits_Utilisateur.reset();
+Ctr_Ardoine::~Ctr_Ardoine() = default;
+
+bool Ctr_Ardoine::W_Sortir() const {
+    return d_->W_Sortir;
+}
+
+void Ctr_Ardoine::W_Sortir(bool valeur) {
+    d_->W_Sortir = valeur;
 }
 
 void Ctr_Ardoine::DroitsUtilisateur(std::shared_ptr<droits::DroitsUtilisateur> droits) {
-    if (!droits) {
-        throw DroitsAbsents();
-    }
-    Droits_Utilisateur = std::move(droits);
-    Droits_Module = Droits_Utilisateur->LireDroitsModule("ARDOINE");
+    d_->DroitsUtilisateur(std::move(droits));
 }
 
 void Ctr_Ardoine::TheClient(std::shared_ptr<dba::TheClient> client) {
-    Module.TheClient = std::move(client);
+    d_->Module.TheClient = std::move(client);
 }
 
 void Ctr_Ardoine::TheDatabase(std::shared_ptr<dba::TheDatabase> base) {
-    Module.TheDatabase = std::move(base);
+    d_->Module.TheDatabase = std::move(base);
 }
 
 void Ctr_Ardoine::Init() {
-    Controle_Droits();
-    const ardoine::ObjetsModule::Fichiers fichiersAvant = Module.Fichiers_Ouverts();
-    Module.Ouvrir_Fichiers();
-    try {
-        Remplir_Asso();
-        Remplir_Responsable();
-        Prendre_Mois_Courant();
-        Placer_Periode(0);
-    } catch (...) {
-        Module.Remplacer_Fichiers(fichiersAvant);
-        throw;
-    }
-    Unite_Cm = 567;
-    Num_Page = 1;
-    Num_Ligne = 0;
-    Ligne_Imprimee = false;
+    d_->Init();
 }
 
-void Ctr_Ardoine::Controle_Droits() {
-    if (!Droits_Module) {
-        throw DroitsAbsents();
-    }
-    if (Droits_Module->NiveauAcces() != 2) {
-        Cmd_Imprimer->setVisible(false);
-    }
+void Ctr_Ardoine::Remplir_Asso() {
+    d_->Remplir_Asso();
 }
 
-void Ctr_Ardoine::Cmd_Sortir_Click() {
-    W_Sortir_ = true;
-    Services.forme->Decharger(*this);
+void Ctr_Ardoine::Remplir_Responsable() {
+    d_->Remplir_Responsable();
 }
 
-// Emptying the legal entity empties the activity, whose change refills the funding bodies:
-// that refill must not tell the user that no funding body serves an entity the user did not
-// choose.
 void Ctr_Ardoine::Vider_Champs() {
-    const Drapeau effacement(Criteres_En_Effacement);
-    Txt_Association->setText(QString());
-    Cbo_Association->Definir_Texte(QString());
-    Txt_Activites->setText(QString());
-    Cbo_Activites->Vider();
-    Opt_Responsable->setChecked(true);
-    Txt_Responsable->setText(QString());
-    Cbo_RespSect->Definir_Texte(QString());
-    Cmd_Imprimer->setEnabled(false);
+    d_->Vider_Champs();
 }
 
-ardoine::Messages& Ctr_Ardoine::Messages_Criteres() {
-    static Silence silence;
-    return Criteres_En_Effacement ? static_cast<ardoine::Messages&>(silence) : *Services.messages;
+void Ctr_Ardoine::Remplir_Activites() {
+    d_->Remplir_Activites();
+}
+
+void Ctr_Ardoine::Remplir_Secteur() {
+    d_->Remplir_Secteur();
+}
+
+void Ctr_Ardoine::Remplir_Organisme() {
+    d_->Remplir_Organisme();
+}
+
+void Ctr_Ardoine::Lecture_Accord() {
+    d_->Lecture_Accord();
+}
+
+void Ctr_Ardoine::Lecture_Demandacc() {
+    d_->Lecture_Demandacc();
+}
+
+// The public layout procedures print the line of the current row's decision and its group.
+void Ctr_Ardoine::Entete_Page() {
+    d_->Entete_Page(d_->Etat.copie.decision.ligne.groupe);
+}
+
+void Ctr_Ardoine::Entete_Tableau() {
+    d_->Entete_Tableau();
+}
+
+void Ctr_Ardoine::Verif_Ligne() {
+    d_->Verif_Ligne(d_->Etat.copie.decision.ligne);
+}
+
+void Ctr_Ardoine::New_Page() {
+    d_->New_Page(d_->Etat.copie.decision.ligne.groupe);
+}
+
+void Ctr_Ardoine::Imprime_Detail() {
+    d_->Imprime_Detail(d_->Etat.copie.decision.ligne);
+}
+
+void Ctr_Ardoine::Edition_Fin_Tableau() {
+    d_->Edition_Fin_Tableau();
+}
+
+QDate Ctr_Ardoine::Periode_Affichee() const {
+    return QDate(d_->Annee_Courante.toInt(), d_->Mois_Courant.toInt(), 1);
+}
+
+bool Ctr_Ardoine::Liste_Imprimee() const {
+    return d_->Etat.ligneImprimee;
+}
+
+void Ctr_Ardoine::Observateur_Liste(rapport::DestinationListe* observateur) {
+    d_->Observateur_Liste_ = observateur;
+}
+
+void Ctr_Ardoine::Plateforme(const ardoine::Plateforme& services) {
+    d_->Services = services;
+}
+
+void Ctr_Ardoine::GestionnaireErreurs(std::function<void(const std::exception&)> gestionnaire) {
+    d_->Gestionnaire_Erreurs = std::move(gestionnaire);
 }
 
 void Ctr_Ardoine::Executer_Evenement(const std::function<void()>& gestionnaire) noexcept {
-    try {
-        gestionnaire();
-    } catch (const std::exception& erreur) {
-        Signaler_Erreur(erreur);
-    } catch (...) {
-        Signaler_Erreur(std::runtime_error("Erreur inattendue."));
-    }
-}
-
-// An error handler that fails in turn has nowhere left to report to.
-void Ctr_Ardoine::Signaler_Erreur(const std::exception& erreur) noexcept {
-    try {
-        if (Gestionnaire_Erreurs) {
-            Gestionnaire_Erreurs(erreur);
-        } else {
-            Services.messages->Afficher(QString::fromUtf8(erreur.what()), ardoine::Icone::Critique,
-                                        TitreMessages);
-        }
-    } catch (...) {
-    }
-}
-
-void Ctr_Ardoine::Definir_Pointeur(int numero) {
-    Pointeur_Souris = numero;
-    Services.pointeur->Definir(numero);
-}
-
-void Ctr_Ardoine::Relier_Evenements() {
-    Relier(Cmd_Sortir, &QPushButton::clicked, &Ctr_Ardoine::Cmd_Sortir_Click);
-    Relier(Cmd_Imprimer, &QPushButton::clicked, &Ctr_Ardoine::Cmd_Imprimer_Click);
-    Relier(Bdh_Periode, &QSpinBox::valueChanged, &Ctr_Ardoine::Bdh_Periode_Change);
-    Relier_Criteres();
+    d_->Executer_Evenement(gestionnaire);
 }

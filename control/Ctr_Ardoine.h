@@ -1,49 +1,35 @@
 #pragma once
 
-#include <cstdint>
 #include <exception>
 #include <functional>
 #include <memory>
-#include <optional>
 
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPointer>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QString>
+#include <QDate>
 #include <QWidget>
 
-#include "BoutonsHautBas.h"
 #include "ExportControle.h"
-#include "ListeDeroulante.h"
-#include "ObjetsModule.h"
 #include "Plateforme.h"
-#include "dba/Requete.h"
-#include "liste/DecisionAccord.h"
-#include "liste/DestinationListe.h"
-#include "liste/PhraseSelection.h"
-#include "liste/TableauListe.h"
-#include "printer/Destination.h"
+
+namespace dba {
+class TheClient;
+class TheDatabase;
+}  // namespace dba
 
 namespace droits {
-class DroitsModule;
 class DroitsUtilisateur;
-}  // namespace droits
-
-namespace imprimante {
-class Imprimante;
 }
 
-namespace ardoine {
-class MiseEnPageListe;
+namespace rapport {
+class DestinationListe;
 }
+
+class Ctr_ArdoinePrivate;
 
 // The criteria form of the "LISTE DES ACCORDS NON RENOUVELES", placed by a host application
 // on one of its forms. The host assigns the user's rights, the client and the database, calls
 // Init once, and reads W_Sortir when its form unloads (true: the control closed it itself).
+// The form's controls are children of this widget, found by their names (Txt_Association,
+// Cbo_Association, ..., Cmd_Imprimer, Cmd_Sortir) with findChild.
 class CONTROLE_ARDOINE_EXPORT Ctr_Ardoine : public QWidget {
     Q_OBJECT
 
@@ -51,8 +37,8 @@ class CONTROLE_ARDOINE_EXPORT Ctr_Ardoine : public QWidget {
     explicit Ctr_Ardoine(QWidget* parent = nullptr);
     ~Ctr_Ardoine() override;
 
-    bool W_Sortir() const { return W_Sortir_; }
-    void W_Sortir(bool valeur) { W_Sortir_ = valeur; }
+    bool W_Sortir() const;
+    void W_Sortir(bool valeur);
     // Keeps the user's rights and reads at once those of the module "ARDOINE".
     void DroitsUtilisateur(std::shared_ptr<droits::DroitsUtilisateur> droits);
     // Kept for the host's sake; the control never calls it.
@@ -80,251 +66,24 @@ class CONTROLE_ARDOINE_EXPORT Ctr_Ardoine : public QWidget {
     void Imprime_Detail();
     void Edition_Fin_Tableau();
 
-    // The parts of the selection sentence for the criteria of the form and the period shown.
-    std::vector<rapport::PartieSelection> Parties_Selection() const;
+    // Read-only facts for the host. The first day of the month the period box shows (the
+    // month the spinner moves); whether the last print run printed a line or wrote the table
+    // file.
+    QDate Periode_Affichee() const;
+    bool Liste_Imprimee() const;
 
     // Also sends the list of every run to `observateur` (none: nullptr), after the page layout,
-    // so that it sees each line at its place on the page (Num_Page, Num_Ligne).
-    void Observateur_Liste(rapport::DestinationListe* observateur) {
-        Observateur_Liste_ = observateur;
-    }
+    // so that it sees each line at its place on the page (the decision's page and line).
+    void Observateur_Liste(rapport::DestinationListe* observateur);
 
     // The platform services (default: those of the Qt application).
-    void Plateforme(const ardoine::Plateforme& services) { Services = services; }
+    void Plateforme(const ardoine::Plateforme& services);
     // Receives the errors of the event handlers (default: a message box with the error's text).
-    void GestionnaireErreurs(std::function<void(const std::exception&)> gestionnaire) {
-        Gestionnaire_Erreurs = std::move(gestionnaire);
-    }
+    void GestionnaireErreurs(std::function<void(const std::exception&)> gestionnaire);
     // Runs an event handler: whatever it raises goes to the error handler, never further.
     void Executer_Evenement(const std::function<void()>& gestionnaire) noexcept;
 
-    // Busy state for the length of a scope: hourglass and the whole control disabled; the
-    // pointer and the enabled state come back on leaving the scope, by error or not.
-    class Occupation {
-      public:
-        explicit Occupation(Ctr_Ardoine& controle);
-        ~Occupation();
-        Occupation(const Occupation&) = delete;
-        Occupation& operator=(const Occupation&) = delete;
-
-      private:
-        Ctr_Ardoine& controle_;
-        int pointeurAvant_;
-        bool actifAvant_;
-        // Disabling the control takes the focus from the control that had it; it gets it back.
-        QPointer<QWidget> focusAvant_;
-    };
-
-    // The form, in the order of its table of controls.
-    QLabel* Etq_Association;
-    QLineEdit* Txt_Association;
-    ardoine::ListeDeroulante* Cbo_Association;
-    QLabel* Etq_Activites;
-    QLineEdit* Txt_Activites;
-    ardoine::ListeDeroulante* Cbo_Activites;
-    QGroupBox* Cdr_Selection;
-    QRadioButton* Opt_Responsable;
-    QRadioButton* Opt_Secteur;
-    QRadioButton* Opt_Commune;
-    QLabel* Etq_RespSect;
-    QLineEdit* Txt_Responsable;
-    ardoine::ListeDeroulante* Cbo_RespSect;
-    QLabel* Etq_Commune;
-    QLineEdit* Txt_Commune;
-    ardoine::ListeDeroulante* Cbo_Commune;
-    QLabel* Etq_Periode;
-    QLineEdit* Txt_Periode;
-    ardoine::BoutonsHautBas* Bdh_Periode;
-    QLabel* Etq_Organisme;
-    QLineEdit* Txt_CodeOrg;
-    ardoine::ListeDeroulante* Cbo_SigleOrg;
-    QProgressBar* Prg_Accord;
-    QPushButton* Cmd_Imprimer;
-    QPushButton* Cmd_Sortir;
-
-    // Database objects shared with the other controls of the thread (Fic_Accord, Enr_Accord...).
-    ardoine::ObjetsModule& Module;
-
-    std::shared_ptr<droits::DroitsModule> Droits_Module;
-
-    // Held result lists; no value while none was read.
-    std::optional<dba::ListeResultat> Liste_Asso;
-    std::optional<dba::ListeResultat> Liste_Activites;
-    std::optional<dba::ListeResultat> Liste_Responsable;
-    std::optional<dba::ListeResultat> Liste_Secteur;
-    std::optional<dba::ListeResultat> Liste_Accord;
-    std::optional<dba::ListeResultat> Liste_Communes;
-    std::optional<dba::ListeResultat> Liste_Organismes;
-    dba::Requete Req_Organisme;
-
-    // Period of the list: month as two digits, year as text, and the spinner's last value.
-    QString Mois_Courant;
-    QString Annee_Courante;
-    std::int16_t Val_Periode = 0;
-
-    // Report state.
-    std::int16_t Unite_Cm = 0;
-    std::int64_t Num_Page = 0;
-    std::int64_t Num_Ligne = 0;
-    bool Ligne_Imprimee = false;
-    // Report: the run's state shared by the print command, the readers and the layout. Wide
-    // counters, so that no list is ever too long to be printed whole.
-    std::int64_t Ligne_Accord = 0;
-    std::string Groupe_Courant;
-    bool Accord_Renouvele = false;
-    bool Edition_Commencee = false;
-    // The decision on the current row's agreement, rule by rule.
-    rapport::DecisionAccord Decision_Courante;
-    // The printer the user chose for the run.
-    std::shared_ptr<imprimante::Imprimante> Printer;
-    // What the user chose to print on: a printer, or a table file.
-    imprimante::Destination Destination_Choisie;
-
   private:
-    friend class ardoine::MiseEnPageListe;
-
-    void Construire_Formulaire();
-    void Construire_Association();
-    void Construire_Activites();
-    void Construire_Selection();
-    void Construire_Periode();
-    void Construire_Organisme();
-    void Construire_Commandes();
-    void Ordonner_Tabulation();
-    void Relier_Evenements();
-    // Runs the handler, through Executer_Evenement, each time the signal is emitted.
-    template <class Emetteur, class Signal>
-    void Relier(Emetteur* emetteur, Signal signal, void (Ctr_Ardoine::*gestionnaire)()) {
-        connect(emetteur, signal, this, [this, gestionnaire] {
-            Executer_Evenement([this, gestionnaire] { (this->*gestionnaire)(); });
-        });
-    }
-    void Signaler_Erreur(const std::exception& erreur) noexcept;
-    void Definir_Pointeur(int numero);
-
-    void Controle_Droits();
-    void Cmd_Sortir_Click();
-    void Bdh_Periode_Change();
-    void Prendre_Mois_Courant();
-    void Placer_Periode(int valeur);
-    QString Libelle_Periode() const;
-
-    // Criteria: the lookup pairs' handlers and what they share.
-    void Relier_Criteres();
-    // Where the criteria's messages go: nowhere while Vider_Champs clears the criteria, for
-    // the lookups that the clearing sets off answer no change of the user's.
-    ardoine::Messages& Messages_Criteres();
-    void Occupe(const std::function<void()>& travail);
-    dba::ListeResultat Executer_Selection(const dba::Requete& requete);
-    dba::ListeResultat Lire_Selection(const QString& phrase, const char* fichier);
-    static void Ajouter_Libelles(ardoine::ListeDeroulante& liste, const dba::ListeResultat& lignes);
-
-    void Txt_Association_Change();
-    void Txt_Association_KeyPress(std::int16_t& KeyAscii);
-    void Txt_Association_LostFocus();
-    void Cbo_Association_Change();
-    void Cbo_Association_Click();
-    void Valider_Association();
-    void Fermer_Association();
-
-    void Txt_Activites_Change();
-    void Txt_Activites_KeyPress(std::int16_t& KeyAscii);
-    void Txt_Activites_LostFocus();
-    void Cbo_Activites_Change();
-    void Cbo_Activites_Click();
-    QString Code_Activite(int ligne) const;
-
-    void Opt_Responsable_Click();
-    void Opt_Secteur_Click();
-    void Txt_Responsable_Change();
-    void Txt_Responsable_KeyPress(std::int16_t& KeyAscii);
-    void Txt_Responsable_LostFocus();
-    void Cbo_RespSect_Change();
-    void Cbo_RespSect_Click();
-    void Remplir_RespSect(std::optional<dba::ListeResultat>& liste, const char* phrase,
-                          const char* fichier);
-    void Montrer_RespSect(const QString& libelle, void (Ctr_Ardoine::*remplir)());
-    void Valider_Responsable();
-    void Valider_Secteur();
-
-    void Opt_Commune_Click();
-    void Txt_Commune_Change();
-    void Txt_Commune_KeyPress(std::int16_t& KeyAscii);
-    void Txt_Commune_LostFocus();
-    void Cbo_Commune_Change();
-    void Cbo_Commune_Click();
-    void Cbo_Commune_DropDown();
-    void Cbo_Commune_KeyPress(std::int16_t& KeyAscii);
-    void Chercher_Communes();
-
-    void Txt_CodeOrg_Change();
-    void Txt_CodeOrg_KeyPress(std::int16_t& KeyAscii);
-    void Txt_CodeOrg_LostFocus();
-    void Cbo_SigleOrg_Change();
-    void Cbo_SigleOrg_Click();
-    void Fermer_Organismes();
-    void Ajouter_Organismes();
-    void Verifier_Organisme(const QString& code);
-    void Refuser_Organisme_Inconnu();
-    bool Organisme_Convient(const dba::Enregistrement& organisme) const;
-
-    bool W_Sortir_ = false;
-    std::shared_ptr<droits::DroitsUtilisateur> Droits_Utilisateur;
-    ardoine::Plateforme Services;
-    std::function<void(const std::exception&)> Gestionnaire_Erreurs;
-    int Pointeur_Souris = ardoine::PointeurDefaut;
-    bool Criteres_En_Effacement = false;
-
-    // Report: the print command and what the readers and the layout share.
-    struct Bornes {
-        std::string premier;
-        std::string dernier;
-    };
-    void Cmd_Imprimer_Click();
-    void Imprimer_Liste();
-    bool Refuser_Critere_Avec_Guillemet();
-    dba::ListeResultat Selectionner_Accords();
-    Bornes Bornes_Periode() const;
-    std::string Phrase_Selection(const Bornes& bornes) const;
-    std::vector<rapport::PartieSelection> Parties_Selection(const Bornes& bornes) const;
-    rapport::PartieSelection Partie_Groupe() const;
-    bool Organisme_Choisi() const;
-    bool Choisir_Imprimante();
-    QString Nom_Document() const;
-    void Avertir_Aides_Caches();
-    void Imprimer_Copies();
-    void Imprimer_Copie();
-    void Parcourir_Liste(rapport::DestinationListe& destination);
-    void Anticiper_Lectures();
-    int Anticiper_Accords_Suivants(const std::string& aide, int numero, int deja);
-    rapport::LigneListe Ligne_Liste();
-    void Exporter_Tableau();
-    rapport::EnTeteListe En_Tete_Liste() const;
-    std::string Nom_Groupe(const std::string& groupe);
-    void Commencer_Copie();
-    void Abandonner_Impression() noexcept;
-    void Message_Impression(ardoine::Icone icone, const QString& texte);
-    bool Accord_Suivant_Compte();
-    bool Demande_Couvre();
-    std::optional<std::int64_t> Lendemain_Fin() const;
-    void Lire_Aide();
-    std::string Code_Aide() const;
-    std::string Colonne_Accord(int colonne) const;
-    static std::string Secteur_Aide(const dba::Enregistrement& aide);
-    bool Aide_Visible(const dba::Enregistrement& aide);
-    std::string Groupe_Aide(const dba::Enregistrement& aide) const;
-    static bool Lire_Enregistrement(const std::shared_ptr<dba::Fichier>& fichier,
-                                    const std::string& cle,
-                                    std::shared_ptr<dba::Enregistrement>& enregistrement);
-    void Bloc_Responsable();
-    void Bloc_Secteur();
-    void Bloc_Commune();
-    imprimante::Imprimante& Imprimante_Courante();
-    double Cm(double centimetres) const;
-    void Tracer(double x1, double y1, double x2, double y2);
-    // The row whose aided person Enr_CivilAide holds; 0: none of this copy.
-    std::int64_t Ligne_Aide_Lue = 0;
-    // Whether that person's record is on file.
-    bool Aide_Trouvee = false;
-    rapport::DestinationListe* Observateur_Liste_ = nullptr;
+    friend class Ctr_ArdoinePrivate;
+    std::unique_ptr<Ctr_ArdoinePrivate> d_;
 };

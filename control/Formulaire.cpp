@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "Ctr_Ardoine.h"
+#include "Ctr_ArdoinePrivate.h"
 #include "printer/Tabulation.h"
 
 namespace {
@@ -57,12 +57,12 @@ QRadioButton* Option(QWidget* parent, const char* nom, const char* libelle, QRec
 
 }  // namespace
 
-void Ctr_Ardoine::Construire_Formulaire() {
+void Ctr_ArdoinePrivate::Construire_Formulaire() {
     const QRect taille = EnTwips(0, 0, 5925, 3990);
     // The positions were laid out for a small 8-point sans-serif face.
-    setFont(QFont(QStringLiteral("Liberation Sans"), 8));
-    setMinimumSize(taille.size());
-    resize(taille.size());
+    q.setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+    q.setMinimumSize(taille.size());
+    q.resize(taille.size());
     Construire_Association();
     Construire_Activites();
     Construire_Selection();
@@ -72,24 +72,24 @@ void Ctr_Ardoine::Construire_Formulaire() {
     Ordonner_Tabulation();
 }
 
-void Ctr_Ardoine::Construire_Association() {
+void Ctr_ArdoinePrivate::Construire_Association() {
     Etq_Association =
-        Etiquette(this, "Etq_Association", "Entité juridique", EnTwips(120, 120, 1035, 195));
-    Txt_Association = ZoneCode(this, "Txt_Association", EnTwips(1200, 120, 495, 315), 3);
-    Cbo_Association = Liste(this, "Cbo_Association", EnTwips(1800, 120, 3975, 315));
+        Etiquette(&q, "Etq_Association", "Entité juridique", EnTwips(120, 120, 1035, 195));
+    Txt_Association = ZoneCode(&q, "Txt_Association", EnTwips(1200, 120, 495, 315), 3);
+    Cbo_Association = Liste(&q, "Cbo_Association", EnTwips(1800, 120, 3975, 315));
 }
 
-void Ctr_Ardoine::Construire_Activites() {
-    Etq_Activites = Etiquette(this, "Etq_Activites", "Activité", EnTwips(120, 600, 525, 195));
-    Txt_Activites = ZoneCode(this, "Txt_Activites", EnTwips(1200, 600, 495, 315), 3);
+void Ctr_ArdoinePrivate::Construire_Activites() {
+    Etq_Activites = Etiquette(&q, "Etq_Activites", "Activité", EnTwips(120, 600, 525, 195));
+    Txt_Activites = ZoneCode(&q, "Txt_Activites", EnTwips(1200, 600, 495, 315), 3);
     Txt_Activites->setEnabled(false);
-    Cbo_Activites = Liste(this, "Cbo_Activites", EnTwips(1800, 600, 3975, 315));
+    Cbo_Activites = Liste(&q, "Cbo_Activites", EnTwips(1800, 600, 3975, 315));
     Cbo_Activites->setEnabled(false);
 }
 
 // The manager/sector pair and the commune pair share one place; the commune's starts hidden.
-void Ctr_Ardoine::Construire_Selection() {
-    Cdr_Selection = Placer(new QGroupBox(QStringLiteral("Selection"), this), "Cdr_Selection",
+void Ctr_ArdoinePrivate::Construire_Selection() {
+    Cdr_Selection = Placer(new QGroupBox(QStringLiteral("Selection"), &q), "Cdr_Selection",
                            EnTwips(120, 1080, 5655, 735));
     Opt_Responsable =
         Option(Cdr_Selection, "Opt_Responsable", "Responsable", EnTwips(120, 240, 1815, 375));
@@ -97,48 +97,48 @@ void Ctr_Ardoine::Construire_Selection() {
     Opt_Secteur = Option(Cdr_Selection, "Opt_Secteur", "Secteur", EnTwips(2160, 240, 1455, 375));
     Opt_Commune = Option(Cdr_Selection, "Opt_Commune", "Commune", EnTwips(3960, 240, 1455, 375));
 
-    Etq_RespSect = Etiquette(this, "Etq_RespSect", "Responsable", EnTwips(120, 1920, 930, 195));
-    Txt_Responsable = ZoneCode(this, "Txt_Responsable", EnTwips(1200, 1920, 495, 315), 3);
-    Cbo_RespSect = Liste(this, "Cbo_RespSect", EnTwips(1800, 1920, 3975, 315));
+    Etq_RespSect = Etiquette(&q, "Etq_RespSect", "Responsable", EnTwips(120, 1920, 930, 195));
+    Txt_Responsable = ZoneCode(&q, "Txt_Responsable", EnTwips(1200, 1920, 495, 315), 3);
+    Cbo_RespSect = Liste(&q, "Cbo_RespSect", EnTwips(1800, 1920, 3975, 315));
 
-    Etq_Commune = Etiquette(this, "Etq_Commune", "Commune", EnTwips(120, 1920, 705, 195));
-    Txt_Commune = ZoneCode(this, "Txt_Commune", EnTwips(1200, 1920, 615, 315), 5);
-    Cbo_Commune = Liste(this, "Cbo_Commune", EnTwips(1920, 1920, 3855, 315));
+    Etq_Commune = Etiquette(&q, "Etq_Commune", "Commune", EnTwips(120, 1920, 705, 195));
+    Txt_Commune = ZoneCode(&q, "Txt_Commune", EnTwips(1200, 1920, 615, 315), 5);
+    Cbo_Commune = Liste(&q, "Cbo_Commune", EnTwips(1920, 1920, 3855, 315));
     Etq_Commune->setVisible(false);
     Txt_Commune->setVisible(false);
     Cbo_Commune->setVisible(false);
 }
 
-void Ctr_Ardoine::Construire_Periode() {
+void Ctr_ArdoinePrivate::Construire_Periode() {
     Etq_Periode =
-        Etiquette(this, "Etq_Periode", "Période de fin des accords", EnTwips(120, 2400, 1890, 195));
-    Txt_Periode = ZoneCode(this, "Txt_Periode", EnTwips(2400, 2400, 3360, 315), 0);
+        Etiquette(&q, "Etq_Periode", "Période de fin des accords", EnTwips(120, 2400, 1890, 195));
+    Txt_Periode = ZoneCode(&q, "Txt_Periode", EnTwips(2400, 2400, 3360, 315), 0);
     Txt_Periode->setEnabled(false);
     Bdh_Periode =
-        Placer(new ardoine::BoutonsHautBas(this), "Bdh_Periode", EnTwips(5595, 2400, 195, 300));
+        Placer(new ardoine::BoutonsHautBas(&q), "Bdh_Periode", EnTwips(5595, 2400, 195, 300));
 }
 
-void Ctr_Ardoine::Construire_Organisme() {
-    Etq_Organisme = Etiquette(this, "Etq_Organisme", "Organisme ", EnTwips(120, 2880, 855, 255));
-    Txt_CodeOrg = ZoneCode(this, "Txt_CodeOrg", EnTwips(1200, 2880, 495, 285), 0);
+void Ctr_ArdoinePrivate::Construire_Organisme() {
+    Etq_Organisme = Etiquette(&q, "Etq_Organisme", "Organisme ", EnTwips(120, 2880, 855, 255));
+    Txt_CodeOrg = ZoneCode(&q, "Txt_CodeOrg", EnTwips(1200, 2880, 495, 285), 0);
     Txt_CodeOrg->setEnabled(false);
-    Cbo_SigleOrg = Liste(this, "Cbo_SigleOrg", EnTwips(1800, 2880, 3975, 315));
+    Cbo_SigleOrg = Liste(&q, "Cbo_SigleOrg", EnTwips(1800, 2880, 3975, 315));
     Cbo_SigleOrg->setEnabled(false);
 }
 
-void Ctr_Ardoine::Construire_Commandes() {
-    Prg_Accord = Placer(new QProgressBar(this), "Prg_Accord", EnTwips(120, 3480, 3615, 375));
+void Ctr_ArdoinePrivate::Construire_Commandes() {
+    Prg_Accord = Placer(new QProgressBar(&q), "Prg_Accord", EnTwips(120, 3480, 3615, 375));
     Prg_Accord->setVisible(false);
-    Cmd_Imprimer = Bouton(this, "Cmd_Imprimer", "Imprimer", EnTwips(3840, 3480, 855, 375));
+    Cmd_Imprimer = Bouton(&q, "Cmd_Imprimer", "Imprimer", EnTwips(3840, 3480, 855, 375));
     Cmd_Imprimer->setEnabled(false);
-    Cmd_Sortir = Bouton(this, "Cmd_Sortir", "Sortir", EnTwips(4920, 3480, 855, 375));
+    Cmd_Sortir = Bouton(&q, "Cmd_Sortir", "Sortir", EnTwips(4920, 3480, 855, 375));
 }
 
 // The six first places go to the three pairs a list always needs; then come the grouping and
 // its commune pair, the period and the funding body, in the order the form reads, and the two
 // commands last, so that the keyboard reaches every criterion before "Imprimer". Controls that
 // never take the focus (labels, the frame, the progress bar) have no place in the chain.
-void Ctr_Ardoine::Ordonner_Tabulation() {
+void Ctr_ArdoinePrivate::Ordonner_Tabulation() {
     imprimante::Enchainer_Tabulation(
         {Txt_Association, Cbo_Association, Txt_Activites, Cbo_Activites, Txt_Responsable,
          Cbo_RespSect, Opt_Responsable, Opt_Secteur, Opt_Commune, Txt_Commune, Cbo_Commune,

@@ -1,26 +1,26 @@
 #include <QApplication>
 
-#include "Ctr_Ardoine.h"
+#include "Ctr_ArdoinePrivate.h"
 
-Ctr_Ardoine::Occupation::Occupation(Ctr_Ardoine& controle)
+Ctr_ArdoinePrivate::Occupation::Occupation(Ctr_ArdoinePrivate& controle)
     : controle_(controle),
       pointeurAvant_(controle.Pointeur_Souris),
-      actifAvant_(controle.isEnabled()) {
+      actifAvant_(controle.q.isEnabled()) {
     QWidget* const focus = QApplication::focusWidget();
-    if (focus != nullptr && controle.isAncestorOf(focus)) {
+    if (focus != nullptr && controle.q.isAncestorOf(focus)) {
         focusAvant_ = focus;
     }
     controle_.Definir_Pointeur(ardoine::PointeurSablier);
-    controle_.setEnabled(false);
+    controle_.q.setEnabled(false);
 }
 
 // A pointer service failing here must not stop the control from coming back to life.
-Ctr_Ardoine::Occupation::~Occupation() {
+Ctr_ArdoinePrivate::Occupation::~Occupation() {
     try {
         controle_.Definir_Pointeur(pointeurAvant_);
     } catch (...) {
     }
-    controle_.setEnabled(actifAvant_);
+    controle_.q.setEnabled(actifAvant_);
     if (focusAvant_ && QApplication::focusWidget() == nullptr) {
         focusAvant_->setFocus(Qt::OtherFocusReason);
     }

@@ -1,4 +1,4 @@
-#include "Ctr_Ardoine.h"
+#include "Ctr_ArdoinePrivate.h"
 #include "Saisie.h"
 #include "dba/Erreur.h"
 
@@ -13,7 +13,7 @@ constexpr int DebutCodeActivite = 3;
 // The activities of the legal entity in Txt_Association: their keys begin with its code. A lone
 // activity is chosen at once. A failed read leaves the pair empty and goes to the host's error
 // handler; the chain that asked for the fill goes on.
-void Ctr_Ardoine::Remplir_Activites() {
+void Ctr_ArdoinePrivate::Remplir_Activites() {
     const QString phrase = QStringLiteral("SSELECT ACTIVITES AVEC 0 = \"") +
                            Txt_Association->text() + QStringLiteral("]\" PAR 1");
     try {
@@ -32,13 +32,13 @@ void Ctr_Ardoine::Remplir_Activites() {
     }
 }
 
-QString Ctr_Ardoine::Code_Activite(int ligne) const {
+QString Ctr_ArdoinePrivate::Code_Activite(int ligne) const {
     return ardoine::Colonne(Liste_Activites, ligne, 1).mid(DebutCodeActivite);
 }
 
 // Every complete activity code, found or not, and every emptied one refills the funding
 // bodies, which depend on the activity.
-void Ctr_Ardoine::Txt_Activites_Change() {
+void Ctr_ArdoinePrivate::Txt_Activites_Change() {
     if (Txt_Activites->text().size() == LargeurActivite) {
         ardoine::Valider_Code(Messages_Criteres(), *Txt_Activites, *Cbo_Activites, Liste_Activites,
                               QStringLiteral("Cette activité n'existe pas."), DebutCodeActivite);
@@ -51,19 +51,19 @@ void Ctr_Ardoine::Txt_Activites_Change() {
     }
 }
 
-void Ctr_Ardoine::Txt_Activites_KeyPress(std::int16_t& KeyAscii) {
+void Ctr_ArdoinePrivate::Txt_Activites_KeyPress(std::int16_t& KeyAscii) {
     ardoine::Completer_Sur_Entree(*Txt_Activites, LargeurActivite, KeyAscii);
 }
 
-void Ctr_Ardoine::Txt_Activites_LostFocus() {
+void Ctr_ArdoinePrivate::Txt_Activites_LostFocus() {
     ardoine::Completer_En_Sortie(*Txt_Activites, LargeurActivite);
 }
 
-void Ctr_Ardoine::Cbo_Activites_Change() {
+void Ctr_ArdoinePrivate::Cbo_Activites_Change() {
     ardoine::Vider_Code_Si_Libelle_Vide(*Cbo_Activites, *Txt_Activites);
 }
 
-void Ctr_Ardoine::Cbo_Activites_Click() {
+void Ctr_ArdoinePrivate::Cbo_Activites_Click() {
     Occupe([this] {
         if (!Cbo_Activites->currentText().isEmpty()) {
             ardoine::Ecrire_Code(*Txt_Activites, *Cbo_Activites,

@@ -1,4 +1,4 @@
-#include "Ctr_Ardoine.h"
+#include "Ctr_ArdoinePrivate.h"
 #include "Saisie.h"
 
 namespace {
@@ -9,7 +9,7 @@ constexpr int LargeurAssociation = 3;
 
 // Read once, by Init, so the list box is not emptied first. A lone legal entity is chosen at
 // once: its label, then its code, whose change validates it.
-void Ctr_Ardoine::Remplir_Asso() {
+void Ctr_ArdoinePrivate::Remplir_Asso() {
     Liste_Asso = Lire_Selection(QStringLiteral("SSELECT ASSOCIATION PAR 1"), "ASSOCIATION");
     Ajouter_Libelles(*Cbo_Association, *Liste_Asso);
     if (Cbo_Association->count() == 1) {
@@ -21,7 +21,7 @@ void Ctr_Ardoine::Remplir_Asso() {
 
 // The legal entity heads the form: a valid code opens and refills the activity and
 // funding-body pairs and the print button; anything else closes them.
-void Ctr_Ardoine::Txt_Association_Change() {
+void Ctr_ArdoinePrivate::Txt_Association_Change() {
     if (Txt_Association->text().size() == LargeurAssociation) {
         Valider_Association();
     } else {
@@ -29,7 +29,7 @@ void Ctr_Ardoine::Txt_Association_Change() {
     }
 }
 
-void Ctr_Ardoine::Valider_Association() {
+void Ctr_ArdoinePrivate::Valider_Association() {
     if (ardoine::Valider_Code(Messages_Criteres(), *Txt_Association, *Cbo_Association, Liste_Asso,
                               QStringLiteral("Cette entité juridique n'existe pas.")) == 0) {
         return;
@@ -47,7 +47,7 @@ void Ctr_Ardoine::Valider_Association() {
 
 // Emptying the activity may refill the funding bodies; the pair is disabled after that, so it
 // ends disabled whatever the refill found.
-void Ctr_Ardoine::Fermer_Association() {
+void Ctr_ArdoinePrivate::Fermer_Association() {
     Cmd_Imprimer->setEnabled(false);
     Cbo_Association->Definir_Texte(QString());
     Txt_Activites->setText(QString());
@@ -58,19 +58,19 @@ void Ctr_Ardoine::Fermer_Association() {
     Cbo_SigleOrg->setEnabled(false);
 }
 
-void Ctr_Ardoine::Txt_Association_KeyPress(std::int16_t& KeyAscii) {
+void Ctr_ArdoinePrivate::Txt_Association_KeyPress(std::int16_t& KeyAscii) {
     ardoine::Completer_Sur_Entree(*Txt_Association, LargeurAssociation, KeyAscii);
 }
 
-void Ctr_Ardoine::Txt_Association_LostFocus() {
+void Ctr_ArdoinePrivate::Txt_Association_LostFocus() {
     ardoine::Completer_En_Sortie(*Txt_Association, LargeurAssociation);
 }
 
-void Ctr_Ardoine::Cbo_Association_Change() {
+void Ctr_ArdoinePrivate::Cbo_Association_Change() {
     ardoine::Vider_Code_Si_Libelle_Vide(*Cbo_Association, *Txt_Association);
 }
 
-void Ctr_Ardoine::Cbo_Association_Click() {
+void Ctr_ArdoinePrivate::Cbo_Association_Click() {
     Occupe([this] {
         if (!Cbo_Association->currentText().isEmpty()) {
             ardoine::Ecrire_Code(

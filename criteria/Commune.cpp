@@ -1,4 +1,4 @@
-#include "Ctr_Ardoine.h"
+#include "Ctr_ArdoinePrivate.h"
 #include "Saisie.h"
 #include "dba/Erreur.h"
 
@@ -24,7 +24,7 @@ dba::Requete Requete_Communes(const QString& prefixe) {
 
 // The commune pair takes the place of the manager/sector pair, emptied; the entries of both
 // list boxes stay.
-void Ctr_Ardoine::Opt_Commune_Click() {
+void Ctr_ArdoinePrivate::Opt_Commune_Click() {
     Etq_RespSect->setVisible(false);
     Txt_Responsable->setText(QString());
     Txt_Responsable->setVisible(false);
@@ -38,7 +38,7 @@ void Ctr_Ardoine::Opt_Commune_Click() {
 // A full code is checked by reading its record; its name replaces the list box's text. A read
 // that fails for another reason than a missing record leaves no unchecked code behind, and goes
 // to the host's error handler.
-void Ctr_Ardoine::Txt_Commune_Change() {
+void Ctr_ArdoinePrivate::Txt_Commune_Change() {
     const QString code = Txt_Commune->text();
     if (code.size() != LargeurCommune) {
         Cbo_Commune->Definir_Texte(QString());
@@ -61,19 +61,19 @@ void Ctr_Ardoine::Txt_Commune_Change() {
     Cbo_Commune->Definir_Texte(QString::fromStdString((*Module.Enr_Communes)(1, 1)));
 }
 
-void Ctr_Ardoine::Txt_Commune_KeyPress(std::int16_t& KeyAscii) {
+void Ctr_ArdoinePrivate::Txt_Commune_KeyPress(std::int16_t& KeyAscii) {
     ardoine::Completer_Sur_Entree(*Txt_Commune, LargeurCommune, KeyAscii);
 }
 
-void Ctr_Ardoine::Txt_Commune_LostFocus() {
+void Ctr_ArdoinePrivate::Txt_Commune_LostFocus() {
     ardoine::Completer_En_Sortie(*Txt_Commune, LargeurCommune);
 }
 
-void Ctr_Ardoine::Cbo_Commune_Change() {
+void Ctr_ArdoinePrivate::Cbo_Commune_Change() {
     ardoine::Vider_Code_Si_Libelle_Vide(*Cbo_Commune, *Txt_Commune);
 }
 
-void Ctr_Ardoine::Cbo_Commune_Click() {
+void Ctr_ArdoinePrivate::Cbo_Commune_Click() {
     if (!Cbo_Commune->currentText().isEmpty()) {
         ardoine::Ecrire_Code(*Txt_Commune, *Cbo_Commune,
                              ardoine::Colonne(Liste_Communes, Cbo_Commune->currentIndex() + 1, 1));
@@ -82,7 +82,7 @@ void Ctr_Ardoine::Cbo_Commune_Click() {
 
 // Enter searches the communes whose name begins with the list box's text; Enter itself goes
 // on. Characters above "z" are refused.
-void Ctr_Ardoine::Cbo_Commune_KeyPress(std::int16_t& KeyAscii) {
+void Ctr_ArdoinePrivate::Cbo_Commune_KeyPress(std::int16_t& KeyAscii) {
     if (KeyAscii == ardoine::ToucheEntree) {
         Chercher_Communes();
     } else if (static_cast<char16_t>(KeyAscii) > DernierCaractereAdmis) {
@@ -95,7 +95,7 @@ void Ctr_Ardoine::Cbo_Commune_KeyPress(std::int16_t& KeyAscii) {
 
 // The list is searched when it opens only while no search has found anything; errors are
 // passed over.
-void Ctr_Ardoine::Cbo_Commune_DropDown() {
+void Ctr_ArdoinePrivate::Cbo_Commune_DropDown() {
     if (Liste_Communes && !(*Liste_Communes)(1).empty()) {
         return;
     }
@@ -109,7 +109,7 @@ void Ctr_Ardoine::Cbo_Commune_DropDown() {
 
 // A search that finds nothing leaves the list as it was. A prefix holding a double quote
 // begins no name and could not stand between the quotes of a sentence: it is not searched.
-void Ctr_Ardoine::Chercher_Communes() {
+void Ctr_ArdoinePrivate::Chercher_Communes() {
     const QString prefixe = Cbo_Commune->currentText().toUpper();
     const bool cherchable = !prefixe.contains(QLatin1Char('"'));
     if (cherchable) {

@@ -1,20 +1,20 @@
-#include "Ctr_Ardoine.h"
+#include "Ctr_ArdoinePrivate.h"
 #include "Notifications.h"
 
 // Every handler of the criteria runs through Executer_Evenement, so that what it raises goes to
 // the host's error handler and never through the toolkit. A handler that changes a text runs
 // the handlers of that text inside the assignment, each through its own Executer_Evenement:
 // an error in a nested handler ends that handler only.
-void Ctr_Ardoine::Relier_Criteres() {
-    using Gestionnaire = void (Ctr_Ardoine::*)();
-    using GestionnaireTouche = void (Ctr_Ardoine::*)(std::int16_t&);
+void Ctr_ArdoinePrivate::Relier_Criteres() {
+    using Gestionnaire = void (Ctr_ArdoinePrivate::*)();
+    using GestionnaireTouche = void (Ctr_ArdoinePrivate::*)(std::int16_t&);
 
     const auto relierTouche = [this](QWidget* controle, GestionnaireTouche gestionnaire) {
         auto* notifications = ardoine::Notifications::Sur(controle);
-        connect(notifications, &ardoine::Notifications::KeyPress, this,
-                [this, gestionnaire](std::int16_t& KeyAscii) {
-                    Executer_Evenement([&] { (this->*gestionnaire)(KeyAscii); });
-                });
+        QObject::connect(notifications, &ardoine::Notifications::KeyPress, &q,
+                         [this, gestionnaire](std::int16_t& KeyAscii) {
+                             Executer_Evenement([&] { (this->*gestionnaire)(KeyAscii); });
+                         });
         return notifications;
     };
     const auto relierCode = [this, relierTouche](QLineEdit* zone, Gestionnaire change,
@@ -29,43 +29,52 @@ void Ctr_Ardoine::Relier_Criteres() {
     };
     // An option's Click is its selection, by the user or by the program.
     const auto relierOption = [this](QRadioButton* option, Gestionnaire clic) {
-        connect(option, &QRadioButton::toggled, this, [this, clic](bool choisie) {
+        QObject::connect(option, &QRadioButton::toggled, &q, [this, clic](bool choisie) {
             if (choisie) {
                 Executer_Evenement([this, clic] { (this->*clic)(); });
             }
         });
     };
 
-    relierCode(Txt_Association, &Ctr_Ardoine::Txt_Association_Change,
-               &Ctr_Ardoine::Txt_Association_KeyPress, &Ctr_Ardoine::Txt_Association_LostFocus);
-    relierListe(Cbo_Association, &Ctr_Ardoine::Cbo_Association_Change,
-                &Ctr_Ardoine::Cbo_Association_Click);
-    relierCode(Txt_Activites, &Ctr_Ardoine::Txt_Activites_Change,
-               &Ctr_Ardoine::Txt_Activites_KeyPress, &Ctr_Ardoine::Txt_Activites_LostFocus);
-    relierListe(Cbo_Activites, &Ctr_Ardoine::Cbo_Activites_Change,
-                &Ctr_Ardoine::Cbo_Activites_Click);
+    relierCode(Txt_Association, &Ctr_ArdoinePrivate::Txt_Association_Change,
+               &Ctr_ArdoinePrivate::Txt_Association_KeyPress,
+               &Ctr_ArdoinePrivate::Txt_Association_LostFocus);
+    relierListe(Cbo_Association, &Ctr_ArdoinePrivate::Cbo_Association_Change,
+                &Ctr_ArdoinePrivate::Cbo_Association_Click);
+    relierCode(Txt_Activites, &Ctr_ArdoinePrivate::Txt_Activites_Change,
+               &Ctr_ArdoinePrivate::Txt_Activites_KeyPress,
+               &Ctr_ArdoinePrivate::Txt_Activites_LostFocus);
+    relierListe(Cbo_Activites, &Ctr_ArdoinePrivate::Cbo_Activites_Change,
+                &Ctr_ArdoinePrivate::Cbo_Activites_Click);
 
-    relierOption(Opt_Responsable, &Ctr_Ardoine::Opt_Responsable_Click);
-    relierOption(Opt_Secteur, &Ctr_Ardoine::Opt_Secteur_Click);
-    relierOption(Opt_Commune, &Ctr_Ardoine::Opt_Commune_Click);
-    relierCode(Txt_Responsable, &Ctr_Ardoine::Txt_Responsable_Change,
-               &Ctr_Ardoine::Txt_Responsable_KeyPress, &Ctr_Ardoine::Txt_Responsable_LostFocus);
-    relierListe(Cbo_RespSect, &Ctr_Ardoine::Cbo_RespSect_Change, &Ctr_Ardoine::Cbo_RespSect_Click);
+    relierOption(Opt_Responsable, &Ctr_ArdoinePrivate::Opt_Responsable_Click);
+    relierOption(Opt_Secteur, &Ctr_ArdoinePrivate::Opt_Secteur_Click);
+    relierOption(Opt_Commune, &Ctr_ArdoinePrivate::Opt_Commune_Click);
+    relierCode(Txt_Responsable, &Ctr_ArdoinePrivate::Txt_Responsable_Change,
+               &Ctr_ArdoinePrivate::Txt_Responsable_KeyPress,
+               &Ctr_ArdoinePrivate::Txt_Responsable_LostFocus);
+    relierListe(Cbo_RespSect, &Ctr_ArdoinePrivate::Cbo_RespSect_Change,
+                &Ctr_ArdoinePrivate::Cbo_RespSect_Click);
 
-    relierCode(Txt_Commune, &Ctr_Ardoine::Txt_Commune_Change, &Ctr_Ardoine::Txt_Commune_KeyPress,
-               &Ctr_Ardoine::Txt_Commune_LostFocus);
-    relierListe(Cbo_Commune, &Ctr_Ardoine::Cbo_Commune_Change, &Ctr_Ardoine::Cbo_Commune_Click);
-    relierTouche(Cbo_Commune, &Ctr_Ardoine::Cbo_Commune_KeyPress);
-    Relier(Cbo_Commune, &ardoine::ListeDeroulante::DropDown, &Ctr_Ardoine::Cbo_Commune_DropDown);
+    relierCode(Txt_Commune, &Ctr_ArdoinePrivate::Txt_Commune_Change,
+               &Ctr_ArdoinePrivate::Txt_Commune_KeyPress,
+               &Ctr_ArdoinePrivate::Txt_Commune_LostFocus);
+    relierListe(Cbo_Commune, &Ctr_ArdoinePrivate::Cbo_Commune_Change,
+                &Ctr_ArdoinePrivate::Cbo_Commune_Click);
+    relierTouche(Cbo_Commune, &Ctr_ArdoinePrivate::Cbo_Commune_KeyPress);
+    Relier(Cbo_Commune, &ardoine::ListeDeroulante::DropDown,
+           &Ctr_ArdoinePrivate::Cbo_Commune_DropDown);
 
-    relierCode(Txt_CodeOrg, &Ctr_Ardoine::Txt_CodeOrg_Change, &Ctr_Ardoine::Txt_CodeOrg_KeyPress,
-               &Ctr_Ardoine::Txt_CodeOrg_LostFocus);
-    relierListe(Cbo_SigleOrg, &Ctr_Ardoine::Cbo_SigleOrg_Change, &Ctr_Ardoine::Cbo_SigleOrg_Click);
+    relierCode(Txt_CodeOrg, &Ctr_ArdoinePrivate::Txt_CodeOrg_Change,
+               &Ctr_ArdoinePrivate::Txt_CodeOrg_KeyPress,
+               &Ctr_ArdoinePrivate::Txt_CodeOrg_LostFocus);
+    relierListe(Cbo_SigleOrg, &Ctr_ArdoinePrivate::Cbo_SigleOrg_Change,
+                &Ctr_ArdoinePrivate::Cbo_SigleOrg_Click);
 }
 
 // The busy state of a chain started from a list box: hourglass and the whole control disabled
 // while it runs and while the window events it left wait, then both back.
-void Ctr_Ardoine::Occupe(const std::function<void()>& travail) {
+void Ctr_ArdoinePrivate::Occupe(const std::function<void()>& travail) {
     const Occupation occupation(*this);
     travail();
     Services.evenements->Traiter_En_Attente();

@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "Ctr_Ardoine.h"
+#include "Ctr_ArdoinePrivate.h"
 #include "Saisie.h"
 #include "dba/Erreur.h"
 
@@ -44,7 +44,7 @@ QString Attribut(const dba::Enregistrement& enregistrement, int attribut, int va
 
 // A failed read leaves the pair empty and disabled, as when no funding body answers, and goes
 // to the host's error handler; the chain that asked for the fill goes on.
-void Ctr_Ardoine::Remplir_Organisme() {
+void Ctr_ArdoinePrivate::Remplir_Organisme() {
     Req_Organisme = dba::Requete();
     Req_Organisme.definir(
         1, Phrase_Organismes(Txt_Association->text(), Txt_Activites->text()).toStdString());
@@ -74,7 +74,7 @@ void Ctr_Ardoine::Remplir_Organisme() {
     Cbo_SigleOrg->setEnabled(true);
 }
 
-void Ctr_Ardoine::Fermer_Organismes() {
+void Ctr_ArdoinePrivate::Fermer_Organismes() {
     Txt_CodeOrg->setText(QString());
     Cbo_SigleOrg->Vider();
     Etq_Organisme->setEnabled(false);
@@ -83,7 +83,7 @@ void Ctr_Ardoine::Fermer_Organismes() {
 }
 
 // The held list has the keys only: each label is read from the funding body's record.
-void Ctr_Ardoine::Ajouter_Organismes() {
+void Ctr_ArdoinePrivate::Ajouter_Organismes() {
     const int lignes = Liste_Organismes->DCount();
     for (int ligne = 1; ligne <= lignes; ++ligne) {
         Module.Enr_OrgPriseCharge = std::make_shared<dba::Enregistrement>(
@@ -95,7 +95,7 @@ void Ctr_Ardoine::Ajouter_Organismes() {
 // Typing lets only digits in, and the check runs as soon as a code has three of them. A text
 // that typing cannot leave (pasted letters or signs, a pasted code too long) is refused as a
 // code that does not exist, so that only a code checked here goes on to the print command.
-void Ctr_Ardoine::Txt_CodeOrg_Change() {
+void Ctr_ArdoinePrivate::Txt_CodeOrg_Change() {
     const QString code = Txt_CodeOrg->text();
     if (!Que_Des_Chiffres(code)) {
         Refuser_Organisme_Inconnu();
@@ -109,7 +109,7 @@ void Ctr_Ardoine::Txt_CodeOrg_Change() {
     }
 }
 
-void Ctr_Ardoine::Refuser_Organisme_Inconnu() {
+void Ctr_ArdoinePrivate::Refuser_Organisme_Inconnu() {
     ardoine::Refuser_Code(Messages_Criteres(), *Txt_CodeOrg,
                           QStringLiteral("Cet organisme de prise en charge n'existe pas."),
                           ardoine::Focus::Rendu);
@@ -117,7 +117,7 @@ void Ctr_Ardoine::Refuser_Organisme_Inconnu() {
 
 // A typed code is checked on its entity and activity codes, its type and its status only. A
 // read that fails for another reason than a missing record leaves no unchecked code behind.
-void Ctr_Ardoine::Verifier_Organisme(const QString& code) {
+void Ctr_ArdoinePrivate::Verifier_Organisme(const QString& code) {
     try {
         Module.Enr_OrgPriseCharge = std::make_shared<dba::Enregistrement>(
             Module.Fic_OrgPriseCharge->LireEnreg(code.toStdString()));
@@ -143,7 +143,7 @@ void Ctr_Ardoine::Verifier_Organisme(const QString& code) {
 
 // Each value of attribute 47 is a legal-entity code followed by an activity code: with an
 // activity chosen it must be that pair exactly, without one any activity of the entity serves.
-bool Ctr_Ardoine::Organisme_Convient(const dba::Enregistrement& organisme) const {
+bool Ctr_ArdoinePrivate::Organisme_Convient(const dba::Enregistrement& organisme) const {
     const QString entite = Txt_Association->text();
     const QString activite = Txt_Activites->text();
     const int valeurs = organisme.DCount(47);
@@ -156,7 +156,7 @@ bool Ctr_Ardoine::Organisme_Convient(const dba::Enregistrement& organisme) const
     return false;
 }
 
-void Ctr_Ardoine::Txt_CodeOrg_KeyPress(std::int16_t& KeyAscii) {
+void Ctr_ArdoinePrivate::Txt_CodeOrg_KeyPress(std::int16_t& KeyAscii) {
     if (KeyAscii == ardoine::ToucheRetourArriere) {
         return;
     }
@@ -166,14 +166,14 @@ void Ctr_Ardoine::Txt_CodeOrg_KeyPress(std::int16_t& KeyAscii) {
     }
 }
 
-void Ctr_Ardoine::Txt_CodeOrg_LostFocus() {
+void Ctr_ArdoinePrivate::Txt_CodeOrg_LostFocus() {
     ardoine::Completer_En_Sortie(*Txt_CodeOrg, LargeurOrganisme);
 }
 
-void Ctr_Ardoine::Cbo_SigleOrg_Change() {
+void Ctr_ArdoinePrivate::Cbo_SigleOrg_Change() {
     ardoine::Vider_Code_Si_Libelle_Vide(*Cbo_SigleOrg, *Txt_CodeOrg);
 }
 
-void Ctr_Ardoine::Cbo_SigleOrg_Click() {
+void Ctr_ArdoinePrivate::Cbo_SigleOrg_Click() {
     Txt_CodeOrg->setText(ardoine::Colonne(Liste_Organismes, Cbo_SigleOrg->currentIndex() + 1, 1));
 }

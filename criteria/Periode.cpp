@@ -1,10 +1,10 @@
 #include <QLocale>
 
-#include "Ctr_Ardoine.h"
+#include "Ctr_ArdoinePrivate.h"
 
 // Each change of the spinner moves the period one month, in the direction of the change,
 // across year ends; the spinner's value itself means nothing else.
-void Ctr_Ardoine::Bdh_Periode_Change() {
+void Ctr_ArdoinePrivate::Bdh_Periode_Change() {
     int mois = Mois_Courant.toInt();
     const auto valeur = static_cast<std::int16_t>(Bdh_Periode->value());
     if (Val_Periode < valeur) {
@@ -27,21 +27,21 @@ void Ctr_Ardoine::Bdh_Periode_Change() {
 }
 
 // "MAI 2018": the month's full French name in capitals, a space, the year.
-QString Ctr_Ardoine::Libelle_Periode() const {
+QString Ctr_ArdoinePrivate::Libelle_Periode() const {
     const QLocale francais(QLocale::French, QLocale::France);
     return francais.monthName(Mois_Courant.toInt(), QLocale::LongFormat).toUpper() +
            QLatin1Char(' ') + Annee_Courante;
 }
 
 // Month as characters 4 and 5 of today written "dd/mm/yyyy"; the year in full.
-void Ctr_Ardoine::Prendre_Mois_Courant() {
+void Ctr_ArdoinePrivate::Prendre_Mois_Courant() {
     const QDate aujourdhui = Services.calendrier->Aujourdhui();
     Mois_Courant = aujourdhui.toString(QStringLiteral("dd/MM/yyyy")).mid(3, 2);
     Annee_Courante = QString::number(aujourdhui.year());
 }
 
 // Setting the spinner to the value it already holds still shows the period, as a change does.
-void Ctr_Ardoine::Placer_Periode(int valeur) {
+void Ctr_ArdoinePrivate::Placer_Periode(int valeur) {
     if (Bdh_Periode->value() == valeur) {
         Bdh_Periode_Change();
     } else {

@@ -1,35 +1,37 @@
-#include "Ctr_Ardoine.h"
-#include "TexteRapport.h"
+#include "Ctr_ArdoinePrivate.h"
 #include "droits/DroitsModule.h"
+#include "liste/ReglesAccord.h"
 
 // What the report needs of an aided person's record (CIVILAIDE): the sector, which the user's
 // rights are asked about, and the group the person is listed under.
 
 // The readers, the page header and the detail line of one agreement all need its person: the
 // record is read once for the row, and never kept from one row, or one copy, to the next.
-void Ctr_Ardoine::Lire_Aide() {
-    if (Ligne_Aide_Lue == Ligne_Accord) {
+void Ctr_ArdoinePrivate::Lire_Aide() {
+    rapport::EtatCopie& copie = Etat.copie;
+    if (copie.rangeeAideLue == copie.rangee) {
         return;
     }
-    Aide_Trouvee = Lire_Enregistrement(Module.Fic_CivilAide, Code_Aide(), Module.Enr_CivilAide);
-    Ligne_Aide_Lue = Ligne_Accord;
+    copie.aideTrouvee =
+        Lire_Enregistrement(Module.Fic_CivilAide, Code_Aide(), Module.Enr_CivilAide);
+    copie.rangeeAideLue = copie.rangee;
 }
 
-std::string Ctr_Ardoine::Secteur_Aide(const dba::Enregistrement& aide) {
-    return ardoine::Debut(aide(40), 3);
+bool Ctr_ArdoinePrivate::Aide_Visible(const dba::Enregistrement& aide) {
+    return rapport::Aide_Visible(aide, [this](const std::string& secteur) {
+        return Droits_Module->AccesAutorise(secteur, 0);
+    });
 }
 
-bool Ctr_Ardoine::Aide_Visible(const dba::Enregistrement& aide) {
-    return Droits_Module->AccesAutorise(Secteur_Aide(aide), 0);
-}
-
-// Manager code, sector code or commune code, as the grouping option says.
-std::string Ctr_Ardoine::Groupe_Aide(const dba::Enregistrement& aide) const {
-    if (Opt_Responsable->isChecked()) {
-        return aide(39);
-    }
-    if (Opt_Secteur->isChecked()) {
-        return Secteur_Aide(aide);
+// Manager code, sector code or commune code, as the run's grouping says.
+std::string Ctr_ArdoinePrivate::Groupe_Aide(const dba::Enregistrement& aide) const {
+    switch (Etat.criteres.regroupement) {
+        case rapport::CriteresListe::Regroupement::Responsable:
+            return aide(39);
+        case rapport::CriteresListe::Regroupement::Secteur:
+            return rapport::Secteur_Aide(aide);
+        case rapport::CriteresListe::Regroupement::Commune:
+            break;
     }
     return aide(11);
 }

@@ -1,4 +1,4 @@
-#include "Ctr_Ardoine.h"
+#include "Ctr_ArdoinePrivate.h"
 #include "TexteRapport.h"
 #include "droits/DroitsUtilisateur.h"
 #include "liste/EcritureCsv.h"
@@ -9,7 +9,7 @@
 // whatever the copies asked, its lines kept as rows and the file written at the end. An empty
 // list writes no file, as an empty list prints no page.
 
-void Ctr_Ardoine::Exporter_Tableau() {
+void Ctr_ArdoinePrivate::Exporter_Tableau() {
     rapport::TableauListe tableau(
         En_Tete_Liste(), [this](const std::string& groupe) { return Nom_Groupe(groupe); },
         [](const std::string& jour) { return ardoine::Date_Fin_Imprimable(jour); });
@@ -19,40 +19,43 @@ void Ctr_Ardoine::Exporter_Tableau() {
         Services.evenements->Traiter_En_Attente();
     }
     if (tableau.Lignes().empty()) {
-        Message_Impression(ardoine::Icone::Information,
-                           QStringLiteral("Aucun accord non renouvelé sur ") + Txt_Periode->text());
+        Message_Impression(
+            ardoine::Icone::Information,
+            QStringLiteral("Aucun accord non renouvelé sur ") + Etat.criteres.periode);
         return;
     }
     const std::string fichier = outils::Outils::Partage().ReglagesChoisis().fichierPdf;
-    if (Destination_Choisie.genre == imprimante::Destination::Genre::FichierXlsx) {
+    if (Etat.destination.genre == imprimante::Destination::Genre::FichierXlsx) {
         rapport::Ecrire_Xlsx(tableau, fichier);
     } else {
         rapport::Ecrire_Csv(tableau, fichier);
     }
-    Ligne_Imprimee = true;
+    Etat.ligneImprimee = true;
 }
 
-rapport::EnTeteListe Ctr_Ardoine::En_Tete_Liste() const {
-    const char* regroupement = Opt_Responsable->isChecked() ? "Responsable"
-                               : Opt_Secteur->isChecked()   ? "Secteur"
-                                                            : "Commune";
-    const QLineEdit* groupe = Opt_Commune->isChecked() ? Txt_Commune : Txt_Responsable;
-    return rapport::EnTeteListe{
-        Txt_Periode->text().toStdString(),
-        Txt_Association->text().toStdString(),
-        Txt_Activites->text().toStdString(),
-        regroupement,
-        groupe->text().toStdString(),
-        Organisme_Choisi() ? Txt_CodeOrg->text().toStdString() : std::string(),
-        Droits_Utilisateur ? Droits_Utilisateur->Nom() : std::string()};
+rapport::EnTeteListe Ctr_ArdoinePrivate::En_Tete_Liste() const {
+    using Regroupement = rapport::CriteresListe::Regroupement;
+    const rapport::CriteresListe& criteres = Etat.criteres;
+    const char* regroupement = criteres.regroupement == Regroupement::Responsable ? "Responsable"
+                               : criteres.regroupement == Regroupement::Secteur   ? "Secteur"
+                                                                                  : "Commune";
+    return rapport::EnTeteListe{criteres.periode.toStdString(),
+                                criteres.entite,
+                                criteres.activite,
+                                regroupement,
+                                criteres.groupe,
+                                criteres.organisme,
+                                Droits_Utilisateur ? Droits_Utilisateur->Nom() : std::string()};
 }
 
 // The manager's or the sector's name, or the commune's; empty when not on file.
-std::string Ctr_Ardoine::Nom_Groupe(const std::string& groupe) {
-    const std::shared_ptr<dba::Fichier>& fichier = Opt_Responsable->isChecked()
-                                                       ? Module.Fic_Responsable
-                                                   : Opt_Secteur->isChecked() ? Module.Fic_Secteur
-                                                                              : Module.Fic_Communes;
+std::string Ctr_ArdoinePrivate::Nom_Groupe(const std::string& groupe) {
+    using Regroupement = rapport::CriteresListe::Regroupement;
+    const Regroupement regroupement = Etat.criteres.regroupement;
+    const std::shared_ptr<dba::Fichier>& fichier =
+        regroupement == Regroupement::Responsable ? Module.Fic_Responsable
+        : regroupement == Regroupement::Secteur   ? Module.Fic_Secteur
+                                                  : Module.Fic_Communes;
     auto enregistrement = std::make_shared<dba::Enregistrement>();
     Lire_Enregistrement(fichier, groupe, enregistrement);
     return (*enregistrement)(1);

@@ -1,4 +1,4 @@
-#include "Ctr_Ardoine.h"
+#include "Ctr_ArdoinePrivate.h"
 #include "MiseEnPageListe.h"
 #include "dba/Erreur.h"
 #include "droits/DroitsModule.h"
@@ -10,7 +10,7 @@
 // closes the host form. A run that fails leaves nothing printed and the form open, so that the
 // user can try again.
 
-void Ctr_Ardoine::Cmd_Imprimer_Click() {
+void Ctr_ArdoinePrivate::Cmd_Imprimer_Click() {
     if (Txt_Association->text().isEmpty()) {
         Message_Impression(ardoine::Icone::Exclamation,
                            QStringLiteral("L'entité juridique est obligatoire."));
@@ -37,16 +37,17 @@ void Ctr_Ardoine::Cmd_Imprimer_Click() {
 // the database at the moment of the click, whatever another workstation writes while the user
 // chooses the printer or while the lines are read, and the copies agree with each other. The
 // many reads by key of a run share that one read transaction.
-void Ctr_Ardoine::Imprimer_Liste() {
-    Printer.reset();
-    Ligne_Imprimee = false;
-    dba::VueLecture vue;
-    {
-        const Occupation occupation(*this);
-        vue = Module.Base().FigerLecture();
-        Liste_Accord = Selectionner_Accords();
-        Services.evenements->Traiter_En_Attente();
-    }
+//
+// The run takes the criteria of the form once, here: whatever the user does to the form while
+// a message or the printer dialog is shown, the run prints the list it selected.
+void Ctr_ArdoinePrivate::Imprimer_Liste() {
+    Etat = rapport::EtatImpression{};
+    Etat.criteres = Criteres_Du_Formulaire();
+    auto occupation = std::make_optional<Occupation>(*this);
+    auto vue = Module.Base().FigerLecture();
+    Liste_Accord = Selectionner_Accords();
+    Services.evenements->Traiter_En_Attente();
+    occupation.reset();
     if ((*Liste_Accord)(1).empty()) {
         vue.reset();
         Message_Impression(ardoine::Icone::Information,
@@ -59,7 +60,7 @@ void Ctr_Ardoine::Imprimer_Liste() {
         return;
     }
     Prg_Accord->setVisible(true);
-    if (Destination_Choisie.Tableau()) {
+    if (Etat.destination.Tableau()) {
         Avertir_Aides_Caches();
         Exporter_Tableau();
         return;
@@ -75,7 +76,7 @@ void Ctr_Ardoine::Imprimer_Liste() {
 
 // The printer the user chooses becomes the current one; false when the user chose none. A
 // table file is no printer: the run writes it whole at the end (Exporter_Tableau).
-bool Ctr_Ardoine::Choisir_Imprimante() {
+bool Ctr_ArdoinePrivate::Choisir_Imprimante() {
     outils::Outils& outils = outils::Outils::Partage();
     const std::string choix = outils.ChoisirImprimante("A4", Nom_Document().toStdString());
     Services.evenements->Traiter_En_Attente();
@@ -83,22 +84,23 @@ bool Ctr_Ardoine::Choisir_Imprimante() {
         return false;
     }
     const auto index = static_cast<std::int32_t>(std::stol(choix));
-    Destination_Choisie = imprimante::destinationA(outils.Imprimantes().Liste(), index);
-    if (Destination_Choisie.Tableau()) {
+    Etat.destination = imprimante::destinationA(outils.Imprimantes().Liste(), index);
+    if (Etat.destination.Tableau()) {
         return true;
     }
-    Printer = outils.OuvrirImprimante(index);
+    Etat.imprimante = outils.OuvrirImprimante(index);
     Services.evenements->Traiter_En_Attente();
     return true;
 }
 
 // The list's own name, after its month: a PDF file saved month after month keeps each list.
-QString Ctr_Ardoine::Nom_Document() const {
-    return QStringLiteral("accords-non-renouveles-%1-%2").arg(Annee_Courante, Mois_Courant);
+QString Ctr_ArdoinePrivate::Nom_Document() const {
+    return QStringLiteral("accords-non-renouveles-%1-%2")
+        .arg(Etat.criteres.annee, Etat.criteres.mois);
 }
 
 // Which persons are left out is decided line by line; the user is told beforehand.
-void Ctr_Ardoine::Avertir_Aides_Caches() {
+void Ctr_ArdoinePrivate::Avertir_Aides_Caches() {
     Droits_Module->ListeAcces()->InitialiserListe();
     if (Droits_Module->ListeAcces()->W_Liste.Count() != 0) {
         Message_Impression(
@@ -109,7 +111,7 @@ void Ctr_Ardoine::Avertir_Aides_Caches() {
 }
 
 // The copies read the run's one view (Imprimer_Liste), so they agree with each other.
-void Ctr_Ardoine::Imprimer_Copies() {
+void Ctr_ArdoinePrivate::Imprimer_Copies() {
     const std::int16_t copies = outils::Outils::Partage().NbCopies();
     for (std::int16_t copie = 1; copie <= copies; ++copie) {
         Imprimer_Copie();
@@ -118,49 +120,54 @@ void Ctr_Ardoine::Imprimer_Copies() {
 
 // Every selected agreement is read again for each copy; a copy's first page is started by
 // the first line it prints, so that it is headed with that line's group.
-void Ctr_Ardoine::Imprimer_Copie() {
-    ardoine::MiseEnPageListe miseEnPage(*this);
+void Ctr_ArdoinePrivate::Imprimer_Copie() {
+    ardoine::MiseEnPageListe miseEnPage(*this, [this](const ardoine::PlacementLigne& place) {
+        Etat.copie.decision.page = place.page;
+        Etat.copie.decision.numeroLigne = place.ligne;
+    });
     Parcourir_Liste(miseEnPage);
-    if (!Edition_Commencee && !Ligne_Imprimee) {
+    if (!Etat.copie.commencee && !Etat.ligneImprimee) {
         Imprimante_Courante().KillDoc();
-        Message_Impression(ardoine::Icone::Information,
-                           QStringLiteral("Aucun accord non renouvelé sur ") + Txt_Periode->text());
+        Message_Impression(
+            ardoine::Icone::Information,
+            QStringLiteral("Aucun accord non renouvelé sur ") + Etat.criteres.periode);
     }
 }
 
 // The copy's first page; a copy that follows a printed one starts on a new sheet.
-void Ctr_Ardoine::Commencer_Copie() {
-    if (Ligne_Imprimee) {
+void Ctr_ArdoinePrivate::Commencer_Copie(const std::string& groupe) {
+    if (Etat.ligneImprimee) {
         Imprimante_Courante().NewPage();
     }
-    Entete_Page();
-    Edition_Commencee = true;
+    Entete_Page(groupe);
+    Etat.copie.commencee = true;
 }
 
 // Nothing of a failed run comes out, and the progress bar of the run goes away with it. The
 // abandon itself failing must not hide why the run stopped.
-void Ctr_Ardoine::Abandonner_Impression() noexcept {
+void Ctr_ArdoinePrivate::Abandonner_Impression() noexcept {
     Prg_Accord->setVisible(false);
     Prg_Accord->reset();
     try {
-        if (Printer) {
-            Printer->KillDoc();
+        if (Etat.imprimante) {
+            Etat.imprimante->KillDoc();
         }
     } catch (...) {
     }
 }
 
-void Ctr_Ardoine::Message_Impression(ardoine::Icone icone, const QString& texte) {
+void Ctr_ArdoinePrivate::Message_Impression(ardoine::Icone icone, const QString& texte) {
     Services.messages->Afficher(texte, icone, QStringLiteral("Message KORVANE"));
 }
 
-imprimante::Imprimante& Ctr_Ardoine::Imprimante_Courante() {
-    if (!Printer) {
+imprimante::Imprimante& Ctr_ArdoinePrivate::Imprimante_Courante() {
+    if (!Etat.imprimante) {
         throw dba::Erreur(dba::ErrImprimante, "Aucune imprimante n'a été choisie.");
     }
-    return *Printer;
+    return *Etat.imprimante;
 }
 
-std::string Ctr_Ardoine::Colonne_Accord(int colonne) const {
-    return Liste_Accord ? (*Liste_Accord)(static_cast<int>(Ligne_Accord), colonne) : std::string();
+std::string Ctr_ArdoinePrivate::Colonne_Accord(int colonne) const {
+    return Liste_Accord ? (*Liste_Accord)(static_cast<int>(Etat.copie.rangee), colonne)
+                        : std::string();
 }

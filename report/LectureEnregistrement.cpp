@@ -1,12 +1,12 @@
-#include "Ctr_Ardoine.h"
+#include "Ctr_ArdoinePrivate.h"
 #include "dba/Erreur.h"
 
 // The slot is emptied first, so that a record from an earlier read is never taken for this
 // one. A key that is not on file leaves it empty; the empty key never is on file. Any other
 // failure is the database's and goes to the caller.
-bool Ctr_Ardoine::Lire_Enregistrement(const std::shared_ptr<dba::Fichier>& fichier,
-                                      const std::string& cle,
-                                      std::shared_ptr<dba::Enregistrement>& enregistrement) {
+bool Ctr_ArdoinePrivate::Lire_Enregistrement(const std::shared_ptr<dba::Fichier>& fichier,
+                                             const std::string& cle,
+                                             std::shared_ptr<dba::Enregistrement>& enregistrement) {
     enregistrement = std::make_shared<dba::Enregistrement>();
     if (!fichier) {
         throw dba::Erreur(dba::ErrArgument, "Les fichiers de la base ne sont pas ouverts.");

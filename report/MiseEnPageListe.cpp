@@ -1,30 +1,25 @@
 #include "MiseEnPageListe.h"
 
-#include "Ctr_Ardoine.h"
+#include "Ctr_ArdoinePrivate.h"
 
 namespace ardoine {
 
-// The page header reads the group from the current row's person, the same the walk gave.
-void MiseEnPageListe::Debut_Groupe(const std::string& /*groupe*/) {
-    if (!controle_.Edition_Commencee) {
-        controle_.Commencer_Copie();
+void MiseEnPageListe::Debut_Groupe(const std::string& groupe) {
+    if (!controle_.Etat.copie.commencee) {
+        controle_.Commencer_Copie(groupe);
     } else {
-        controle_.New_Page();
+        controle_.New_Page(groupe);
     }
 }
 
-// Imprime_Detail prints the current row's line, the one the walk gave; the decision learns
-// where.
-void MiseEnPageListe::Ligne(const rapport::LigneListe& /*ligne*/) {
-    controle_.Verif_Ligne();
-    controle_.Decision_Courante.page = controle_.Num_Page;
-    controle_.Decision_Courante.numeroLigne = controle_.Num_Ligne;
+void MiseEnPageListe::Ligne(const rapport::LigneListe& ligne) {
+    placement_(controle_.Verif_Ligne(ligne));
 }
 
 void MiseEnPageListe::Decision(const rapport::DecisionAccord& /*decision*/) {}
 
 void MiseEnPageListe::Fin_Liste() {
-    if (controle_.Edition_Commencee) {
+    if (controle_.Etat.copie.commencee) {
         controle_.Edition_Fin_Tableau();
     }
 }

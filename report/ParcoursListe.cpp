@@ -1,4 +1,4 @@
-#include "Ctr_Ardoine.h"
+#include "Ctr_ArdoinePrivate.h"
 #include "liste/DiffusionListe.h"
 
 // The one walk of the selected agreements: each is decided once, by the readers, and the
@@ -6,36 +6,33 @@
 // A group begins with the walk's first line and with every line whose group differs from the
 // line before it.
 
-void Ctr_Ardoine::Parcourir_Liste(rapport::DestinationListe& destination) {
+void Ctr_ArdoinePrivate::Parcourir_Liste(rapport::DestinationListe& destination) {
     rapport::DiffusionListe diffusion({&destination, Observateur_Liste_});
-    Ligne_Accord = 1;
-    Ligne_Aide_Lue = 0;
-    Num_Page = 1;
-    Edition_Commencee = false;
-    std::optional<std::string> groupePrecedent;
+    Etat.copie = rapport::EtatCopie{};
+    rapport::EtatCopie& copie = Etat.copie;
     do {
         Anticiper_Lectures();
         Lecture_Accord();
-        if (!Accord_Renouvele) {
+        if (!copie.decision.renouvele) {
             Lecture_Demandacc();
         }
-        if (Decision_Courante.Listee()) {
-            const rapport::LigneListe& ligne = Decision_Courante.ligne;
-            if (groupePrecedent != ligne.groupe) {
+        if (copie.decision.Listee()) {
+            const rapport::LigneListe& ligne = copie.decision.ligne;
+            if (copie.groupe != ligne.groupe) {
                 diffusion.Debut_Groupe(ligne.groupe);
-                groupePrecedent = ligne.groupe;
+                copie.groupe = ligne.groupe;
             }
             diffusion.Ligne(ligne);
         }
-        diffusion.Decision(Decision_Courante);
-        ++Ligne_Accord;
-        Prg_Accord->setValue(static_cast<int>(Ligne_Accord));
+        diffusion.Decision(copie.decision);
+        ++copie.rangee;
+        Prg_Accord->setValue(static_cast<int>(copie.rangee));
     } while (!Colonne_Accord(1).empty());
     diffusion.Fin_Liste();
 }
 
 // The fields of the current row's line; its person is read already (Lecture_Demandacc).
-rapport::LigneListe Ctr_Ardoine::Ligne_Liste() {
+rapport::LigneListe Ctr_ArdoinePrivate::Ligne_Liste() {
     const dba::Enregistrement& personne = *Module.Enr_CivilAide;
     Lire_Enregistrement(Module.Fic_OrgPriseCharge, Colonne_Accord(3), Module.Enr_OrgPriseCharge);
     return rapport::LigneListe{Code_Aide(),

@@ -1,4 +1,4 @@
-#include "Ctr_Ardoine.h"
+#include "Ctr_ArdoinePrivate.h"
 #include "outils/Outils.h"
 
 // The selection of the agreements that end in the chosen month, for the criteria of the form,
@@ -22,9 +22,9 @@ rapport::PartieSelection Tri(std::string attribut) {
 
 }  // namespace
 
-dba::ListeResultat Ctr_Ardoine::Selectionner_Accords() {
+dba::ListeResultat Ctr_ArdoinePrivate::Selectionner_Accords() {
     dba::Requete requete;
-    requete.definir(1, Phrase_Selection(Bornes_Periode()));
+    requete.definir(1, rapport::Phrase_Accords(Parties_Selection(Etat.criteres)));
     requete.definir(2, "ACCORD");
     requete.definir(3, "0 6 1");
     std::string sortie;
@@ -33,17 +33,36 @@ dba::ListeResultat Ctr_Ardoine::Selectionner_Accords() {
     return accords;
 }
 
+// The criteria as the form shows them; the commune's code is the group only while the commune
+// option is chosen.
+rapport::CriteresListe Ctr_ArdoinePrivate::Criteres_Du_Formulaire() const {
+    using Regroupement = rapport::CriteresListe::Regroupement;
+    const Regroupement regroupement = Opt_Responsable->isChecked() ? Regroupement::Responsable
+                                      : Opt_Secteur->isChecked()   ? Regroupement::Secteur
+                                                                   : Regroupement::Commune;
+    return rapport::CriteresListe{
+        Texte(Txt_Association),
+        Texte(Txt_Activites),
+        regroupement,
+        Texte(regroupement == Regroupement::Commune ? Txt_Commune : Txt_Responsable),
+        Organisme_Choisi() ? Texte(Txt_CodeOrg) : std::string(),
+        Mois_Courant,
+        Annee_Courante,
+        Txt_Periode->text()};
+}
+
 // The day numbers of the first and of the last day of the period's month.
-Ctr_Ardoine::Bornes Ctr_Ardoine::Bornes_Periode() const {
+Ctr_ArdoinePrivate::Bornes Ctr_ArdoinePrivate::Bornes_Periode(
+    const rapport::CriteresListe& criteres) {
     const outils::Outils& outils = outils::Outils::Partage();
-    const std::string annee = Annee_Courante.toStdString();
+    const std::string annee = criteres.annee.toStdString();
     const std::string premier =
-        outils.DateInterne("01/" + Mois_Courant.toStdString() + "/" + annee);
-    int moisSuivant = Mois_Courant.toInt() + 1;
+        outils.DateInterne("01/" + criteres.mois.toStdString() + "/" + annee);
+    int moisSuivant = criteres.mois.toInt() + 1;
     std::string anneeSuivante = annee;
     if (moisSuivant == 13) {
         moisSuivant = 1;
-        anneeSuivante = std::to_string(Annee_Courante.toInt() + 1);
+        anneeSuivante = std::to_string(criteres.annee.toInt() + 1);
     }
     const std::string mois =
         QString::number(moisSuivant).rightJustified(2, QLatin1Char('0')).toStdString();
@@ -53,16 +72,10 @@ Ctr_Ardoine::Bornes Ctr_Ardoine::Bornes_Periode() const {
 
 // Values go into the sentence exactly as they stand in the fields; a criterion holding a
 // double quote is refused beforehand (Refuser_Critere_Avec_Guillemet).
-std::string Ctr_Ardoine::Phrase_Selection(const Bornes& bornes) const {
-    return rapport::Phrase_Accords(Parties_Selection(bornes));
-}
-
-std::vector<rapport::PartieSelection> Ctr_Ardoine::Parties_Selection() const {
-    return Parties_Selection(Bornes_Periode());
-}
-
-std::vector<rapport::PartieSelection> Ctr_Ardoine::Parties_Selection(const Bornes& bornes) const {
-    const std::string entite = Texte(Txt_Association);
+std::vector<rapport::PartieSelection> Ctr_ArdoinePrivate::Parties_Selection(
+    const rapport::CriteresListe& criteres) const {
+    const Bornes bornes = Bornes_Periode(criteres);
+    const std::string& entite = criteres.entite;
     std::vector<rapport::PartieSelection> parties{
         Condition("TypeOrgChgAcc", "=", "P"),
         Condition("6", ">=", bornes.premier),
@@ -72,39 +85,39 @@ std::vector<rapport::PartieSelection> Ctr_Ardoine::Parties_Selection(const Borne
         Condition("18", "=", ""),
         Condition("20", "=", ""),
     };
-    if (!Txt_Activites->text().isEmpty()) {
-        parties.push_back(Condition("ActivitesOrg", "=", entite + Texte(Txt_Activites)));
+    if (!criteres.activite.empty()) {
+        parties.push_back(Condition("ActivitesOrg", "=", entite + criteres.activite));
     }
-    parties.push_back(Partie_Groupe());
-    if (Organisme_Choisi()) {
-        parties.push_back(Condition("1", "=", Texte(Txt_CodeOrg)));
+    parties.push_back(Partie_Groupe(criteres));
+    if (!criteres.organisme.empty()) {
+        parties.push_back(Condition("1", "=", criteres.organisme));
     }
     parties.push_back(Tri("NomPrenomAide"));
     return parties;
 }
 
 // A group code limits the list to that group; without one the list is sorted by group.
-rapport::PartieSelection Ctr_Ardoine::Partie_Groupe() const {
-    const std::string responsable = Texte(Txt_Responsable);
-    if (Opt_Responsable->isChecked()) {
-        return responsable.empty() ? Tri("Responsable")
-                                   : Condition("CodeResponsable", "=", responsable);
+rapport::PartieSelection Ctr_ArdoinePrivate::Partie_Groupe(const rapport::CriteresListe& criteres) {
+    const std::string& groupe = criteres.groupe;
+    switch (criteres.regroupement) {
+        case rapport::CriteresListe::Regroupement::Responsable:
+            return groupe.empty() ? Tri("Responsable") : Condition("CodeResponsable", "=", groupe);
+        case rapport::CriteresListe::Regroupement::Secteur:
+            return groupe.empty() ? Tri("Secteur") : Condition("CodeSecteur", "=", groupe);
+        case rapport::CriteresListe::Regroupement::Commune:
+            break;
     }
-    if (Opt_Secteur->isChecked()) {
-        return responsable.empty() ? Tri("Secteur") : Condition("CodeSecteur", "=", responsable);
-    }
-    const std::string commune = Texte(Txt_Commune);
-    return commune.empty() ? Tri("CommuneAide") : Condition("CommuneAide", "=", commune);
+    return groupe.empty() ? Tri("CommuneAide") : Condition("CommuneAide", "=", groupe);
 }
 
 // A funding-body code counts only while its label is shown.
-bool Ctr_Ardoine::Organisme_Choisi() const {
+bool Ctr_ArdoinePrivate::Organisme_Choisi() const {
     return !Txt_CodeOrg->text().isEmpty() && !Cbo_SigleOrg->currentText().isEmpty();
 }
 
 // A double quote would end the value it stands in and change the sentence: such a criterion
 // is refused with a message, the focus on its box, and nothing is selected.
-bool Ctr_Ardoine::Refuser_Critere_Avec_Guillemet() {
+bool Ctr_ArdoinePrivate::Refuser_Critere_Avec_Guillemet() {
     const bool commune = !Opt_Responsable->isChecked() && !Opt_Secteur->isChecked();
     std::vector<std::pair<const QLabel*, QLineEdit*>> criteres{
         {Etq_Association, Txt_Association},

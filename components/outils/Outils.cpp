@@ -5,6 +5,7 @@
 #include <optional>
 #include <utility>
 
+#include "ChoixImpression.h"
 #include "JourInterne.h"
 #include "dba/Erreur.h"
 

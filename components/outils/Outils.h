@@ -4,10 +4,18 @@
 #include <memory>
 #include <string>
 
-#include "ChoixImpression.h"
 #include "ExportControle.h"
 
+namespace imprimante {
+class ChoixImprimante;
+class Imprimante;
+class Imprimantes;
+struct Reglages;
+}  // namespace imprimante
+
 namespace outils {
+
+class ChoixImpression;
 
 // Date conversions between the calendar and the database's day numbers, and the choice of the
 // printer with its number of copies. The printer half is the printer model's (see

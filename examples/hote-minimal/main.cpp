@@ -4,7 +4,11 @@
 // and ends; with --pdf, prints the list of that month grouped by manager into the file.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLineEdit>
 #include <QMainWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <iostream>
 
 #include "ImpressionPdf.h"
@@ -17,15 +21,14 @@
 
 namespace {
 
-// The spinner moves one month per step, from the month the control opened on.
+// The spinner moves one month per step, from the month the control shows.
 void Choisir_Mois(Ctr_Ardoine& controle, const QString& mois) {
-    const auto rang = [](const QString& annee, const QString& m) {
-        return annee.toInt() * 12 + m.toInt() - 1;
-    };
+    const QDate affiche = controle.Periode_Affichee();
     const int ecart =
-        rang(mois.left(4), mois.mid(5, 2)) - rang(controle.Annee_Courante, controle.Mois_Courant);
+        (mois.left(4).toInt() - affiche.year()) * 12 + mois.mid(5, 2).toInt() - affiche.month();
+    auto* periode = controle.findChild<QSpinBox*>(QStringLiteral("Bdh_Periode"));
     for (int pas = 0; pas < std::abs(ecart); ++pas) {
-        controle.Bdh_Periode->stepBy(ecart > 0 ? 1 : -1);
+        periode->stepBy(ecart > 0 ? 1 : -1);
     }
 }
 
@@ -33,13 +36,13 @@ bool Imprimer(Ctr_Ardoine& controle, const QString& pdf, const QString& entite,
               const QString& mois) {
     outils::Outils::Partage().RemplacerServices(std::make_shared<imprimante::ImprimantesSysteme>(),
                                                 std::make_shared<ChoixPdf>(pdf));
-    controle.Txt_Association->setText(entite);
-    controle.Opt_Responsable->click();
+    controle.findChild<QLineEdit*>(QStringLiteral("Txt_Association"))->setText(entite);
+    controle.findChild<QRadioButton*>(QStringLiteral("Opt_Responsable"))->click();
     if (!mois.isEmpty()) {
         Choisir_Mois(controle, mois);
     }
-    controle.Cmd_Imprimer->click();
-    return controle.Ligne_Imprimee;
+    controle.findChild<QPushButton*>(QStringLiteral("Cmd_Imprimer"))->click();
+    return controle.Liste_Imprimee();
 }
 
 }  // namespace

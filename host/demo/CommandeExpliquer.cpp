@@ -2,8 +2,11 @@
 
 #include <ostream>
 
+#include <QLineEdit>
+
 #include "BaseDemandee.h"
 #include "Ctr_Ardoine.h"
+#include "Ctr_ArdoinePrivate.h"
 #include "dba/Erreur.h"
 #include "liste/Explication.h"
 #include "mvdb/TheClient.h"
@@ -53,13 +56,18 @@ SortieImpression Commande_Expliquer(const Options& options, std::ostream& sortie
         const auto imprimantes = std::make_shared<imprimante::ImprimantesEnregistrees>(
             std::vector<imprimante::Destination>{
                 {"Explication", imprimante::Destination::Genre::FichierPdf}});
-        const SortieImpression impression =
-            Imprimer_Liste(demande, client, client->base(), options.login, imprimantes, messages,
-                           [&](Ctr_Ardoine& controle) {
-                               controle.Observateur_Liste(&recueil);
-                               parties = controle.Parties_Selection();
-                               periode = controle.Txt_Periode->text().toStdString();
-                           });
+        const SortieImpression impression = Imprimer_Liste(
+            demande, client, client->base(), options.login, imprimantes, messages,
+            [&](Ctr_Ardoine& controle) {
+                controle.Observateur_Liste(&recueil);
+                // The sentence the run is about to select with; no host needs it, so it stays
+                // in the control's private part, which this in-tree tool reaches.
+                const auto& prive = Ctr_ArdoinePrivate::De(controle);
+                parties = prive.Parties_Selection(prive.Criteres_Du_Formulaire());
+                periode = controle.findChild<QLineEdit*>(QStringLiteral("Txt_Periode"))
+                              ->text()
+                              .toStdString();
+            });
         if (impression == EchecImpression) {
             return EchecImpression;
         }

@@ -5,9 +5,14 @@
 #include <ostream>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
 
 #include "BaseDemandee.h"
 #include "FenetreHote.h"
@@ -29,6 +34,16 @@ constexpr int DebutMontre = 10;
 
 [[noreturn]] void Refuser(const QString& texte) {
     throw dba::Erreur(dba::ErrSaisie, texte.toStdString());
+}
+
+// The control's child of that name, found as any host finds it.
+template <class Enfant>
+Enfant& Enfant_Nomme(const Ctr_Ardoine& controle, const char* nom) {
+    auto* enfant = controle.findChild<Enfant*>(QString::fromLatin1(nom));
+    if (enfant == nullptr) {
+        throw dba::Erreur(dba::ErrArgument, std::string("Le contrôle n'a pas d'enfant ") + nom);
+    }
+    return *enfant;
 }
 
 // The output file's kind, by its extension; no file (a printer) is a PDF.
@@ -119,8 +134,8 @@ struct Poste {
 // without a word: the command says whose rights.
 QString Raison_Du_Refus(const Poste& poste, const QLineEdit& zone, const QString& code,
                         bool sansMessage) {
-    if (sansMessage && &zone == poste.controle.Txt_Responsable &&
-        poste.controle.Opt_Secteur->isChecked()) {
+    if (sansMessage && &zone == &Enfant_Nomme<QLineEdit>(poste.controle, "Txt_Responsable") &&
+        Enfant_Nomme<QRadioButton>(poste.controle, "Opt_Secteur").isChecked()) {
         return QStringLiteral(
                    "Le secteur « %1 » est refusé par les droits de l'utilisateur "
                    "« %2 ».")
@@ -155,32 +170,33 @@ void Taper(const Poste& poste, QLineEdit& zone, const QString& code) {
 QRadioButton& Option(Ctr_Ardoine& controle, Regroupement regroupement) {
     switch (regroupement) {
         case Regroupement::Secteur:
-            return *controle.Opt_Secteur;
+            return Enfant_Nomme<QRadioButton>(controle, "Opt_Secteur");
         case Regroupement::Commune:
-            return *controle.Opt_Commune;
+            return Enfant_Nomme<QRadioButton>(controle, "Opt_Commune");
         case Regroupement::Responsable:
             break;
     }
-    return *controle.Opt_Responsable;
+    return Enfant_Nomme<QRadioButton>(controle, "Opt_Responsable");
 }
 
 void Saisir_Criteres(const Poste& poste, const DemandeImpression& demande) {
     Ctr_Ardoine& controle = poste.controle;
-    Taper(poste, *controle.Txt_Association, demande.entite);
+    Taper(poste, Enfant_Nomme<QLineEdit>(controle, "Txt_Association"), demande.entite);
     if (!demande.activite.isEmpty()) {
-        Taper(poste, *controle.Txt_Activites, demande.activite);
+        Taper(poste, Enfant_Nomme<QLineEdit>(controle, "Txt_Activites"), demande.activite);
     }
     Option(controle, demande.regroupement).click();
     if (!demande.groupe.isEmpty()) {
         Taper(poste,
-              demande.regroupement == Regroupement::Commune ? *controle.Txt_Commune
-                                                            : *controle.Txt_Responsable,
+              demande.regroupement == Regroupement::Commune
+                  ? Enfant_Nomme<QLineEdit>(controle, "Txt_Commune")
+                  : Enfant_Nomme<QLineEdit>(controle, "Txt_Responsable"),
               demande.groupe);
     }
     if (!demande.organisme.isEmpty()) {
-        Taper(poste, *controle.Txt_CodeOrg, demande.organisme);
+        Taper(poste, Enfant_Nomme<QLineEdit>(controle, "Txt_CodeOrg"), demande.organisme);
         // Without its label the funding body would not limit the list.
-        if (controle.Cbo_SigleOrg->currentText().isEmpty()) {
+        if (Enfant_Nomme<QComboBox>(controle, "Cbo_SigleOrg").currentText().isEmpty()) {
             Refuser(
                 QStringLiteral("L'organisme « %1 » n'a pas été reconnu.").arg(demande.organisme));
         }
@@ -190,13 +206,15 @@ void Saisir_Criteres(const Poste& poste, const DemandeImpression& demande) {
 // One step of the spinner is one month, whatever its size.
 void Choisir_Mois(Ctr_Ardoine& controle, const DemandeImpression& demande) {
     const auto rang = [](int annee, int mois) { return annee * 12 + mois - 1; };
-    const int ecart = rang(demande.annee, demande.mois) -
-                      rang(controle.Annee_Courante.toInt(), controle.Mois_Courant.toInt());
+    const auto rangAffiche = [&controle, &rang] {
+        const QDate mois = controle.Periode_Affichee();
+        return rang(mois.year(), mois.month());
+    };
+    const int ecart = rang(demande.annee, demande.mois) - rangAffiche();
     for (int pas = 0; pas < std::abs(ecart); ++pas) {
-        controle.Bdh_Periode->stepBy(ecart > 0 ? 1 : -1);
+        Enfant_Nomme<QSpinBox>(controle, "Bdh_Periode").stepBy(ecart > 0 ? 1 : -1);
     }
-    if (rang(controle.Annee_Courante.toInt(), controle.Mois_Courant.toInt()) !=
-        rang(demande.annee, demande.mois)) {
+    if (rangAffiche() != rang(demande.annee, demande.mois)) {
         Refuser(QStringLiteral("Le mois %1-%2 est hors de portée du sélecteur de période.")
                     .arg(demande.annee)
                     .arg(demande.mois, 2, 10, QLatin1Char('0')));
@@ -208,12 +226,12 @@ void Appuyer_Imprimer(FenetreHote& forme) {
         Refuser(*refus);
     }
     Ctr_Ardoine& controle = forme.Controle();
-    if (!controle.Cmd_Imprimer->isEnabled()) {
+    if (!Enfant_Nomme<QPushButton>(controle, "Cmd_Imprimer").isEnabled()) {
         Refuser(QStringLiteral("Le bouton « Imprimer » n'est pas disponible : l'entité juridique "
                                "« %1 » n'a pas été acceptée.")
-                    .arg(controle.Txt_Association->text()));
+                    .arg(Enfant_Nomme<QLineEdit>(controle, "Txt_Association").text()));
     }
-    controle.Cmd_Imprimer->click();
+    Enfant_Nomme<QPushButton>(controle, "Cmd_Imprimer").click();
 }
 
 SortieImpression Capturer_Formulaire(FenetreHote& forme, const QString& fichier) {
@@ -257,7 +275,7 @@ SortieImpression Imprimer_Liste(const DemandeImpression& demande,
     if (echec) {
         return EchecImpression;
     }
-    return controle.Ligne_Imprimee ? ListeImprimee : RienImprime;
+    return controle.Liste_Imprimee() ? ListeImprimee : RienImprime;
 }
 
 SortieImpression Commande_Imprimer(const Options& options, std::ostream& messages) {

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "droits/DroitsFichier.h"
@@ -89,7 +90,7 @@ void FenetreHote::Placer_Controle() {
 }
 
 std::optional<QString> FenetreHote::Impression_Refusee() const {
-    if (!controle_->Cmd_Imprimer->isHidden()) {
+    if (!controle_->findChild<QPushButton*>(QStringLiteral("Cmd_Imprimer"))->isHidden()) {
         return std::nullopt;
     }
     const QString login = QString::fromStdString(droits_->Nom());

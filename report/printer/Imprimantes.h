@@ -6,9 +6,10 @@
 
 #include "Destination.h"
 #include "ExportControle.h"
-#include "Imprimante.h"
 
 namespace imprimante {
+
+class Imprimante;
 
 // The printers the user may choose from, addressed by index from 0.
 class CONTROLE_ARDOINE_EXPORT Imprimantes {

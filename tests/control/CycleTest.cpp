@@ -3,7 +3,9 @@
 #include <QCloseEvent>
 #include <QTest>
 
+#include "Ctr_ArdoinePrivate.h"
 #include "DroitsEnregistres.h"
+#include "Face.h"
 #include "ImpressionQt.h"
 #include "Installation.h"
 #include "dba/Erreur.h"
@@ -87,7 +89,7 @@ TEST(Sortie, SortirMetWSortirPuisFermeLaFormeHote) {
     forme.show();
     EXPECT_FALSE(controle->W_Sortir());
 
-    QTest::mouseClick(controle->Cmd_Sortir, Qt::LeftButton);
+    QTest::mouseClick(essai::Face(*controle).Cmd_Sortir, Qt::LeftButton);
     EXPECT_EQ(forme.sortieLue, std::optional<bool>(true));
     EXPECT_FALSE(forme.isVisible());
 }
@@ -96,7 +98,7 @@ TEST(Sortie, SortirPasseParLaPlateformeEtRienDAutre) {
     Installation installation;
     auto controle = installation.Initialiser();
     installation.plateforme->Oublier_Appels();
-    controle->Cmd_Sortir->click();
+    essai::Face(*controle).Cmd_Sortir->click();
     EXPECT_TRUE(controle->W_Sortir());
     EXPECT_EQ(installation.plateforme->Appels(), QStringList{"dechargement"});
 }
@@ -116,34 +118,34 @@ TEST(ViderChamps, NeVideQueLesCriteresDeLEntiteALaSelectionEtDesactiveImprimer) 
     auto controle = installation.Initialiser();
     Ctr_Ardoine& c = *controle;
     // No activity: emptying the entity then does not refill the funding bodies.
-    c.Txt_Association->setText("A01");
-    c.Txt_CodeOrg->setText("042");
-    c.Opt_Secteur->click();
-    c.Txt_Responsable->setText("S01");
-    c.Bdh_Periode->stepBy(1);
-    ASSERT_EQ(c.Cbo_Activites->count(), 2);
-    ASSERT_EQ(c.Cbo_SigleOrg->currentText(), "CPAM");
-    ASSERT_EQ(c.Cbo_RespSect->currentText(), "NORD");
-    ASSERT_TRUE(c.Cmd_Imprimer->isEnabled());
+    essai::Face(c).Txt_Association->setText("A01");
+    essai::Face(c).Txt_CodeOrg->setText("042");
+    essai::Face(c).Opt_Secteur->click();
+    essai::Face(c).Txt_Responsable->setText("S01");
+    essai::Face(c).Bdh_Periode->stepBy(1);
+    ASSERT_EQ(essai::Face(c).Cbo_Activites->count(), 2);
+    ASSERT_EQ(essai::Face(c).Cbo_SigleOrg->currentText(), "CPAM");
+    ASSERT_EQ(essai::Face(c).Cbo_RespSect->currentText(), "NORD");
+    ASSERT_TRUE(essai::Face(c).Cmd_Imprimer->isEnabled());
     installation.plateforme->Oublier_Appels();
 
     c.Vider_Champs();
 
-    EXPECT_EQ(c.Txt_Association->text(), "");
-    EXPECT_EQ(c.Cbo_Association->currentText(), "");
-    EXPECT_EQ(c.Cbo_Association->count(), 2);
-    EXPECT_EQ(c.Txt_Activites->text(), "");
-    EXPECT_EQ(c.Cbo_Activites->count(), 0);
-    EXPECT_EQ(c.Cbo_Activites->currentText(), "");
-    EXPECT_TRUE(c.Opt_Responsable->isChecked());
-    EXPECT_EQ(c.Txt_Responsable->text(), "");
-    EXPECT_EQ(c.Cbo_RespSect->currentText(), "");
-    EXPECT_FALSE(c.Cmd_Imprimer->isEnabled());
+    EXPECT_EQ(essai::Face(c).Txt_Association->text(), "");
+    EXPECT_EQ(essai::Face(c).Cbo_Association->currentText(), "");
+    EXPECT_EQ(essai::Face(c).Cbo_Association->count(), 2);
+    EXPECT_EQ(essai::Face(c).Txt_Activites->text(), "");
+    EXPECT_EQ(essai::Face(c).Cbo_Activites->count(), 0);
+    EXPECT_EQ(essai::Face(c).Cbo_Activites->currentText(), "");
+    EXPECT_TRUE(essai::Face(c).Opt_Responsable->isChecked());
+    EXPECT_EQ(essai::Face(c).Txt_Responsable->text(), "");
+    EXPECT_EQ(essai::Face(c).Cbo_RespSect->currentText(), "");
+    EXPECT_FALSE(essai::Face(c).Cmd_Imprimer->isEnabled());
 
-    EXPECT_EQ(c.Txt_CodeOrg->text(), "042");
-    EXPECT_EQ(c.Cbo_SigleOrg->currentText(), "CPAM");
-    EXPECT_FALSE(c.Txt_CodeOrg->isEnabled());
-    EXPECT_EQ(c.Txt_Periode->text(), "JUIN 2018");
+    EXPECT_EQ(essai::Face(c).Txt_CodeOrg->text(), "042");
+    EXPECT_EQ(essai::Face(c).Cbo_SigleOrg->currentText(), "CPAM");
+    EXPECT_FALSE(essai::Face(c).Txt_CodeOrg->isEnabled());
+    EXPECT_EQ(essai::Face(c).Txt_Periode->text(), "JUIN 2018");
     EXPECT_TRUE(installation.plateforme->Appels().filter("message").isEmpty());
 }
 
@@ -157,8 +159,8 @@ TEST(Terminaison, LibereEnregistrementsFichiersBaseEtDroitsDansLOrdreMaisGardeLe
     controle->TheDatabase(
         std::make_shared<essai::BaseEnregistreuse>(installation.donnees.Client()->base(), journal));
     controle->Init();
-    RemplirLesEnregistrements(controle->Module, journal);
-    ardoine::ObjetsModule& module = controle->Module;
+    RemplirLesEnregistrements(ardoine::ObjetsModule::DuThread(), journal);
+    ardoine::ObjetsModule& module = ardoine::ObjetsModule::DuThread();
     journal->clear();
 
     controle.reset();
@@ -182,10 +184,10 @@ TEST(DeuxControles, LeSecondLitEncoreQuandLePremierDisparait) {
 
     premier.reset();
     EXPECT_TRUE(installation.journal->empty());
-    EXPECT_EQ(second->Module.Fic_CivilAide->LireEnreg("00001")(2), "DURAND");
-    second->Liste_Responsable.reset();
+    EXPECT_EQ(ardoine::ObjetsModule::DuThread().Fic_CivilAide->LireEnreg("00001")(2), "DURAND");
+    Ctr_ArdoinePrivate::De(*second).Liste_Responsable.reset();
     second->Remplir_Responsable();
-    EXPECT_EQ(second->Cbo_RespSect->count(), 2);
+    EXPECT_EQ(essai::Face(*second).Cbo_RespSect->count(), 2);
 
     second.reset();
     EXPECT_EQ(*installation.journal,
@@ -204,7 +206,7 @@ TEST(DeuxControles, UneNouvelleBaseRemplaceCelleDeTous) {
     second->TheDatabase(std::make_shared<essai::BaseEnregistreuse>(
         installation.donnees.Client()->base(), autreJournal));
     EXPECT_EQ(*installation.journal, Lignes{"base libérée"});
-    premier->Liste_Responsable.reset();
+    Ctr_ArdoinePrivate::De(*premier).Liste_Responsable.reset();
     premier->Remplir_Responsable();
     EXPECT_EQ(*autreJournal, Lignes{"selection SSELECT RESPONSABLE PAR 1"});
 }
@@ -217,9 +219,9 @@ TEST(InitEnEchec, UnFichierQuiNeSOuvrePasRevientAuHoteEtLesFichiersDejaOuvertsSo
     const Lignes ouverts = {"ACCORD", "ACTIVITES", "ASSOCIATION", "CIVILAIDE"};
     EXPECT_EQ(*installation.journal,
               Suite(Prefixees("fichier ouvert ", ouverts), Prefixees("fichier libéré ", ouverts)));
-    EXPECT_TRUE(AucunFichierOuvert(controle->Module));
-    EXPECT_EQ(controle->Cbo_Association->count(), 0);
-    EXPECT_EQ(controle->Txt_Periode->text(), "");
+    EXPECT_TRUE(AucunFichierOuvert(ardoine::ObjetsModule::DuThread()));
+    EXPECT_EQ(essai::Face(*controle).Cbo_Association->count(), 0);
+    EXPECT_EQ(essai::Face(*controle).Txt_Periode->text(), "");
 }
 
 TEST(InitEnEchec, UneListeDesEntitesEnEchecLibereLesFichiersOuvertsParInit) {
@@ -230,18 +232,18 @@ TEST(InitEnEchec, UneListeDesEntitesEnEchecLibereLesFichiersOuvertsParInit) {
     EXPECT_EQ(*installation.journal, Suite(Suite(Prefixees("fichier ouvert ", NomsFichiers),
                                                  {"selection SSELECT ASSOCIATION PAR 1"}),
                                            Prefixees("fichier libéré ", NomsFichiers)));
-    EXPECT_TRUE(AucunFichierOuvert(controle->Module));
+    EXPECT_TRUE(AucunFichierOuvert(ardoine::ObjetsModule::DuThread()));
 }
 
 TEST(InitEnEchec, LesAutresControlesGardentLesFichiersQuIlsAvaient) {
     Installation installation;
     auto premier = installation.Initialiser();
-    const auto fichiers = premier->Module.Fichiers_Ouverts();
+    const auto fichiers = ardoine::ObjetsModule::DuThread().Fichiers_Ouverts();
     installation.base->selectionEnEchec = "ASSOCIATION";
     auto second = installation.Creer();
     EXPECT_THROW(second->Init(), dba::Erreur);
-    EXPECT_EQ(premier->Module.Fichiers_Ouverts(), fichiers);
-    EXPECT_EQ(premier->Module.Fic_CivilAide->LireEnreg("00002")(2), "LEROY");
+    EXPECT_EQ(ardoine::ObjetsModule::DuThread().Fichiers_Ouverts(), fichiers);
+    EXPECT_EQ(ardoine::ObjetsModule::DuThread().Fic_CivilAide->LireEnreg("00002")(2), "LEROY");
 }
 
 TEST(InitEnEchec, SansDroitsNiBaseInitSArreteAvantDOuvrirQuoiQueCeSoit) {
@@ -253,7 +255,7 @@ TEST(InitEnEchec, SansDroitsNiBaseInitSArreteAvantDOuvrirQuoiQueCeSoit) {
     controle->DroitsUtilisateur(
         std::make_shared<essai::DroitsEnregistres>(2, installation.journal));
     EXPECT_EQ(NumeroDErreur([&] { controle->Init(); }), dba::ErrArgument);
-    EXPECT_TRUE(AucunFichierOuvert(controle->Module));
+    EXPECT_TRUE(AucunFichierOuvert(ardoine::ObjetsModule::DuThread()));
 }
 
 TEST(DroitsDuControle, LAffectationLitAussitotLesDroitsDuModuleEtRendSonErreurAuHote) {
@@ -278,7 +280,7 @@ TEST(Gestionnaires, UneErreurDeLaSortieArriveAuGestionnaireDuHote) {
     controle->GestionnaireErreurs(
         [&erreurs](const std::exception& erreur) { erreurs.append(erreur.what()); });
 
-    QTest::mouseClick(controle->Cmd_Sortir, Qt::LeftButton);
+    QTest::mouseClick(essai::Face(*controle).Cmd_Sortir, Qt::LeftButton);
     EXPECT_EQ(erreurs, QStringList{"La forme hôte a refusé de se fermer."});
     EXPECT_TRUE(controle->W_Sortir());
 }
@@ -288,7 +290,7 @@ TEST(Gestionnaires, UnGestionnaireQuiEchoueRendLePointeurEtLEtatActifPuisAffiche
     auto controle = installation.Initialiser();
     installation.plateforme->Oublier_Appels();
     controle->Executer_Evenement([&controle] {
-        Ctr_Ardoine::Occupation occupation(*controle);
+        Ctr_ArdoinePrivate::Occupation occupation(Ctr_ArdoinePrivate::De(*controle));
         EXPECT_FALSE(controle->isEnabled());
         throw dba::Erreur(dba::ErrStockage, "Le disque est plein.");
     });
@@ -303,8 +305,8 @@ TEST(Gestionnaires, UneOccupationImbriqueeRendLEtatDeCelleQuiLaContient) {
     auto controle = installation.Initialiser();
     installation.plateforme->Oublier_Appels();
     controle->Executer_Evenement([&controle] {
-        Ctr_Ardoine::Occupation exterieure(*controle);
-        { Ctr_Ardoine::Occupation interieure(*controle); }
+        Ctr_ArdoinePrivate::Occupation exterieure(Ctr_ArdoinePrivate::De(*controle));
+        { Ctr_ArdoinePrivate::Occupation interieure(Ctr_ArdoinePrivate::De(*controle)); }
         EXPECT_FALSE(controle->isEnabled());
     });
     EXPECT_TRUE(controle->isEnabled());

@@ -3,6 +3,7 @@
 #include <QCompleter>
 
 #include "DroitsEnregistres.h"
+#include "Face.h"
 #include "ImpressionQt.h"
 #include "Installation.h"
 
@@ -74,7 +75,7 @@ QString ControleNomme(QWidget* widget, Ctr_Ardoine& formulaire) {
     for (; widget != nullptr && widget != &formulaire; widget = widget->parentWidget()) {
         if (!widget->objectName().isEmpty() && widget->parentWidget() != nullptr &&
             (widget->parentWidget() == &formulaire ||
-             widget->parentWidget() == formulaire.Cdr_Selection)) {
+             widget->parentWidget() == essai::Face(formulaire).Cdr_Selection)) {
             return widget->objectName();
         }
     }
@@ -96,9 +97,9 @@ TEST(Formulaire, ChaqueControleALeGenreLeLibelleEtLEtatDeSaTable) {
         }
         EXPECT_TRUE(widget->parentWidget()->rect().contains(widget->geometry()));
         const bool dansLeCadre = attendu.particularites & DansLeCadre;
-        EXPECT_EQ(widget->parentWidget(), dansLeCadre
-                                              ? static_cast<QWidget*>(controle->Cdr_Selection)
-                                              : static_cast<QWidget*>(controle.get()));
+        EXPECT_EQ(widget->parentWidget(),
+                  dansLeCadre ? static_cast<QWidget*>(essai::Face(*controle).Cdr_Selection)
+                              : static_cast<QWidget*>(controle.get()));
         EXPECT_EQ(widget->isEnabled(), !(attendu.particularites & Inactif));
         EXPECT_EQ(widget->isVisibleTo(controle.get()), !(attendu.particularites & Cache));
     }
@@ -114,14 +115,14 @@ TEST(Formulaire, LaTabulationParcourtLesCriteresAvantLesCommandes) {
         "Cbo_Commune",     "Txt_Periode",     "Bdh_Periode",   "Txt_CodeOrg",   "Cbo_SigleOrg",
         "Cmd_Imprimer",    "Cmd_Sortir"};
     QStringList chaine;
-    QWidget* widget = controle->Txt_Association;
+    QWidget* widget = essai::Face(*controle).Txt_Association;
     do {
         const QString nom = ControleNomme(widget, *controle);
         if (attendu.contains(nom) && !chaine.contains(nom)) {
             chaine.append(nom);
         }
         widget = widget->nextInFocusChain();
-    } while (widget != controle->Txt_Association);
+    } while (widget != essai::Face(*controle).Txt_Association);
     EXPECT_EQ(chaine, attendu);
 }
 
@@ -134,18 +135,17 @@ TEST(Formulaire, InitOuvreLesFichiersPuisRemplitLesDeuxListesEtMetLaPeriodeSurLe
     EXPECT_EQ(*installation.journal, attendu);
     EXPECT_EQ(installation.plateforme->Appels(), QStringList{"date"});
 
-    EXPECT_EQ(Entrees(*controle->Cbo_Association), (QStringList{"ALPHA SERVICES", "BETA AIDE"}));
-    EXPECT_EQ(controle->Cbo_Association->currentIndex(), -1);
-    EXPECT_EQ(Entrees(*controle->Cbo_RespSect), (QStringList{"DUPONT Jean", "MARTIN Anne"}));
-    EXPECT_EQ(controle->Cbo_RespSect->currentIndex(), -1);
-    EXPECT_EQ(controle->Cbo_Activites->count(), 0);
-    EXPECT_EQ(controle->Cbo_Commune->count(), 0);
-    EXPECT_EQ(controle->Cbo_SigleOrg->count(), 0);
+    EXPECT_EQ(Entrees(*essai::Face(*controle).Cbo_Association),
+              (QStringList{"ALPHA SERVICES", "BETA AIDE"}));
+    EXPECT_EQ(essai::Face(*controle).Cbo_Association->currentIndex(), -1);
+    EXPECT_EQ(Entrees(*essai::Face(*controle).Cbo_RespSect),
+              (QStringList{"DUPONT Jean", "MARTIN Anne"}));
+    EXPECT_EQ(essai::Face(*controle).Cbo_RespSect->currentIndex(), -1);
+    EXPECT_EQ(essai::Face(*controle).Cbo_Activites->count(), 0);
+    EXPECT_EQ(essai::Face(*controle).Cbo_Commune->count(), 0);
+    EXPECT_EQ(essai::Face(*controle).Cbo_SigleOrg->count(), 0);
 
-    EXPECT_EQ(controle->Mois_Courant, "05");
-    EXPECT_EQ(controle->Annee_Courante, "2018");
-    EXPECT_EQ(controle->Unite_Cm, 567);
-    EXPECT_EQ(controle->Num_Page, 1);
+    EXPECT_EQ(controle->Periode_Affichee(), QDate(2018, 5, 1));
 }
 
 TEST(Formulaire, LeBoutonImprimerNApparaitQuAuNiveauDeux) {
@@ -154,10 +154,10 @@ TEST(Formulaire, LeBoutonImprimerNApparaitQuAuNiveauDeux) {
              {"admin", true}, {"lecteur", false}, {"inconnu", false}, {"autre", false}}) {
         SCOPED_TRACE(login);
         auto controle = installation.Initialiser(login);
-        EXPECT_EQ(controle->Cmd_Imprimer->isVisibleTo(controle.get()), montre);
-        EXPECT_EQ(controle->Cbo_Association->count(), 2);
-        controle->Cmd_Imprimer->setEnabled(true);
-        EXPECT_EQ(controle->Cmd_Imprimer->isVisibleTo(controle.get()), montre);
+        EXPECT_EQ(essai::Face(*controle).Cmd_Imprimer->isVisibleTo(controle.get()), montre);
+        EXPECT_EQ(essai::Face(*controle).Cbo_Association->count(), 2);
+        essai::Face(*controle).Cmd_Imprimer->setEnabled(true);
+        EXPECT_EQ(essai::Face(*controle).Cmd_Imprimer->isVisibleTo(controle.get()), montre);
     }
     // Level 2 exactly: higher levels are no full rights either.
     for (const std::int32_t niveau : {3, 9}) {
@@ -165,23 +165,23 @@ TEST(Formulaire, LeBoutonImprimerNApparaitQuAuNiveauDeux) {
         controle->DroitsUtilisateur(
             std::make_shared<essai::DroitsEnregistres>(niveau, installation.journal));
         controle->Init();
-        EXPECT_FALSE(controle->Cmd_Imprimer->isVisibleTo(controle.get())) << niveau;
+        EXPECT_FALSE(essai::Face(*controle).Cmd_Imprimer->isVisibleTo(controle.get())) << niveau;
     }
 }
 
 TEST(Formulaire, UneEntiteJuridiqueSeuleEstChoisieDesInit) {
     Installation installation({essai::Ligne("ASSOCIATION", "A01", {{1, "ALPHA SERVICES"}})});
     auto controle = installation.Initialiser();
-    EXPECT_EQ(controle->Cbo_Association->currentText(), "ALPHA SERVICES");
-    EXPECT_EQ(controle->Txt_Association->text(), "A01");
+    EXPECT_EQ(essai::Face(*controle).Cbo_Association->currentText(), "ALPHA SERVICES");
+    EXPECT_EQ(essai::Face(*controle).Txt_Association->text(), "A01");
 }
 
 TEST(Formulaire, UneSelectionVideLaisseUneEntreeVide) {
     Installation installation(std::vector<std::string>{});
     auto controle = installation.Initialiser();
-    EXPECT_EQ(Entrees(*controle->Cbo_Association), QStringList{""});
-    EXPECT_EQ(Entrees(*controle->Cbo_RespSect), QStringList{""});
-    EXPECT_EQ(controle->Txt_Association->text(), "");
+    EXPECT_EQ(Entrees(*essai::Face(*controle).Cbo_Association), QStringList{""});
+    EXPECT_EQ(Entrees(*essai::Face(*controle).Cbo_RespSect), QStringList{""});
+    EXPECT_EQ(essai::Face(*controle).Txt_Association->text(), "");
     // A held list that reads as empty is read again; a filled one is kept.
     installation.journal->clear();
     controle->Remplir_Responsable();
@@ -193,16 +193,17 @@ TEST(Formulaire, UnEchecDeLaListeDesResponsablesEstTuEtLaListeRelueEnsuite) {
     Installation installation;
     installation.base->selectionEnEchec = "RESPONSABLE";
     auto controle = installation.Initialiser();
-    EXPECT_EQ(controle->Cbo_RespSect->count(), 0);
+    EXPECT_EQ(essai::Face(*controle).Cbo_RespSect->count(), 0);
     EXPECT_TRUE(installation.plateforme->Appels() == QStringList{"date"});
 
     installation.base->selectionEnEchec.clear();
     controle->Remplir_Responsable();
-    EXPECT_EQ(Entrees(*controle->Cbo_RespSect), (QStringList{"DUPONT Jean", "MARTIN Anne"}));
+    EXPECT_EQ(Entrees(*essai::Face(*controle).Cbo_RespSect),
+              (QStringList{"DUPONT Jean", "MARTIN Anne"}));
     installation.journal->clear();
     controle->Remplir_Responsable();
     EXPECT_TRUE(installation.journal->empty());
-    EXPECT_EQ(controle->Cbo_RespSect->count(), 2);
+    EXPECT_EQ(essai::Face(*controle).Cbo_RespSect->count(), 2);
 }
 
 }  // namespace

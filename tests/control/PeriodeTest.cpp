@@ -2,6 +2,7 @@
 
 #include <QTest>
 
+#include "Face.h"
 #include "ImpressionQt.h"
 #include "Installation.h"
 
@@ -18,7 +19,7 @@ class Periode : public ::testing::Test {
     }
     static void Avancer(Ctr_Ardoine& controle, int pas) {
         for (int i = 0; i < std::abs(pas); ++i) {
-            controle.Bdh_Periode->stepBy(pas > 0 ? 1 : -1);
+            essai::Face(controle).Bdh_Periode->stepBy(pas > 0 ? 1 : -1);
         }
     }
 
@@ -36,9 +37,9 @@ TEST_F(Periode, UnPasChangeDeMoisEtFranchitLaFinDAnneeDansLesDeuxSens) {
         SCOPED_TRACE(cas.texte);
         auto controle = Le(cas.annee, cas.mois);
         Avancer(*controle, cas.pas);
-        EXPECT_EQ(controle->Txt_Periode->text(), cas.texte);
-        EXPECT_EQ(controle->Mois_Courant, cas.moisCourant);
-        EXPECT_EQ(controle->Annee_Courante, cas.anneeCourante);
+        EXPECT_EQ(essai::Face(*controle).Txt_Periode->text(), cas.texte);
+        EXPECT_EQ(controle->Periode_Affichee(),
+                  QDate(QString(cas.anneeCourante).toInt(), QString(cas.moisCourant).toInt(), 1));
     }
 }
 
@@ -46,7 +47,7 @@ TEST_F(Periode, LesMoisPortentLeurNomFrancaisEnCapitalesAccentuees) {
     auto controle = Le(2027, 1);
     QStringList noms;
     for (int mois = 1; mois <= 12; ++mois) {
-        noms.append(controle->Txt_Periode->text());
+        noms.append(essai::Face(*controle).Txt_Periode->text());
         Avancer(*controle, 1);
     }
     EXPECT_EQ(noms,
@@ -59,47 +60,47 @@ TEST_F(Periode, DouzePasRamenentLeMemeMoisDeLAnneeVoisine) {
     for (int mois = 1; mois <= 12; ++mois) {
         SCOPED_TRACE(mois);
         auto controle = Le(2027, mois);
-        const QString nom = controle->Txt_Periode->text().section(' ', 0, 0);
+        const QString nom = essai::Face(*controle).Txt_Periode->text().section(' ', 0, 0);
         Avancer(*controle, 12);
-        EXPECT_EQ(controle->Txt_Periode->text(), nom + " 2028");
-        EXPECT_EQ(controle->Mois_Courant, QString::number(mois).rightJustified(2, '0'));
+        EXPECT_EQ(essai::Face(*controle).Txt_Periode->text(), nom + " 2028");
+        EXPECT_EQ(controle->Periode_Affichee(), QDate(2028, mois, 1));
         Avancer(*controle, -24);
-        EXPECT_EQ(controle->Txt_Periode->text(), nom + " 2026");
+        EXPECT_EQ(essai::Face(*controle).Txt_Periode->text(), nom + " 2026");
     }
 }
 
 TEST_F(Periode, ChaqueChangementFaitUnMoisQuelQueSoitSonPas) {
     auto controle = Le(2018, 5);
-    controle->Bdh_Periode->setValue(7);
-    EXPECT_EQ(controle->Txt_Periode->text(), "JUIN 2018");
-    EXPECT_EQ(controle->Val_Periode, 7);
-    controle->Bdh_Periode->setValue(-3);
-    EXPECT_EQ(controle->Txt_Periode->text(), "MAI 2018");
+    essai::Face(*controle).Bdh_Periode->setValue(7);
+    EXPECT_EQ(essai::Face(*controle).Txt_Periode->text(), "JUIN 2018");
+    EXPECT_EQ(essai::Face(*controle).Bdh_Periode->value(), 7);
+    essai::Face(*controle).Bdh_Periode->setValue(-3);
+    EXPECT_EQ(essai::Face(*controle).Txt_Periode->text(), "MAI 2018");
 }
 
 TEST_F(Periode, LesFlechesDuClavierFontUnPas) {
     auto controle = Le(2018, 5);
-    QTest::keyClick(controle->Bdh_Periode, Qt::Key_Up);
-    EXPECT_EQ(controle->Txt_Periode->text(), "JUIN 2018");
-    QTest::keyClick(controle->Bdh_Periode, Qt::Key_Down);
-    QTest::keyClick(controle->Bdh_Periode, Qt::Key_Down);
-    EXPECT_EQ(controle->Txt_Periode->text(), "AVRIL 2018");
+    QTest::keyClick(essai::Face(*controle).Bdh_Periode, Qt::Key_Up);
+    EXPECT_EQ(essai::Face(*controle).Txt_Periode->text(), "JUIN 2018");
+    QTest::keyClick(essai::Face(*controle).Bdh_Periode, Qt::Key_Down);
+    QTest::keyClick(essai::Face(*controle).Bdh_Periode, Qt::Key_Down);
+    EXPECT_EQ(essai::Face(*controle).Txt_Periode->text(), "AVRIL 2018");
 }
 
 TEST_F(Periode, AuBoutDeSaCourseLaFlecheNeFaitRienEtNeRevientPasALAutreBout) {
     auto controle = Le(2018, 5);
-    ardoine::BoutonsHautBas& fleches = *controle->Bdh_Periode;
+    ardoine::BoutonsHautBas& fleches = *essai::Face(*controle).Bdh_Periode;
     fleches.setValue(ardoine::BoutonsHautBas::Maximum);
-    const QString auBout = controle->Txt_Periode->text();
+    const QString auBout = essai::Face(*controle).Txt_Periode->text();
     fleches.stepBy(1);
     EXPECT_EQ(fleches.value(), ardoine::BoutonsHautBas::Maximum);
-    EXPECT_EQ(controle->Txt_Periode->text(), auBout);
+    EXPECT_EQ(essai::Face(*controle).Txt_Periode->text(), auBout);
 
     fleches.setValue(ardoine::BoutonsHautBas::Minimum);
-    const QString aLAutreBout = controle->Txt_Periode->text();
+    const QString aLAutreBout = essai::Face(*controle).Txt_Periode->text();
     fleches.stepBy(-1);
     EXPECT_EQ(fleches.value(), ardoine::BoutonsHautBas::Minimum);
-    EXPECT_EQ(controle->Txt_Periode->text(), aLAutreBout);
+    EXPECT_EQ(essai::Face(*controle).Txt_Periode->text(), aLAutreBout);
     EXPECT_EQ(aLAutreBout, "MAI 2018");
 }
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QTest>
 
+#include "Face.h"
 #include "Formulaire.h"
 #include "ImpressionQt.h"
 
@@ -14,7 +15,7 @@ using essai::Formulaire;
 class Activite : public ::testing::Test {
   protected:
     Activite() {
-        f.Taper(f.c.Txt_Association, "A01");
+        f.Taper(f.e.Txt_Association, "A01");
         f.Messages();
     }
     qsizetype RemplissagesOrganismes() const { return f.Selections("ORGPRISECHARGE").size(); }
@@ -24,91 +25,91 @@ class Activite : public ::testing::Test {
 
 TEST_F(Activite, UnCodeValideMontreSonLibelleEtRestreintLesOrganismes) {
     const qsizetype avant = RemplissagesOrganismes();
-    f.Taper(f.c.Txt_Activites, "001");
-    EXPECT_EQ(f.c.Cbo_Activites->currentText(), "AIDE A DOMICILE");
+    f.Taper(f.e.Txt_Activites, "001");
+    EXPECT_EQ(f.e.Cbo_Activites->currentText(), "AIDE A DOMICILE");
     EXPECT_EQ(RemplissagesOrganismes(), avant + 1);
     EXPECT_EQ(f.Selections("ORGPRISECHARGE").back(),
               "SSELECT ORGPRISECHARGE AVEC 63 = \"\" AND AVEC 46 = \"A01\" AND AVEC 18 = \"P\" "
               "AND AVEC 20 <> \"0\" AND AVEC 47 = \"A01001\" PAR 1 PAR 0");
-    EXPECT_EQ(essai::Entrees(*f.c.Cbo_SigleOrg), QStringList{"CPAM"});
+    EXPECT_EQ(essai::Entrees(*f.e.Cbo_SigleOrg), QStringList{"CPAM"});
     EXPECT_EQ(f.Messages(), QStringList{});
 }
 
 TEST_F(Activite, UnCodeInconnuEstRefuseEtLesOrganismesRelusDeuxFoisPourLEntiteSeule) {
     const qsizetype avant = RemplissagesOrganismes();
-    f.Taper(f.c.Txt_Activites, "009");
+    f.Taper(f.e.Txt_Activites, "009");
     EXPECT_EQ(f.Messages(),
               QStringList{"Exclamation | Message KORVANE | Cette activité n'existe pas."});
-    EXPECT_EQ(f.c.Txt_Activites->text(), "");
-    EXPECT_EQ(QApplication::focusWidget(), f.c.Txt_Activites);
+    EXPECT_EQ(f.e.Txt_Activites->text(), "");
+    EXPECT_EQ(QApplication::focusWidget(), f.e.Txt_Activites);
     EXPECT_EQ(RemplissagesOrganismes(), avant + 2);
-    EXPECT_EQ(essai::Entrees(*f.c.Cbo_SigleOrg), (QStringList{"CAF", "CPAM"}));
+    EXPECT_EQ(essai::Entrees(*f.e.Cbo_SigleOrg), (QStringList{"CAF", "CPAM"}));
 }
 
 TEST_F(Activite, UnCodeEnMinusculesEstRefuse) {
-    f.Taper(f.c.Txt_Activites, "tab");
+    f.Taper(f.e.Txt_Activites, "tab");
     EXPECT_EQ(f.Messages().value(0),
               "Exclamation | Message KORVANE | Cette activité n'existe pas.");
-    f.Taper(f.c.Txt_Activites, "TAB");
-    EXPECT_EQ(f.c.Cbo_Activites->currentText(), "TRAVAUX ABRITES");
+    f.Taper(f.e.Txt_Activites, "TAB");
+    EXPECT_EQ(f.e.Cbo_Activites->currentText(), "TRAVAUX ABRITES");
 }
 
 TEST_F(Activite, UnCodeCourtEstCompleteEnSortantEtValide) {
-    f.Taper(f.c.Txt_Activites, "2");
+    f.Taper(f.e.Txt_Activites, "2");
     f.Quitter();
-    EXPECT_EQ(f.c.Txt_Activites->text(), "002");
-    EXPECT_EQ(f.c.Cbo_Activites->currentText(), "PORTAGE DE REPAS");
+    EXPECT_EQ(f.e.Txt_Activites->text(), "002");
+    EXPECT_EQ(f.e.Cbo_Activites->currentText(), "PORTAGE DE REPAS");
 }
 
 TEST_F(Activite, UneEntreeDontLaCleNAPasSixCaracteresNeResteJamaisChoisie) {
-    f.Choisir(f.c.Cbo_Activites, 0);
-    EXPECT_EQ(f.c.Txt_Activites->text(), "");
-    EXPECT_EQ(f.c.Cbo_Activites->currentText(), "");
+    f.Choisir(f.e.Cbo_Activites, 0);
+    EXPECT_EQ(f.e.Txt_Activites->text(), "");
+    EXPECT_EQ(f.e.Cbo_Activites->currentText(), "");
     EXPECT_EQ(f.Messages(), QStringList{});
 }
 
 TEST_F(Activite, ChoisirUnLibelleEcritLeCodeSansLaCleDeLEntite) {
-    f.Choisir(f.c.Cbo_Activites, 2);
-    EXPECT_EQ(f.c.Txt_Activites->text(), "002");
-    EXPECT_EQ(f.c.Cbo_Activites->currentText(), "PORTAGE DE REPAS");
-    EXPECT_EQ(essai::Entrees(*f.c.Cbo_SigleOrg), (QStringList{"CAF", "CPAM"}));
+    f.Choisir(f.e.Cbo_Activites, 2);
+    EXPECT_EQ(f.e.Txt_Activites->text(), "002");
+    EXPECT_EQ(f.e.Cbo_Activites->currentText(), "PORTAGE DE REPAS");
+    EXPECT_EQ(essai::Entrees(*f.e.Cbo_SigleOrg), (QStringList{"CAF", "CPAM"}));
 }
 
 TEST_F(Activite, ViderLeLibelleVideLeCodeEtRelitLesOrganismesPourLEntite) {
-    f.Taper(f.c.Txt_Activites, "001");
-    f.c.Cbo_Activites->setFocus();
-    f.c.Cbo_Activites->lineEdit()->selectAll();
-    QTest::keyClick(f.c.Cbo_Activites, Qt::Key_Delete);
-    EXPECT_EQ(f.c.Txt_Activites->text(), "");
-    EXPECT_EQ(essai::Entrees(*f.c.Cbo_SigleOrg), (QStringList{"CAF", "CPAM"}));
+    f.Taper(f.e.Txt_Activites, "001");
+    f.e.Cbo_Activites->setFocus();
+    f.e.Cbo_Activites->lineEdit()->selectAll();
+    QTest::keyClick(f.e.Cbo_Activites, Qt::Key_Delete);
+    EXPECT_EQ(f.e.Txt_Activites->text(), "");
+    EXPECT_EQ(essai::Entrees(*f.e.Cbo_SigleOrg), (QStringList{"CAF", "CPAM"}));
 }
 
 TEST_F(Activite, UneEntiteSansActiviteLaisseUneEntreeVideEtAucunOrganisme) {
-    f.c.Txt_Association->clear();
-    f.Taper(f.c.Txt_Association, "C03");
-    EXPECT_EQ(essai::Entrees(*f.c.Cbo_Activites), QStringList{""});
-    EXPECT_TRUE(f.c.Txt_Activites->isEnabled());
+    f.e.Txt_Association->clear();
+    f.Taper(f.e.Txt_Association, "C03");
+    EXPECT_EQ(essai::Entrees(*f.e.Cbo_Activites), QStringList{""});
+    EXPECT_TRUE(f.e.Txt_Activites->isEnabled());
     EXPECT_EQ(f.Messages(), QStringList{"Exclamation | Message KORVANE | Aucun organisme de prise "
                                         "en charge pour cette entité avec ce type d'activité."});
-    EXPECT_FALSE(f.c.Etq_Organisme->isEnabled());
-    EXPECT_FALSE(f.c.Txt_CodeOrg->isEnabled());
-    EXPECT_FALSE(f.c.Cbo_SigleOrg->isEnabled());
+    EXPECT_FALSE(f.e.Etq_Organisme->isEnabled());
+    EXPECT_FALSE(f.e.Txt_CodeOrg->isEnabled());
+    EXPECT_FALSE(f.e.Cbo_SigleOrg->isEnabled());
 }
 
 TEST_F(Activite, UneErreurDeLaBasePendantLeRemplissageArriveAuHoteEtLaPaireResteVide) {
-    f.c.Txt_Association->clear();
+    f.e.Txt_Association->clear();
     f.installation.base->selectionEnEchec = "ACTIVITES";
-    f.Taper(f.c.Txt_Association, "A01");
+    f.Taper(f.e.Txt_Association, "A01");
     EXPECT_EQ(f.erreurs, QStringList{"La base de données ne répond pas."});
-    EXPECT_EQ(f.c.Cbo_Activites->count(), 0);
-    EXPECT_TRUE(f.c.Cmd_Imprimer->isEnabled());
-    EXPECT_TRUE(f.c.Cbo_SigleOrg->isEnabled());
+    EXPECT_EQ(f.e.Cbo_Activites->count(), 0);
+    EXPECT_TRUE(f.e.Cmd_Imprimer->isEnabled());
+    EXPECT_TRUE(f.e.Cbo_SigleOrg->isEnabled());
 }
 
 // Choosing an entry is a long step: hourglass and the control disabled while it runs.
 TEST_F(Activite, ChoisirUnLibelleMontreLeSablier) {
     f.installation.plateforme->Oublier_Appels();
-    f.Choisir(f.c.Cbo_Activites, 1);
+    f.Choisir(f.e.Cbo_Activites, 1);
     const QStringList appels = f.installation.plateforme->Appels();
     ASSERT_FALSE(appels.isEmpty());
     EXPECT_EQ(appels.front(), "pointeur 11");
@@ -122,13 +123,13 @@ TEST(ActiviteDUneAutreEntite, LeCodeEstVideMemeSiLaNouvelleEntiteEnADePlusieurs)
     lignes.push_back(essai::Ligne("ACTIVITES", "D04001", {{1, "JARDINAGE"}}));
     lignes.push_back(essai::Ligne("ACTIVITES", "D04002", {{1, "MENAGE"}}));
     Formulaire f(lignes);
-    f.Taper(f.c.Txt_Association, "A01");
-    f.Taper(f.c.Txt_Activites, "001");
-    f.Choisir(f.c.Cbo_Association, f.c.Cbo_Association->findText("DELTA"));
-    ASSERT_EQ(f.c.Txt_Association->text(), "D04");
-    EXPECT_EQ(f.c.Txt_Activites->text(), "");
-    EXPECT_EQ(f.c.Cbo_Activites->currentText(), "");
-    EXPECT_EQ(essai::Entrees(*f.c.Cbo_Activites), (QStringList{"JARDINAGE", "MENAGE"}));
+    f.Taper(f.e.Txt_Association, "A01");
+    f.Taper(f.e.Txt_Activites, "001");
+    f.Choisir(f.e.Cbo_Association, f.e.Cbo_Association->findText("DELTA"));
+    ASSERT_EQ(f.e.Txt_Association->text(), "D04");
+    EXPECT_EQ(f.e.Txt_Activites->text(), "");
+    EXPECT_EQ(f.e.Cbo_Activites->currentText(), "");
+    EXPECT_EQ(essai::Entrees(*f.e.Cbo_Activites), (QStringList{"JARDINAGE", "MENAGE"}));
 }
 
 }  // namespace

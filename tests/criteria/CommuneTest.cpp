@@ -4,8 +4,10 @@
 #include <QApplication>
 #include <QTest>
 
+#include "Face.h"
 #include "Formulaire.h"
 #include "ImpressionQt.h"
+#include "ObjetsModule.h"
 
 namespace {
 
@@ -14,52 +16,52 @@ using essai::Formulaire;
 // The commune option chosen.
 class Commune : public ::testing::Test {
   protected:
-    Commune() { QTest::mouseClick(f.c.Opt_Commune, Qt::LeftButton); }
+    Commune() { QTest::mouseClick(f.e.Opt_Commune, Qt::LeftButton); }
     void Chercher(const QString& debut) {
-        f.c.Cbo_Commune->lineEdit()->clear();
-        f.Taper(f.c.Cbo_Commune, debut);
-        f.Entree(f.c.Cbo_Commune);
+        f.e.Cbo_Commune->lineEdit()->clear();
+        f.Taper(f.e.Cbo_Commune, debut);
+        f.Entree(f.e.Cbo_Commune);
     }
 
     Formulaire f;
 };
 
 TEST_F(Commune, LOptionVideLeResponsableEtMontreLaPaireDeLaCommune) {
-    QTest::mouseClick(f.c.Opt_Responsable, Qt::LeftButton);
-    f.Taper(f.c.Txt_Responsable, "R01");
-    QTest::mouseClick(f.c.Opt_Commune, Qt::LeftButton);
-    EXPECT_EQ(f.c.Txt_Responsable->text(), "");
-    EXPECT_EQ(f.c.Cbo_RespSect->currentText(), "");
-    EXPECT_EQ(f.c.Cbo_RespSect->count(), 2);
-    EXPECT_FALSE(f.c.Txt_Responsable->isVisible());
-    EXPECT_TRUE(f.c.Txt_Commune->isVisible());
-    EXPECT_TRUE(f.c.Cbo_Commune->isVisible());
+    QTest::mouseClick(f.e.Opt_Responsable, Qt::LeftButton);
+    f.Taper(f.e.Txt_Responsable, "R01");
+    QTest::mouseClick(f.e.Opt_Commune, Qt::LeftButton);
+    EXPECT_EQ(f.e.Txt_Responsable->text(), "");
+    EXPECT_EQ(f.e.Cbo_RespSect->currentText(), "");
+    EXPECT_EQ(f.e.Cbo_RespSect->count(), 2);
+    EXPECT_FALSE(f.e.Txt_Responsable->isVisible());
+    EXPECT_TRUE(f.e.Txt_Commune->isVisible());
+    EXPECT_TRUE(f.e.Cbo_Commune->isVisible());
 }
 
 TEST_F(Commune, UnCodeEstLuUnCodeCourtCompleteUnCodeInconnuRefuse) {
-    f.Taper(f.c.Txt_Commune, "75056");
-    EXPECT_EQ(f.c.Cbo_Commune->currentText(), "PARIS");
-    f.c.Txt_Commune->clear();
-    f.Taper(f.c.Txt_Commune, "12");
-    f.Entree(f.c.Txt_Commune);
-    EXPECT_EQ(f.c.Txt_Commune->text(), "00012");
-    EXPECT_EQ(f.c.Cbo_Commune->currentText(), "COMMUNE D ESSAI");
+    f.Taper(f.e.Txt_Commune, "75056");
+    EXPECT_EQ(f.e.Cbo_Commune->currentText(), "PARIS");
+    f.e.Txt_Commune->clear();
+    f.Taper(f.e.Txt_Commune, "12");
+    f.Entree(f.e.Txt_Commune);
+    EXPECT_EQ(f.e.Txt_Commune->text(), "00012");
+    EXPECT_EQ(f.e.Cbo_Commune->currentText(), "COMMUNE D ESSAI");
     for (const char* code : {"99999", "2a004"}) {
-        f.c.Txt_Commune->clear();
-        f.Taper(f.c.Txt_Commune, code);
+        f.e.Txt_Commune->clear();
+        f.Taper(f.e.Txt_Commune, code);
         EXPECT_EQ(f.Messages(),
                   QStringList{"Exclamation | Message KORVANE | Cette commune n'existe pas."});
-        EXPECT_EQ(QApplication::focusWidget(), f.c.Txt_Commune);
+        EXPECT_EQ(QApplication::focusWidget(), f.e.Txt_Commune);
     }
 }
 
 TEST_F(Commune, LaRechercheParLeDebutDuNomRemplitLaListeEtUnClicEcritLeCode) {
     Chercher("sai");
     EXPECT_EQ(f.Selections("COMMUNES").back(), "SSELECT COMMUNES AVEC 1 = \"SAI]\" PAR 1");
-    EXPECT_EQ(essai::Entrees(*f.c.Cbo_Commune), (QStringList{"SAINT-BRIEUC", "SAINT-MALO"}));
-    f.Choisir(f.c.Cbo_Commune, 1);
-    EXPECT_EQ(f.c.Txt_Commune->text(), "35288");
-    EXPECT_EQ(f.c.Cbo_Commune->currentText(), "SAINT-MALO");
+    EXPECT_EQ(essai::Entrees(*f.e.Cbo_Commune), (QStringList{"SAINT-BRIEUC", "SAINT-MALO"}));
+    f.Choisir(f.e.Cbo_Commune, 1);
+    EXPECT_EQ(f.e.Txt_Commune->text(), "35288");
+    EXPECT_EQ(f.e.Cbo_Commune->currentText(), "SAINT-MALO");
 }
 
 TEST_F(Commune, UneRechercheVaineBipeEtGardeLaListe) {
@@ -69,16 +71,16 @@ TEST_F(Commune, UneRechercheVaineBipeEtGardeLaListe) {
     EXPECT_TRUE(f.installation.plateforme->Appels().contains("bip"));
     EXPECT_EQ(f.Messages(),
               QStringList{"Exclamation | Message KORVANE | Aucune commune commençant par ZZ"});
-    EXPECT_EQ(f.c.Cbo_Commune->count(), 2);
+    EXPECT_EQ(f.e.Cbo_Commune->count(), 2);
     Chercher("");
-    EXPECT_EQ(f.c.Cbo_Commune->count(), 6);
+    EXPECT_EQ(f.e.Cbo_Commune->count(), 6);
 }
 
 TEST_F(Commune, UnCaractereAccentueOuUnGuillemetNAtteintPasLaBase) {
-    f.c.Cbo_Commune->setFocus();
+    f.e.Cbo_Commune->setFocus();
     QKeyEvent e(QEvent::KeyPress, Qt::Key_Eacute, Qt::NoModifier, QStringLiteral("é"));
-    QApplication::sendEvent(f.c.Cbo_Commune, &e);
-    EXPECT_EQ(f.c.Cbo_Commune->currentText(), "");
+    QApplication::sendEvent(f.e.Cbo_Commune, &e);
+    EXPECT_EQ(f.e.Cbo_Commune->currentText(), "");
     EXPECT_EQ(f.Messages(), QStringList{"Exclamation | Message KORVANE | La saisie de minuscule "
                                         "accentuée est interdite sur cette zone."});
     const qsizetype recherches = f.Selections("COMMUNES").size();
@@ -89,41 +91,41 @@ TEST_F(Commune, UnCaractereAccentueOuUnGuillemetNAtteintPasLaBase) {
 }
 
 TEST_F(Commune, LOuvertureNeChercheQueTantQuAucuneRechercheNATrouve) {
-    f.Taper(f.c.Cbo_Commune, "ly");
+    f.Taper(f.e.Cbo_Commune, "ly");
     f.installation.plateforme->Oublier_Appels();
-    f.c.Cbo_Commune->showPopup();
-    EXPECT_TRUE(f.c.Cbo_Commune->view()->isVisible());
-    f.c.Cbo_Commune->hidePopup();
-    EXPECT_EQ(QApplication::focusWidget(), f.c.Cbo_Commune);
-    EXPECT_EQ(essai::Entrees(*f.c.Cbo_Commune), QStringList{"LYON"});
+    f.e.Cbo_Commune->showPopup();
+    EXPECT_TRUE(f.e.Cbo_Commune->view()->isVisible());
+    f.e.Cbo_Commune->hidePopup();
+    EXPECT_EQ(QApplication::focusWidget(), f.e.Cbo_Commune);
+    EXPECT_EQ(essai::Entrees(*f.e.Cbo_Commune), QStringList{"LYON"});
     EXPECT_EQ(f.installation.plateforme->Appels(),
               (QStringList{"pointeur 11", "evenements", "pointeur 0"}));
-    f.Taper(f.c.Cbo_Commune, "PA");
-    f.c.Cbo_Commune->showPopup();
-    f.c.Cbo_Commune->hidePopup();
+    f.Taper(f.e.Cbo_Commune, "PA");
+    f.e.Cbo_Commune->showPopup();
+    f.e.Cbo_Commune->hidePopup();
     EXPECT_EQ(f.Selections("COMMUNES").size(), 1);
     Chercher("ZZ");
-    f.c.Cbo_Commune->lineEdit()->clear();
-    f.Taper(f.c.Cbo_Commune, "PA");
-    f.c.Cbo_Commune->showPopup();
-    f.c.Cbo_Commune->hidePopup();
-    EXPECT_EQ(essai::Entrees(*f.c.Cbo_Commune), QStringList{"PARIS"});
+    f.e.Cbo_Commune->lineEdit()->clear();
+    f.Taper(f.e.Cbo_Commune, "PA");
+    f.e.Cbo_Commune->showPopup();
+    f.e.Cbo_Commune->hidePopup();
+    EXPECT_EQ(essai::Entrees(*f.e.Cbo_Commune), QStringList{"PARIS"});
 }
 
 // A code that could not be checked does not stay in its box, and the host is told why.
 TEST_F(Commune, UneLectureEnEchecArriveAuHoteEtNeLaissePasDeCodeNonVerifie) {
-    f.c.Module.Fic_Communes = std::make_shared<essai::FichierEnPanne>();
-    f.Taper(f.c.Txt_Commune, "75056");
+    ardoine::ObjetsModule::DuThread().Fic_Communes = std::make_shared<essai::FichierEnPanne>();
+    f.Taper(f.e.Txt_Commune, "75056");
     EXPECT_EQ(f.erreurs, QStringList{"La base de données ne répond pas."});
-    EXPECT_EQ(f.c.Txt_Commune->text(), "");
-    EXPECT_EQ(f.c.Cbo_Commune->currentText(), "");
+    EXPECT_EQ(f.e.Txt_Commune->text(), "");
+    EXPECT_EQ(f.e.Cbo_Commune->currentText(), "");
     EXPECT_TRUE(f.c.isEnabled());
 }
 
 TEST_F(Commune, LesErreursDOuvertureSontPasseesSousSilenceCellesDeLaRecherche) {
     f.installation.base->selectionEnEchec = "COMMUNES";
-    f.c.Cbo_Commune->showPopup();
-    f.c.Cbo_Commune->hidePopup();
+    f.e.Cbo_Commune->showPopup();
+    f.e.Cbo_Commune->hidePopup();
     EXPECT_EQ(f.erreurs, QStringList{});
     EXPECT_TRUE(f.c.isEnabled());
     Chercher("PA");
@@ -132,30 +134,30 @@ TEST_F(Commune, LesErreursDOuvertureSontPasseesSousSilenceCellesDeLaRecherche) {
 
 // Qt gives Delete the character 127: it edits the text and is no typed character.
 TEST_F(Commune, LaToucheSupprimerEfface) {
-    f.Taper(f.c.Cbo_Commune, "PARIS");
-    f.c.Cbo_Commune->lineEdit()->setCursorPosition(0);
+    f.Taper(f.e.Cbo_Commune, "PARIS");
+    f.e.Cbo_Commune->lineEdit()->setCursorPosition(0);
     QKeyEvent supprimer(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
-    QApplication::sendEvent(f.c.Cbo_Commune, &supprimer);
+    QApplication::sendEvent(f.e.Cbo_Commune, &supprimer);
     EXPECT_EQ(f.Messages(), QStringList{});
-    EXPECT_EQ(f.c.Cbo_Commune->currentText(), "ARIS");
+    EXPECT_EQ(f.e.Cbo_Commune->currentText(), "ARIS");
 }
 
 // Leaving the box with Tab completes a short code.
 TEST_F(Commune, SortirParTabCompleteLeCode) {
-    f.Taper(f.c.Txt_Commune, "12");
+    f.Taper(f.e.Txt_Commune, "12");
     f.Quitter();
-    EXPECT_EQ(f.c.Txt_Commune->text(), "00012");
-    EXPECT_EQ(f.c.Cbo_Commune->currentText(), "COMMUNE D ESSAI");
+    EXPECT_EQ(f.e.Txt_Commune->text(), "00012");
+    EXPECT_EQ(f.e.Cbo_Commune->currentText(), "COMMUNE D ESSAI");
 }
 
 // Switching to the manager or the sector empties the commune, which no longer limits the list.
 TEST_F(Commune, LesAutresOptionsVidentLaCommune) {
-    for (QRadioButton* option : {f.c.Opt_Responsable, f.c.Opt_Secteur}) {
-        QTest::mouseClick(f.c.Opt_Commune, Qt::LeftButton);
-        f.Taper(f.c.Txt_Commune, "75056");
+    for (QRadioButton* option : {f.e.Opt_Responsable, f.e.Opt_Secteur}) {
+        QTest::mouseClick(f.e.Opt_Commune, Qt::LeftButton);
+        f.Taper(f.e.Txt_Commune, "75056");
         QTest::mouseClick(option, Qt::LeftButton);
-        EXPECT_EQ(f.c.Txt_Commune->text(), "") << option->objectName().toStdString();
-        EXPECT_EQ(f.c.Cbo_Commune->currentText(), "") << option->objectName().toStdString();
+        EXPECT_EQ(f.e.Txt_Commune->text(), "") << option->objectName().toStdString();
+        EXPECT_EQ(f.e.Cbo_Commune->currentText(), "") << option->objectName().toStdString();
     }
 }
 
@@ -178,13 +180,13 @@ TEST(CommuneNombreuses, UneRechercheSansDebutListeToutesLesCommunesMemeAuDelaDeS
     }
     lignes.push_back(essai::Ligne("COMMUNES", "99999", {{1, "ZUT"}}));
     essai::Formulaire f(lignes);
-    QTest::mouseClick(f.c.Opt_Commune, Qt::LeftButton);
-    f.Entree(f.c.Cbo_Commune);
+    QTest::mouseClick(f.e.Opt_Commune, Qt::LeftButton);
+    f.Entree(f.e.Cbo_Commune);
     EXPECT_EQ(f.erreurs, QStringList{});
-    ASSERT_EQ(f.c.Cbo_Commune->count(), 32771);
-    f.Choisir(f.c.Cbo_Commune, 32770);
-    EXPECT_EQ(f.c.Txt_Commune->text(), "99999");
-    EXPECT_EQ(f.c.Cbo_Commune->currentText(), "ZUT");
+    ASSERT_EQ(f.e.Cbo_Commune->count(), 32771);
+    f.Choisir(f.e.Cbo_Commune, 32770);
+    EXPECT_EQ(f.e.Txt_Commune->text(), "99999");
+    EXPECT_EQ(f.e.Cbo_Commune->currentText(), "ZUT");
 }
 
 }  // namespace

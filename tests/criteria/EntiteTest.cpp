@@ -5,6 +5,7 @@
 #include <QTest>
 #include <sstream>
 
+#include "Face.h"
 #include "Formulaire.h"
 #include "ImpressionQt.h"
 #include "demogen/DictionnaireAccord.h"
@@ -17,16 +18,16 @@ const QString Inconnue = "Exclamation | Message KORVANE | Cette entité juridiqu
 
 TEST(Entite, UnCodeValideOuvreEtRemplitActivitesEtOrganismesEtImprimer) {
     Formulaire f;
-    f.Taper(f.c.Txt_Association, "A01");
-    EXPECT_EQ(f.c.Cbo_Association->currentText(), "ALPHA SERVICES");
-    EXPECT_TRUE(f.c.Txt_Activites->isEnabled());
-    EXPECT_EQ(essai::Entrees(*f.c.Cbo_Activites),
+    f.Taper(f.e.Txt_Association, "A01");
+    EXPECT_EQ(f.e.Cbo_Association->currentText(), "ALPHA SERVICES");
+    EXPECT_TRUE(f.e.Txt_Activites->isEnabled());
+    EXPECT_EQ(essai::Entrees(*f.e.Cbo_Activites),
               (QStringList{"ACTIVITE MAL CODEE", "AIDE A DOMICILE", "PORTAGE DE REPAS",
                            "TRAVAUX ABRITES"}));
     EXPECT_EQ(f.Selections("ACTIVITES"), QStringList{"SSELECT ACTIVITES AVEC 0 = \"A01]\" PAR 1"});
-    EXPECT_TRUE(f.c.Cbo_SigleOrg->isEnabled());
-    EXPECT_EQ(essai::Entrees(*f.c.Cbo_SigleOrg), (QStringList{"CAF", "CPAM"}));
-    EXPECT_TRUE(f.c.Cmd_Imprimer->isEnabled());
+    EXPECT_TRUE(f.e.Cbo_SigleOrg->isEnabled());
+    EXPECT_EQ(essai::Entrees(*f.e.Cbo_SigleOrg), (QStringList{"CAF", "CPAM"}));
+    EXPECT_TRUE(f.e.Cmd_Imprimer->isEnabled());
     EXPECT_EQ(f.Messages(), QStringList{});
 }
 
@@ -44,12 +45,12 @@ TEST(Entite, DansUnDialogueHoteEntreeNAppuieSurAucunBouton) {
     hote.show();
     hote.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&hote));
-    c->Txt_Association->setFocus(Qt::MouseFocusReason);
-    QTest::keyClicks(c->Txt_Association, "A01");
-    ASSERT_TRUE(c->Cmd_Imprimer->isEnabled());
+    essai::Face(*c).Txt_Association->setFocus(Qt::MouseFocusReason);
+    QTest::keyClicks(essai::Face(*c).Txt_Association, "A01");
+    ASSERT_TRUE(essai::Face(*c).Cmd_Imprimer->isEnabled());
     installation.plateforme->Oublier_Appels();
 
-    QTest::keyClick(c->Txt_Association, Qt::Key_Return);
+    QTest::keyClick(essai::Face(*c).Txt_Association, Qt::Key_Return);
     EXPECT_EQ(installation.plateforme->Appels(), QStringList{});
     EXPECT_EQ(erreurs, QStringList{});
     EXPECT_FALSE(c->W_Sortir());
@@ -59,44 +60,44 @@ TEST(Entite, DansUnDialogueHoteEntreeNAppuieSurAucunBouton) {
 TEST(Entite, UnCodeInconnuOuEnMinusculesEstRefuseEtLeFocusReste) {
     Formulaire f;
     for (const char* code : {"Z99", "a01"}) {
-        f.Taper(f.c.Txt_Association, code);
+        f.Taper(f.e.Txt_Association, code);
         EXPECT_EQ(f.Messages(), QStringList{Inconnue}) << code;
-        EXPECT_EQ(f.c.Txt_Association->text(), "");
-        EXPECT_EQ(QApplication::focusWidget(), f.c.Txt_Association);
-        EXPECT_FALSE(f.c.Cmd_Imprimer->isEnabled());
+        EXPECT_EQ(f.e.Txt_Association->text(), "");
+        EXPECT_EQ(QApplication::focusWidget(), f.e.Txt_Association);
+        EXPECT_FALSE(f.e.Cmd_Imprimer->isEnabled());
     }
 }
 
 TEST(Entite, EntreeEtSortieCompletentLeCodeParDesZeros) {
     Formulaire f;
-    f.Taper(f.c.Txt_Association, "7");
+    f.Taper(f.e.Txt_Association, "7");
     f.Quitter();
-    EXPECT_EQ(f.c.Txt_Association->text(), "007");
-    EXPECT_EQ(f.c.Cbo_Association->currentText(), "OMEGA");
-    EXPECT_EQ(QApplication::focusWidget(), f.c.Cbo_Association);
+    EXPECT_EQ(f.e.Txt_Association->text(), "007");
+    EXPECT_EQ(f.e.Cbo_Association->currentText(), "OMEGA");
+    EXPECT_EQ(QApplication::focusWidget(), f.e.Cbo_Association);
 
-    f.c.Txt_Association->clear();
+    f.e.Txt_Association->clear();
     f.Messages();
-    f.c.Txt_Association->setFocus();
+    f.e.Txt_Association->setFocus();
     f.Quitter();
-    EXPECT_EQ(f.c.Txt_Association->text(), "");
-    f.Entree(f.c.Txt_Association);
+    EXPECT_EQ(f.e.Txt_Association->text(), "");
+    f.Entree(f.e.Txt_Association);
     EXPECT_EQ(f.Messages(), QStringList{Inconnue});
 }
 
 TEST(Entite, UnRetourArriereDansUnCodeValideVideLaPaireEtFermeLaCascade) {
     Formulaire f;
-    f.Taper(f.c.Txt_Association, "A01");
-    f.Taper(f.c.Txt_Activites, "001");
+    f.Taper(f.e.Txt_Association, "A01");
+    f.Taper(f.e.Txt_Activites, "001");
     f.Messages();
-    f.Taper(f.c.Txt_Association, "");
-    QTest::keyClick(f.c.Txt_Association, Qt::Key_Backspace);
-    EXPECT_EQ(f.c.Txt_Association->text(), "");
-    EXPECT_EQ(f.c.Cbo_Association->currentText(), "");
-    EXPECT_EQ(f.c.Cbo_Activites->count(), 0);
-    EXPECT_FALSE(f.c.Txt_Activites->isEnabled());
-    EXPECT_FALSE(f.c.Txt_CodeOrg->isEnabled());
-    EXPECT_FALSE(f.c.Cmd_Imprimer->isEnabled());
+    f.Taper(f.e.Txt_Association, "");
+    QTest::keyClick(f.e.Txt_Association, Qt::Key_Backspace);
+    EXPECT_EQ(f.e.Txt_Association->text(), "");
+    EXPECT_EQ(f.e.Cbo_Association->currentText(), "");
+    EXPECT_EQ(f.e.Cbo_Activites->count(), 0);
+    EXPECT_FALSE(f.e.Txt_Activites->isEnabled());
+    EXPECT_FALSE(f.e.Txt_CodeOrg->isEnabled());
+    EXPECT_FALSE(f.e.Cmd_Imprimer->isEnabled());
     // The activity's emptying refills the funding bodies for an empty legal entity.
     EXPECT_EQ(f.Messages(), QStringList{"Exclamation | Message KORVANE | Aucun organisme de prise "
                                         "en charge pour cette entité avec ce type d'activité."});
@@ -104,40 +105,40 @@ TEST(Entite, UnRetourArriereDansUnCodeValideVideLaPaireEtFermeLaCascade) {
 
 TEST(Entite, LePremierCaractereTapeSurUnCodeChoisiOuApresUnLibelleSaisiEstPerdu) {
     Formulaire f;
-    f.Taper(f.c.Txt_Association, "A01");
-    f.c.Txt_Association->selectAll();
-    QTest::keyClicks(f.c.Txt_Association, "B02");
-    EXPECT_EQ(f.c.Txt_Association->text(), "02");
+    f.Taper(f.e.Txt_Association, "A01");
+    f.e.Txt_Association->selectAll();
+    QTest::keyClicks(f.e.Txt_Association, "B02");
+    EXPECT_EQ(f.e.Txt_Association->text(), "02");
 
-    f.c.Txt_Association->clear();
-    f.Taper(f.c.Cbo_Association, "BETA");
-    f.Taper(f.c.Txt_Association, "B02");
-    EXPECT_EQ(f.c.Txt_Association->text(), "02");
+    f.e.Txt_Association->clear();
+    f.Taper(f.e.Cbo_Association, "BETA");
+    f.Taper(f.e.Txt_Association, "B02");
+    EXPECT_EQ(f.e.Txt_Association->text(), "02");
 }
 
 TEST(Entite, UnLibelleChoisiEcritSonCodeResteAffecheEtLaCascadeChoisitLActiviteSeule) {
     Formulaire f;
-    f.Taper(f.c.Txt_Association, "A01");
+    f.Taper(f.e.Txt_Association, "A01");
     f.installation.plateforme->Oublier_Appels();
-    f.Choisir(f.c.Cbo_Association, 1);
-    EXPECT_EQ(f.c.Txt_Association->text(), "B02");
-    EXPECT_EQ(f.c.Cbo_Association->currentText(), "BETA AIDE");
-    EXPECT_EQ(f.c.Txt_Activites->text(), "001");
-    EXPECT_EQ(f.c.Cbo_Activites->currentText(), "GARDE DE NUIT");
-    EXPECT_EQ(essai::Entrees(*f.c.Cbo_SigleOrg), QStringList{"CARSAT"});
+    f.Choisir(f.e.Cbo_Association, 1);
+    EXPECT_EQ(f.e.Txt_Association->text(), "B02");
+    EXPECT_EQ(f.e.Cbo_Association->currentText(), "BETA AIDE");
+    EXPECT_EQ(f.e.Txt_Activites->text(), "001");
+    EXPECT_EQ(f.e.Cbo_Activites->currentText(), "GARDE DE NUIT");
+    EXPECT_EQ(essai::Entrees(*f.e.Cbo_SigleOrg), QStringList{"CARSAT"});
     EXPECT_EQ(f.installation.plateforme->Appels(),
               (QStringList{"pointeur 11", "evenements", "pointeur 0"}));
     EXPECT_TRUE(f.c.isEnabled());
-    EXPECT_EQ(QApplication::focusWidget(), f.c.Cbo_Association);
+    EXPECT_EQ(QApplication::focusWidget(), f.e.Cbo_Association);
 }
 
 TEST(Entite, UnLibelleTapeEnToutesLettresNEstPasUnChoix) {
     Formulaire f;
-    f.Taper(f.c.Cbo_Association, "BETA AIDE");
+    f.Taper(f.e.Cbo_Association, "BETA AIDE");
     f.Quitter();
-    f.c.Cbo_Association->setFocus();
-    f.Entree(f.c.Cbo_Association);
-    EXPECT_EQ(f.c.Txt_Association->text(), "");
+    f.e.Cbo_Association->setFocus();
+    f.Entree(f.e.Cbo_Association);
+    EXPECT_EQ(f.e.Txt_Association->text(), "");
 }
 
 TEST(Entite, UneSeuleEntiteEstChoisieParInitAvecSonActiviteSeule) {
@@ -148,30 +149,30 @@ TEST(Entite, UneSeuleEntiteEstChoisieParInitAvecSonActiviteSeule) {
         }
     }
     Formulaire f(lignes);
-    EXPECT_EQ(f.c.Txt_Association->text(), "B02");
-    EXPECT_EQ(f.c.Cbo_Association->currentText(), "BETA AIDE");
-    EXPECT_EQ(f.c.Txt_Activites->text(), "001");
-    EXPECT_EQ(essai::Entrees(*f.c.Cbo_SigleOrg), QStringList{"CARSAT"});
-    EXPECT_TRUE(f.c.Cmd_Imprimer->isEnabled());
+    EXPECT_EQ(f.e.Txt_Association->text(), "B02");
+    EXPECT_EQ(f.e.Cbo_Association->currentText(), "BETA AIDE");
+    EXPECT_EQ(f.e.Txt_Activites->text(), "001");
+    EXPECT_EQ(essai::Entrees(*f.e.Cbo_SigleOrg), QStringList{"CARSAT"});
+    EXPECT_TRUE(f.e.Cmd_Imprimer->isEnabled());
 }
 
 TEST(Entite, UneAutreFenetreQuiPrendLeFocusNeCompletePasLeCode) {
     Formulaire f;
-    f.Taper(f.c.Txt_Association, "7");
+    f.Taper(f.e.Txt_Association, "7");
     QWidget autre;
     autre.show();
     autre.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&autre));
-    EXPECT_EQ(f.c.Txt_Association->text(), "7");
+    EXPECT_EQ(f.e.Txt_Association->text(), "7");
 }
 
 TEST(Entite, ImprimerSansEntiteLeDitEtRendLeFocusALEntite) {
     Formulaire f;
-    f.c.Cmd_Imprimer->setEnabled(true);
-    QTest::mouseClick(f.c.Cmd_Imprimer, Qt::LeftButton);
+    f.e.Cmd_Imprimer->setEnabled(true);
+    QTest::mouseClick(f.e.Cmd_Imprimer, Qt::LeftButton);
     EXPECT_EQ(f.Messages(),
               QStringList{"Exclamation | Message KORVANE | L'entité juridique est obligatoire."});
-    EXPECT_EQ(QApplication::focusWidget(), f.c.Txt_Association);
+    EXPECT_EQ(QApplication::focusWidget(), f.e.Txt_Association);
 }
 
 // After an empty selection the print command clears the criteria; emptying the chosen activity
@@ -186,15 +187,15 @@ TEST(Entite, UneSelectionVideNeMontreQueSonMessageMemeAvecUneActiviteChoisie) {
         lignes.push_back(item);
     }
     Formulaire f(lignes);
-    f.Taper(f.c.Txt_Association, "B02");
-    ASSERT_EQ(f.c.Txt_Activites->text(), "001");
+    f.Taper(f.e.Txt_Association, "B02");
+    ASSERT_EQ(f.e.Txt_Activites->text(), "001");
     f.Messages();
-    QTest::mouseClick(f.c.Cmd_Imprimer, Qt::LeftButton);
+    QTest::mouseClick(f.e.Cmd_Imprimer, Qt::LeftButton);
     EXPECT_EQ(f.Messages(), QStringList{"Information | Message KORVANE | Aucun accord "
                                         "correspondant aux critères sélectionnés."});
-    EXPECT_EQ(f.c.Txt_Association->text(), "");
-    EXPECT_EQ(f.c.Txt_Activites->text(), "");
-    EXPECT_FALSE(f.c.Cmd_Imprimer->isEnabled());
+    EXPECT_EQ(f.e.Txt_Association->text(), "");
+    EXPECT_EQ(f.e.Txt_Activites->text(), "");
+    EXPECT_FALSE(f.e.Cmd_Imprimer->isEnabled());
     EXPECT_EQ(f.erreurs, QStringList{});
 }
 

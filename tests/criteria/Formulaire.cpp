@@ -64,7 +64,7 @@ void FichierEnPanne::Prelire(const std::vector<std::string>& /*cles*/) {
 }
 
 Formulaire::Formulaire(const std::vector<std::string>& lignes, const std::string& login)
-    : installation(lignes), controle(installation.Creer(login)), c(*controle) {
+    : installation(lignes), controle(installation.Creer(login)), c(*controle), e(c) {
     c.GestionnaireErreurs(
         [this](const std::exception& erreur) { erreurs.append(QString::fromUtf8(erreur.what())); });
     c.Init();

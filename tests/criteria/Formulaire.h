@@ -5,6 +5,7 @@
 
 #include <QStringList>
 
+#include "Face.h"
 #include "Installation.h"
 #include "dba/TheDatabase.h"
 
@@ -46,6 +47,8 @@ class Formulaire {
     Installation installation;
     std::unique_ptr<Ctr_Ardoine> controle;
     Ctr_Ardoine& c;
+    // Its child controls, found by their names.
+    Face e;
     // The texts the host's error handler received.
     QStringList erreurs;
 };

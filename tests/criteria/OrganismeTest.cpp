@@ -4,8 +4,10 @@
 #include <QClipboard>
 #include <QTest>
 
+#include "Face.h"
 #include "Formulaire.h"
 #include "ImpressionQt.h"
+#include "ObjetsModule.h"
 
 namespace {
 
@@ -21,53 +23,53 @@ const QString NeCorrespondPas =
 class Organisme : public ::testing::Test {
   protected:
     Organisme() {
-        f.Taper(f.c.Txt_Association, "A01");
+        f.Taper(f.e.Txt_Association, "A01");
         f.Messages();
     }
     // The message shown for the code typed into an empty box ("" for none), the box then
     // emptied.
     QString Verdict(const QString& code) {
-        f.c.Txt_CodeOrg->clear();
-        f.Taper(f.c.Txt_CodeOrg, code);
+        f.e.Txt_CodeOrg->clear();
+        f.Taper(f.e.Txt_CodeOrg, code);
         const QStringList messages = f.Messages();
-        f.c.Txt_CodeOrg->clear();
+        f.e.Txt_CodeOrg->clear();
         return messages.value(0);
     }
     void Coller(const QString& texte) {
         QApplication::clipboard()->setText(texte);
-        f.c.Txt_CodeOrg->setFocus();
-        f.c.Txt_CodeOrg->selectAll();
-        QTest::keyClick(f.c.Txt_CodeOrg, Qt::Key_V, Qt::ControlModifier);
+        f.e.Txt_CodeOrg->setFocus();
+        f.e.Txt_CodeOrg->selectAll();
+        QTest::keyClick(f.e.Txt_CodeOrg, Qt::Key_V, Qt::ControlModifier);
     }
 
     Formulaire f;
 };
 
 TEST_F(Organisme, UnCodeValideMontreSonSigleEtSeulsLesChiffresSeTapent) {
-    f.Taper(f.c.Txt_CodeOrg, "1x0-1");
-    EXPECT_EQ(f.c.Txt_CodeOrg->text(), "101");
-    EXPECT_EQ(f.c.Cbo_SigleOrg->currentText(), "CPAM");
+    f.Taper(f.e.Txt_CodeOrg, "1x0-1");
+    EXPECT_EQ(f.e.Txt_CodeOrg->text(), "101");
+    EXPECT_EQ(f.e.Cbo_SigleOrg->currentText(), "CPAM");
     EXPECT_EQ(f.Messages(), QStringList{});
 }
 
 TEST_F(Organisme, EntreeCompleteLeCodeVerifieAussitotPuisEstAvalee) {
     int entrees = 0;
-    QObject::connect(f.c.Txt_CodeOrg, &QLineEdit::returnPressed, [&entrees] { ++entrees; });
-    f.Taper(f.c.Txt_CodeOrg, "7");
-    f.Entree(f.c.Txt_CodeOrg);
+    QObject::connect(f.e.Txt_CodeOrg, &QLineEdit::returnPressed, [&entrees] { ++entrees; });
+    f.Taper(f.e.Txt_CodeOrg, "7");
+    f.Entree(f.e.Txt_CodeOrg);
     EXPECT_EQ(f.Messages(), QStringList{Inconnu});
-    EXPECT_EQ(f.c.Txt_CodeOrg->text(), "");
+    EXPECT_EQ(f.e.Txt_CodeOrg->text(), "");
     EXPECT_EQ(entrees, 0);
-    EXPECT_EQ(QApplication::focusWidget(), f.c.Txt_CodeOrg);
+    EXPECT_EQ(QApplication::focusWidget(), f.e.Txt_CodeOrg);
 }
 
 TEST_F(Organisme, SansActiviteToutCoupleDeLEntiteConvientAvecUneActiviteSeulLeCoupleExact) {
     EXPECT_EQ(Verdict("102"), "");
-    f.Taper(f.c.Txt_Activites, "001");
+    f.Taper(f.e.Txt_Activites, "001");
     f.Messages();
     EXPECT_EQ(Verdict("102"), NeCorrespondPas);
     EXPECT_EQ(Verdict("101"), "");
-    EXPECT_EQ(QApplication::focusWidget(), f.c.Txt_CodeOrg);
+    EXPECT_EQ(QApplication::focusWidget(), f.e.Txt_CodeOrg);
 }
 
 TEST_F(Organisme, LeTypeEtLeStatutSontVerifiesMaisPasLaFermeture) {
@@ -78,61 +80,62 @@ TEST_F(Organisme, LeTypeEtLeStatutSontVerifiesMaisPasLaFermeture) {
 }
 
 TEST_F(Organisme, UnSigleChoisiEcritSonCodeVerifie) {
-    f.Choisir(f.c.Cbo_SigleOrg, 0);
-    EXPECT_EQ(f.c.Txt_CodeOrg->text(), "102");
-    EXPECT_EQ(f.c.Cbo_SigleOrg->currentText(), "CAF");
+    f.Choisir(f.e.Cbo_SigleOrg, 0);
+    EXPECT_EQ(f.e.Txt_CodeOrg->text(), "102");
+    EXPECT_EQ(f.e.Cbo_SigleOrg->currentText(), "CAF");
 }
 
 TEST_F(Organisme, UnCodeCollePasseParLaMemeVerification) {
     for (const char* refuse : {"1\"2", "abc", "12345"}) {
         Coller(refuse);
         EXPECT_EQ(f.Messages(), QStringList{Inconnu}) << refuse;
-        EXPECT_EQ(f.c.Txt_CodeOrg->text(), "") << refuse;
+        EXPECT_EQ(f.e.Txt_CodeOrg->text(), "") << refuse;
     }
     Coller("101");
-    EXPECT_EQ(f.c.Cbo_SigleOrg->currentText(), "CPAM");
+    EXPECT_EQ(f.e.Cbo_SigleOrg->currentText(), "CPAM");
 }
 
 // The editing keys edit: Backspace and Delete (character 127, as Qt sends it) take a digit out.
 TEST_F(Organisme, RetourArriereEtSupprimerEffacentUnChiffre) {
-    f.Taper(f.c.Txt_CodeOrg, "12");
-    QTest::keyClick(f.c.Txt_CodeOrg, Qt::Key_Backspace);
-    EXPECT_EQ(f.c.Txt_CodeOrg->text(), "1");
-    f.c.Txt_CodeOrg->setCursorPosition(0);
+    f.Taper(f.e.Txt_CodeOrg, "12");
+    QTest::keyClick(f.e.Txt_CodeOrg, Qt::Key_Backspace);
+    EXPECT_EQ(f.e.Txt_CodeOrg->text(), "1");
+    f.e.Txt_CodeOrg->setCursorPosition(0);
     QKeyEvent supprimer(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
-    QApplication::sendEvent(f.c.Txt_CodeOrg, &supprimer);
-    EXPECT_EQ(f.c.Txt_CodeOrg->text(), "");
+    QApplication::sendEvent(f.e.Txt_CodeOrg, &supprimer);
+    EXPECT_EQ(f.e.Txt_CodeOrg->text(), "");
     EXPECT_EQ(f.Messages(), QStringList{});
 }
 
 TEST_F(Organisme, UneLectureEnEchecArriveAuHoteEtNeLaissePasDeCodeNonVerifie) {
-    f.c.Module.Fic_OrgPriseCharge = std::make_shared<essai::FichierEnPanne>();
-    f.Taper(f.c.Txt_CodeOrg, "101");
+    ardoine::ObjetsModule::DuThread().Fic_OrgPriseCharge =
+        std::make_shared<essai::FichierEnPanne>();
+    f.Taper(f.e.Txt_CodeOrg, "101");
     EXPECT_EQ(f.erreurs, QStringList{"La base de données ne répond pas."});
-    EXPECT_EQ(f.c.Txt_CodeOrg->text(), "");
-    EXPECT_EQ(f.c.Cbo_SigleOrg->currentText(), "");
+    EXPECT_EQ(f.e.Txt_CodeOrg->text(), "");
+    EXPECT_EQ(f.e.Cbo_SigleOrg->currentText(), "");
     EXPECT_TRUE(f.c.isEnabled());
 }
 
 TEST_F(Organisme, UnRemplissageEnEchecArriveAuHoteEtFermeLaPaireSansArreterLaCascade) {
-    f.c.Txt_Association->clear();
+    f.e.Txt_Association->clear();
     f.installation.base->selectionEnEchec = "ORGPRISECHARGE";
-    f.Taper(f.c.Txt_Association, "A01");
+    f.Taper(f.e.Txt_Association, "A01");
     EXPECT_EQ(f.erreurs, QStringList{"La base de données ne répond pas."});
-    EXPECT_EQ(f.c.Cbo_SigleOrg->count(), 0);
-    EXPECT_FALSE(f.c.Txt_CodeOrg->isEnabled());
-    EXPECT_TRUE(f.c.Cmd_Imprimer->isEnabled());
+    EXPECT_EQ(f.e.Cbo_SigleOrg->count(), 0);
+    EXPECT_FALSE(f.e.Txt_CodeOrg->isEnabled());
+    EXPECT_TRUE(f.e.Cmd_Imprimer->isEnabled());
 }
 
 // An entity without funding body greys the pair, label included; the next one lights it again.
 TEST_F(Organisme, LEtiquetteSeRallumeApresUnRemplissageVide) {
-    f.c.Txt_Association->clear();
-    f.Taper(f.c.Txt_Association, "C03");
-    EXPECT_FALSE(f.c.Etq_Organisme->isEnabled());
-    f.c.Txt_Association->clear();
-    f.Taper(f.c.Txt_Association, "A01");
-    EXPECT_TRUE(f.c.Etq_Organisme->isEnabled());
-    EXPECT_TRUE(f.c.Txt_CodeOrg->isEnabled());
+    f.e.Txt_Association->clear();
+    f.Taper(f.e.Txt_Association, "C03");
+    EXPECT_FALSE(f.e.Etq_Organisme->isEnabled());
+    f.e.Txt_Association->clear();
+    f.Taper(f.e.Txt_Association, "A01");
+    EXPECT_TRUE(f.e.Etq_Organisme->isEnabled());
+    EXPECT_TRUE(f.e.Txt_CodeOrg->isEnabled());
 }
 
 // Without an activity, or with an activity whose code is blank, the funding bodies of the whole
@@ -141,15 +144,15 @@ TEST(OrganismeSansActivite, LaPhraseNeNommeAucuneActivite) {
     auto lignes = essai::DonneesCriteres();
     lignes.push_back(essai::Ligne("ACTIVITES", "A01   ", {{1, "SANS ACTIVITE"}}));
     Formulaire f(lignes);
-    f.Taper(f.c.Txt_Association, "A01");
+    f.Taper(f.e.Txt_Association, "A01");
     const QString entite =
         "SSELECT ORGPRISECHARGE AVEC 63 = \"\" AND AVEC 46 = \"A01\" AND AVEC 18 = \"P\" "
         "AND AVEC 20 <> \"0\" PAR 1 PAR 0";
     EXPECT_EQ(f.Selections("ORGPRISECHARGE").back(), entite);
-    const int blanche = f.c.Cbo_Activites->findText("SANS ACTIVITE");
+    const int blanche = f.e.Cbo_Activites->findText("SANS ACTIVITE");
     ASSERT_GE(blanche, 0);
-    f.Choisir(f.c.Cbo_Activites, blanche);
-    EXPECT_EQ(f.c.Txt_Activites->text(), "   ");
+    f.Choisir(f.e.Cbo_Activites, blanche);
+    EXPECT_EQ(f.e.Txt_Activites->text(), "   ");
     EXPECT_EQ(f.Selections("ORGPRISECHARGE").back(), entite);
 }
 

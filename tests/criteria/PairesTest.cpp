@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QTest>
 
+#include "Face.h"
 #include "Formulaire.h"
 
 // What every lookup pair does alike, tried on each.
@@ -20,7 +21,7 @@ QString Exclamation(const QString& texte) {
 // refused and the focus comes back to its box, wherever Tab sent it.
 TEST(Paires, UnCodeCourtInconnuEstRefuseEnSortantEtLeFocusRevient) {
     Formulaire f;
-    f.Taper(f.c.Txt_Association, "A01");
+    f.Taper(f.e.Txt_Association, "A01");
     f.Messages();
     const auto refuse = [&f](QLineEdit* zone, const QString& texte) {
         SCOPED_TRACE(zone->objectName().toStdString());
@@ -30,14 +31,14 @@ TEST(Paires, UnCodeCourtInconnuEstRefuseEnSortantEtLeFocusRevient) {
         EXPECT_EQ(zone->text(), "");
         EXPECT_EQ(QApplication::focusWidget(), zone);
     };
-    refuse(f.c.Txt_Activites, "Cette activité n'existe pas.");
-    refuse(f.c.Txt_Responsable, "Ce responsable n'existe pas.");
-    refuse(f.c.Txt_CodeOrg, "Cet organisme de prise en charge n'existe pas.");
-    QTest::mouseClick(f.c.Opt_Commune, Qt::LeftButton);
-    refuse(f.c.Txt_Commune, "Cette commune n'existe pas.");
-    f.c.Txt_Association->clear();
+    refuse(f.e.Txt_Activites, "Cette activité n'existe pas.");
+    refuse(f.e.Txt_Responsable, "Ce responsable n'existe pas.");
+    refuse(f.e.Txt_CodeOrg, "Cet organisme de prise en charge n'existe pas.");
+    QTest::mouseClick(f.e.Opt_Commune, Qt::LeftButton);
+    refuse(f.e.Txt_Commune, "Cette commune n'existe pas.");
+    f.e.Txt_Association->clear();
     f.Messages();
-    refuse(f.c.Txt_Association, "Cette entité juridique n'existe pas.");
+    refuse(f.e.Txt_Association, "Cette entité juridique n'existe pas.");
 }
 
 void Coller(QLineEdit* zone, const QString& texte) {
@@ -50,14 +51,14 @@ void Coller(QLineEdit* zone, const QString& texte) {
 // (a code pasted whole reaches its width while the list box still shows that text).
 TEST(Paires, LeLibelleDUnCodeRemplaceLeTexteDeLaListe) {
     Formulaire f;
-    f.Taper(f.c.Txt_Association, "A01");
-    f.Taper(f.c.Cbo_SigleOrg, "XY");
-    Coller(f.c.Txt_CodeOrg, "101");
-    EXPECT_EQ(f.c.Cbo_SigleOrg->currentText(), "CPAM");
-    QTest::mouseClick(f.c.Opt_Commune, Qt::LeftButton);
-    f.Taper(f.c.Cbo_Commune, "LY");
-    Coller(f.c.Txt_Commune, "75056");
-    EXPECT_EQ(f.c.Cbo_Commune->currentText(), "PARIS");
+    f.Taper(f.e.Txt_Association, "A01");
+    f.Taper(f.e.Cbo_SigleOrg, "XY");
+    Coller(f.e.Txt_CodeOrg, "101");
+    EXPECT_EQ(f.e.Cbo_SigleOrg->currentText(), "CPAM");
+    QTest::mouseClick(f.e.Opt_Commune, Qt::LeftButton);
+    f.Taper(f.e.Cbo_Commune, "LY");
+    Coller(f.e.Txt_Commune, "75056");
+    EXPECT_EQ(f.e.Cbo_Commune->currentText(), "PARIS");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QTest>
 
+#include "Face.h"
 #include "Formulaire.h"
 #include "ImpressionQt.h"
 
@@ -15,80 +16,80 @@ const QString SecteurInconnu = "Exclamation | Message KORVANE | Ce secteur n'exi
 
 TEST(Responsable, UnCodeValideMontreLeNomUnCodeInconnuOuEnMinusculesEstRefuse) {
     Formulaire f;
-    f.Taper(f.c.Txt_Responsable, "R01");
-    EXPECT_EQ(f.c.Cbo_RespSect->currentText(), "DUPONT Jean");
-    f.c.Txt_Responsable->clear();
+    f.Taper(f.e.Txt_Responsable, "R01");
+    EXPECT_EQ(f.e.Cbo_RespSect->currentText(), "DUPONT Jean");
+    f.e.Txt_Responsable->clear();
     for (const char* code : {"R09", "r01"}) {
-        f.Taper(f.c.Txt_Responsable, code);
+        f.Taper(f.e.Txt_Responsable, code);
         EXPECT_EQ(f.Messages(), QStringList{ResponsableInconnu}) << code;
-        EXPECT_EQ(f.c.Txt_Responsable->text(), "");
-        EXPECT_EQ(QApplication::focusWidget(), f.c.Txt_Responsable);
+        EXPECT_EQ(f.e.Txt_Responsable->text(), "");
+        EXPECT_EQ(QApplication::focusWidget(), f.e.Txt_Responsable);
     }
 }
 
 TEST(Responsable, LeCodeEstCompleteDansLesDeuxModes) {
     Formulaire f;
-    f.Taper(f.c.Txt_Responsable, "9");
-    f.Entree(f.c.Txt_Responsable);
+    f.Taper(f.e.Txt_Responsable, "9");
+    f.Entree(f.e.Txt_Responsable);
     EXPECT_EQ(f.Messages(), QStringList{ResponsableInconnu});
-    QTest::mouseClick(f.c.Opt_Secteur, Qt::LeftButton);
-    f.Taper(f.c.Txt_Responsable, "9");
+    QTest::mouseClick(f.e.Opt_Secteur, Qt::LeftButton);
+    f.Taper(f.e.Txt_Responsable, "9");
     f.Quitter();
     EXPECT_EQ(f.Messages(), QStringList{SecteurInconnu});
     // After an unknown sector the focus goes on where the user sent it.
-    EXPECT_EQ(QApplication::focusWidget(), f.c.Cbo_RespSect);
+    EXPECT_EQ(QApplication::focusWidget(), f.e.Cbo_RespSect);
 }
 
 TEST(Responsable, ChangerDeModeMontreLAutreListeSansLaRelire) {
     Formulaire f;
-    EXPECT_EQ(f.c.Cbo_RespSect->currentText(), "");
-    f.Taper(f.c.Txt_Responsable, "R01");
-    QTest::mouseClick(f.c.Opt_Secteur, Qt::LeftButton);
-    EXPECT_EQ(f.c.Etq_RespSect->text(), "Secteur");
-    EXPECT_EQ(essai::Entrees(*f.c.Cbo_RespSect), (QStringList{"NORD", "SUD"}));
-    EXPECT_EQ(f.c.Txt_Responsable->text(), "");
-    EXPECT_EQ(f.c.Cbo_RespSect->currentText(), "");
-    QTest::mouseClick(f.c.Opt_Responsable, Qt::LeftButton);
-    QTest::mouseClick(f.c.Opt_Secteur, Qt::LeftButton);
+    EXPECT_EQ(f.e.Cbo_RespSect->currentText(), "");
+    f.Taper(f.e.Txt_Responsable, "R01");
+    QTest::mouseClick(f.e.Opt_Secteur, Qt::LeftButton);
+    EXPECT_EQ(f.e.Etq_RespSect->text(), "Secteur");
+    EXPECT_EQ(essai::Entrees(*f.e.Cbo_RespSect), (QStringList{"NORD", "SUD"}));
+    EXPECT_EQ(f.e.Txt_Responsable->text(), "");
+    EXPECT_EQ(f.e.Cbo_RespSect->currentText(), "");
+    QTest::mouseClick(f.e.Opt_Responsable, Qt::LeftButton);
+    QTest::mouseClick(f.e.Opt_Secteur, Qt::LeftButton);
     EXPECT_EQ(f.Selections("RESPONSABLE").size(), 1);
     EXPECT_EQ(f.Selections("SECTEUR").size(), 1);
     // A manager's code is looked up among the sectors.
-    f.Taper(f.c.Txt_Responsable, "R01");
+    f.Taper(f.e.Txt_Responsable, "R01");
     EXPECT_EQ(f.Messages(), QStringList{SecteurInconnu});
 }
 
 TEST(Responsable, UnSecteurRefuseParLesDroitsEstVideSansMessage) {
     Formulaire f(essai::DonneesCriteres(), "secteur1");
-    QTest::mouseClick(f.c.Opt_Secteur, Qt::LeftButton);
-    f.Taper(f.c.Txt_Responsable, "S01");
-    EXPECT_EQ(f.c.Cbo_RespSect->currentText(), "NORD");
-    f.c.Txt_Responsable->clear();
-    f.Taper(f.c.Txt_Responsable, "S02");
-    EXPECT_EQ(f.c.Txt_Responsable->text(), "");
-    EXPECT_EQ(QApplication::focusWidget(), f.c.Txt_Responsable);
-    f.Choisir(f.c.Cbo_RespSect, 1);
-    EXPECT_EQ(f.c.Txt_Responsable->text(), "");
-    EXPECT_EQ(f.c.Cbo_RespSect->currentText(), "");
-    EXPECT_EQ(QApplication::focusWidget(), f.c.Txt_Responsable);
+    QTest::mouseClick(f.e.Opt_Secteur, Qt::LeftButton);
+    f.Taper(f.e.Txt_Responsable, "S01");
+    EXPECT_EQ(f.e.Cbo_RespSect->currentText(), "NORD");
+    f.e.Txt_Responsable->clear();
+    f.Taper(f.e.Txt_Responsable, "S02");
+    EXPECT_EQ(f.e.Txt_Responsable->text(), "");
+    EXPECT_EQ(QApplication::focusWidget(), f.e.Txt_Responsable);
+    f.Choisir(f.e.Cbo_RespSect, 1);
+    EXPECT_EQ(f.e.Txt_Responsable->text(), "");
+    EXPECT_EQ(f.e.Cbo_RespSect->currentText(), "");
+    EXPECT_EQ(QApplication::focusWidget(), f.e.Txt_Responsable);
     EXPECT_EQ(f.Messages(), QStringList{});
 }
 
 TEST(Responsable, UnRemplissageEnEchecNEstPasSignaleEtEstReessayeAuChangementSuivant) {
     Formulaire f;
     f.installation.base->selectionEnEchec = "SECTEUR";
-    QTest::mouseClick(f.c.Opt_Secteur, Qt::LeftButton);
-    EXPECT_EQ(f.c.Cbo_RespSect->count(), 0);
+    QTest::mouseClick(f.e.Opt_Secteur, Qt::LeftButton);
+    EXPECT_EQ(f.e.Cbo_RespSect->count(), 0);
     f.installation.base->selectionEnEchec.clear();
-    QTest::mouseClick(f.c.Opt_Responsable, Qt::LeftButton);
-    QTest::mouseClick(f.c.Opt_Secteur, Qt::LeftButton);
-    EXPECT_EQ(essai::Entrees(*f.c.Cbo_RespSect), (QStringList{"NORD", "SUD"}));
+    QTest::mouseClick(f.e.Opt_Responsable, Qt::LeftButton);
+    QTest::mouseClick(f.e.Opt_Secteur, Qt::LeftButton);
+    EXPECT_EQ(essai::Entrees(*f.e.Cbo_RespSect), (QStringList{"NORD", "SUD"}));
     EXPECT_EQ(f.Selections("SECTEUR").size(), 2);
     EXPECT_EQ(f.erreurs, QStringList{});
 }
 
 TEST(Responsable, LesSecteursSontLusParLeurCode) {
     Formulaire f;
-    QTest::mouseClick(f.c.Opt_Secteur, Qt::LeftButton);
+    QTest::mouseClick(f.e.Opt_Secteur, Qt::LeftButton);
     EXPECT_EQ(f.Selections("SECTEUR"), QStringList{"SSELECT SECTEUR PAR 1"});
 }
 

@@ -79,5 +79,6 @@ TEST(FormeDesigner, LeFormulaireCompileParUicPorteLeControle) {
     Brancher(*forme.ctr_Ardoine);
     fenetre.show();
     Verifier_Controle_Branche(*forme.ctr_Ardoine);
-    EXPECT_TRUE(forme.ctr_Ardoine->Txt_Association->isEnabled());
+    EXPECT_TRUE(
+        forme.ctr_Ardoine->findChild<QLineEdit*>(QStringLiteral("Txt_Association"))->isEnabled());
 }

@@ -8,7 +8,9 @@
 #include <utility>
 
 #include "DonneesRapport.h"
+#include "Face.h"
 #include "ImpressionEssai.h"
+#include "liste/DestinationListe.h"
 #include "mvdb/NomBase.h"
 #include "outils/Outils.h"
 #include "printer/ImprimantesSysteme.h"
@@ -62,7 +64,7 @@ void VerifierListeEntiere(const Lignes& codes) {
     EXPECT_EQ(codes.back(), "00501");
 }
 
-class ConnexionPerdue : public ::testing::Test {
+class ConnexionPerdueSurServeur : public ::testing::Test {
   protected:
     void SetUp() override {
         if (!LieuEssai().surServeur()) {
@@ -95,8 +97,8 @@ class ConnexionPerdue : public ::testing::Test {
         EXPECT_EQ(impression->plateforme->Appels().filter(QStringLiteral("pointeur")).last(),
                   "pointeur 0");
         EXPECT_TRUE(impression->controle->isEnabled());
-        EXPECT_TRUE(impression->controle->Cmd_Imprimer->isEnabled());
-        EXPECT_FALSE(impression->controle->Prg_Accord->isVisible());
+        EXPECT_TRUE(essai::Face(*impression->controle).Cmd_Imprimer->isEnabled());
+        EXPECT_FALSE(essai::Face(*impression->controle).Prg_Accord->isVisible());
         EXPECT_FALSE(impression->controle->W_Sortir());
     }
 
@@ -105,7 +107,7 @@ class ConnexionPerdue : public ::testing::Test {
     CoupureAuPremierAccord coupure{[this] { Couper(); }};
 };
 
-TEST_F(ConnexionPerdue, LImpressionEstAbandonneeEtLaSuivanteSeReconnecteEtImprimeToutLaListe) {
+TEST_F(ConnexionPerdueSurServeur, LImpressionEstAbandonneeEtLaSuivanteSeReconnecteEtImprimeToutLaListe) {
     impression->Imprimer();
     VerifierAbandon();
     const auto& abandonnes = impression->Imprimante().Documents();
@@ -122,7 +124,7 @@ TEST_F(ConnexionPerdue, LImpressionEstAbandonneeEtLaSuivanteSeReconnecteEtImprim
 }
 
 // The table file is written whole at the end of the walk: a cut run leaves no file.
-TEST_F(ConnexionPerdue, UnFichierCsvNEstPasEcritEtLeSuivantLEst) {
+TEST_F(ConnexionPerdueSurServeur, UnFichierCsvNEstPasEcritEtLeSuivantLEst) {
     QTemporaryDir dossier;
     const QString csv = dossier.filePath(QStringLiteral("liste.csv"));
     outils::Outils::Partage().RemplacerServices(
@@ -147,7 +149,7 @@ TEST_F(ConnexionPerdue, UnFichierCsvNEstPasEcritEtLeSuivantLEst) {
 
 // A session the server ended while the form waited (a restart in the night, an idle timeout):
 // nothing was read yet, so the press of "Imprimer" connects again and prints.
-TEST_F(ConnexionPerdue, UneConnexionPerdueAvantLImpressionEstRetablieSansMessage) {
+TEST_F(ConnexionPerdueSurServeur, UneConnexionPerdueAvantLImpressionEstRetablieSansMessage) {
     impression->controle->Observateur_Liste(nullptr);
     Couper();
     impression->Imprimer();

@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "Ctr_ArdoinePrivate.h"
 #include "DonneesRapport.h"
 #include "ImpressionEssai.h"
 #include "liste/Explication.h"
@@ -70,7 +71,8 @@ Expliquee Expliquer(const std::string& aide, const std::string& login = "secteur
     ImpressionEssai impression(lignes, login);
     rapport::RecueilDecisions recueil(aide);
     impression.controle->Observateur_Liste(&recueil);
-    const auto parties = impression.controle->Parties_Selection();
+    const auto& prive = Ctr_ArdoinePrivate::De(*impression.controle);
+    const auto parties = prive.Parties_Selection(prive.Criteres_Du_Formulaire());
     impression.Imprimer();
     EXPECT_TRUE(impression.erreurs.empty()) << impression.erreurs.front();
     Expliquee resultat{rapport::Expliquer(*impression.base, aide, "", "MAI 2018", parties, recueil),

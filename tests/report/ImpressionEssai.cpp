@@ -1,4 +1,5 @@
 #include "ImpressionEssai.h"
+#include "Face.h"
 
 #include <cmath>
 #include <stdexcept>
@@ -28,15 +29,15 @@ ImpressionEssai::ImpressionEssai(const std::vector<std::string>& lignes, const s
     controle->TheClient(donnees.Client());
     controle->TheDatabase(base);
     controle->Init();
-    controle->Txt_Association->setText(QStringLiteral("041"));
+    essai::Face(*controle).Txt_Association->setText(QStringLiteral("041"));
 }
 
 ImpressionEssai::~ImpressionEssai() = default;
 
 void ImpressionEssai::Imprimer() {
     plateforme->Oublier_Appels();
-    controle->Cmd_Imprimer->setEnabled(true);
-    controle->Cmd_Imprimer->click();
+    essai::Face(*controle).Cmd_Imprimer->setEnabled(true);
+    essai::Face(*controle).Cmd_Imprimer->click();
 }
 
 imprimante::ImprimanteEnregistree& ImpressionEssai::Imprimante() const {

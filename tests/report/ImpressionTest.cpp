@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "DonneesRapport.h"
+#include "Face.h"
 #include "ImpressionEssai.h"
 #include "PdfRelu.h"
 #include "dba/Erreur.h"
@@ -51,9 +52,10 @@ TEST(Execution, UneListeImprimeeEstEnvoyeePuisLaFormeSeFerme) {
     EXPECT_TRUE(impression.Messages().empty());
     EXPECT_TRUE(Fermee(impression));
     EXPECT_TRUE(impression.controle->isEnabled());
-    EXPECT_TRUE(impression.controle->Prg_Accord->isVisibleTo(impression.controle.get()));
-    EXPECT_EQ(impression.controle->Prg_Accord->maximum(), 3);
-    EXPECT_EQ(impression.controle->Prg_Accord->value(), 3);
+    EXPECT_TRUE(
+        essai::Face(*impression.controle).Prg_Accord->isVisibleTo(impression.controle.get()));
+    EXPECT_EQ(essai::Face(*impression.controle).Prg_Accord->maximum(), 3);
+    EXPECT_EQ(essai::Face(*impression.controle).Prg_Accord->value(), 3);
     // Busy while selecting, free while the printer is chosen, busy while printing, free at
     // the end.
     QStringList pointeurs;
@@ -68,13 +70,13 @@ TEST(Execution, UneListeImprimeeEstEnvoyeePuisLaFormeSeFerme) {
 
 TEST(Execution, UneSelectionVideLeDitEffaceLesCriteresEtFermeLaForme) {
     ImpressionEssai impression(essai::Socle());
-    impression.controle->Txt_Responsable->setText(QStringLiteral("R01"));
+    essai::Face(*impression.controle).Txt_Responsable->setText(QStringLiteral("R01"));
     impression.Imprimer();
     EXPECT_EQ(impression.Messages(),
               Lignes{"Information | Aucun accord correspondant aux critères sélectionnés."});
-    EXPECT_TRUE(impression.controle->Txt_Association->text().isEmpty());
-    EXPECT_TRUE(impression.controle->Txt_Responsable->text().isEmpty());
-    EXPECT_FALSE(impression.controle->Cmd_Imprimer->isEnabled());
+    EXPECT_TRUE(essai::Face(*impression.controle).Txt_Association->text().isEmpty());
+    EXPECT_TRUE(essai::Face(*impression.controle).Txt_Responsable->text().isEmpty());
+    EXPECT_FALSE(essai::Face(*impression.controle).Cmd_Imprimer->isEnabled());
     EXPECT_TRUE(impression.choix->FormatsDemandes().empty());
     EXPECT_TRUE(Fermee(impression));
 }
@@ -128,7 +130,8 @@ TEST(Execution, UneErreurEnCoursAbandonneLeDocumentRendLaMainEtLaissePourRecomme
     EXPECT_EQ(impression.plateforme->Appels().filter(QStringLiteral("pointeur")).last(),
               "pointeur 0");
     EXPECT_TRUE(impression.controle->isEnabled());
-    EXPECT_FALSE(impression.controle->Prg_Accord->isVisibleTo(impression.controle.get()));
+    EXPECT_FALSE(
+        essai::Face(*impression.controle).Prg_Accord->isVisibleTo(impression.controle.get()));
     EXPECT_FALSE(impression.controle->W_Sortir());
     EXPECT_FALSE(impression.plateforme->Appels().contains(QStringLiteral("dechargement")));
 
@@ -215,7 +218,7 @@ TEST(Execution, UnMoisDePlusDe32766AccordsSImprimeEnEntier) {
     EXPECT_EQ(essai::Codes(document).size(), static_cast<std::size_t>(Nombre));
     EXPECT_EQ(essai::Codes(document).back(), "32800");
     EXPECT_TRUE(essai::Lignes(document, Pages)[2].ends_with("Page : " + std::to_string(Pages)));
-    EXPECT_EQ(impression.controle->Prg_Accord->maximum(), Nombre + 1);
+    EXPECT_EQ(essai::Face(*impression.controle).Prg_Accord->maximum(), Nombre + 1);
 }
 
 // An end date the selection takes as a number prints as its day however it is written; a

@@ -89,7 +89,7 @@ QByteArray ImprimerSeul(const std::string& base, const QString& sortie) {
     return impression.liste;
 }
 
-class ImpressionsSimultanees : public ::testing::Test {
+class ImpressionsSimultaneesSurServeur : public ::testing::Test {
   protected:
     // The same scenario on a database file is left to the print run's own tests: there a print
     // reads the list too fast for the commit to fall inside it.
@@ -140,7 +140,7 @@ class ImpressionsSimultanees : public ::testing::Test {
     int numero = 0;
 };
 
-TEST_F(ImpressionsSimultanees, ChaqueListeEstCelleDAvantOuCelleDApresLImportation) {
+TEST_F(ImpressionsSimultaneesSurServeur, ChaqueListeEstCelleDAvantOuCelleDApresLImportation) {
     const QByteArray avant = ImprimerSeul(base->Chemin(), dossier.filePath("avant.csv"));
     ASSERT_FALSE(avant.isEmpty());
 

@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 
 #include "DonneesRapport.h"
+#include "Face.h"
 #include "ImpressionEssai.h"
 #include "TableauRelu.h"
 #include "outils/Outils.h"
@@ -42,7 +43,7 @@ Lignes Donnees() {
 }
 
 struct Cas {
-    QRadioButton* Ctr_Ardoine::*option;
+    QRadioButton* essai::Face::*option;
     std::string login;
     // How a page's group block names the group of a row of the file.
     std::function<std::string(const std::vector<std::string>&)> bloc;
@@ -51,7 +52,7 @@ struct Cas {
 // The printed lines, each with the group block of its page.
 std::vector<std::pair<std::string, std::string>> Imprimees(const Cas& cas) {
     ImpressionEssai impression(Donnees(), cas.login);
-    (impression.controle.get()->*cas.option)->click();
+    (essai::Face(*impression.controle).*cas.option)->click();
     impression.Imprimer();
     EXPECT_TRUE(impression.erreurs.empty()) << impression.erreurs.front();
     std::vector<std::pair<std::string, std::string>> lignes;
@@ -72,7 +73,7 @@ std::vector<std::pair<std::string, std::string>> Imprimees(const Cas& cas) {
 // The same run, answered with a table file of that kind.
 void Exporter(const Cas& cas, Destination::Genre genre, const std::string& fichier) {
     ImpressionEssai impression(Donnees(), cas.login);
-    (impression.controle.get()->*cas.option)->click();
+    (essai::Face(*impression.controle).*cas.option)->click();
     outils::Outils::Partage().RemplacerServices(
         std::make_shared<imprimante::ImprimantesEnregistrees>(
             std::vector<Destination>{{"Enregistreuse"}, {"Fichier", genre}}),
@@ -103,13 +104,13 @@ void Comparer(const std::vector<std::pair<std::string, std::string>>& imprimees,
 
 const std::vector<Cas>& Tous_Les_Cas() {
     static const std::vector<Cas> cas{
-        {&Ctr_Ardoine::Opt_Responsable, "admin",
+        {&essai::Face::Opt_Responsable, "admin",
          [](const auto& r) { return "Responsable : " + r[1]; }},
-        {&Ctr_Ardoine::Opt_Secteur, "admin", [](const auto& r) { return "Secteur     : " + r[1]; }},
-        {&Ctr_Ardoine::Opt_Commune, "admin", [](const auto& r) { return "Commune     : " + r[0]; }},
-        {&Ctr_Ardoine::Opt_Responsable, "secteur1",
+        {&essai::Face::Opt_Secteur, "admin", [](const auto& r) { return "Secteur     : " + r[1]; }},
+        {&essai::Face::Opt_Commune, "admin", [](const auto& r) { return "Commune     : " + r[0]; }},
+        {&essai::Face::Opt_Responsable, "secteur1",
          [](const auto& r) { return "Responsable : " + r[1]; }},
-        {&Ctr_Ardoine::Opt_Commune, "secteur1",
+        {&essai::Face::Opt_Commune, "secteur1",
          [](const auto& r) { return "Commune     : " + r[0]; }},
     };
     return cas;

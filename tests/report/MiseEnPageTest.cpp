@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "DonneesRapport.h"
+#include "Face.h"
 #include "ImpressionEssai.h"
 #include "printer/ImprimanteEnregistree.h"
 
@@ -26,9 +27,9 @@ std::string Espaces(std::size_t n) {
 
 // Printed with the grouping option given, no group code: every group, sorted by group.
 std::unique_ptr<ImpressionEssai> Imprimer(
-    const Lignes& lignes, QRadioButton* Ctr_Ardoine::*option = &Ctr_Ardoine::Opt_Responsable) {
+    const Lignes& lignes, QRadioButton* essai::Face::*option = &essai::Face::Opt_Responsable) {
     auto impression = std::make_unique<ImpressionEssai>(essai::Avec(lignes));
-    ((*impression->controle).*option)->setChecked(true);
+    (essai::Face(*impression->controle).*option)->setChecked(true);
     impression->Imprimer();
     EXPECT_TRUE(impression->erreurs.empty()) << impression->erreurs.front();
     return impression;
@@ -159,11 +160,11 @@ TEST(BlocDeGroupe, ResponsableAvecLesSeulesLignesDAdresseRenseignees) {
 
 TEST(BlocDeGroupe, SecteurParSesTroisPremiersCaracteresEtCommuneTelleQuelle) {
     const auto secteurs = Imprimer(AidesDeMai({{"A0001", "ALPHA", "Jean", "R01", "S02X"}}),
-                                   &Ctr_Ardoine::Opt_Secteur);
+                                   &essai::Face::Opt_Secteur);
     EXPECT_EQ(essai::Lignes(secteurs->Document(), 1)[9], "Secteur     : SUD");
 
     const auto communes = Imprimer(AidesDeMai({{"A0001", "ALPHA", "Jean", "R01", "S01", "2A004"}}),
-                                   &Ctr_Ardoine::Opt_Commune);
+                                   &essai::Face::Opt_Commune);
     EXPECT_EQ(essai::Lignes(communes->Document(), 1)[9], "Commune     : 2A004");
 }
 
@@ -172,7 +173,7 @@ TEST(Pages, UnePageParSecteurSurTroisCaracteresEtParCommune) {
     const auto secteurs = Imprimer(AidesDeMai({{"A0001", "ALPHA", "Jean", "R01", "S01A"},
                                                {"B0001", "BETA", "Jean", "R02", "S01B"},
                                                {"C0001", "GAMMA", "Jean", "R01", "S02A"}}),
-                                   &Ctr_Ardoine::Opt_Secteur);
+                                   &essai::Face::Opt_Secteur);
     ASSERT_EQ(secteurs->Document().pages, 2);
     EXPECT_EQ(essai::Codes(secteurs->Document()), (Lignes{"A0001", "B0001", "C0001"}));
     EXPECT_EQ(essai::Details(secteurs->Document(), 1).size(), 2U);
@@ -181,7 +182,7 @@ TEST(Pages, UnePageParSecteurSurTroisCaracteresEtParCommune) {
     const auto communes = Imprimer(AidesDeMai({{"A0001", "ALPHA", "Jean", "R01", "S01", "69123"},
                                                {"B0001", "BETA", "Jean", "R01", "S02", "75056"},
                                                {"C0001", "GAMMA", "Jean", "R01", "S01", "75056"}}),
-                                   &Ctr_Ardoine::Opt_Commune);
+                                   &essai::Face::Opt_Commune);
     ASSERT_EQ(communes->Document().pages, 2);
     EXPECT_EQ(essai::Details(communes->Document(), 2).size(), 2U);
     EXPECT_EQ(essai::Lignes(communes->Document(), 2)[9], "Commune     : 75056");

@@ -3,6 +3,7 @@
 #include <QSignalBlocker>
 
 #include "DonneesRapport.h"
+#include "Face.h"
 #include "ImpressionEssai.h"
 
 // The sentence of the agreement selection for each combination of criteria, as the database
@@ -42,15 +43,15 @@ class Phrase : public ::testing::Test {
 
 // The criteria placed in their boxes and what they add to the sentence.
 struct Criteres {
-    QRadioButton* Ctr_Ardoine::*option;
+    QRadioButton* essai::Face::*option;
     std::string activites, responsable, commune, codeOrganisme, libelleOrganisme;
     std::string suite;
 };
 
 TEST_F(Phrase, ChaqueCombinaisonDeCriteres) {
-    const auto responsable = &Ctr_Ardoine::Opt_Responsable;
-    const auto secteur = &Ctr_Ardoine::Opt_Secteur;
-    const auto commune = &Ctr_Ardoine::Opt_Commune;
+    const auto responsable = &essai::Face::Opt_Responsable;
+    const auto secteur = &essai::Face::Opt_Secteur;
+    const auto commune = &essai::Face::Opt_Commune;
     const std::vector<Criteres> cas{
         {responsable, "", "", "", "", "", " PAR Responsable PAR NomPrenomAide"},
         {responsable, "007", "", "", "", "",
@@ -73,40 +74,41 @@ TEST_F(Phrase, ChaqueCombinaisonDeCriteres) {
     for (const Criteres& criteres : cas) {
         SCOPED_TRACE(criteres.suite);
         // The empty selection before emptied the legal entity.
-        Placer(controle.Txt_Association, "041");
+        Placer(essai::Face(controle).Txt_Association, "041");
         {
-            const QSignalBlocker bloque(controle.*criteres.option);
-            (controle.*criteres.option)->setChecked(true);
+            const QSignalBlocker bloque(essai::Face(controle).*criteres.option);
+            (essai::Face(controle).*criteres.option)->setChecked(true);
         }
-        Placer(controle.Txt_Activites, criteres.activites);
-        Placer(controle.Txt_Responsable, criteres.responsable);
-        Placer(controle.Txt_Commune, criteres.commune);
-        Placer(controle.Txt_CodeOrg, criteres.codeOrganisme);
-        const QSignalBlocker bloque(controle.Cbo_SigleOrg);
-        controle.Cbo_SigleOrg->setEditText(QString::fromStdString(criteres.libelleOrganisme));
+        Placer(essai::Face(controle).Txt_Activites, criteres.activites);
+        Placer(essai::Face(controle).Txt_Responsable, criteres.responsable);
+        Placer(essai::Face(controle).Txt_Commune, criteres.commune);
+        Placer(essai::Face(controle).Txt_CodeOrg, criteres.codeOrganisme);
+        const QSignalBlocker bloque(essai::Face(controle).Cbo_SigleOrg);
+        essai::Face(controle).Cbo_SigleOrg->setEditText(
+            QString::fromStdString(criteres.libelleOrganisme));
         EXPECT_EQ(Envoyee(), Debut() + criteres.suite);
     }
 }
 
 TEST_F(Phrase, LesBornesDeDecembreEtDeJanvier) {
     for (int pas = 0; pas < 7; ++pas) {
-        controle.Bdh_Periode->stepBy(1);
+        essai::Face(controle).Bdh_Periode->stepBy(1);
     }
-    ASSERT_EQ(controle.Txt_Periode->text(), "DÉCEMBRE 2018");
+    ASSERT_EQ(essai::Face(controle).Txt_Periode->text(), "DÉCEMBRE 2018");
     EXPECT_NE(Envoyee().find(R"(AND AVEC 6 >= ")" + essai::TexteJour(2018, 12, 1) +
                              R"(" AND AVEC 6 <= ")" + std::to_string(essai::Jour(2019, 1, 1) - 1) +
                              R"(")"),
               std::string::npos);
     // The empty selection emptied the criteria; the period stays.
-    Placer(controle.Txt_Association, "041");
-    controle.Bdh_Periode->stepBy(1);
+    Placer(essai::Face(controle).Txt_Association, "041");
+    essai::Face(controle).Bdh_Periode->stepBy(1);
     EXPECT_NE(Envoyee().find(R"(AND AVEC 6 >= ")" + essai::TexteJour(2019, 1, 1) +
                              R"(" AND AVEC 6 <= ")" + essai::TexteJour(2019, 1, 31) + R"(")"),
               std::string::npos);
 }
 
 TEST_F(Phrase, SansEntiteRienNEstSelectionneEtLaFormeResteOuverte) {
-    Placer(controle.Txt_Association, "");
+    Placer(essai::Face(controle).Txt_Association, "");
     impression.Imprimer();
     EXPECT_TRUE(impression.base->Phrases("ACCORD").empty());
     EXPECT_EQ(Message(),
@@ -115,7 +117,7 @@ TEST_F(Phrase, SansEntiteRienNEstSelectionneEtLaFormeResteOuverte) {
 }
 
 TEST_F(Phrase, UnGuillemetDansUnCritereEstRefuseAvantTouteSelection) {
-    Placer(controle.Txt_Responsable, "R\"1");
+    Placer(essai::Face(controle).Txt_Responsable, "R\"1");
     impression.Imprimer();
     EXPECT_TRUE(impression.base->Phrases("ACCORD").empty());
     EXPECT_EQ(Message(),
@@ -125,8 +127,8 @@ TEST_F(Phrase, UnGuillemetDansUnCritereEstRefuseAvantTouteSelection) {
     EXPECT_TRUE(controle.isEnabled());
 
     // The hidden commune box is not part of the manager's list, nor is it checked.
-    Placer(controle.Txt_Responsable, "");
-    Placer(controle.Txt_Commune, "7\"056");
+    Placer(essai::Face(controle).Txt_Responsable, "");
+    Placer(essai::Face(controle).Txt_Commune, "7\"056");
     impression.Imprimer();
     EXPECT_EQ(impression.base->Phrases("ACCORD").size(), 1U);
 }
