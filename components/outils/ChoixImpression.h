@@ -4,12 +4,7 @@
 #include <memory>
 #include <string>
 
-namespace imprimante {
-class ChoixImprimante;
-class Imprimante;
-class Imprimantes;
-struct Reglages;
-}  // namespace imprimante
+#include "Outils.h"
 
 namespace outils {
 
