@@ -3,6 +3,7 @@
 #include <chrono>
 #include <memory>
 
+#include "printer/Imprimante.h"
 #include "printer/Imprimantes.h"
 
 // One entry, a PDF file, whose printer times the sending of its document (the drawing of the
