@@ -107,12 +107,16 @@ class Session:
             if os.path.exists("/tmp/.X%d-lock" % numero) or ecran_occupe(numero):
                 continue
             lecture, ecriture = os.pipe()
+            # -noreset: the server would otherwise start over, closing every connection, each
+            # time its last client leaves, and the next program could find no display there.
             serveur = self.lancer(["Xvfb", ":%d" % numero, "-displayfd", str(ecriture),
-                                   "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+                                   "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+                                   "-noreset"],
                                   pass_fds=(ecriture,), stderr=subprocess.DEVNULL)
             os.close(ecriture)
             with os.fdopen(lecture) as sortie:
                 if sortie.readline().strip() == str(numero):
+                    attendre(lambda: ecran_occupe(numero), "serveur X :%d" % numero)
                     return str(numero)
             serveur.wait()
         raise Echec("Xvfb n'a pas démarré")
