@@ -1,6 +1,6 @@
 # The files that only the Debian packages carry, beside what `cmake --install` puts in place:
 # in each package its copyright file, its changelog and its lintian overrides; in the tools
-# package the monthly list's systemd units (installed, never enabled), their guide and the
+# package the systemd units of the monthly list, the list ahead and the backlog (installed, never enabled), their guide and the
 # examples that the guide copies. Needs ardoine_paquets, the list of pairs
 # <component> <package> of cmake/Paquet.cmake.
 set(ardoine_emballage ${CMAKE_CURRENT_LIST_DIR})
@@ -25,6 +25,10 @@ endwhile()
 # Under /usr/lib whatever the libdir: the folder systemd reads.
 install(FILES ${ardoine_emballage}/systemd/ardoine-liste.service
     ${ardoine_emballage}/systemd/ardoine-liste.timer
+    ${ardoine_emballage}/systemd/ardoine-echeances.service
+    ${ardoine_emballage}/systemd/ardoine-echeances.timer
+    ${ardoine_emballage}/systemd/ardoine-arrieres.service
+    ${ardoine_emballage}/systemd/ardoine-arrieres.timer
     DESTINATION lib/systemd/system COMPONENT outils)
 install(FILES ${PROJECT_SOURCE_DIR}/docs/impression-mensuelle.md
     DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/controle-ardoine COMPONENT outils)

@@ -97,6 +97,10 @@ contient "$outils" ./usr/bin/ardoine-db ./usr/bin/ardoine-demo \
     ./usr/share/man/man1/ardoine-db.1.gz ./usr/share/man/man1/ardoine-demo.1.gz \
     ./usr/share/ControleArdoine/communes.tsv ./usr/lib/systemd/system/ardoine-liste.service \
     ./usr/lib/systemd/system/ardoine-liste.timer \
+    ./usr/lib/systemd/system/ardoine-echeances.service \
+    ./usr/lib/systemd/system/ardoine-echeances.timer \
+    ./usr/lib/systemd/system/ardoine-arrieres.service \
+    ./usr/lib/systemd/system/ardoine-arrieres.timer \
     ./usr/share/doc/controle-ardoine/examples/liste.conf \
     ./usr/share/doc/controle-ardoine/examples/droits-planif.jsonl
 if contenu "$bibliotheque" | grep -q '\.so$'; then echec "development links outside the -dev package"; fi
@@ -123,6 +127,10 @@ bloc_du_guide() {
 }
 for fichier in /usr/lib/systemd/system/ardoine-liste.service:systemd/ardoine-liste.service \
     /usr/lib/systemd/system/ardoine-liste.timer:systemd/ardoine-liste.timer \
+    /usr/lib/systemd/system/ardoine-echeances.service:systemd/ardoine-echeances.service \
+    /usr/lib/systemd/system/ardoine-echeances.timer:systemd/ardoine-echeances.timer \
+    /usr/lib/systemd/system/ardoine-arrieres.service:systemd/ardoine-arrieres.service \
+    /usr/lib/systemd/system/ardoine-arrieres.timer:systemd/ardoine-arrieres.timer \
     /etc/ardoine/liste.conf:exemples/liste.conf \
     /usr/share/doc/controle-ardoine/examples/droits-planif.jsonl:exemples/droits-planif.jsonl; do
     diff -u "$here/packaging/${fichier#*:}" <(bloc_du_guide "${fichier%%:*}") ||
@@ -141,12 +149,14 @@ fichiers=$(dpkg -L "${noms[@]}")
 ardoine-db --version
 ardoine-demo --version 2>/dev/null
 
-etape "The monthly list's units"
+etape "The units of the monthly list, the list ahead and the backlog"
 unites=(/usr/lib/systemd/system/ardoine-liste.service /usr/lib/systemd/system/ardoine-liste.timer)
-systemd-analyze verify "${unites[@]}" || echec "systemd-analyze verify"
+systemd-analyze verify "${unites[@]}" /usr/lib/systemd/system/ardoine-{echeances,arrieres}.{service,timer} ||
+    echec "systemd-analyze verify"
 utilisateur=$(sed -n 's/^User=//p' "${unites[0]}")
 getent passwd "$utilisateur" >/dev/null || echec "the service's user $utilisateur does not exist"
 "$here/scripts/essai-liste-mensuelle.sh" "${unites[0]}"
+"$here/scripts/essai-listes-dossier.sh" /usr/lib/systemd/system/ardoine-{echeances,arrieres}.service
 
 etape "Purge"
 DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq "${noms[@]}" >/dev/null

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Makes the pictures of the user's guide (docs/guide/*.png) from the demo database: the form in
 # its main states, as the demo host shows it, and at two larger scales, and the first page of a
-# printed list, turned into a picture by pdftoppm. Run it again whenever the form or the list
+# printed list and of one manager's list of three months, turned into pictures by pdftoppm. Run it again whenever the form or the list
 # changes:
 #   scripts/images-guide.sh [BUILD_DIR]        (default: build)
 # The period shown starts on the current month and the list is dated today, so run it in the
@@ -34,4 +34,12 @@ QT_SCALE_FACTOR=2 "$demo" --db "$db" --screenshot "$images/formulaire-200.png"
 # The first page of the list of December 2026, grouped by sector.
 "$demo" print --db "$db" --entite 41 --par secteur --mois 2026-12 --sortie "$provisoire/liste.pdf"
 pdftoppm -png -r 60 -f 1 -l 1 -singlefile "$provisoire/liste.pdf" "$images/liste"
+
+# A range of three months, one file per manager: the schedule page and the first month's page
+# of one manager's file.
+"$demo" print --db "$db" --entite 41 --du 2026-12 --au 2027-02 --un-fichier-par-groupe \
+    --sortie "$provisoire/a-renouveler.pdf" >"$provisoire/fichiers"
+premier=$(head -n 1 "$provisoire/fichiers")
+pdftoppm -png -r 60 -f 1 -l 1 -singlefile "$premier" "$images/echeancier"
+pdftoppm -png -r 60 -f 2 -l 2 -singlefile "$premier" "$images/a-renouveler"
 echo "Images du guide dans $images"
