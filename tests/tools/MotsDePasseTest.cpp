@@ -56,7 +56,7 @@ QByteArray LigneDeCommande(const QProcess& programme) {
     return fichier.readAll();
 }
 
-class MotsDePasse : public ::testing::Test {
+class MotsDePasseSurFichier : public ::testing::Test {
   protected:
     void SetUp() override {
         // The server only waits; the test cluster adds nothing to it.
@@ -96,7 +96,7 @@ class MotsDePasse : public ::testing::Test {
     static constexpr const char* MotsClesSecret = "Mot de passe deux";
 };
 
-TEST_F(MotsDePasse, TheDatabaseToolWarnsOnceAndNoUserReadsThemWhileItRuns) {
+TEST_F(MotsDePasseSurFichier, TheDatabaseToolWarnsOnceAndNoUserReadsThemWhileItRuns) {
     const QByteArray vue = Pendant(QStringLiteral(ARDOINE_DB_PROGRAMME), {"copy", uri, motsCles});
     EXPECT_FALSE(vue.contains(UriSecret)) << vue.toStdString();
     EXPECT_FALSE(vue.contains(MotsClesSecret)) << vue.toStdString();
@@ -113,7 +113,7 @@ TEST_F(MotsDePasse, TheDatabaseToolWarnsOnceAndNoUserReadsThemWhileItRuns) {
     EXPECT_FALSE(execution.erreurs.contains(UriSecret));
 }
 
-TEST_F(MotsDePasse, TheDemoHostWarnsOnceAndNoUserReadsThemWhileItRuns) {
+TEST_F(MotsDePasseSurFichier, TheDemoHostWarnsOnceAndNoUserReadsThemWhileItRuns) {
     const QByteArray vue =
         Pendant(QStringLiteral(ARDOINE_DEMO), {"explique", "--db=" + motsCles, "--entite", "041",
                                                "--mois", "2026-12", "--aide", "00185"});
@@ -132,7 +132,7 @@ TEST_F(MotsDePasse, TheDemoHostWarnsOnceAndNoUserReadsThemWhileItRuns) {
 
 // Names the client library cannot read, or reads otherwise than meant: neither the tools'
 // messages nor the library's text in them show any part of the password.
-TEST_F(MotsDePasse, HostileNamesShowNoPartOfTheirPasswordInEitherTool) {
+TEST_F(MotsDePasseSurFichier, HostileNamesShowNoPartOfTheirPasswordInEitherTool) {
     const QStringList noms{
         "postgresql://lecteur:Secret/Mot@De@%2Fnulle-part:1/bureau",
         "postgresql://lecteur:Secret%zzMot@%2Fnulle-part:1/bureau",

@@ -379,7 +379,10 @@ class PannesInjectees : public ::testing::Test {
     void creerDossier() { fs::create_directories(dossier_); }
 };
 
-TEST_F(PannesInjectees, ImportIntoAFile) {
+// The scenarios on files alone, registered in the file pass only.
+class PannesInjecteesSurFichier : public PannesInjectees {};
+
+TEST_F(PannesInjecteesSurFichier, ImportIntoAFile) {
     if (surServeur()) {
         GTEST_SKIP() << "le fichier seulement";
     }
@@ -387,7 +390,7 @@ TEST_F(PannesInjectees, ImportIntoAFile) {
     parcourirFichier(importation(fichier("base.db"), Enregistrements), "import");
 }
 
-TEST_F(PannesInjectees, CopyFromFileToFile) {
+TEST_F(PannesInjecteesSurFichier, CopyFromFileToFile) {
     if (surServeur()) {
         GTEST_SKIP() << "le fichier seulement";
     }

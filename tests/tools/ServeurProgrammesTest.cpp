@@ -136,7 +136,7 @@ TEST_F(SurServeur, ACopyOrAnImportWithAKeyTooLongForTheServerSaysSoAndLeavesNoth
 
 // Servers that misbehave before any state code: one that refuses encryption the connection
 // string requires, one that never answers.
-class ServeurMuetTcp : public ::testing::Test {
+class ServeurMuetTcpSurFichier : public ::testing::Test {
   protected:
     void SetUp() override {
         if (LieuEssai().surServeur()) {
@@ -156,7 +156,7 @@ class ServeurMuetTcp : public ::testing::Test {
     QTcpServer serveur;
 };
 
-TEST_F(ServeurMuetTcp, EncryptionRequiredAndRefusedIsToldInFrench) {
+TEST_F(ServeurMuetTcpSurFichier, EncryptionRequiredAndRefusedIsToldInFrench) {
     QProcess programme;
     essai::Preparer(programme);
     programme.start(QStringLiteral(ARDOINE_DB_PROGRAMME),
@@ -176,7 +176,7 @@ TEST_F(ServeurMuetTcp, EncryptionRequiredAndRefusedIsToldInFrench) {
         << execution.erreurs.toStdString();
 }
 
-TEST_F(ServeurMuetTcp, AServerThatNeverAnswersEndsAtTheConnectionTimeoutInFrench) {
+TEST_F(ServeurMuetTcpSurFichier, AServerThatNeverAnswersEndsAtTheConnectionTimeoutInFrench) {
     const auto execution = Db({"read", Nom("sslmode=disable connect_timeout=2"), "A", "K"});
     EXPECT_EQ(execution.code, 1);
     EXPECT_TRUE(execution.erreurs.endsWith(
