@@ -29,4 +29,8 @@ void effacerSurServeur(const std::string& nom) {
     refuser(nom);
 }
 
+bool serveurDisponible() {
+    return false;
+}
+
 }  // namespace mvdb

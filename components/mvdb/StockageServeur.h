@@ -13,5 +13,8 @@ namespace mvdb {
 std::unique_ptr<Stockage> creerSurServeur(const std::string& nom);
 std::unique_ptr<Stockage> ouvrirSurServeur(const std::string& nom, Mode mode);
 void effacerSurServeur(const std::string& nom);
+// Whether this program was built with the server store, for the help texts that name the
+// databases it takes.
+bool serveurDisponible();
 
 }  // namespace mvdb

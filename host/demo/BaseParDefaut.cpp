@@ -4,6 +4,7 @@
 #include <QStandardPaths>
 
 #include "mvdb/NomBase.h"
+#include "mvdb/StockageServeur.h"
 
 namespace demo {
 
@@ -32,13 +33,19 @@ BaseChoisie Base_Par_Defaut() {
 
 QString Regle_Base_Par_Defaut() {
     const BaseChoisie base = Base_Par_Defaut();
+    const QString bases = mvdb::serveurDisponible()
+                              ? QStringLiteral(
+                                    "un fichier, ou une base sur un serveur PostgreSQL "
+                                    "(postgresql://… ou host=… dbname=…)")
+                              : QStringLiteral(
+                                    "un fichier (ce programme a été construit sans "
+                                    "le serveur PostgreSQL)");
     return QStringLiteral(
-               "Base de données : un fichier, ou une base sur un serveur PostgreSQL "
-               "(postgresql://… ou host=… dbname=…). Sans --db : la base que nomme la "
-               "variable %1, sinon ControleArdoine/demo.db dans le dossier des données "
+               "Base de données : %1. Sans --db : la base que nomme la "
+               "variable %2, sinon ControleArdoine/demo.db dans le dossier des données "
                "de l'utilisateur ($XDG_DATA_HOME, ou ~/.local/share), que "
-               "« ardoine-db demo » peut créer. En vigueur : %2 (%3).")
-        .arg(QLatin1String(VariableBase),
+               "« ardoine-db demo » peut créer. En vigueur : %3 (%4).")
+        .arg(bases, QLatin1String(VariableBase),
              QString::fromStdString(mvdb::nomAffichable(base.nom.toStdString())), Origine(base));
 }
 

@@ -40,4 +40,22 @@ TEST(SansServeur, LesOutilsRefusentUnNomDeServeurAvecLeStatut2) {
     }
 }
 
+// The help of each tool names only the databases the program takes.
+TEST(SansServeur, LAideNeProposeQueDesFichiers) {
+    const QList<essai::Execution> aides{
+        essai::Db({QStringLiteral("read"), QStringLiteral("--help")}),
+        essai::Db({QStringLiteral("create"), QStringLiteral("--help")}),
+        essai::Db({QStringLiteral("copy"), QStringLiteral("--help")}),
+        essai::Demo({QStringLiteral("--help")}),
+    };
+    for (const essai::Execution& aide : aides) {
+        // The help is wrapped to the terminal: its words are compared, not its lines.
+        const QString texte = (aide.sortie + aide.erreurs).simplified();
+        EXPECT_EQ(aide.code, 0) << texte.toStdString();
+        EXPECT_TRUE(texte.contains(Refus)) << texte.toStdString();
+        EXPECT_FALSE(texte.contains(QStringLiteral("postgresql://"))) << texte.toStdString();
+        EXPECT_FALSE(texte.contains(QStringLiteral("d'un serveur"))) << texte.toStdString();
+    }
+}
+
 }  // namespace

@@ -134,6 +134,16 @@ TEST_F(SurServeur, ACopyOrAnImportWithAKeyTooLongForTheServerSaysSoAndLeavesNoth
     EXPECT_EQ(Db({"read", serveur, "A", "K"}).code, 1);
 }
 
+// Built with the server store, the help of each tool says that a database may be on a server.
+TEST(AideSurFichier, LesDeuxOutilsProposentLeServeur) {
+    for (const essai::Execution& aide : {Db({QStringLiteral("read"), QStringLiteral("--help")}),
+                                         Db({QStringLiteral("copy"), QStringLiteral("--help")}),
+                                         Demo({QStringLiteral("--help")})}) {
+        EXPECT_TRUE(aide.sortie.contains(QStringLiteral("serveur"))) << aide.sortie.toStdString();
+        EXPECT_FALSE(aide.sortie.contains(QStringLiteral("construit sans")));
+    }
+}
+
 // Servers that misbehave before any state code: one that refuses encryption the connection
 // string requires, one that never answers.
 class ServeurMuetTcpSurFichier : public ::testing::Test {

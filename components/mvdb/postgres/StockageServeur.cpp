@@ -17,4 +17,8 @@ void effacerSurServeur(const std::string& nom) {
     StockagePostgres::effacer(nom, nomAffichable(nom));
 }
 
+bool serveurDisponible() {
+    return true;
+}
+
 }  // namespace mvdb

@@ -1,18 +1,19 @@
 #include "BaseNouvelle.h"
 #include "Commandes.h"
 #include "Parametres.h"
+#include "mvdb/StockageServeur.h"
 
 namespace dbtool {
 
 int commandeCopy(const QStringList& arguments, Console& console) {
     Parametres p(QStringLiteral("copy"),
-                 QStringLiteral("Copie toute une base dans une base nouvelle, d'un fichier vers "
-                                "un serveur ou l'inverse : tout ou rien, le nombre "
-                                "d'enregistrements de chaque fichier vérifié."));
+                 QStringLiteral("Copie toute une base dans une base nouvelle%1 : tout ou rien, le "
+                                "nombre d'enregistrements de chaque fichier vérifié.")
+                     .arg(mvdb::serveurDisponible()
+                              ? QStringLiteral(", d'un fichier vers un serveur ou l'inverse")
+                              : QString()));
     p.argument(QStringLiteral("SOURCE"), QStringLiteral("Base à copier."));
-    p.argument(QStringLiteral("DESTINATION"),
-               QStringLiteral("Base nouvelle : un fichier qui ne doit pas exister, ou une base "
-                              "de serveur qui n'en contient pas encore."));
+    p.argument(QStringLiteral("DESTINATION"), aideBaseNouvelle());
     if (!p.lire(arguments, console)) {
         return 0;
     }

@@ -7,9 +7,7 @@ namespace dbtool {
 
 int commandeCreate(const QStringList& arguments, Console& console) {
     Parametres p(QStringLiteral("create"), QStringLiteral("Crée une base vide."));
-    p.argument(QStringLiteral("BASE"),
-               QStringLiteral("Base nouvelle : un fichier qui ne doit pas exister, ou une base "
-                              "d'un serveur qui n'en contient pas encore."));
+    p.argument(QStringLiteral("BASE"), aideBaseNouvelle());
     if (!p.lire(arguments, console)) {
         return 0;
     }

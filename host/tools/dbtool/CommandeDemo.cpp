@@ -64,9 +64,7 @@ int commandeDemo(const QStringList& arguments, Console& console) {
                                 "mêmes pour une graine et une taille), importées en une "
                                 "transaction, puis l'index sur DateFinAccord. En cas d'échec, "
                                 "aucun fichier n'est laissé."));
-    p.argument(QStringLiteral("BASE"),
-               QStringLiteral("Base nouvelle : un fichier qui ne doit pas exister, ou une base "
-                              "d'un serveur qui n'en contient pas encore."));
+    p.argument(QStringLiteral("BASE"), aideBaseNouvelle());
     const QCommandLineOption taille(
         QStringLiteral("size"),
         QStringLiteral(

@@ -27,8 +27,7 @@ int commandeExport(const QStringList& arguments, Console& console) {
     Parametres p(QStringLiteral("export"),
                  QStringLiteral("Exporte toute la base en JSON Lines : les fichiers par nom, les "
                                 "enregistrements par clé."));
-    p.argument(QStringLiteral("BASE"), QStringLiteral("Base : un fichier, ou une base d'un serveur "
-                                                      "(postgresql://… ou host=… dbname=…)."));
+    p.argument(QStringLiteral("BASE"), aideBase());
     const QCommandLineOption sortie(
         {QStringLiteral("o"), QStringLiteral("output")},
         QStringLiteral("Écrit dans ce fichier, remplacé seulement une fois l'export complet, "

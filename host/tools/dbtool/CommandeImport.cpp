@@ -58,8 +58,7 @@ int commandeImport(const QStringList& arguments, Console& console) {
                                 "{\"file\":..., \"id\":..., \"record\":[...]}) en une seule "
                                 "transaction : une ligne invalide ou une erreur de lecture est "
                                 "signalée et rien n'est enregistré."));
-    p.argument(QStringLiteral("BASE"), QStringLiteral("Base : un fichier, ou une base d'un serveur "
-                                                      "(postgresql://… ou host=… dbname=…)."));
+    p.argument(QStringLiteral("BASE"), aideBase());
     p.argument(QStringLiteral("JSONL"),
                QStringLiteral("Fichier à importer ; « - » ou rien : l'entrée standard."), true);
     if (!p.lire(arguments, console)) {

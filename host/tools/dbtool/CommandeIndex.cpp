@@ -8,8 +8,7 @@ int commandeIndex(const QStringList& arguments, Console& console) {
     Parametres p(QStringLiteral("index"),
                  QStringLiteral("Déclare un index secondaire et le construit, ou reconstruit un "
                                 "index déjà déclaré."));
-    p.argument(QStringLiteral("BASE"), QStringLiteral("Base : un fichier, ou une base d'un serveur "
-                                                      "(postgresql://… ou host=… dbname=…)."));
+    p.argument(QStringLiteral("BASE"), aideBase());
     p.argument(QStringLiteral("FICHIER"), QStringLiteral("Nom du fichier indexé."));
     p.argument(QStringLiteral("ITEM"),
                QStringLiteral("Item D du dictionnaire du fichier, ou numéro d'attribut."));

@@ -13,8 +13,7 @@ int commandeRead(const QStringList& arguments, Console& console) {
                  QStringLiteral("Affiche un enregistrement, un attribut par ligne : son numéro, "
                                 "une tabulation, puis ses valeurs séparées par « ] » et les "
                                 "sous-valeurs par « \\ ». La ligne 0 est la clé."));
-    p.argument(QStringLiteral("BASE"), QStringLiteral("Base : un fichier, ou une base d'un serveur "
-                                                      "(postgresql://… ou host=… dbname=…)."));
+    p.argument(QStringLiteral("BASE"), aideBase());
     p.argument(QStringLiteral("FICHIER"),
                QStringLiteral("Nom du fichier (ACCORD, DICT ACCORD...)."));
     p.argument(QStringLiteral("CLE"), QStringLiteral("Clé de l'enregistrement."));

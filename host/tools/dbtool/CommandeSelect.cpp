@@ -44,8 +44,7 @@ int commandeSelect(const QStringList& arguments, Console& console) {
                                 "caractères de commande (NUL compris) « \\xHH » en "
                                 "hexadécimal : une ligne affichée est toujours un "
                                 "enregistrement."));
-    p.argument(QStringLiteral("BASE"), QStringLiteral("Base : un fichier, ou une base d'un serveur "
-                                                      "(postgresql://… ou host=… dbname=…)."));
+    p.argument(QStringLiteral("BASE"), aideBase());
     p.argument(QStringLiteral("PHRASE"),
                QStringLiteral("La phrase, entre guillemets pour le shell."));
     const QCommandLineOption colonnes(

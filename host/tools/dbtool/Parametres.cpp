@@ -3,8 +3,29 @@
 #include <ostream>
 
 #include "ErreurUsage.h"
+#include "mvdb/StockageServeur.h"
 
 namespace dbtool {
+
+QString aideBase() {
+    return mvdb::serveurDisponible()
+               ? QStringLiteral(
+                     "Base : un fichier, ou une base d'un serveur "
+                     "(postgresql://… ou host=… dbname=…).")
+               : QStringLiteral(
+                     "Base : un fichier (ce programme a été construit sans le "
+                     "serveur PostgreSQL).");
+}
+
+QString aideBaseNouvelle() {
+    return mvdb::serveurDisponible()
+               ? QStringLiteral(
+                     "Base nouvelle : un fichier qui ne doit pas exister, ou une "
+                     "base d'un serveur qui n'en contient pas encore.")
+               : QStringLiteral(
+                     "Base nouvelle : un fichier qui ne doit pas exister (ce "
+                     "programme a été construit sans le serveur PostgreSQL).");
+}
 
 Parametres::Parametres(const QString& commande, const QString& description) : commande_(commande) {
     parseur_.setApplicationDescription(description);

@@ -11,6 +11,12 @@ namespace dbtool {
 
 inline constexpr const char* NomProgramme = "ardoine-db";
 
+// What an argument naming a database takes, as its help says it: a file, or a server
+// database when the program was built with the server store.
+QString aideBase();
+// The same for a database the command creates.
+QString aideBaseNouvelle();
+
 // The command line of one sub-command, parsed by Qt: its arguments, its options and --help.
 class Parametres {
   public:
