@@ -19,6 +19,7 @@ constexpr Twips Largeur = 19.6 * imprimante::TwipsParCm;
 constexpr Twips Bas = 27.5 * imprimante::TwipsParCm;
 constexpr Twips HauteurGraphique = 5.5 * imprimante::TwipsParCm;
 constexpr Twips HauteurBarres = 3.8 * imprimante::TwipsParCm;
+constexpr Twips DemiLargeurBarreMaximum = 0.6 * imprimante::TwipsParCm;
 constexpr Twips RetraitTableau = 0.1 * imprimante::TwipsParCm;
 constexpr std::size_t MoisParBande = 12;
 constexpr int LargeurGroupe = 30;
@@ -135,7 +136,8 @@ class Dessin {
             const Twips hauteur = HauteurBarres * static_cast<double>(mois[rang].lignes) /
                                   static_cast<double>(maximum);
             imprimante_.DrawWidth(3);
-            Boite(milieu - pas * 0.3, base - hauteur, milieu + pas * 0.3, base);
+            const Twips demiLargeur = std::min(pas * 0.3, DemiLargeurBarreMaximum);
+            Boite(milieu - demiLargeur, base - hauteur, milieu + demiLargeur, base);
             const std::string nombre = std::to_string(mois[rang].lignes);
             const std::string& abrege = mois[rang].abrege;
             Texte(milieu - avance * static_cast<double>(nombre.size()) / 2,
