@@ -106,7 +106,7 @@ class Dessin {
     void Texte(Twips x, Twips y, const std::string& texte) {
         imprimante_.CurrentX(x);
         imprimante_.CurrentY(y);
-        imprimante_.PrintSansFin(texte);
+        imprimante_.Print(texte);
     }
 
     void Boite(Twips gauche, Twips haut, Twips droite, Twips bas) {

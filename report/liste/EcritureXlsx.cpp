@@ -303,10 +303,10 @@ void Feuille_Echeancier(Classeur& classeur, const Echeancier& echeancier,
     colonne = 2;
     for (const MoisEcheancier& mois : echeancier.Mois()) {
         worksheet_write_number(feuille, ligne, colonne++, static_cast<double>(mois.lignes),
-                               classeur.Gras());
+                               nullptr);
     }
     worksheet_write_number(feuille, ligne, colonneTotal, static_cast<double>(echeancier.Total()),
-                           classeur.Gras());
+                           nullptr);
     Graphique_Mois(classeur, feuille, echeancier, ligne);
     worksheet_freeze_panes(feuille, LigneTitresEcheancier + 1, 2);
     Mise_En_Page(feuille, LigneTitresEcheancier, enTete);
