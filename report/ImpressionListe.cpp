@@ -96,7 +96,8 @@ bool Ctr_ArdoinePrivate::Choisir_Imprimante() {
     return true;
 }
 
-// The list's own name, after its month: a PDF file saved month after month keeps each list.
+// The list's own name, after its month (its first and last for a range): a PDF file saved
+// month after month keeps each list.
 QString Ctr_ArdoinePrivate::Nom_Document() const {
     const QString premier =
         QStringLiteral("accords-non-renouveles-%1-%2").arg(Etat.criteres.annee, Etat.criteres.mois);
