@@ -4,6 +4,7 @@
 
 #include "Accessibilite.h"
 #include "Ctr_ArdoinePrivate.h"
+#include "dba/Erreur.h"
 
 // The public face: each procedure is the entry point of the work its private part does.
 
@@ -103,6 +104,19 @@ QDate Ctr_Ardoine::Periode_Affichee() const {
 
 bool Ctr_Ardoine::Liste_Imprimee() const {
     return d_->Etat.ligneImprimee;
+}
+
+void Ctr_Ardoine::Mois_Imprimes(int nombre) {
+    if (nombre < 1 || nombre > MoisImprimesMaximum) {
+        throw dba::Erreur(dba::ErrArgument,
+                          "Nombre de mois à imprimer invalide : " + std::to_string(nombre) +
+                              " (de 1 à " + std::to_string(MoisImprimesMaximum) + ").");
+    }
+    d_->Nombre_Mois_Imprimes = nombre;
+}
+
+int Ctr_Ardoine::Mois_Imprimes() const {
+    return d_->Nombre_Mois_Imprimes;
 }
 
 void Ctr_Ardoine::Observateur_Liste(rapport::DestinationListe* observateur) {

@@ -72,6 +72,14 @@ class CONTROLE_ARDOINE_EXPORT Ctr_Ardoine : public QWidget {
     QDate Periode_Affichee() const;
     bool Liste_Imprimee() const;
 
+    // How many consecutive months, from the month the period box shows, the next print run
+    // prints: each month's list as it prints alone, after a schedule of the lines per month
+    // (1, the default: that month's list only). Outside 1..MoisImprimesMaximum raises
+    // dba::Erreur.
+    static constexpr int MoisImprimesMaximum = 24;
+    void Mois_Imprimes(int nombre);
+    int Mois_Imprimes() const;
+
     // Also sends the list of every run to `observateur` (none: nullptr), after the page layout,
     // so that it sees each line at its place on the page (the decision's page and line).
     void Observateur_Liste(rapport::DestinationListe* observateur);

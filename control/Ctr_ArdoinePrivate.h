@@ -25,6 +25,7 @@
 #include "dba/Requete.h"
 #include "liste/DecisionAccord.h"
 #include "liste/DestinationListe.h"
+#include "liste/Echeancier.h"
 #include "liste/PhraseSelection.h"
 #include "liste/TableauListe.h"
 
@@ -140,6 +141,8 @@ class Ctr_ArdoinePrivate {
     QString Mois_Courant;
     QString Annee_Courante;
     std::int16_t Val_Periode = 0;
+    // The months the next run prints, from the period's (Ctr_Ardoine::Mois_Imprimes).
+    int Nombre_Mois_Imprimes = 1;
 
     // The print run: its criteria, its choices and where its walk stands.
     rapport::EtatImpression Etat;
@@ -254,6 +257,10 @@ class Ctr_ArdoinePrivate {
     void Imprimer_Copies();
     void Imprimer_Copie();
     void Parcourir_Liste(rapport::DestinationListe& destination);
+    bool Plusieurs_Mois() const;
+    dba::ListeResultat Selectionner_Periode();
+    void Parcourir_Periode(rapport::DestinationListe& destination, rapport::Echeancier& echeancier);
+    void Placer_Echeancier(const rapport::Echeancier& echeancier, int premierePage);
     void Anticiper_Lectures();
     bool Lire_Accord_Numero(const std::string& aide, int numero);
     int Anticiper_Accords_Suivants(const std::string& aide, int numero, int deja);

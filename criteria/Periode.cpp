@@ -1,6 +1,5 @@
-#include <QLocale>
-
 #include "Ctr_ArdoinePrivate.h"
+#include "PeriodeImprimee.h"
 
 // Each change of the spinner moves the period one month, in the direction of the change,
 // across year ends; the spinner's value itself means nothing else.
@@ -28,9 +27,7 @@ void Ctr_ArdoinePrivate::Bdh_Periode_Change() {
 
 // "MAI 2018": the month's full French name in capitals, a space, the year.
 QString Ctr_ArdoinePrivate::Libelle_Periode() const {
-    const QLocale francais(QLocale::French, QLocale::France);
-    return francais.monthName(Mois_Courant.toInt(), QLocale::LongFormat).toUpper() +
-           QLatin1Char(' ') + Annee_Courante;
+    return rapport::Libelle_Mois(Mois_Courant.toInt(), Annee_Courante.toInt());
 }
 
 // Month as characters 4 and 5 of today written "dd/mm/yyyy"; the year in full.

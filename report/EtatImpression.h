@@ -42,7 +42,13 @@ struct EtatCopie {
 
 // The state of one print run, from the click to the last copy, set afresh at each click.
 struct EtatImpression {
+    // With more than one month, the criteria's month is that of the month being selected or
+    // walked, the first one between the walks.
     CriteresListe criteres;
+    // The months the run prints, from the criteria's month at the click, and the whole period
+    // as the run names it: the month ("MAI 2018"), or the range ("DE JUIN 2026 A AOUT 2026").
+    int moisImprimes = 1;
+    QString periodeImprimee;
     // What the user chose to print on, and the printer when it is one.
     imprimante::Destination destination;
     std::shared_ptr<imprimante::Imprimante> imprimante;

@@ -6,27 +6,30 @@
 #include "outils/Outils.h"
 
 // The list written to a table file instead of printed: the same walk as the pages, once
-// whatever the copies asked, its lines kept as rows and the file written at the end. An empty
-// list writes no file, as an empty list prints no page.
+// whatever the copies asked, its lines kept as rows (month after month for a range, with the
+// schedule's counts) and the file written at the end. An empty list writes no file, as an
+// empty list prints no page.
 
 void Ctr_ArdoinePrivate::Exporter_Tableau() {
     rapport::TableauListe tableau(
         En_Tete_Liste(), [this](const std::string& groupe) { return Nom_Groupe(groupe); },
         [](const std::string& jour) { return ardoine::Date_Fin_Imprimable(jour); });
+    rapport::Echeancier echeancier(
+        [this](const std::string& groupe) { return Nom_Groupe(groupe); });
     {
         const Occupation occupation(*this);
-        Parcourir_Liste(tableau);
+        Parcourir_Periode(tableau, echeancier);
         Services.evenements->Traiter_En_Attente();
     }
     if (tableau.Lignes().empty()) {
         Message_Impression(
             ardoine::Icone::Information,
-            QStringLiteral("Aucun accord non renouvelé sur ") + Etat.criteres.periode);
+            QStringLiteral("Aucun accord non renouvelé sur ") + Etat.periodeImprimee);
         return;
     }
     const std::string fichier = outils::Outils::Partage().ReglagesChoisis().fichierPdf;
     if (Etat.destination.genre == imprimante::Destination::Genre::FichierXlsx) {
-        rapport::Ecrire_Xlsx(tableau, fichier);
+        rapport::Ecrire_Xlsx(tableau, fichier, Plusieurs_Mois() ? &echeancier : nullptr);
     } else {
         rapport::Ecrire_Csv(tableau, fichier);
     }
@@ -39,7 +42,7 @@ rapport::EnTeteListe Ctr_ArdoinePrivate::En_Tete_Liste() const {
     const char* regroupement = criteres.regroupement == Regroupement::Responsable ? "Responsable"
                                : criteres.regroupement == Regroupement::Secteur   ? "Secteur"
                                                                                   : "Commune";
-    return rapport::EnTeteListe{criteres.periode.toStdString(),
+    return rapport::EnTeteListe{Etat.periodeImprimee.toStdString(),
                                 criteres.entite,
                                 criteres.activite,
                                 regroupement,

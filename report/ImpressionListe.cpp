@@ -1,5 +1,6 @@
 #include "Ctr_ArdoinePrivate.h"
 #include "MiseEnPageListe.h"
+#include "PeriodeImprimee.h"
 #include "dba/Erreur.h"
 #include "droits/DroitsModule.h"
 #include "outils/Outils.h"
@@ -43,9 +44,11 @@ void Ctr_ArdoinePrivate::Cmd_Imprimer_Click() {
 void Ctr_ArdoinePrivate::Imprimer_Liste() {
     Etat = rapport::EtatImpression{};
     Etat.criteres = Criteres_Du_Formulaire();
+    Etat.moisImprimes = Nombre_Mois_Imprimes;
+    Etat.periodeImprimee = rapport::Periode_Imprimee(Etat.criteres, Etat.moisImprimes);
     auto occupation = std::make_optional<Occupation>(*this);
     auto vue = Module.Base().FigerLecture();
-    Liste_Accord = Selectionner_Accords();
+    Liste_Accord = Selectionner_Periode();
     Services.evenements->Traiter_En_Attente();
     occupation.reset();
     if ((*Liste_Accord)(1).empty()) {
@@ -93,10 +96,17 @@ bool Ctr_ArdoinePrivate::Choisir_Imprimante() {
     return true;
 }
 
-// The list's own name, after its month: a PDF file saved month after month keeps each list.
+// The list's own name, after its month (its first and last for a range): a PDF file saved
+// month after month keeps each list.
 QString Ctr_ArdoinePrivate::Nom_Document() const {
-    return QStringLiteral("accords-non-renouveles-%1-%2")
-        .arg(Etat.criteres.annee, Etat.criteres.mois);
+    const QString premier =
+        QStringLiteral("accords-non-renouveles-%1-%2").arg(Etat.criteres.annee, Etat.criteres.mois);
+    if (!Plusieurs_Mois()) {
+        return premier;
+    }
+    const rapport::CriteresListe dernier =
+        rapport::Criteres_Du_Mois(Etat.criteres, Etat.moisImprimes - 1);
+    return premier + QStringLiteral("-a-%1-%2").arg(dernier.annee, dernier.mois);
 }
 
 // Which persons are left out is decided line by line; the user is told beforehand.
@@ -119,18 +129,24 @@ void Ctr_ArdoinePrivate::Imprimer_Copies() {
 }
 
 // Every selected agreement is read again for each copy; a copy's first page is started by
-// the first line it prints, so that it is headed with that line's group.
+// the first line it prints, so that it is headed with that line's group. A copy of several
+// months begins with their schedule.
 void Ctr_ArdoinePrivate::Imprimer_Copie() {
     ardoine::MiseEnPageListe miseEnPage(*this, [this](const ardoine::PlacementLigne& place) {
         Etat.copie.decision.page = place.page;
         Etat.copie.decision.numeroLigne = place.ligne;
     });
-    Parcourir_Liste(miseEnPage);
+    const int premierePage = Etat.ligneImprimee ? Imprimante_Courante().Page() + 1 : 1;
+    rapport::Echeancier echeancier(
+        [this](const std::string& groupe) { return Nom_Groupe(groupe); });
+    Parcourir_Periode(miseEnPage, echeancier);
     if (!Etat.copie.commencee && !Etat.ligneImprimee) {
         Imprimante_Courante().KillDoc();
         Message_Impression(
             ardoine::Icone::Information,
-            QStringLiteral("Aucun accord non renouvelé sur ") + Etat.criteres.periode);
+            QStringLiteral("Aucun accord non renouvelé sur ") + Etat.periodeImprimee);
+    } else if (Plusieurs_Mois()) {
+        Placer_Echeancier(echeancier, premierePage);
     }
 }
 

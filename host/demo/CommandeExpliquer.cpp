@@ -43,6 +43,11 @@ SortieImpression Commande_Expliquer(const Options& options, std::ostream& sortie
         Verifier(explique);
         const DemandeImpression demande =
             Lire_Demande(options.impression, {}, QDate::currentDate(), false);
+        if (demande.moisImprimes > 1) {
+            Refuser(
+                QStringLiteral("La commande « explique » explique la liste d'un mois : "
+                               "--mois, sans --du ni --au."));
+        }
         if (!demande.sortie.isEmpty() || !demande.imprimante.isEmpty()) {
             Refuser(
                 QStringLiteral("La commande « explique » n'imprime rien : ni --sortie ni "

@@ -262,6 +262,7 @@ SortieImpression Imprimer_Liste(const DemandeImpression& demande,
     Repondre_Choix_Imprimante(demande, std::move(imprimantes));
     Saisir_Criteres(Poste{controle, *plateforme, login}, demande);
     Choisir_Mois(controle, demande);
+    controle.Mois_Imprimes(demande.moisImprimes);
     if (echec) {
         return EchecImpression;
     }

@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 
+#include "Ctr_Ardoine.h"
 #include "EntierDecimal.h"
 #include "dba/Erreur.h"
 #include "printer/DossierPdf.h"
@@ -25,23 +26,72 @@ QString Obligatoire(const QString& valeur, const char* option) {
     return valeur;
 }
 
-void Lire_Mois(const QString& texte, const QDate& aujourdhui, DemandeImpression& demande) {
+// The first day of the month the text names.
+QDate Mois_Nomme(const QString& texte, const QDate& aujourdhui) {
+    const QDate courant(aujourdhui.year(), aujourdhui.month(), 1);
+    if (texte == QLatin1String("courant")) {
+        return courant;
+    }
     if (texte == QLatin1String("precedent")) {
-        const QDate precedent = aujourdhui.addMonths(-1);
-        demande.annee = precedent.year();
-        demande.mois = precedent.month();
-        return;
+        return courant.addMonths(-1);
     }
     // Anchored at the very end: "$" alone would also take "2026-12" followed by a line end.
+    static const QRegularExpression relatif(
+        QRegularExpression::anchoredPattern(QStringLiteral("[+-]\\d{1,4}")));
+    if (relatif.match(texte).hasMatch()) {
+        return courant.addMonths(texte.toInt());
+    }
     static const QRegularExpression forme(
         QRegularExpression::anchoredPattern(QStringLiteral("(\\d{4})-(\\d{2})")));
     const auto lu = forme.match(texte);
     const int mois = lu.hasMatch() ? lu.captured(2).toInt() : 0;
     if (mois < 1 || mois > 12) {
-        Refuser(QStringLiteral("Mois invalide : « %1 » (attendu AAAA-MM).").arg(texte));
+        Refuser(QStringLiteral("Mois invalide : « %1 » (attendu AAAA-MM, courant, precedent, +N "
+                               "ou -N).")
+                    .arg(texte));
     }
-    demande.annee = lu.captured(1).toInt();
-    demande.mois = mois;
+    return QDate(lu.captured(1).toInt(), mois, 1);
+}
+
+int Rang_Mois(const QDate& mois) {
+    return mois.year() * 12 + mois.month() - 1;
+}
+
+QString Texte_Mois(const QDate& mois) {
+    return mois.toString(QStringLiteral("yyyy-MM"));
+}
+
+// --mois alone, or --du and --au together: at most MoisImprimesMaximum months, in order.
+void Lire_Periode(const OptionsImpression& options, const QDate& aujourdhui,
+                  DemandeImpression& demande) {
+    const bool du = !options.du.isEmpty();
+    const bool au = !options.au.isEmpty();
+    if (!options.mois.isEmpty() && (du || au)) {
+        Refuser(QStringLiteral("--mois et --du/--au s'excluent."));
+    }
+    if (du != au) {
+        Refuser(QStringLiteral("--du et --au vont ensemble : l'option --%1 manque.")
+                    .arg(du ? QStringLiteral("au") : QStringLiteral("du")));
+    }
+    if (!du && options.mois.isEmpty()) {
+        Refuser(QStringLiteral("L'option --mois, ou --du et --au, est obligatoire."));
+    }
+    const QDate premier = Mois_Nomme(du ? options.du : options.mois, aujourdhui);
+    const QDate dernier = du ? Mois_Nomme(options.au, aujourdhui) : premier;
+    const int nombre = Rang_Mois(dernier) - Rang_Mois(premier) + 1;
+    if (nombre < 1) {
+        Refuser(QStringLiteral("Période inversée : --au %1 précède --du %2.")
+                    .arg(Texte_Mois(dernier), Texte_Mois(premier)));
+    }
+    if (nombre > Ctr_Ardoine::MoisImprimesMaximum) {
+        Refuser(QStringLiteral("Période trop longue : %1 mois de %2 à %3 (%4 au plus).")
+                    .arg(nombre)
+                    .arg(Texte_Mois(premier), Texte_Mois(dernier))
+                    .arg(Ctr_Ardoine::MoisImprimesMaximum));
+    }
+    demande.annee = premier.year();
+    demande.mois = premier.month();
+    demande.moisImprimes = nombre;
 }
 
 std::int16_t Lire_Copies(const QString& texte) {
@@ -121,7 +171,7 @@ DemandeImpression Lire_Demande(const OptionsImpression& options, const QString& 
     demande.activite = options.activite;
     Lire_Groupe(options, demande);
     demande.organisme = options.organisme;
-    Lire_Mois(Obligatoire(options.mois, "mois"), aujourdhui, demande);
+    Lire_Periode(options, aujourdhui, demande);
     demande.copies = Lire_Copies(options.copies);
     demande.capture = capture;
     if (!capture.isEmpty()) {

@@ -20,8 +20,10 @@ struct DemandeImpression {
     // Code of the manager, sector or commune; empty: every group, sorted by group.
     QString groupe;
     QString organisme;
+    // The month, or the first month of a range, and how many months from it.
     int annee = 0;
     int mois = 0;
+    int moisImprimes = 1;
     std::int16_t copies = 1;
     // The output file, or else the system printer.
     QString sortie;
@@ -34,7 +36,9 @@ struct DemandeImpression {
 
 // Checks and reads the print options; raises dba::Erreur (ErrArgument) with a French text
 // for a missing or malformed one. With a capture, no output is needed; without
-// `sortieRequise` neither. "--mois precedent" is the month before `aujourdhui`'s.
+// `sortieRequise` neither. A month (--mois, --du, --au) is AAAA-MM or counted from
+// `aujourdhui`'s: "courant" is that month, "precedent" the one before, "+N" and "-N" N months
+// after or before it.
 DemandeImpression Lire_Demande(const OptionsImpression& options, const QString& capture = {},
                                const QDate& aujourdhui = QDate::currentDate(),
                                bool sortieRequise = true);

@@ -47,8 +47,14 @@ struct Declaration {
                "REGROUPEMENT"),
         Option("organisme", "print : organisme de prise en charge.", "CODE"),
         Option("mois",
-               "print : mois de fin des accords (AAAA-MM, ou « precedent » : le mois dernier).",
-               "AAAA-MM"),
+               "print : mois de fin des accords : AAAA-MM, « courant » (ce mois-ci), "
+               "« precedent » (le mois dernier), +N ou -N (N mois après ou avant ce mois-ci).",
+               "MOIS"),
+        Option("du",
+               "print : premier mois d'une période, au lieu de --mois (mêmes formes que "
+               "--mois) ; la liste de chaque mois, après un échéancier.",
+               "MOIS"),
+        Option("au", "print : dernier mois de la période (24 mois au plus, avec --du).", "MOIS"),
         Option("copies", "print : nombre d'exemplaires.", "N"),
         Option("sortie", "print : fichier produit, PDF, XLSX ou CSV selon son extension.",
                "FICHIER.pdf|.xlsx|.csv"),
@@ -64,9 +70,9 @@ struct Declaration {
     explicit Declaration(QCommandLineParser& analyseur) {
         analyseur.setApplicationDescription(QStringLiteral(
             "Héberge le formulaire de la liste des accords non renouvelés.\n"
-            "La commande « print » imprime la liste d'un mois dans un fichier (PDF, XLSX ou "
-            "CSV selon son extension) ou sur une imprimante du système, comme l'utilisateur le "
-            "ferait avec le formulaire.\n"
+            "La commande « print » imprime la liste d'un mois, ou de chaque mois d'une période "
+            "(--du, --au), dans un fichier (PDF, XLSX ou CSV selon son extension) ou sur une "
+            "imprimante du système, comme l'utilisateur le ferait avec le formulaire.\n"
             "La commande « explique » dit, règle par règle, pourquoi chaque accord d'un aidé "
             "(--aide) est ou n'est pas sur la liste imprimée avec les critères de « print » ; "
             "elle n'imprime rien.\n\n"
@@ -154,9 +160,9 @@ Options Lire_Options(const QStringList& arguments) {
                        : Base_Par_Defaut();
     options.login = analyseur.value(declaration.login);
     options.capture = analyseur.value(declaration.capture);
-    options.impression =
-        OptionsImpression{valeur(0), valeur(1), valeur(2), valeur(3), valeur(4), valeur(5),
-                          valeur(6), valeur(7), valeur(8), valeur(9), valeur(10)};
+    options.impression = OptionsImpression{valeur(0),  valeur(1),  valeur(2), valeur(3), valeur(4),
+                                           valeur(5),  valeur(6),  valeur(7), valeur(8), valeur(9),
+                                           valeur(10), valeur(11), valeur(12)};
     options.explication =
         OptionsExplication{analyseur.value(declaration.aideExpliquee),
                            analyseur.value(declaration.accord), analyseur.isSet(declaration.json)};

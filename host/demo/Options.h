@@ -17,6 +17,9 @@ struct OptionsImpression {
     QString par;
     QString organisme;
     QString mois;
+    // The first and the last month of a range, in place of --mois.
+    QString du;
+    QString au;
     QString copies;
     QString sortie;
     QString imprimante;

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <utility>
 
+#include "Echeancier.h"
 #include "dba/CauseSysteme.h"
 #include "dba/Erreur.h"
 #include "outils/FichierEntier.h"
@@ -19,6 +20,8 @@ namespace rapport {
 namespace {
 
 constexpr lxw_row_t LigneTitres = 8;
+constexpr lxw_row_t LigneTitresEcheancier = 3;
+constexpr const char* FeuilleEcheancier = "Échéancier";
 constexpr uint8_t PapierA4 = 9;
 
 // The library writes only to a path, and makes its own temporary files: both go to a folder of
@@ -68,16 +71,6 @@ std::vector<double> Largeurs(const TableauListe& tableau) {
         largeur += 2;
     }
     return largeurs;
-}
-
-std::vector<std::pair<std::string, std::string>> Criteres(const EnTeteListe& enTete) {
-    return {{"Mois", enTete.periode},
-            {"Entité juridique", enTete.entite},
-            {"Activité", enTete.activite.empty() ? "toutes" : enTete.activite},
-            {"Regroupement",
-             enTete.regroupement + " : " + (enTete.groupe.empty() ? "tous" : enTete.groupe)},
-            {"Organisme de prise en charge", enTete.organisme.empty() ? "tous" : enTete.organisme},
-            {"Utilisateur", enTete.utilisateur}};
 }
 
 // What the library could not do, and the system's cause when it gave one.
@@ -170,7 +163,7 @@ void Feuille_Liste(Classeur& classeur, const TableauListe& tableau) {
     }
     worksheet_write_string(feuille, 0, 0, "LISTE DES ACCORDS NON RENOUVELES", classeur.Gras());
     lxw_row_t ligne = 1;
-    for (const auto& [libelle, valeur] : Criteres(tableau.EnTete())) {
+    for (const auto& [libelle, valeur] : Criteres_En_Tete(tableau.EnTete())) {
         worksheet_write_string(feuille, ligne, 0, libelle.c_str(), nullptr);
         worksheet_write_string(feuille, ligne, 2, valeur.c_str(), nullptr);
         ++ligne;
@@ -251,6 +244,74 @@ void Feuille_Effectifs(Classeur& classeur, const TableauListe& tableau) {
     Mise_En_Page(feuille, 0, tableau.EnTete());
 }
 
+// One column per month, so that the weeks ahead of each renewal show at a glance.
+void Graphique_Mois(Classeur& classeur, lxw_worksheet* feuille, const Echeancier& echeancier,
+                    lxw_row_t ligneTotal) {
+    const auto derniere = static_cast<lxw_col_t>(1 + echeancier.Mois().size());
+    lxw_chart* graphique = classeur.Graphique(LXW_CHART_COLUMN);
+    lxw_chart_series* serie = chart_add_series(graphique, nullptr, nullptr);
+    chart_series_set_categories(serie, FeuilleEcheancier, LigneTitresEcheancier, 2,
+                                LigneTitresEcheancier, derniere);
+    chart_series_set_values(serie, FeuilleEcheancier, ligneTotal, 2, ligneTotal, derniere);
+    // As for the groups' chart: the months' names are text, which the library cannot see.
+    serie->categories->has_string_cache = LXW_TRUE;
+    chart_series_set_name(serie, "Accords non renouvelés");
+    chart_title_set_name(graphique, "Accords non renouvelés par mois");
+    chart_legend_set_position(graphique, LXW_CHART_LEGEND_NONE);
+    lxw_chart_options place{};
+    place.x_scale = std::max(1.5, 0.25 * static_cast<double>(echeancier.Mois().size()));
+    worksheet_insert_chart_opt(feuille, ligneTotal + 2, 0, graphique, &place);
+}
+
+// The schedule of a range of months: groups down, months across, each count a number, the
+// totals of each group and each month; the chart of the months below.
+void Feuille_Echeancier(Classeur& classeur, const Echeancier& echeancier,
+                        const EnTeteListe& enTete) {
+    lxw_worksheet* feuille = classeur.Feuille(FeuilleEcheancier);
+    const auto colonneTotal = static_cast<lxw_col_t>(2 + echeancier.Mois().size());
+    const std::vector<GroupeEcheancier> groupes = echeancier.Groupes();
+    double largeurNom = 8;
+    for (const GroupeEcheancier& groupe : groupes) {
+        largeurNom = std::max(largeurNom, Largeur(groupe.nom) + 2);
+    }
+    worksheet_set_column(feuille, 0, 0, 14, nullptr);
+    worksheet_set_column(feuille, 1, 1, largeurNom, nullptr);
+    worksheet_set_column(feuille, 2, colonneTotal, 16, nullptr);
+    worksheet_write_string(feuille, 0, 0, "ECHEANCIER", classeur.Gras());
+    worksheet_write_string(feuille, 1, 0, enTete.periode.c_str(), nullptr);
+    worksheet_write_string(feuille, LigneTitresEcheancier, 0, "Code groupe", classeur.Gras());
+    worksheet_write_string(feuille, LigneTitresEcheancier, 1, "Groupe", classeur.Gras());
+    lxw_col_t colonne = 2;
+    for (const MoisEcheancier& mois : echeancier.Mois()) {
+        worksheet_write_string(feuille, LigneTitresEcheancier, colonne++, mois.periode.c_str(),
+                               classeur.Gras());
+    }
+    worksheet_write_string(feuille, LigneTitresEcheancier, colonneTotal, "Total", classeur.Gras());
+    lxw_row_t ligne = LigneTitresEcheancier + 1;
+    for (const GroupeEcheancier& groupe : groupes) {
+        worksheet_write_string(feuille, ligne, 0, groupe.code.c_str(), nullptr);
+        worksheet_write_string(feuille, ligne, 1, groupe.nom.c_str(), nullptr);
+        colonne = 2;
+        for (const std::int64_t lignes : groupe.parMois) {
+            worksheet_write_number(feuille, ligne, colonne++, static_cast<double>(lignes), nullptr);
+        }
+        worksheet_write_number(feuille, ligne, colonneTotal, static_cast<double>(groupe.total),
+                               nullptr);
+        ++ligne;
+    }
+    worksheet_write_string(feuille, ligne, 0, "Total", classeur.Gras());
+    colonne = 2;
+    for (const MoisEcheancier& mois : echeancier.Mois()) {
+        worksheet_write_number(feuille, ligne, colonne++, static_cast<double>(mois.lignes),
+                               nullptr);
+    }
+    worksheet_write_number(feuille, ligne, colonneTotal, static_cast<double>(echeancier.Total()),
+                           nullptr);
+    Graphique_Mois(classeur, feuille, echeancier, ligne);
+    worksheet_freeze_panes(feuille, LigneTitresEcheancier + 1, 2);
+    Mise_En_Page(feuille, LigneTitresEcheancier, enTete);
+}
+
 void Copier(const std::string& classeur, outils::FichierEntier& cible) {
     std::ifstream source(classeur, std::ios::binary);
     std::string morceau(64 * 1024, '\0');
@@ -265,12 +326,16 @@ void Copier(const std::string& classeur, outils::FichierEntier& cible) {
 
 }  // namespace
 
-void Ecrire_Xlsx(const TableauListe& tableau, const std::string& fichier) {
+void Ecrire_Xlsx(const TableauListe& tableau, const std::string& fichier,
+                 const Echeancier* echeancier) {
     outils::FichierEntier sortie(fichier);
     const DossierPrive dossier(sortie);
     Classeur classeur(dossier, sortie);
     Feuille_Liste(classeur, tableau);
     Feuille_Effectifs(classeur, tableau);
+    if (echeancier != nullptr) {
+        Feuille_Echeancier(classeur, *echeancier, tableau.EnTete());
+    }
     Copier(classeur.Fermer(sortie), sortie);
     sortie.Terminer();
 }

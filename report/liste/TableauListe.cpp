@@ -9,13 +9,18 @@ TableauListe::TableauListe(EnTeteListe enTete,
       nomGroupe_(std::move(nomGroupe)),
       dateExterne_(std::move(dateExterne)) {}
 
-// The list is sorted by group, or limited to one: a group never comes back.
+// A month's list is sorted by group, or limited to one; a group comes back only with the next
+// month of a range, and its lines add to its count.
 void TableauListe::Debut_Groupe(const std::string& groupe) {
-    groupes_.push_back(GroupeTableau{groupe, nomGroupe_(groupe), 0});
+    const auto [place, nouveau] = rangs_.try_emplace(groupe, groupes_.size());
+    if (nouveau) {
+        groupes_.push_back(GroupeTableau{groupe, nomGroupe_(groupe), 0});
+    }
+    courant_ = place->second;
 }
 
 void TableauListe::Ligne(const LigneListe& ligne) {
-    GroupeTableau& groupe = groupes_.back();
+    GroupeTableau& groupe = groupes_.at(courant_);
     ++groupe.lignes;
     lignes_.push_back(LigneTableau{groupe.code, groupe.nom, ligne.codeAide,
                                    ligne.nom + " " + ligne.prenom, ligne.organisme,
@@ -25,6 +30,16 @@ void TableauListe::Ligne(const LigneListe& ligne) {
 void TableauListe::Decision(const DecisionAccord& /*decision*/) {}
 
 void TableauListe::Fin_Liste() {}
+
+std::vector<std::pair<std::string, std::string>> Criteres_En_Tete(const EnTeteListe& enTete) {
+    return {{"Mois", enTete.periode},
+            {"Entité juridique", enTete.entite},
+            {"Activité", enTete.activite.empty() ? "toutes" : enTete.activite},
+            {"Regroupement",
+             enTete.regroupement + " : " + (enTete.groupe.empty() ? "tous" : enTete.groupe)},
+            {"Organisme de prise en charge", enTete.organisme.empty() ? "tous" : enTete.organisme},
+            {"Utilisateur", enTete.utilisateur}};
+}
 
 const std::vector<std::string>& Colonnes_Tableau() {
     static const std::vector<std::string> colonnes{"Code groupe",

@@ -2,6 +2,8 @@
 
 #include <functional>
 #include <string>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "DestinationListe.h"
@@ -21,6 +23,9 @@ struct EnTeteListe {
     std::string utilisateur;
 };
 
+// The criteria of the heading as labels and values, "toutes" or "tous" for those not limited.
+std::vector<std::pair<std::string, std::string>> Criteres_En_Tete(const EnTeteListe& enTete);
+
 struct LigneTableau {
     std::string codeGroupe;
     std::string nomGroupe;
@@ -37,8 +42,8 @@ struct GroupeTableau {
     int lignes = 0;
 };
 
-// The list as table rows, in the order of the walk, with the count of lines of each group in
-// the order the groups come.
+// The list as table rows, in the order of the walk (month after month for a range), with the
+// count of lines of each group in the order the groups first come.
 class TableauListe : public DestinationListe {
   public:
     // `nomGroupe` names a group from its code; `dateExterne` turns a day number to
@@ -61,6 +66,9 @@ class TableauListe : public DestinationListe {
     std::function<std::string(const std::string&)> dateExterne_;
     std::vector<LigneTableau> lignes_;
     std::vector<GroupeTableau> groupes_;
+    // Where each group stands in groups_, and the group of the lines that come.
+    std::unordered_map<std::string, std::size_t> rangs_;
+    std::size_t courant_ = 0;
 };
 
 // The column titles of both table files; the last two are left empty for the office's own

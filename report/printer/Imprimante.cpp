@@ -1,5 +1,7 @@
 #include "Imprimante.h"
 
+#include <algorithm>
+
 #include "dba/Erreur.h"
 
 namespace imprimante {
@@ -60,6 +62,25 @@ void Imprimante::NewPage() {
     ++document_.pages;
     x_ = 0;
     y_ = 0;
+}
+
+// The operations stay in the order of their pages.
+void Imprimante::InsererPages(int page, const Document& pages) {
+    if (page < 1 || page > document_.pages) {
+        throw dba::Erreur(dba::ErrArgument, "Page d'insertion invalide : " + std::to_string(page));
+    }
+    auto& operations = document_.operations;
+    const auto place = std::find_if(operations.begin(), operations.end(),
+                                    [page](const Operation& o) { return o.page >= page; });
+    for (auto suivante = place; suivante != operations.end(); ++suivante) {
+        suivante->page += pages.pages;
+    }
+    std::vector<Operation> inserees = pages.operations;
+    for (Operation& operation : inserees) {
+        operation.page += page - 1;
+    }
+    operations.insert(place, inserees.begin(), inserees.end());
+    document_.pages += pages.pages;
 }
 
 void Imprimante::KillDoc() {

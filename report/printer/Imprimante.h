@@ -59,6 +59,10 @@ class CONTROLE_ARDOINE_EXPORT Imprimante {
     void NewPage();
     // Page number of the print position in the current document, from 1.
     int Page() const { return document_.pages; }
+    // The pages of `pages` go in before page `page` of the current document (1: in front), as
+    // they were drawn; the pages from there on, the print position's included, move back. A page
+    // outside the document raises dba::Erreur.
+    void InsererPages(int page, const Document& pages);
 
     // Nothing of the document printed so far comes out.
     void KillDoc();

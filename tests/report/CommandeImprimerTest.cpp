@@ -11,6 +11,7 @@
 #include <fstream>
 
 #include "BaseEssai.h"
+#include "DemandeImpression.h"
 #include "DonneesRapport.h"
 #include "ImpressionQt.h"
 #include "PdfRelu.h"
@@ -97,9 +98,9 @@ TEST_F(Commande, UneDemandeMalFormeeOuImpossibleSortAvec2) {
     const QList<std::pair<QStringList, QString>> cas{
         {{"--mois", "2018-05"}, "L'option --entite est obligatoire."},
         {{"--entite", "041", "--mois", "2018-13"},
-         "Mois invalide : « 2018-13 » (attendu AAAA-MM)."},
+         "Mois invalide : « 2018-13 » (attendu AAAA-MM, courant, precedent, +N ou -N)."},
         {{"--entite", "041", "--mois", "2018-05\n"},
-         "Mois invalide : « 2018-05\n » (attendu AAAA-MM)."},
+         "Mois invalide : « 2018-05\n » (attendu AAAA-MM, courant, precedent, +N ou -N)."},
         {{"--entite", "041", "--mois", "2018-05", "--par", "rue"},
          "Regroupement inconnu : « rue » (responsable, secteur ou commune)."},
         {{"--entite", "041", "--mois", "2018-05", "--secteur", "S01", "--commune", "75056"},
@@ -122,6 +123,23 @@ TEST_F(Commande, UneDemandeMalFormeeOuImpossibleSortAvec2) {
          "Extension inconnue pour --sortie : « liste.txt » (.pdf, .xlsx ou .csv)."},
         {{"--entite", "041", "--mois", "2018-05", "--imprimante", "Nulle part"},
          "--sortie et --imprimante s'excluent."},
+        {{"--entite", "041"}, "L'option --mois, ou --du et --au, est obligatoire."},
+        {{"--entite", "041", "--mois", "2018-05", "--du", "2018-05", "--au", "2018-06"},
+         "--mois et --du/--au s'excluent."},
+        {{"--entite", "041", "--mois", "2018-05", "--au", "2018-06"},
+         "--mois et --du/--au s'excluent."},
+        {{"--entite", "041", "--du", "2018-05"},
+         "--du et --au vont ensemble : l'option --au manque."},
+        {{"--entite", "041", "--au", "2018-05"},
+         "--du et --au vont ensemble : l'option --du manque."},
+        {{"--entite", "041", "--du", "2018-06", "--au", "2018-05"},
+         "Période inversée : --au 2018-05 précède --du 2018-06."},
+        {{"--entite", "041", "--du", "2018-05", "--au", "2020-05"},
+         "Période trop longue : 25 mois de 2018-05 à 2020-05 (24 au plus)."},
+        {{"--entite", "041", "--du", "+1", "--au", "2018-13"},
+         "Mois invalide : « 2018-13 » (attendu AAAA-MM, courant, precedent, +N ou -N)."},
+        {{"--entite", "041", "--du", "+ 1", "--au", "+2"},
+         "Mois invalide : « + 1 » (attendu AAAA-MM, courant, precedent, +N ou -N)."},
     };
     for (const auto& [arguments, message] : cas) {
         const Execution execution = Lancer(Arguments(arguments));
@@ -133,6 +151,56 @@ TEST_F(Commande, UneDemandeMalFormeeOuImpossibleSortAvec2) {
     EXPECT_EQ(absente.code, 2);
     EXPECT_EQ(absente.erreurs, "Base de données introuvable : /nulle/part.db");
     EXPECT_FALSE(QFile::exists(pdf));
+}
+
+// A range prints its schedule, then each month's list; the longest range is two years.
+TEST_F(Commande, UnePeriodeImprimeLEcheancierPuisChaqueMois) {
+    const Execution execution =
+        Lancer(Arguments({"--entite", "041", "--du", "2018-04", "--au", "2018-05"}));
+    ASSERT_EQ(execution.code, 0) << execution.erreurs.toStdString();
+    const QStringList lignes = essai::LignesDuPdf(pdf);
+    // The schedule, then May's page of each manager; April has no line.
+    ASSERT_EQ(essai::PagesDuPdf(pdf), 3);
+    EXPECT_EQ(lignes.value(1), "ECHEANCIER");
+    EXPECT_EQ(lignes.value(2), "DE AVRIL 2018 A MAI 2018");
+    EXPECT_TRUE(lignes.contains("Total : 2 accords non renouvelés"));
+    EXPECT_TRUE(lignes.contains("TOTAL 0 2 2"));
+    EXPECT_TRUE(lignes.contains("SUR MAI 2018"));
+    EXPECT_FALSE(lignes.contains("SUR AVRIL 2018"));
+
+    const Execution longue =
+        Lancer(Arguments({"--entite", "041", "--du", "2018-05", "--au", "2020-04"}));
+    ASSERT_EQ(longue.code, 0) << longue.erreurs.toStdString();
+    EXPECT_TRUE(essai::LignesDuPdf(pdf).contains("DE MAI 2018 A AVRIL 2020"));
+
+    const Execution vide =
+        Lancer(Arguments({"--entite", "041", "--du", "2018-06", "--au", "2018-07"}));
+    EXPECT_EQ(vide.code, 1);
+    EXPECT_EQ(vide.erreurs,
+              "Message KORVANE : Aucun accord correspondant aux critères sélectionnés.");
+}
+
+// The months of --mois, --du and --au counted from today's.
+TEST(DemandeImpression, LesMoisSeComptentDepuisCeluiDAujourdhui) {
+    const QDate aujourdhui(2026, 1, 31);
+    const auto lire = [&](const QString& du, const QString& au) {
+        demo::OptionsImpression options;
+        options.entite = QStringLiteral("041");
+        (au.isEmpty() ? options.mois : options.du) = du;
+        options.au = au;
+        const demo::DemandeImpression demande = demo::Lire_Demande(options, {}, aujourdhui, false);
+        return std::tuple{demande.annee, demande.mois, demande.moisImprimes};
+    };
+    EXPECT_EQ(lire("courant", ""), std::tuple(2026, 1, 1));
+    EXPECT_EQ(lire("precedent", ""), std::tuple(2025, 12, 1));
+    EXPECT_EQ(lire("+1", ""), std::tuple(2026, 2, 1));
+    EXPECT_EQ(lire("-13", ""), std::tuple(2024, 12, 1));
+    EXPECT_EQ(lire("2018-05", ""), std::tuple(2018, 5, 1));
+    EXPECT_EQ(lire("courant", "+2"), std::tuple(2026, 1, 3));
+    EXPECT_EQ(lire("-6", "precedent"), std::tuple(2025, 7, 6));
+    EXPECT_EQ(lire("2025-11", "courant"), std::tuple(2025, 11, 3));
+    EXPECT_EQ(lire("-23", "courant"), std::tuple(2024, 2, 24));
+    EXPECT_EQ(lire("courant", "courant"), std::tuple(2026, 1, 1));
 }
 
 // The output file's extension chooses its kind; the table files hold the lines of the PDF.

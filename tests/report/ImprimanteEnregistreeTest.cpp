@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "dba/Erreur.h"
 #include "printer/ImprimanteEnregistree.h"
 
@@ -133,6 +135,45 @@ TEST(ImprimanteEnregistree, RefusesSizesAndWidthsThatCannotBeDrawn) {
     EXPECT_THROW(imprimante.DrawWidth(0), dba::Erreur);
     EXPECT_EQ(imprimante.FontSize(), 10);
     EXPECT_EQ(imprimante.DrawWidth(), 1);
+}
+
+}  // namespace
+
+namespace {
+
+// Pages put in before a page of the document: drawn as they were, the pages from there on,
+// the print position's included, moved back; a page outside the document is refused.
+TEST(ImprimanteEnregistree, InsertedPagesComeBeforeTheirPageAndTheRestMovesBack) {
+    ImprimanteEnregistree inserees;
+    inserees.Print("I1");
+    inserees.NewPage();
+    inserees.Print("I2");
+
+    ImprimanteEnregistree imprimante;
+    imprimante.Print("A");
+    imprimante.NewPage();
+    imprimante.Print("B");
+    imprimante.NewPage();
+    imprimante.Print("C");
+    EXPECT_THROW(imprimante.InsererPages(0, inserees.DocumentEnCours()), dba::Erreur);
+    EXPECT_THROW(imprimante.InsererPages(4, inserees.DocumentEnCours()), dba::Erreur);
+    imprimante.InsererPages(2, inserees.DocumentEnCours());
+    imprimante.Print("D");
+
+    const auto& document = imprimante.DocumentEnCours();
+    ASSERT_EQ(document.pages, 5);
+    const std::vector<std::string> attendus{"A", "I1", "I2", "B", "C"};
+    for (int page = 1; page <= 5; ++page) {
+        ASSERT_FALSE(document.textes(page).empty()) << page;
+        EXPECT_EQ(document.textes(page).front().texte, attendus[page - 1]);
+    }
+    EXPECT_EQ(document.textes(5).back().texte, "D");
+    EXPECT_EQ(imprimante.Page(), 5);
+    std::vector<int> pages;
+    for (const auto& operation : document.operations) {
+        pages.push_back(operation.page);
+    }
+    EXPECT_TRUE(std::is_sorted(pages.begin(), pages.end()));
 }
 
 }  // namespace
