@@ -105,6 +105,18 @@ bool Ctr_Ardoine::Liste_Imprimee() const {
     return d_->Etat.ligneImprimee;
 }
 
+QStringList Ctr_Ardoine::Fichiers_Ecrits() const {
+    QStringList fichiers;
+    for (const std::string& fichier : d_->Etat.fichiersEcrits) {
+        fichiers << QString::fromStdString(fichier);
+    }
+    return fichiers;
+}
+
+void Ctr_Ardoine::Un_Fichier_Par_Groupe(bool unParGroupe) {
+    d_->Un_Fichier_Par_Groupe = unParGroupe;
+}
+
 void Ctr_Ardoine::Observateur_Liste(rapport::DestinationListe* observateur) {
     d_->Observateur_Liste_ = observateur;
 }

@@ -259,6 +259,18 @@ class Ctr_ArdoinePrivate {
     int Anticiper_Accords_Suivants(const std::string& aide, int numero, int deja);
     rapport::LigneListe Ligne_Liste();
     void Exporter_Tableau();
+    std::unique_ptr<rapport::TableauListe> Nouveau_Tableau();
+    void Ecrire_Tableau(const rapport::TableauListe& tableau, const std::string& fichier) const;
+    void Noter_Fichier_Pdf();
+    ardoine::MiseEnPageListe::Placement Placement_Decision();
+    void Signaler_Liste_Vide();
+    // One file per group (FichiersParGroupe.cpp): set by the host, for the runs on a file.
+    bool Un_Fichier_Par_Groupe = false;
+    bool Fichier_Par_Groupe() const;
+    void Ecrire_Fichiers_Par_Groupe();
+    void Exporter_Tableaux_Par_Groupe();
+    void Imprimer_Pdf_Par_Groupe();
+    std::shared_ptr<imprimante::Imprimante> Ouvrir_Imprimante_Fichier(const std::string& fichier);
     rapport::EnTeteListe En_Tete_Liste() const;
     std::string Nom_Groupe(const std::string& groupe);
     void Commencer_Copie(const std::string& groupe);

@@ -10,27 +10,35 @@
 // list writes no file, as an empty list prints no page.
 
 void Ctr_ArdoinePrivate::Exporter_Tableau() {
-    rapport::TableauListe tableau(
-        En_Tete_Liste(), [this](const std::string& groupe) { return Nom_Groupe(groupe); },
-        [](const std::string& jour) { return ardoine::Date_Fin_Imprimable(jour); });
+    const auto tableau = Nouveau_Tableau();
     {
         const Occupation occupation(*this);
-        Parcourir_Liste(tableau);
+        Parcourir_Liste(*tableau);
         Services.evenements->Traiter_En_Attente();
     }
-    if (tableau.Lignes().empty()) {
-        Message_Impression(
-            ardoine::Icone::Information,
-            QStringLiteral("Aucun accord non renouvelé sur ") + Etat.criteres.periode);
+    if (tableau->Lignes().empty()) {
+        Signaler_Liste_Vide();
         return;
     }
     const std::string fichier = outils::Outils::Partage().ReglagesChoisis().fichierPdf;
+    Ecrire_Tableau(*tableau, fichier);
+    Etat.fichiersEcrits = {fichier};
+    Etat.ligneImprimee = true;
+}
+
+std::unique_ptr<rapport::TableauListe> Ctr_ArdoinePrivate::Nouveau_Tableau() {
+    return std::make_unique<rapport::TableauListe>(
+        En_Tete_Liste(), [this](const std::string& groupe) { return Nom_Groupe(groupe); },
+        [](const std::string& jour) { return ardoine::Date_Fin_Imprimable(jour); });
+}
+
+void Ctr_ArdoinePrivate::Ecrire_Tableau(const rapport::TableauListe& tableau,
+                                        const std::string& fichier) const {
     if (Etat.destination.genre == imprimante::Destination::Genre::FichierXlsx) {
         rapport::Ecrire_Xlsx(tableau, fichier);
     } else {
         rapport::Ecrire_Csv(tableau, fichier);
     }
-    Etat.ligneImprimee = true;
 }
 
 rapport::EnTeteListe Ctr_ArdoinePrivate::En_Tete_Liste() const {

@@ -27,6 +27,8 @@ struct DemandeImpression {
     QString sortie;
     // The system printer, when there is no output file.
     QString imprimante;
+    // One file per group beside `sortie`, whose name takes each group's code.
+    bool unFichierParGroupe = false;
     // When set, the form is saved to this PNG file as it stands before "Imprimer", and
     // nothing is printed.
     QString capture;
