@@ -289,6 +289,24 @@ TEST(FichiersParGroupe, UneListeSansLigneNEcritRienEtUneImprimanteImprimeLaListe
     EXPECT_TRUE(imprimee.impression.controle->Fichiers_Ecrits().isEmpty());
 }
 
+// A single PDF file counts as written when it is, not when it is only shown first.
+TEST(FichiersParGroupe, LeFichierPdfUniqueEstEcritSaufSIlEstMontreDAbord) {
+    QTemporaryDir dossier;
+    const std::string fichier = dossier.filePath("liste.pdf").toStdString();
+    for (const bool apercu : {false, true}) {
+        ImpressionEssai impression(Donnees());
+        impression.imprimantes = std::make_shared<imprimante::ImprimantesEnregistrees>(
+            std::vector<Destination>{{"Fichier", Destination::Genre::FichierPdf}});
+        outils::Outils::Partage().RemplacerServices(
+            impression.imprimantes, std::make_shared<imprimante::ChoixImprimanteScripte>(
+                                        imprimante::Choix{0, 1, {"A4", apercu, fichier}}));
+        impression.Imprimer();
+        EXPECT_TRUE(impression.Envoye());
+        EXPECT_EQ(impression.controle->Fichiers_Ecrits(),
+                  apercu ? QStringList{} : QStringList{QString::fromStdString(fichier)});
+    }
+}
+
 // The run on the system's collection, answered with its entry of that kind.
 std::string Imprimer_Vers(ImpressionEssai& impression, Destination::Genre genre,
                           const std::string& fichier) {
@@ -369,6 +387,8 @@ TEST(FichiersParGroupe, UnePanneDeLaBaseEnCoursDeParcoursNeLaisseAucunFichier) {
         lancer(impression, rang);
         ASSERT_EQ(impression.erreurs.size(), 1U);
         for (const auto& ouverture : impression.imprimantes->Ouvertures()) {
+            EXPECT_TRUE(ouverture.imprimante->DocumentEnCours().vide());
+            EXPECT_FALSE(ouverture.imprimante->Documents().empty());
             for (const auto& document : ouverture.imprimante->Documents()) {
                 EXPECT_EQ(document.sort, ImprimanteEnregistree::Sort::Abandonne);
             }
