@@ -24,6 +24,7 @@
 namespace {
 
 using essai::ImpressionEssai;
+using essai::Imprimer_Vers;
 using essai::Personne;
 using essai::Rangees;
 using imprimante::Destination;
@@ -305,22 +306,6 @@ TEST(FichiersParGroupe, LeFichierPdfUniqueEstEcritSaufSIlEstMontreDAbord) {
         EXPECT_EQ(impression.controle->Fichiers_Ecrits(),
                   apercu ? QStringList{} : QStringList{QString::fromStdString(fichier)});
     }
-}
-
-// The run on the system's collection, answered with its entry of that kind.
-std::string Imprimer_Vers(ImpressionEssai& impression, Destination::Genre genre,
-                          const std::string& fichier) {
-    const auto systeme = std::make_shared<imprimante::ImprimantesSysteme>();
-    const auto liste = systeme->Liste();
-    const auto entree = std::find_if(liste.begin(), liste.end(),
-                                     [&](const Destination& d) { return d.genre == genre; });
-    outils::Outils::Partage().RemplacerServices(
-        systeme, std::make_shared<imprimante::ChoixImprimanteScripte>(
-                     imprimante::Choix{static_cast<std::int32_t>(entree - liste.begin()), 1,
-                                       imprimante::Reglages{"A4", false, fichier}}));
-    impression.erreurs.clear();
-    impression.Imprimer();
-    return impression.erreurs.empty() ? "" : impression.erreurs.front();
 }
 
 // The disk failing at each of the writer's calls in turn, over the three managers' files: after
