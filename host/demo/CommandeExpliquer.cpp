@@ -43,10 +43,11 @@ SortieImpression Commande_Expliquer(const Options& options, std::ostream& sortie
         Verifier(explique);
         const DemandeImpression demande =
             Lire_Demande(options.impression, {}, QDate::currentDate(), false);
-        if (!demande.sortie.isEmpty() || !demande.imprimante.isEmpty()) {
+        if (!demande.sortie.isEmpty() || !demande.imprimante.isEmpty() ||
+            demande.unFichierParGroupe) {
             Refuser(
-                QStringLiteral("La commande « explique » n'imprime rien : ni --sortie ni "
-                               "--imprimante."));
+                QStringLiteral("La commande « explique » n'imprime rien : ni --sortie, ni "
+                               "--imprimante, ni --un-fichier-par-groupe."));
         }
         const auto client = Ouvrir_Base(options.base);
         const std::string aide = explique.aide.toStdString();

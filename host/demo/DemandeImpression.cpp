@@ -114,7 +114,6 @@ void Lire_Sortie(const OptionsImpression& options, bool requise, DemandeImpressi
 
 // The files of the groups are named from the output file: a name, then its extension.
 void Lire_Fichier_Par_Groupe(const OptionsImpression& options, DemandeImpression& demande) {
-    demande.unFichierParGroupe = options.unFichierParGroupe;
     if (!options.unFichierParGroupe) {
         return;
     }
@@ -148,7 +147,10 @@ DemandeImpression Lire_Demande(const OptionsImpression& options, const QString& 
     if (!capture.isEmpty()) {
         return demande;
     }
-    Lire_Fichier_Par_Groupe(options, demande);
+    demande.unFichierParGroupe = options.unFichierParGroupe;
+    if (sortieRequise) {
+        Lire_Fichier_Par_Groupe(options, demande);
+    }
     Lire_Sortie(options, sortieRequise, demande);
     if (demande.sortie.isEmpty()) {
         return demande;

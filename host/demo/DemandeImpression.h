@@ -36,7 +36,8 @@ struct DemandeImpression {
 
 // Checks and reads the print options; raises dba::Erreur (ErrArgument) with a French text
 // for a missing or malformed one. With a capture, no output is needed; without
-// `sortieRequise` neither. "--mois precedent" is the month before `aujourdhui`'s.
+// `sortieRequise` neither, and one file per group is not checked. "--mois precedent" is the month
+// before `aujourdhui`'s.
 DemandeImpression Lire_Demande(const OptionsImpression& options, const QString& capture = {},
                                const QDate& aujourdhui = QDate::currentDate(),
                                bool sortieRequise = true);

@@ -130,6 +130,16 @@ TEST_F(CommandeParGroupe, SansFichierANommerParGroupeLaCommandeRefuseEtSortAvec2
         EXPECT_EQ(execution.sortie, QStringList{});
     }
     EXPECT_EQ(Contenu(), QStringList{});
+
+    QProcess explique;
+    explique.start(QStringLiteral(ARDOINE_DEMO),
+                   {"explique", "--db", QString::fromStdString(base.Chemin()), "--entite", "041",
+                    "--mois", "2018-05", "--aide", "A0001", "--un-fichier-par-groupe"});
+    explique.waitForFinished(60000);
+    EXPECT_EQ(explique.exitCode(), 2);
+    EXPECT_EQ(QString::fromUtf8(explique.readAllStandardError()).trimmed(),
+              "La commande « explique » n'imprime rien : ni --sortie, ni --imprimante, ni "
+              "--un-fichier-par-groupe.");
 }
 
 // A month without lines writes nothing and says so, as the single list does.
