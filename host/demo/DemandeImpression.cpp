@@ -113,7 +113,7 @@ void Lire_Sortie(const OptionsImpression& options, bool requise, DemandeImpressi
 }
 
 // The files of the groups are named from the output file: a name, then its extension.
-void Lire_Fichier_Par_Groupe(const OptionsImpression& options, DemandeImpression& demande) {
+void Verifier_Fichier_Par_Groupe(const OptionsImpression& options) {
     if (!options.unFichierParGroupe) {
         return;
     }
@@ -149,7 +149,7 @@ DemandeImpression Lire_Demande(const OptionsImpression& options, const QString& 
     }
     demande.unFichierParGroupe = options.unFichierParGroupe;
     if (sortieRequise) {
-        Lire_Fichier_Par_Groupe(options, demande);
+        Verifier_Fichier_Par_Groupe(options);
     }
     Lire_Sortie(options, sortieRequise, demande);
     if (demande.sortie.isEmpty()) {
