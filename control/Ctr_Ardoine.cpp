@@ -119,6 +119,18 @@ int Ctr_Ardoine::Mois_Imprimes() const {
     return d_->Nombre_Mois_Imprimes;
 }
 
+QStringList Ctr_Ardoine::Fichiers_Ecrits() const {
+    QStringList fichiers;
+    for (const std::string& fichier : d_->Etat.fichiersEcrits) {
+        fichiers << QString::fromStdString(fichier);
+    }
+    return fichiers;
+}
+
+void Ctr_Ardoine::Un_Fichier_Par_Groupe(bool unParGroupe) {
+    d_->Un_Fichier_Par_Groupe = unParGroupe;
+}
+
 void Ctr_Ardoine::Observateur_Liste(rapport::DestinationListe* observateur) {
     d_->Observateur_Liste_ = observateur;
 }

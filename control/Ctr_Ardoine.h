@@ -5,6 +5,7 @@
 #include <memory>
 
 #include <QDate>
+#include <QStringList>
 #include <QWidget>
 
 #include "ExportControle.h"
@@ -71,6 +72,16 @@ class CONTROLE_ARDOINE_EXPORT Ctr_Ardoine : public QWidget {
     // file.
     QDate Periode_Affichee() const;
     bool Liste_Imprimee() const;
+    // The files the last print run wrote, in order: the one file of a run on a file, or those
+    // of the groups; none when it wrote none (a PDF file shown first counts as none).
+    QStringList Fichiers_Ecrits() const;
+
+    // From the next print run on a file (PDF, XLSX or CSV) on, with true: one file per group
+    // of the chosen grouping that has lines, "DOSSIER/NOM-<code>.ext" beside the file chosen
+    // "DOSSIER/NOM.ext", each holding what the list limited to that group holds (the table
+    // files headed as the whole list). The files are written once every line is laid out, all
+    // of them or none. A run on a printer prints as ever.
+    void Un_Fichier_Par_Groupe(bool unParGroupe);
 
     // How many consecutive months, from the month the period box shows, the next print run
     // prints: each month's list as it prints alone, after a schedule of the lines per month

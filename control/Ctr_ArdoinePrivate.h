@@ -36,6 +36,16 @@ class DroitsUtilisateur;
 
 namespace imprimante {
 class Imprimante;
+struct Document;
+}  // namespace imprimante
+
+namespace rapport {
+template <class Destination>
+class RepartitionGroupes;
+}
+
+namespace ardoine {
+class MiseEnPageGroupe;
 }
 
 // What the control holds and does behind its public face: the form's child controls, the held
@@ -261,11 +271,27 @@ class Ctr_ArdoinePrivate {
     dba::ListeResultat Selectionner_Periode();
     void Parcourir_Periode(rapport::DestinationListe& destination, rapport::Echeancier& echeancier);
     void Placer_Echeancier(const rapport::Echeancier& echeancier, int premierePage);
+    imprimante::Document Pages_Echeancier(const rapport::Echeancier& echeancier) const;
     void Anticiper_Lectures();
     bool Lire_Accord_Numero(const std::string& aide, int numero);
     int Anticiper_Accords_Suivants(const std::string& aide, int numero, int deja);
     rapport::LigneListe Ligne_Liste();
     void Exporter_Tableau();
+    std::unique_ptr<rapport::TableauListe> Nouveau_Tableau();
+    rapport::Echeancier Nouvel_Echeancier();
+    void Ecrire_Tableau(const rapport::TableauListe& tableau, const rapport::Echeancier& echeancier,
+                        const std::string& fichier) const;
+    void Noter_Fichier_Pdf();
+    ardoine::MiseEnPageListe::Placement Placement_Decision();
+    void Signaler_Liste_Vide();
+    // One file per group (FichiersParGroupe.cpp): set by the host, for the runs on a file.
+    bool Un_Fichier_Par_Groupe = false;
+    bool Fichier_Par_Groupe() const;
+    void Ecrire_Fichiers_Par_Groupe();
+    void Exporter_Tableaux_Par_Groupe();
+    void Imprimer_Pdf_Par_Groupe();
+    void Imprimer_Copie_Par_Groupe(rapport::RepartitionGroupes<ardoine::MiseEnPageGroupe>& groupes);
+    std::shared_ptr<imprimante::Imprimante> Ouvrir_Imprimante_Fichier(const std::string& fichier);
     rapport::EnTeteListe En_Tete_Liste() const;
     std::string Nom_Groupe(const std::string& groupe);
     void Commencer_Copie(const std::string& groupe);

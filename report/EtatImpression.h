@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "CriteresListe.h"
 #include "liste/DecisionAccord.h"
@@ -51,9 +52,13 @@ struct EtatImpression {
     QString periodeImprimee;
     // What the user chose to print on, and the printer when it is one.
     imprimante::Destination destination;
+    // Its index in the printer collection.
+    std::int32_t entree = -1;
     std::shared_ptr<imprimante::Imprimante> imprimante;
     // Whether a line was printed, or the table file written.
     bool ligneImprimee = false;
+    // The files the run wrote, in order.
+    std::vector<std::string> fichiersEcrits;
     EtatCopie copie;
 };
 

@@ -11,29 +11,43 @@
 // empty list prints no page.
 
 void Ctr_ArdoinePrivate::Exporter_Tableau() {
-    rapport::TableauListe tableau(
-        En_Tete_Liste(), [this](const std::string& groupe) { return Nom_Groupe(groupe); },
-        [](const std::string& jour) { return ardoine::Date_Fin_Imprimable(jour); });
-    rapport::Echeancier echeancier(
-        [this](const std::string& groupe) { return Nom_Groupe(groupe); });
+    const auto tableau = Nouveau_Tableau();
+    rapport::Echeancier echeancier = Nouvel_Echeancier();
     {
         const Occupation occupation(*this);
-        Parcourir_Periode(tableau, echeancier);
+        Parcourir_Periode(*tableau, echeancier);
         Services.evenements->Traiter_En_Attente();
     }
-    if (tableau.Lignes().empty()) {
-        Message_Impression(
-            ardoine::Icone::Information,
-            QStringLiteral("Aucun accord non renouvelé sur ") + Etat.periodeImprimee);
+    if (tableau->Lignes().empty()) {
+        Signaler_Liste_Vide();
         return;
     }
     const std::string fichier = outils::Outils::Partage().ReglagesChoisis().fichierPdf;
+    Ecrire_Tableau(*tableau, echeancier, fichier);
+    Etat.fichiersEcrits = {fichier};
+    Etat.ligneImprimee = true;
+}
+
+std::unique_ptr<rapport::TableauListe> Ctr_ArdoinePrivate::Nouveau_Tableau() {
+    return std::make_unique<rapport::TableauListe>(
+        En_Tete_Liste(), [this](const std::string& groupe) { return Nom_Groupe(groupe); },
+        [](const std::string& jour) { return ardoine::Date_Fin_Imprimable(jour); });
+}
+
+// The schedule of the run counts the same lines as its table or its pages.
+rapport::Echeancier Ctr_ArdoinePrivate::Nouvel_Echeancier() {
+    return rapport::Echeancier([this](const std::string& groupe) { return Nom_Groupe(groupe); });
+}
+
+// A workbook of several months has the schedule's sheet.
+void Ctr_ArdoinePrivate::Ecrire_Tableau(const rapport::TableauListe& tableau,
+                                        const rapport::Echeancier& echeancier,
+                                        const std::string& fichier) const {
     if (Etat.destination.genre == imprimante::Destination::Genre::FichierXlsx) {
         rapport::Ecrire_Xlsx(tableau, fichier, Plusieurs_Mois() ? &echeancier : nullptr);
     } else {
         rapport::Ecrire_Csv(tableau, fichier);
     }
-    Etat.ligneImprimee = true;
 }
 
 rapport::EnTeteListe Ctr_ArdoinePrivate::En_Tete_Liste() const {

@@ -63,6 +63,11 @@ void Ctr_ArdoinePrivate::Imprimer_Liste() {
         return;
     }
     Prg_Accord->setVisible(true);
+    if (Fichier_Par_Groupe()) {
+        Avertir_Aides_Caches();
+        Ecrire_Fichiers_Par_Groupe();
+        return;
+    }
     if (Etat.destination.Tableau()) {
         Avertir_Aides_Caches();
         Exporter_Tableau();
@@ -75,10 +80,21 @@ void Ctr_ArdoinePrivate::Imprimer_Liste() {
         Services.evenements->Traiter_En_Attente();
     }
     Imprimante_Courante().EndDoc();
+    Noter_Fichier_Pdf();
+}
+
+// A PDF file shown first is written only if the user prints it from the preview.
+void Ctr_ArdoinePrivate::Noter_Fichier_Pdf() {
+    const imprimante::Reglages& reglages = outils::Outils::Partage().ReglagesChoisis();
+    if (Etat.destination.genre == imprimante::Destination::Genre::FichierPdf &&
+        Etat.ligneImprimee && !reglages.apercu) {
+        Etat.fichiersEcrits = {reglages.fichierPdf};
+    }
 }
 
 // The printer the user chooses becomes the current one; false when the user chose none. A
-// table file is no printer: the run writes it whole at the end (Exporter_Tableau).
+// table file is no printer: the run writes it whole at the end (Exporter_Tableau); files per
+// group have a printer each (Imprimer_Pdf_Par_Groupe).
 bool Ctr_ArdoinePrivate::Choisir_Imprimante() {
     outils::Outils& outils = outils::Outils::Partage();
     const std::string choix = outils.ChoisirImprimante("A4", Nom_Document().toStdString());
@@ -88,7 +104,8 @@ bool Ctr_ArdoinePrivate::Choisir_Imprimante() {
     }
     const auto index = static_cast<std::int32_t>(std::stol(choix));
     Etat.destination = imprimante::destinationA(outils.Imprimantes().Liste(), index);
-    if (Etat.destination.Tableau()) {
+    Etat.entree = index;
+    if (Etat.destination.Tableau() || Fichier_Par_Groupe()) {
         return true;
     }
     Etat.imprimante = outils.OuvrirImprimante(index);
@@ -132,27 +149,36 @@ void Ctr_ArdoinePrivate::Imprimer_Copies() {
 // the first line it prints, so that it is headed with that line's group. A copy of several
 // months begins with their schedule.
 void Ctr_ArdoinePrivate::Imprimer_Copie() {
-    ardoine::MiseEnPageListe miseEnPage(*this, [this](const ardoine::PlacementLigne& place) {
-        Etat.copie.decision.page = place.page;
-        Etat.copie.decision.numeroLigne = place.ligne;
-    });
+    ardoine::MiseEnPageListe miseEnPage(*this, Placement_Decision());
     const int premierePage = Etat.ligneImprimee ? Imprimante_Courante().Page() + 1 : 1;
-    rapport::Echeancier echeancier(
-        [this](const std::string& groupe) { return Nom_Groupe(groupe); });
+    rapport::Echeancier echeancier = Nouvel_Echeancier();
     Parcourir_Periode(miseEnPage, echeancier);
     if (!Etat.copie.commencee && !Etat.ligneImprimee) {
         Imprimante_Courante().KillDoc();
-        Message_Impression(
-            ardoine::Icone::Information,
-            QStringLiteral("Aucun accord non renouvelé sur ") + Etat.periodeImprimee);
+        Signaler_Liste_Vide();
     } else if (Plusieurs_Mois()) {
         Placer_Echeancier(echeancier, premierePage);
     }
 }
 
-// The copy's first page; a copy that follows a printed one starts on a new sheet.
+// Each line's place on its page goes with its decision.
+ardoine::MiseEnPageListe::Placement Ctr_ArdoinePrivate::Placement_Decision() {
+    return [this](const ardoine::PlacementLigne& place) {
+        Etat.copie.decision.page = place.page;
+        Etat.copie.decision.numeroLigne = place.ligne;
+    };
+}
+
+void Ctr_ArdoinePrivate::Signaler_Liste_Vide() {
+    Message_Impression(ardoine::Icone::Information,
+                       QStringLiteral("Aucun accord non renouvelé sur ") +
+                           (Plusieurs_Mois() ? QStringLiteral("la période ") : QString()) +
+                           Etat.periodeImprimee);
+}
+
+// The copy's first page; a copy that follows printed pages starts on a new sheet.
 void Ctr_ArdoinePrivate::Commencer_Copie(const std::string& groupe) {
-    if (Etat.ligneImprimee) {
+    if (!Imprimante_Courante().DocumentEnCours().vide()) {
         Imprimante_Courante().NewPage();
     }
     Entete_Page(groupe);

@@ -59,7 +59,11 @@ void Ctr_ArdoinePrivate::Parcourir_Periode(rapport::DestinationListe& destinatio
 // The schedule's pages go in front of the copy's months, whose lines they count.
 void Ctr_ArdoinePrivate::Placer_Echeancier(const rapport::Echeancier& echeancier,
                                            int premierePage) {
-    Imprimante_Courante().InsererPages(
-        premierePage,
-        rapport::Pages_Echeancier(echeancier, En_Tete_Liste(), Services.calendrier->Aujourdhui()));
+    Imprimante_Courante().InsererPages(premierePage, Pages_Echeancier(echeancier));
+}
+
+imprimante::Document Ctr_ArdoinePrivate::Pages_Echeancier(
+    const rapport::Echeancier& echeancier) const {
+    return rapport::Pages_Echeancier(echeancier, En_Tete_Liste(),
+                                     Services.calendrier->Aujourdhui());
 }

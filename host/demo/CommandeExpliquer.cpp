@@ -48,10 +48,11 @@ SortieImpression Commande_Expliquer(const Options& options, std::ostream& sortie
                 QStringLiteral("La commande « explique » explique la liste d'un mois : "
                                "--mois, sans --du ni --au."));
         }
-        if (!demande.sortie.isEmpty() || !demande.imprimante.isEmpty()) {
+        if (!demande.sortie.isEmpty() || !demande.imprimante.isEmpty() ||
+            demande.unFichierParGroupe) {
             Refuser(
-                QStringLiteral("La commande « explique » n'imprime rien : ni --sortie ni "
-                               "--imprimante."));
+                QStringLiteral("La commande « explique » n'imprime rien : ni --sortie, ni "
+                               "--imprimante, ni --un-fichier-par-groupe."));
         }
         const auto client = Ouvrir_Base(options.base);
         const std::string aide = explique.aide.toStdString();

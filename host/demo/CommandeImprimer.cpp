@@ -248,7 +248,8 @@ SortieImpression Imprimer_Liste(const DemandeImpression& demande,
                                 std::shared_ptr<dba::TheDatabase> base, const QString& login,
                                 std::shared_ptr<imprimante::Imprimantes> imprimantes,
                                 std::ostream& messages,
-                                const std::function<void(Ctr_Ardoine&)>& preparer) {
+                                const std::function<void(Ctr_Ardoine&)>& preparer,
+                                QStringList* fichiersEcrits) {
     const auto plateforme = std::make_shared<ardoine::PlateformeEnregistree>(&messages);
     FenetreHote forme(std::move(client), std::move(base), login, plateforme->Services());
     Ctr_Ardoine& controle = forme.Controle();
@@ -272,19 +273,32 @@ SortieImpression Imprimer_Liste(const DemandeImpression& demande,
     if (preparer) {
         preparer(controle);
     }
+    controle.Un_Fichier_Par_Groupe(demande.unFichierParGroupe);
     Appuyer_Imprimer(forme);
     if (echec) {
         return EchecImpression;
     }
+    if (fichiersEcrits != nullptr) {
+        *fichiersEcrits = controle.Fichiers_Ecrits();
+    }
     return controle.Liste_Imprimee() ? ListeImprimee : RienImprime;
 }
 
-SortieImpression Commande_Imprimer(const Options& options, std::ostream& messages) {
+SortieImpression Commande_Imprimer(const Options& options, std::ostream& sortie,
+                                   std::ostream& messages) {
     try {
         const DemandeImpression demande = Lire_Demande(options.impression, options.capture);
         const auto client = Ouvrir_Base(options.base);
-        return Imprimer_Liste(demande, client, client->base(), options.login,
-                              std::make_shared<imprimante::ImprimantesSysteme>(), messages);
+        QStringList fichiers;
+        const SortieImpression resultat = Imprimer_Liste(
+            demande, client, client->base(), options.login,
+            std::make_shared<imprimante::ImprimantesSysteme>(), messages, {}, &fichiers);
+        if (demande.unFichierParGroupe) {
+            for (const QString& fichier : fichiers) {
+                sortie << QFileInfo(fichier).absoluteFilePath().toStdString() << std::endl;
+            }
+        }
+        return resultat;
     } catch (const dba::Erreur& erreur) {
         messages << erreur.texte() << std::endl;
         return EchecImpression;

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include <QString>
+#include <QStringList>
 
 #include "DemandeImpression.h"
 #include "Options.h"
@@ -35,17 +36,22 @@ enum SortieImpression : int { ListeImprimee = 0, RienImprime = 1, EchecImpressio
 // picture instead of "Imprimer" being pressed. Every message the control shows is written to
 // `messages`, one line each. A code the control refuses, or a button the user could not press, or a
 // printer or a file kind the collection does not have, raises dba::Erreur. `preparer` sees the
-// control just before "Imprimer" is pressed. Needs a running QApplication.
+// control just before "Imprimer" is pressed; `fichiersEcrits`, when given, receives the files
+// the run wrote. Needs a running QApplication.
 SortieImpression Imprimer_Liste(const DemandeImpression& demande,
                                 std::shared_ptr<dba::TheClient> client,
                                 std::shared_ptr<dba::TheDatabase> base, const QString& login,
                                 std::shared_ptr<imprimante::Imprimantes> imprimantes,
                                 std::ostream& messages,
-                                const std::function<void(Ctr_Ardoine&)>& preparer = {});
+                                const std::function<void(Ctr_Ardoine&)>& preparer = {},
+                                QStringList* fichiersEcrits = nullptr);
 
 // The "print" command: the options read, the database opened, the list printed to the file
 // (PDF, XLSX or CSV) or the printer with the system's printer collection (or, with --screenshot,
-// the form filled in saved as a picture). Errors are written to `messages`.
-SortieImpression Commande_Imprimer(const Options& options, std::ostream& messages);
+// the form filled in saved as a picture). With one file per group, the files' full names are
+// written to `sortie`, one per line, in the order of the groups. Errors are written to
+// `messages`.
+SortieImpression Commande_Imprimer(const Options& options, std::ostream& sortie,
+                                   std::ostream& messages);
 
 }  // namespace demo

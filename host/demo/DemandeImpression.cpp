@@ -162,6 +162,26 @@ void Lire_Sortie(const OptionsImpression& options, bool requise, DemandeImpressi
     demande.imprimante = options.imprimante;
 }
 
+// The files of the groups are named from the output file: a name, then its extension.
+void Verifier_Fichier_Par_Groupe(const OptionsImpression& options) {
+    if (!options.unFichierParGroupe) {
+        return;
+    }
+    if (!options.imprimante.isEmpty()) {
+        Refuser(
+            QStringLiteral("--un-fichier-par-groupe n'écrit que des fichiers : il exclut "
+                           "--imprimante."));
+    }
+    const QString nom = options.sortie.section(QLatin1Char('/'), -1);
+    const qsizetype point = nom.lastIndexOf(QLatin1Char('.'));
+    if (point <= 0 || point == nom.size() - 1) {
+        Refuser(
+            QStringLiteral("--un-fichier-par-groupe demande --sortie DOSSIER/NOM.ext (pdf, "
+                           "xlsx ou csv) : chaque fichier s'appelle DOSSIER/NOM-<code du "
+                           "groupe>.ext."));
+    }
+}
+
 }  // namespace
 
 DemandeImpression Lire_Demande(const OptionsImpression& options, const QString& capture,
@@ -176,6 +196,10 @@ DemandeImpression Lire_Demande(const OptionsImpression& options, const QString& 
     demande.capture = capture;
     if (!capture.isEmpty()) {
         return demande;
+    }
+    demande.unFichierParGroupe = options.unFichierParGroupe;
+    if (sortieRequise) {
+        Verifier_Fichier_Par_Groupe(options);
     }
     Lire_Sortie(options, sortieRequise, demande);
     if (demande.sortie.isEmpty()) {

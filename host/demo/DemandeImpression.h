@@ -29,6 +29,8 @@ struct DemandeImpression {
     QString sortie;
     // The system printer, when there is no output file.
     QString imprimante;
+    // One file per group beside `sortie`, whose name takes each group's code.
+    bool unFichierParGroupe = false;
     // When set, the form is saved to this PNG file as it stands before "Imprimer", and
     // nothing is printed.
     QString capture;
@@ -36,9 +38,9 @@ struct DemandeImpression {
 
 // Checks and reads the print options; raises dba::Erreur (ErrArgument) with a French text
 // for a missing or malformed one. With a capture, no output is needed; without
-// `sortieRequise` neither. A month (--mois, --du, --au) is AAAA-MM or counted from
-// `aujourdhui`'s: "courant" is that month, "precedent" the one before, "+N" and "-N" N months
-// after or before it.
+// `sortieRequise` neither, and one file per group is not checked. A month (--mois, --du, --au) is
+// AAAA-MM or counted from `aujourdhui`'s: "courant" is that month, "precedent" the one before, "+N"
+// and "-N" N months after or before it.
 DemandeImpression Lire_Demande(const OptionsImpression& options, const QString& capture = {},
                                const QDate& aujourdhui = QDate::currentDate(),
                                bool sortieRequise = true);

@@ -60,6 +60,11 @@ struct Declaration {
                "FICHIER.pdf|.xlsx|.csv"),
         Option("imprimante", "print : imprimante du système (file CUPS) au lieu d'un fichier.",
                "NOM"),
+        QCommandLineOption(QStringLiteral("un-fichier-par-groupe"),
+                           QStringLiteral("print : un fichier par groupe du regroupement qui a des "
+                                          "lignes, DOSSIER/NOM-<code du groupe>.ext à côté du "
+                                          "fichier --sortie DOSSIER/NOM.ext ; leurs noms sur la "
+                                          "sortie standard, un par ligne.")),
     };
     // The options of the explique command only.
     QCommandLineOption aideExpliquee = Option("aide", "explique : l'aidé.", "CODE");
@@ -163,6 +168,7 @@ Options Lire_Options(const QStringList& arguments) {
     options.impression = OptionsImpression{valeur(0),  valeur(1),  valeur(2), valeur(3), valeur(4),
                                            valeur(5),  valeur(6),  valeur(7), valeur(8), valeur(9),
                                            valeur(10), valeur(11), valeur(12)};
+    options.impression.unFichierParGroupe = analyseur.isSet(declaration.impression[13]);
     options.explication =
         OptionsExplication{analyseur.value(declaration.aideExpliquee),
                            analyseur.value(declaration.accord), analyseur.isSet(declaration.json)};

@@ -23,6 +23,7 @@ struct OptionsImpression {
     QString copies;
     QString sortie;
     QString imprimante;
+    bool unFichierParGroupe = false;
 };
 
 // What the "explique" command is asked about, besides the criteria of the print command.

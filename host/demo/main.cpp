@@ -101,5 +101,5 @@ int main(int argc, char** argv) {
     if (options.commande == QLatin1String("explique")) {
         return demo::Commande_Expliquer(options, std::cout, std::cerr);
     }
-    return demo::Commande_Imprimer(options, std::cerr);
+    return demo::Commande_Imprimer(options, std::cout, std::cerr);
 }

@@ -55,4 +55,21 @@ std::int64_t Echeancier::Total() const {
         [](std::int64_t total, const MoisEcheancier& mois) { return total + mois.lignes; });
 }
 
+Echeancier Echeancier::Du_Groupe(const std::string& code) const {
+    Echeancier seul(nomGroupe_);
+    seul.mois_ = mois_;
+    for (MoisEcheancier& mois : seul.mois_) {
+        mois.lignes = 0;
+    }
+    if (const auto groupe = groupes_.find(code); groupe != groupes_.end()) {
+        GroupeEcheancier lignes = groupe->second;
+        lignes.parMois.resize(mois_.size(), 0);
+        for (std::size_t rang = 0; rang < mois_.size(); ++rang) {
+            seul.mois_[rang].lignes = lignes.parMois[rang];
+        }
+        seul.groupes_.emplace(code, std::move(lignes));
+    }
+    return seul;
+}
+
 }  // namespace rapport

@@ -33,6 +33,9 @@ class Echeancier : public DestinationListe {
     explicit Echeancier(std::function<std::string(const std::string&)> nomGroupe);
     Echeancier(const Echeancier&) = delete;
     Echeancier& operator=(const Echeancier&) = delete;
+    // The group being counted stays where it is in the map, which moves whole.
+    Echeancier(Echeancier&&) = default;
+    Echeancier& operator=(Echeancier&&) = default;
 
     // The lines that follow are that month's, until the next month begins.
     void Debut_Mois(std::string periode, std::string abrege);
@@ -46,6 +49,9 @@ class Echeancier : public DestinationListe {
     // The groups that have lines, by code.
     std::vector<GroupeEcheancier> Groupes() const;
     std::int64_t Total() const;
+
+    // The same months with that group's lines alone: the schedule of that group's own file.
+    Echeancier Du_Groupe(const std::string& code) const;
 
   private:
     std::function<std::string(const std::string&)> nomGroupe_;

@@ -1,12 +1,14 @@
 #include "ImpressionEssai.h"
 #include "Face.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
 #include "droits/DroitsFichier.h"
 #include "mvdb/TheClient.h"
 #include "outils/Outils.h"
+#include "printer/ImprimantesSysteme.h"
 
 namespace essai {
 
@@ -59,6 +61,22 @@ bool ImpressionEssai::Envoye() const {
     const auto& documents = Imprimante().Documents();
     return !documents.empty() &&
            documents.back().sort == imprimante::ImprimanteEnregistree::Sort::Envoye;
+}
+
+std::string Imprimer_Vers(ImpressionEssai& impression, imprimante::Destination::Genre genre,
+                          const std::string& fichier) {
+    const auto systeme = std::make_shared<imprimante::ImprimantesSysteme>();
+    const auto liste = systeme->Liste();
+    const auto entree =
+        std::find_if(liste.begin(), liste.end(),
+                     [&](const imprimante::Destination& d) { return d.genre == genre; });
+    outils::Outils::Partage().RemplacerServices(
+        systeme, std::make_shared<imprimante::ChoixImprimanteScripte>(
+                     imprimante::Choix{static_cast<std::int32_t>(entree - liste.begin()), 1,
+                                       imprimante::Reglages{"A4", false, fichier}}));
+    impression.erreurs.clear();
+    impression.Imprimer();
+    return impression.erreurs.empty() ? "" : impression.erreurs.front();
 }
 
 std::vector<std::string> ImpressionEssai::Messages() const {

@@ -47,6 +47,11 @@ class ImpressionEssai {
     std::vector<std::string> erreurs;
 };
 
+// Presses "Imprimer" with the printer choice answering the entry of that kind of the system's
+// collection with `fichier`; the first error the run raised, empty when none.
+std::string Imprimer_Vers(ImpressionEssai& impression, imprimante::Destination::Genre genre,
+                          const std::string& fichier);
+
 // The lines of a page, each text printed up to its line end joined with the ones before it on
 // the same line.
 std::vector<std::string> Lignes(const imprimante::Document& document, int page);

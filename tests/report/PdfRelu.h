@@ -19,9 +19,16 @@ inline QString Sortie(const QString& programme, const QStringList& arguments) {
 // The non-empty lines of the file's text, laid out as on the page. Made simple, runs of
 // spaces become one: where one text follows another on the same line, the text extraction
 // may widen the gap by a space.
-inline QStringList LignesDuPdf(const QString& chemin, bool simples = true) {
+// Only the pages from `premiere` to `derniere` (0: the last) when given.
+inline QStringList LignesDuPdf(const QString& chemin, bool simples = true, int premiere = 1,
+                               int derniere = 0) {
+    QStringList arguments{"-layout", "-f", QString::number(premiere)};
+    if (derniere > 0) {
+        arguments << "-l" << QString::number(derniere);
+    }
     QStringList lignes;
-    for (const QString& ligne : Sortie("pdftotext", {"-layout", chemin, "-"}).split('\n')) {
+    for (const QString& ligne :
+         Sortie("pdftotext", arguments + QStringList{chemin, "-"}).split('\n')) {
         if (!ligne.trimmed().isEmpty()) {
             lignes << (simples ? ligne.simplified() : ligne.trimmed());
         }

@@ -184,7 +184,7 @@ TEST(PlusieursMois, UnePeriodeSansLigneLeDitEtNImprimeRien) {
     const auto renouveles = Preparer(4, 2);
     renouveles->Imprimer();
     EXPECT_EQ(renouveles->Messages(),
-              Lignes{"Information | Aucun accord non renouvelé sur DE SEPTEMBRE 2018 A "
+              Lignes{"Information | Aucun accord non renouvelé sur la période DE SEPTEMBRE 2018 A "
                      "OCTOBRE 2018"});
     for (const auto& document : renouveles->Imprimante().Documents()) {
         EXPECT_TRUE(document.document.vide());

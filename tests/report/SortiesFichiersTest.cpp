@@ -24,26 +24,11 @@
 namespace {
 
 using essai::ImpressionEssai;
+using essai::Imprimer_Vers;
 using imprimante::Destination;
 
 std::vector<std::string> Donnees() {
     return essai::Avec(essai::AidesDeMai(essai::Serie(3)));
-}
-
-// The run of the control on the system's collection, answered with its entry of that kind.
-std::string Imprimer_Vers(ImpressionEssai& impression, Destination::Genre genre,
-                          const std::string& fichier) {
-    const auto systeme = std::make_shared<imprimante::ImprimantesSysteme>();
-    const auto liste = systeme->Liste();
-    const auto entree = std::find_if(liste.begin(), liste.end(),
-                                     [&](const Destination& d) { return d.genre == genre; });
-    outils::Outils::Partage().RemplacerServices(
-        systeme, std::make_shared<imprimante::ChoixImprimanteScripte>(
-                     imprimante::Choix{static_cast<std::int32_t>(entree - liste.begin()), 1,
-                                       imprimante::Reglages{"A4", false, fichier}}));
-    impression.erreurs.clear();
-    impression.Imprimer();
-    return impression.erreurs.empty() ? "" : impression.erreurs.front();
 }
 
 int Essayer(Destination::Genre genre, const char* nom) {

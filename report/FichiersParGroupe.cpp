@@ -1,0 +1,134 @@
+#include <map>
+
+#include "Ctr_ArdoinePrivate.h"
+#include "MiseEnPageGroupe.h"
+#include "PagesEcheancier.h"
+#include "liste/FichierDuGroupe.h"
+#include "liste/RepartitionGroupes.h"
+#include "outils/LotDeFichiers.h"
+#include "outils/Outils.h"
+#include "printer/Imprimante.h"
+#include "printer/Imprimantes.h"
+
+// One file per group of the list: each group's lines go to a file of their own, named after
+// the chosen file and the group's code, that holds what the list limited to that group holds.
+// Every file stays open (in memory) until the walks are over, so a group that comes back adds
+// to its own file; they are written only then, all of them or none (outils::Ecrire_Lot).
+
+bool Ctr_ArdoinePrivate::Fichier_Par_Groupe() const {
+    return Un_Fichier_Par_Groupe &&
+           Etat.destination.genre != imprimante::Destination::Genre::Systeme;
+}
+
+void Ctr_ArdoinePrivate::Ecrire_Fichiers_Par_Groupe() {
+    if (Etat.destination.Tableau()) {
+        Exporter_Tableaux_Par_Groupe();
+    } else {
+        Imprimer_Pdf_Par_Groupe();
+    }
+}
+
+namespace {
+
+std::string Fichier_Choisi() {
+    return outils::Outils::Partage().ReglagesChoisis().fichierPdf;
+}
+
+// The files of the groups, in the order of the groups, each written by `ecrire` from the
+// group's code and destination.
+template <class Destination, class Ecrire>
+std::vector<std::string> Ecrire_Groupes(const rapport::RepartitionGroupes<Destination>& groupes,
+                                        const Ecrire& ecrire) {
+    std::vector<outils::FichierDuLot> lot;
+    for (const auto& groupe : groupes.Groupes()) {
+        const std::string chemin = rapport::Fichier_Du_Groupe(Fichier_Choisi(), groupe.code);
+        lot.push_back({chemin, [&ecrire, &groupe, chemin] {
+                           ecrire(groupe.code, *groupe.destination, chemin);
+                       }});
+    }
+    return outils::Ecrire_Lot(lot);
+}
+
+}  // namespace
+
+// Each group's rows under the heading of the whole list, as one walk gives them (month after
+// month for a range, with the group's own schedule).
+void Ctr_ArdoinePrivate::Exporter_Tableaux_Par_Groupe() {
+    rapport::RepartitionGroupes<rapport::TableauListe> groupes(
+        [this](const std::string&) { return Nouveau_Tableau(); });
+    rapport::Echeancier echeancier = Nouvel_Echeancier();
+    {
+        const Occupation occupation(*this);
+        Parcourir_Periode(groupes, echeancier);
+        Services.evenements->Traiter_En_Attente();
+    }
+    if (groupes.Groupes().empty()) {
+        Signaler_Liste_Vide();
+        return;
+    }
+    Etat.fichiersEcrits = Ecrire_Groupes(
+        groupes, [this, &echeancier](const std::string& code, const rapport::TableauListe& tableau,
+                                     const std::string& fichier) {
+            Ecrire_Tableau(tableau, echeancier.Du_Groupe(code), fichier);
+        });
+    Etat.ligneImprimee = true;
+}
+
+// Each copy walks the list once, every group's pages on its own printer; for a range, each
+// group's copy then gets the group's own schedule in front of it.
+void Ctr_ArdoinePrivate::Imprimer_Pdf_Par_Groupe() {
+    rapport::RepartitionGroupes<ardoine::MiseEnPageGroupe> groupes([this](
+                                                                       const std::string& groupe) {
+        return std::make_unique<ardoine::MiseEnPageGroupe>(
+            *this, Ouvrir_Imprimante_Fichier(rapport::Fichier_Du_Groupe(Fichier_Choisi(), groupe)),
+            Placement_Decision());
+    });
+    {
+        const Occupation occupation(*this);
+        const std::int16_t copies = outils::Outils::Partage().NbCopies();
+        for (std::int16_t copie = 1; copie <= copies; ++copie) {
+            Imprimer_Copie_Par_Groupe(groupes);
+        }
+        Services.evenements->Traiter_En_Attente();
+    }
+    Etat.imprimante.reset();
+    if (groupes.Groupes().empty()) {
+        Signaler_Liste_Vide();
+        return;
+    }
+    Etat.fichiersEcrits = Ecrire_Groupes(
+        groupes, [](const std::string& /*code*/, const ardoine::MiseEnPageGroupe& pages,
+                    const std::string& /*fichier*/) { pages.Imprimante().EndDoc(); });
+}
+
+void Ctr_ArdoinePrivate::Imprimer_Copie_Par_Groupe(
+    rapport::RepartitionGroupes<ardoine::MiseEnPageGroupe>& groupes) {
+    // Where this copy begins in the document of each group printed so far; a group that first
+    // comes in this copy begins it on its page 1.
+    std::map<std::string, int> premieresPages;
+    for (const auto& groupe : groupes.Groupes()) {
+        premieresPages[groupe.code] = groupe.destination->Imprimante().Page() + 1;
+    }
+    rapport::Echeancier echeancier = Nouvel_Echeancier();
+    Parcourir_Periode(groupes, echeancier);
+    if (!Plusieurs_Mois()) {
+        return;
+    }
+    for (const auto& groupe : groupes.Groupes()) {
+        const auto premiere = premieresPages.find(groupe.code);
+        groupe.destination->Imprimante().InsererPages(
+            premiere == premieresPages.end() ? 1 : premiere->second,
+            Pages_Echeancier(echeancier.Du_Groupe(groupe.code)));
+    }
+}
+
+// A printer of the chosen entry, as chosen, on that file; a file per group is never shown
+// first, for the user would have as many previews to go through as groups.
+std::shared_ptr<imprimante::Imprimante> Ctr_ArdoinePrivate::Ouvrir_Imprimante_Fichier(
+    const std::string& fichier) {
+    outils::Outils& outils = outils::Outils::Partage();
+    imprimante::Reglages reglages = outils.ReglagesChoisis();
+    reglages.fichierPdf = fichier;
+    reglages.apercu = false;
+    return outils.Imprimantes().Ouvrir(Etat.entree, reglages);
+}

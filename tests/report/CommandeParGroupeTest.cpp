@@ -1,0 +1,211 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "BaseEssai.h"
+#include "DonneesRapport.h"
+#include "PdfRelu.h"
+#include "TableauRelu.h"
+
+// The print command asked for one file per group: the files it leaves, the names it writes on
+// its standard output, and what it refuses.
+
+namespace {
+
+struct Execution {
+    int code;
+    QStringList sortie;
+    QString erreurs;
+};
+
+// Two managers, two communes one of which a file name could not take as it stands; in June,
+// one more line, of the second manager.
+std::vector<std::string> Donnees() {
+    std::vector<std::string> lignes =
+        essai::AidesDeMai({{"A0001", "ALPHA", "Jean", "R01", "S01", "75056"},
+                           {"B0001", "BETA", "Marie", "R02", "S02", "SAINT/DENIS"},
+                           {"C0001", "GAMMA", "Paul", "R01", "S02", "SAINT/DENIS"}});
+    lignes.push_back(essai::Aide({"D0001", "DELTA", "Léa", "R02", "S01", "75056"}));
+    lignes.push_back(essai::LigneAccord(
+        {"D0001001", essai::TexteJour(2017, 7, 1), essai::TexteJour(2018, 6, 30)}));
+    return essai::Avec(lignes);
+}
+
+const QStringList Mai{"--mois", "2018-05"};
+const QStringList MaiJuin{"--du", "2018-05", "--au", "2018-06"};
+
+class CommandeParGroupe : public ::testing::Test {
+  protected:
+    Execution Lancer(const QStringList& arguments, const QStringList& periode = Mai) const {
+        QProcess demo;
+        demo.start(
+            QStringLiteral(ARDOINE_DEMO),
+            QStringList{"print", "--db", QString::fromStdString(base.Chemin()), "--entite", "041"} +
+                periode + arguments);
+        demo.waitForFinished(60000);
+        return {demo.exitCode(),
+                QString::fromUtf8(demo.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts),
+                QString::fromUtf8(demo.readAllStandardError()).trimmed()};
+    }
+
+    QString Chemin(const QString& nom) const { return dossier.filePath(nom); }
+
+    QStringList Contenu() const {
+        return QDir(dossier.path())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    }
+
+    essai::BaseEssai base{Donnees()};
+    QTemporaryDir dossier;
+};
+
+// Each manager's PDF reads as the list printed for that manager alone; the names come out in
+// the order of the managers, in full.
+TEST_F(CommandeParGroupe, ChaquePdfSeLitCommeLaListeDeSonResponsable) {
+    const Execution groupes =
+        Lancer({"--un-fichier-par-groupe", "--sortie", Chemin("liste.pdf"), "--copies", "2"});
+    ASSERT_EQ(groupes.code, 0) << groupes.erreurs.toStdString();
+    EXPECT_EQ(groupes.erreurs, QString());
+    const QString r01 = QDir(dossier.path()).absoluteFilePath("liste-R01.pdf");
+    const QString r02 = QDir(dossier.path()).absoluteFilePath("liste-R02.pdf");
+    EXPECT_EQ(groupes.sortie, (QStringList{r01, r02}));
+    for (const auto& [fichier, responsable] : {std::pair{r01, "R01"}, std::pair{r02, "R02"}}) {
+        SCOPED_TRACE(responsable);
+        const QString seul = Chemin(QStringLiteral("seul-%1.pdf").arg(responsable));
+        const Execution limitee =
+            Lancer({"--responsable", responsable, "--sortie", seul, "--copies", "2"});
+        ASSERT_EQ(limitee.code, 0) << limitee.erreurs.toStdString();
+        EXPECT_EQ(limitee.sortie, QStringList{});
+        EXPECT_EQ(essai::LignesDuPdf(fichier), essai::LignesDuPdf(seul));
+        EXPECT_EQ(essai::PagesDuPdf(fichier), 2);
+    }
+    EXPECT_EQ(essai::LignesDuPdf(r01).join('\n').count("C0001 GAMMA Paul"), 2);
+    EXPECT_EQ(Contenu(),
+              (QStringList{"liste-R01.pdf", "liste-R02.pdf", "seul-R01.pdf", "seul-R02.pdf"}));
+}
+
+// The table files by commune: each holds the whole list's rows of its commune.
+TEST_F(CommandeParGroupe, ChaqueTableauALesLignesDeSaCommune) {
+    for (const QString extension : {"csv", "xlsx"}) {
+        SCOPED_TRACE(extension.toStdString());
+        const bool csv = extension == QLatin1String("csv");
+        const auto lire = [&](const QString& fichier) {
+            essai::Rangees rangees = csv ? essai::Lire_Csv(fichier.toStdString())
+                                         : essai::Lire_Feuille_Xlsx(fichier.toStdString(), 1);
+            rangees.erase(rangees.begin(), rangees.begin() + (csv ? 1 : 9));
+            return rangees;
+        };
+        const QString entiere = Chemin("entiere." + extension);
+        ASSERT_EQ(Lancer({"--par", "commune", "--sortie", entiere}).code, 0);
+        const essai::Rangees toutes = lire(entiere);
+        const Execution groupes = Lancer(
+            {"--par", "commune", "--un-fichier-par-groupe", "--sortie", Chemin("c." + extension)});
+        ASSERT_EQ(groupes.code, 0) << groupes.erreurs.toStdString();
+        ASSERT_EQ(groupes.sortie.size(), 2);
+        EXPECT_EQ(QFileInfo(groupes.sortie[0]).fileName(), "c-75056." + extension);
+        EXPECT_EQ(QFileInfo(groupes.sortie[1]).fileName(), "c-SAINT%2FDENIS." + extension);
+        EXPECT_EQ(lire(groupes.sortie[0]), essai::Rangees(toutes.begin(), toutes.begin() + 1));
+        EXPECT_EQ(lire(groupes.sortie[1]), essai::Rangees(toutes.begin() + 1, toutes.end()));
+    }
+}
+
+// Several months: each manager's PDF opens on that manager's schedule, then holds month after
+// month the pages of that manager's own list of the range; a table file holds the range's rows
+// of its manager, in their order.
+TEST_F(CommandeParGroupe, UnePeriodeDonneAChaqueResponsableSonEcheancierPuisSesMois) {
+    const Execution groupes =
+        Lancer({"--un-fichier-par-groupe", "--sortie", Chemin("p.pdf")}, MaiJuin);
+    ASSERT_EQ(groupes.code, 0) << groupes.erreurs.toStdString();
+    ASSERT_EQ(groupes.sortie.size(), 2);
+    for (int rang : {0, 1}) {
+        const QString responsable = rang == 0 ? "R01" : "R02";
+        SCOPED_TRACE(responsable.toStdString());
+        const QString seul = Chemin("seul-" + responsable + ".pdf");
+        ASSERT_EQ(Lancer({"--responsable", responsable, "--sortie", seul}, MaiJuin).code, 0);
+        const QString fichier = groupes.sortie[rang];
+        EXPECT_EQ(essai::PagesDuPdf(fichier), essai::PagesDuPdf(seul));
+        EXPECT_EQ(essai::LignesDuPdf(fichier, true, 2), essai::LignesDuPdf(seul, true, 2));
+        const QString echeancier = essai::LignesDuPdf(fichier, true, 1, 1).join('\n');
+        EXPECT_TRUE(echeancier.contains("ECHEANCIER")) << echeancier.toStdString();
+        // The manager's own counts, May then June, and no other manager's.
+        EXPECT_TRUE(echeancier.contains(rang == 0 ? "TOTAL 2 0 2" : "TOTAL 1 1 2"))
+            << echeancier.toStdString();
+        EXPECT_FALSE(echeancier.contains(rang == 0 ? "\nR02 " : "\nR01 "))
+            << echeancier.toStdString();
+    }
+    const QString range = Chemin("periode.csv");
+    ASSERT_EQ(Lancer({"--sortie", range}, MaiJuin).code, 0);
+    const Execution tableaux =
+        Lancer({"--un-fichier-par-groupe", "--sortie", Chemin("p.csv")}, MaiJuin);
+    ASSERT_EQ(tableaux.code, 0) << tableaux.erreurs.toStdString();
+    ASSERT_EQ(tableaux.sortie.size(), 2);
+    const essai::Rangees toutes = essai::Lire_Csv(range.toStdString());
+    for (int rang : {0, 1}) {
+        essai::Rangees attendues{toutes.front()};
+        for (const auto& rangee : toutes) {
+            if (rangee.front() == (rang == 0 ? "R01" : "R02")) {
+                attendues.push_back(rangee);
+            }
+        }
+        EXPECT_EQ(essai::Lire_Csv(tableaux.sortie[rang].toStdString()), attendues);
+    }
+}
+
+// Without a file that can take the groups' codes, or with a printer, nothing is printed.
+TEST_F(CommandeParGroupe, SansFichierANommerParGroupeLaCommandeRefuseEtSortAvec2) {
+    const QString demandeSortie =
+        "--un-fichier-par-groupe demande --sortie DOSSIER/NOM.ext (pdf, xlsx ou csv) : chaque "
+        "fichier s'appelle DOSSIER/NOM-<code du groupe>.ext.";
+    const QList<std::pair<QStringList, QString>> cas{
+        {{}, demandeSortie},
+        {{"--sortie", Chemin(".pdf")}, demandeSortie},
+        {{"--sortie", Chemin("liste")}, demandeSortie},
+        {{"--sortie", Chemin("liste.")}, demandeSortie},
+        {{"--sortie", dossier.path() + "/"}, demandeSortie},
+        {{"--imprimante", "PDF"},
+         "--un-fichier-par-groupe n'écrit que des fichiers : il exclut --imprimante."},
+        {{"--sortie", Chemin("liste.pdf"), "--imprimante", "PDF"},
+         "--un-fichier-par-groupe n'écrit que des fichiers : il exclut --imprimante."},
+        {{"--sortie", Chemin("liste.txt")},
+         "Extension inconnue pour --sortie : « " + Chemin("liste.txt") +
+             " » (.pdf, .xlsx ou .csv)."},
+    };
+    for (const auto& [arguments, message] : cas) {
+        const Execution execution = Lancer(QStringList{"--un-fichier-par-groupe"} + arguments);
+        EXPECT_EQ(execution.code, 2) << arguments.join(' ').toStdString();
+        EXPECT_EQ(execution.erreurs, message);
+        EXPECT_EQ(execution.sortie, QStringList{});
+    }
+    EXPECT_EQ(Contenu(), QStringList{});
+
+    QProcess explique;
+    explique.start(QStringLiteral(ARDOINE_DEMO),
+                   {"explique", "--db", QString::fromStdString(base.Chemin()), "--entite", "041",
+                    "--mois", "2018-05", "--aide", "A0001", "--un-fichier-par-groupe"});
+    explique.waitForFinished(60000);
+    EXPECT_EQ(explique.exitCode(), 2);
+    EXPECT_EQ(QString::fromUtf8(explique.readAllStandardError()).trimmed(),
+              "La commande « explique » n'imprime rien : ni --sortie, ni --imprimante, ni "
+              "--un-fichier-par-groupe.");
+}
+
+// A month without lines writes nothing and says so, as the single list does.
+TEST_F(CommandeParGroupe, UnMoisSansLigneNEcritRien) {
+    QProcess demo;
+    const Execution execution = [&] {
+        demo.start(
+            QStringLiteral(ARDOINE_DEMO),
+            {"print", "--db", QString::fromStdString(base.Chemin()), "--entite", "041", "--mois",
+             "2018-04", "--un-fichier-par-groupe", "--sortie", Chemin("liste.csv")});
+        demo.waitForFinished(60000);
+        return Execution{demo.exitCode(), {}, QString::fromUtf8(demo.readAllStandardError())};
+    }();
+    EXPECT_EQ(execution.code, 1);
+    EXPECT_EQ(demo.readAllStandardOutput(), QByteArray());
+    EXPECT_EQ(Contenu(), QStringList{});
+}
+
+}  // namespace

@@ -1,0 +1,465 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QSignalBlocker>
+#include <QTemporaryDir>
+#include <map>
+#include <set>
+
+#include "AppelsEnPanne.h"
+#include "DonneesRapport.h"
+#include "Face.h"
+#include "ImpressionEssai.h"
+#include "TableauRelu.h"
+#include "liste/FichierDuGroupe.h"
+#include "liste/RepartitionGroupes.h"
+#include "liste/TableauListe.h"
+#include "outils/Outils.h"
+#include "printer/ImprimantesSysteme.h"
+
+// One file per group, asked of the control: each group's file holds what the list limited to
+// that group holds (its pages, or the whole list's rows of that group), under a name of its own
+// whatever its code; a run that fails leaves none of them.
+
+namespace {
+
+using essai::ImpressionEssai;
+using essai::Imprimer_Vers;
+using essai::Personne;
+using essai::Rangees;
+using imprimante::Destination;
+using imprimante::ImprimanteEnregistree;
+using Lignes = std::vector<std::string>;
+
+// Persons of both managers and of none, in communes whose codes a file name could not take as
+// they are; R01 has more lines than a page holds.
+std::vector<Personne> Personnes() {
+    std::vector<Personne> personnes{
+        {"00001", "ZOLA", "Émile", "R02", "S02", "L'HAY LES ROSES"},
+        {"00002", "ARNAUD", "Léa", "R01", "S01", "A/B"},
+        {"00003", "BERNARD", "Marc", "R02", "S01", "A%2FB"},
+        {"00004", "COLIN", "Zoé", "R01", "S02", ".."},
+        {"00005", "DURAND", "Paul", "", "S01", ""},
+    };
+    for (int i = 1; i <= 55; ++i) {
+        const std::string numero = std::to_string(100 + i);
+        personnes.push_back({"10" + numero, "NOM" + numero, "Prénom", "R01", "S01", "75056"});
+    }
+    return personnes;
+}
+
+Lignes Donnees() {
+    Lignes lignes = essai::AidesDeMai(Personnes());
+    // A renewed agreement: selected, never listed.
+    lignes.push_back(essai::LigneAccord(
+        {"10101002", std::to_string(essai::LendemainFinMai()), essai::TexteJour(2019, 5, 31)}));
+    return essai::Avec(lignes);
+}
+
+void Placer(QLineEdit* zone, const std::string& texte) {
+    const QSignalBlocker bloque(zone);
+    zone->setText(QString::fromStdString(texte));
+}
+
+// A control on the data, grouped by `option`, limited to `groupe` when one is given, whose
+// printer choice answers the entry of that kind with `fichier`.
+struct Execution {
+    Execution(QRadioButton* essai::Face::*option, Destination::Genre genre,
+              const std::string& fichier, bool parGroupe, const std::string& groupe = "",
+              std::int16_t copies = 1)
+        : impression(Donnees(), "admin", copies) {
+        essai::Face face(*impression.controle);
+        (face.*option)->click();
+        Placer(option == &essai::Face::Opt_Commune ? face.Txt_Commune : face.Txt_Responsable,
+               groupe);
+        impression.imprimantes = std::make_shared<imprimante::ImprimantesEnregistrees>(
+            std::vector<Destination>{{"Enregistreuse"}, {"Fichier", genre}});
+        outils::Outils::Partage().RemplacerServices(
+            impression.imprimantes,
+            std::make_shared<imprimante::ChoixImprimanteScripte>(
+                imprimante::Choix{1, copies, imprimante::Reglages{"A4", true, fichier}}));
+        impression.controle->Un_Fichier_Par_Groupe(parGroupe);
+        impression.Imprimer();
+    }
+
+    // Each printer opened with the file it was opened for.
+    std::map<std::string, const ImprimanteEnregistree*> Imprimantes() const {
+        std::map<std::string, const ImprimanteEnregistree*> imprimantes;
+        for (const auto& ouverture : impression.imprimantes->Ouvertures()) {
+            imprimantes[ouverture.reglages.fichierPdf] = ouverture.imprimante.get();
+        }
+        return imprimantes;
+    }
+
+    ImpressionEssai impression;
+};
+
+QStringList Noms(const QStringList& fichiers) {
+    QStringList noms;
+    for (const QString& fichier : fichiers) {
+        noms << QFileInfo(fichier).fileName();
+    }
+    return noms;
+}
+
+QStringList Contenu(const QTemporaryDir& dossier) {
+    return QDir(dossier.path())
+        .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// The sent document of a printer, which must have sent exactly one.
+const imprimante::Document& Envoye(const ImprimanteEnregistree& imprimante) {
+    EXPECT_EQ(imprimante.Documents().size(), 1U);
+    EXPECT_EQ(imprimante.Documents().front().sort, ImprimanteEnregistree::Sort::Envoye);
+    return imprimante.Documents().front().document;
+}
+
+// The pages of each manager's file are those of the list limited to that manager, drawing for
+// drawing, copies and page breaks included; the pages of the persons without a manager are those
+// of the whole list under an empty manager, numbered from 1.
+TEST(FichiersParGroupe, LesPagesDeChaqueResponsableSontCellesDeSaListeLimitee) {
+    QTemporaryDir dossier;
+    const std::string fichier = dossier.filePath("liste.pdf").toStdString();
+    const Execution groupes(&essai::Face::Opt_Responsable, Destination::Genre::FichierPdf, fichier,
+                            true, "", 2);
+    ASSERT_TRUE(groupes.impression.erreurs.empty()) << groupes.impression.erreurs.front();
+    const QString base = dossier.filePath("liste-");
+    EXPECT_EQ(groupes.impression.controle->Fichiers_Ecrits(),
+              (QStringList{base + "_sans_groupe.pdf", base + "R01.pdf", base + "R02.pdf"}));
+    const auto imprimantes = groupes.Imprimantes();
+    ASSERT_EQ(imprimantes.size(), 3U);
+    for (const auto& ouverture : groupes.impression.imprimantes->Ouvertures()) {
+        EXPECT_FALSE(ouverture.reglages.apercu);
+    }
+    for (const std::string responsable : {"R01", "R02"}) {
+        SCOPED_TRACE(responsable);
+        const Execution limitee(&essai::Face::Opt_Responsable, Destination::Genre::FichierPdf,
+                                fichier, false, responsable, 2);
+        ASSERT_TRUE(limitee.impression.erreurs.empty());
+        const auto& document = Envoye(*imprimantes.at(
+            dossier.filePath("liste-" + QString::fromStdString(responsable) + ".pdf")
+                .toStdString()));
+        EXPECT_EQ(document, Envoye(*limitee.Imprimantes().at(fichier)));
+    }
+    EXPECT_EQ(imprimantes.at(fichier.substr(0, fichier.size() - 4) + "-R01.pdf")
+                  ->Documents()
+                  .front()
+                  .document.pages,
+              4);
+    const auto& sansGroupe =
+        Envoye(*imprimantes.at(dossier.filePath("liste-_sans_groupe.pdf").toStdString()));
+    EXPECT_EQ(essai::Codes(sansGroupe), (Lignes{"00005", "00005"}));
+    EXPECT_EQ(essai::Lignes(sansGroupe, 1)[2].substr(0, 5), "Date ");
+    EXPECT_TRUE(essai::Lignes(sansGroupe, 2)[2].ends_with("Page : 1"));
+    // Nothing was written under the name chosen for the whole list.
+    EXPECT_EQ(imprimantes.count(fichier), 0U);
+}
+
+// Odd commune codes: each file its own, safe name, and the lines of that commune under its block.
+TEST(FichiersParGroupe, ChaqueCommuneASonFichierSousUnNomSurQuelQueSoitSonCode) {
+    QTemporaryDir dossier;
+    const std::string fichier = dossier.filePath("liste.pdf").toStdString();
+    const Execution entiere(&essai::Face::Opt_Commune, Destination::Genre::FichierPdf, fichier,
+                            false);
+    const Execution groupes(&essai::Face::Opt_Commune, Destination::Genre::FichierPdf, fichier,
+                            true);
+    ASSERT_TRUE(groupes.impression.erreurs.empty()) << groupes.impression.erreurs.front();
+    const QStringList ecrits = groupes.impression.controle->Fichiers_Ecrits();
+    QStringList noms = Noms(ecrits);
+    noms.sort();
+    EXPECT_EQ(noms, (QStringList{"liste-%2E%2E.pdf", "liste-75056.pdf", "liste-A%252FB.pdf",
+                                 "liste-A%2FB.pdf", "liste-L%27HAY%20LES%20ROSES.pdf",
+                                 "liste-_sans_groupe.pdf"}));
+    for (const QString& ecrit : ecrits) {
+        EXPECT_EQ(QFileInfo(ecrit).absolutePath(), dossier.path()) << ecrit.toStdString();
+    }
+
+    // The whole list's lines, each with the commune of its page's block; the files come in
+    // the order of the communes on the whole list.
+    const auto& document = Envoye(*entiere.Imprimantes().at(fichier));
+    std::map<std::string, Lignes> parCommune;
+    QStringList ordre;
+    for (int page = 1; page <= document.pages; ++page) {
+        const std::string bloc = essai::Lignes(document, page).at(9);
+        const std::string code = bloc.substr(std::string("Commune     : ").size());
+        const QString nom = QString::fromStdString(rapport::Fichier_Du_Groupe(fichier, code));
+        if (!ordre.contains(nom)) {
+            ordre << nom;
+        }
+        for (const std::string& detail : essai::Details(document, page)) {
+            parCommune[bloc].push_back(detail);
+        }
+    }
+    EXPECT_EQ(ecrits, ordre);
+    const auto imprimantes = groupes.Imprimantes();
+    std::size_t lignes = 0;
+    for (const auto& [nom, imprimante] : imprimantes) {
+        const auto& sien = Envoye(*imprimante);
+        const std::string bloc = essai::Lignes(sien, 1).at(9);
+        Lignes details;
+        for (int page = 1; page <= sien.pages; ++page) {
+            EXPECT_EQ(essai::Lignes(sien, page).at(9), bloc) << nom;
+            EXPECT_TRUE(
+                essai::Lignes(sien, page).at(2).ends_with("Page : " + std::to_string(page)));
+            const Lignes page_ = essai::Details(sien, page);
+            details.insert(details.end(), page_.begin(), page_.end());
+        }
+        EXPECT_EQ(details, parCommune[bloc]) << nom;
+        lignes += details.size();
+    }
+    EXPECT_EQ(lignes, essai::Codes(document).size());
+    EXPECT_EQ(imprimantes.size(), parCommune.size());
+}
+
+// The table files: each group's rows are the whole list's rows of that group, in their order,
+// under the whole list's heading; the workbook counts that one group.
+TEST(FichiersParGroupe, LesLignesDeChaqueTableauSontCellesDuGroupeDansLaListeEntiere) {
+    QTemporaryDir dossier;
+    for (const auto genre : {Destination::Genre::FichierCsv, Destination::Genre::FichierXlsx}) {
+        const bool csv = genre == Destination::Genre::FichierCsv;
+        SCOPED_TRACE(csv ? "csv" : "xlsx");
+        const std::string extension = csv ? ".csv" : ".xlsx";
+        const std::string fichier = dossier.filePath("liste").toStdString() + extension;
+        const auto lire = [&](const std::string& chemin) {
+            return csv ? essai::Lire_Csv(chemin) : essai::Lire_Feuille_Xlsx(chemin, 1);
+        };
+        const std::size_t entete = csv ? 1 : 9;
+        const Execution entiere(&essai::Face::Opt_Commune, genre, fichier, false);
+        ASSERT_EQ(entiere.impression.controle->Fichiers_Ecrits(),
+                  QStringList{QString::fromStdString(fichier)});
+        const Rangees toutes = lire(fichier);
+        const Execution groupes(&essai::Face::Opt_Commune, genre, fichier, true);
+        ASSERT_TRUE(groupes.impression.erreurs.empty()) << groupes.impression.erreurs.front();
+        EXPECT_TRUE(groupes.impression.imprimantes->Ouvertures().empty());
+
+        std::size_t lignes = 0;
+        std::set<std::string> codes;
+        for (const QString& ecrit : groupes.impression.controle->Fichiers_Ecrits()) {
+            const Rangees siennes = lire(ecrit.toStdString());
+            ASSERT_GT(siennes.size(), entete);
+            EXPECT_EQ(Rangees(siennes.begin(), siennes.begin() + entete),
+                      Rangees(toutes.begin(), toutes.begin() + entete));
+            const std::string code = siennes[entete][0];
+            EXPECT_EQ(ecrit.toStdString(), rapport::Fichier_Du_Groupe(fichier, code));
+            EXPECT_TRUE(codes.insert(code).second) << code;
+            Rangees attendues;
+            std::copy_if(toutes.begin() + entete, toutes.end(), std::back_inserter(attendues),
+                         [&](const auto& rangee) { return rangee[0] == code; });
+            EXPECT_EQ(Rangees(siennes.begin() + entete, siennes.end()), attendues) << code;
+            lignes += attendues.size();
+            if (!csv) {
+                const Rangees effectifs = essai::Lire_Feuille_Xlsx(ecrit.toStdString(), 2);
+                ASSERT_EQ(effectifs.size(), 3U);
+                EXPECT_EQ(effectifs[1][0], code);
+                EXPECT_EQ(effectifs[1][2], std::to_string(attendues.size()));
+                EXPECT_EQ(effectifs[2][0], "Total");
+                EXPECT_NE(essai::Xml_Xlsx(ecrit.toStdString(), "xl/charts/chart1.xml").size(), 0U);
+            }
+        }
+        EXPECT_EQ(codes.size(), 6U);
+        EXPECT_EQ(lignes, toutes.size() - entete);
+    }
+}
+
+// A list without lines writes nothing and says so; a run on a printer prints as ever.
+TEST(FichiersParGroupe, UneListeSansLigneNEcritRienEtUneImprimanteImprimeLaListeEntiere) {
+    QTemporaryDir dossier;
+    for (const auto genre : {Destination::Genre::FichierCsv, Destination::Genre::FichierPdf}) {
+        ImpressionEssai impression(
+            essai::Avec({essai::Aide({"00001", "HORS", "Mois", "R01", "S02"}),
+                         essai::LigneAccord({"00001001", "1", essai::FinMai()})}),
+            "secteur1");
+        outils::Outils::Partage().RemplacerServices(
+            std::make_shared<imprimante::ImprimantesEnregistrees>(
+                std::vector<Destination>{{"Fichier", genre}}),
+            std::make_shared<imprimante::ChoixImprimanteScripte>(imprimante::Choix{
+                0, 1, imprimante::Reglages{"A4", false, dossier.filePath("l.csv").toStdString()}}));
+        impression.controle->Un_Fichier_Par_Groupe(true);
+        impression.Imprimer();
+        EXPECT_TRUE(impression.erreurs.empty());
+        EXPECT_EQ(impression.Messages().back(),
+                  "Information | Aucun accord non renouvelé sur MAI 2018");
+        EXPECT_TRUE(impression.controle->Fichiers_Ecrits().isEmpty());
+        EXPECT_FALSE(impression.controle->Liste_Imprimee());
+    }
+    EXPECT_EQ(Contenu(dossier), QStringList{});
+
+    const Execution imprimee(&essai::Face::Opt_Responsable, Destination::Genre::Systeme, "", true);
+    ASSERT_EQ(imprimee.impression.imprimantes->Ouvertures().size(), 1U);
+    EXPECT_EQ(essai::Codes(imprimee.impression.Document()).size(), Personnes().size() - 1);
+    EXPECT_TRUE(imprimee.impression.controle->Fichiers_Ecrits().isEmpty());
+}
+
+// A single PDF file counts as written when it is, not when it is only shown first.
+TEST(FichiersParGroupe, LeFichierPdfUniqueEstEcritSaufSIlEstMontreDAbord) {
+    QTemporaryDir dossier;
+    const std::string fichier = dossier.filePath("liste.pdf").toStdString();
+    for (const bool apercu : {false, true}) {
+        ImpressionEssai impression(Donnees());
+        impression.imprimantes = std::make_shared<imprimante::ImprimantesEnregistrees>(
+            std::vector<Destination>{{"Fichier", Destination::Genre::FichierPdf}});
+        outils::Outils::Partage().RemplacerServices(
+            impression.imprimantes, std::make_shared<imprimante::ChoixImprimanteScripte>(
+                                        imprimante::Choix{0, 1, {"A4", apercu, fichier}}));
+        impression.Imprimer();
+        EXPECT_TRUE(impression.Envoye());
+        EXPECT_EQ(impression.controle->Fichiers_Ecrits(),
+                  apercu ? QStringList{} : QStringList{QString::fromStdString(fichier)});
+    }
+}
+
+// The disk failing at each of the writer's calls in turn, over the three managers' files: after
+// every failure the folder holds none of them, not even the ones written before, and the control
+// says it wrote none; the run without failure then writes all three.
+TEST(FichiersParGroupe, UnePanneDuDisqueEnCoursDeLotNeLaisseAucunFichier) {
+    for (const auto genre : {Destination::Genre::FichierCsv, Destination::Genre::FichierXlsx,
+                             Destination::Genre::FichierPdf}) {
+        SCOPED_TRACE(static_cast<int>(genre));
+        QTemporaryDir dossier;
+        const std::string fichier = dossier.filePath("liste.ext").toStdString();
+        ImpressionEssai impression(Donnees());
+        impression.controle->Un_Fichier_Par_Groupe(true);
+        int rang = 1;
+        for (;; ++rang) {
+            SCOPED_TRACE(rang);
+            std::string erreur;
+            {
+                const essai::PanneInstallee panne(
+                    std::make_shared<essai::AppelsEnPanne>(rang, essai::AppelsEnPanne::Duree::Une));
+                erreur = Imprimer_Vers(impression, genre, fichier);
+            }
+            if (erreur.empty()) {
+                break;
+            }
+            EXPECT_NE(erreur.find("le disque est plein"), std::string::npos) << erreur;
+            EXPECT_EQ(Contenu(dossier), QStringList{});
+            EXPECT_TRUE(impression.controle->Fichiers_Ecrits().isEmpty());
+            essai::Face(*impression.controle).Txt_Association->setText(QStringLiteral("041"));
+        }
+        // The third file's calls come after those of the first two.
+        EXPECT_GT(rang, 12);
+        EXPECT_EQ(Contenu(dossier),
+                  (QStringList{"liste-R01.ext", "liste-R02.ext", "liste-_sans_groupe.ext"}));
+    }
+}
+
+// A storage failure at any call of the run: nothing is sent, every group's document is
+// abandoned, and no file is written.
+TEST(FichiersParGroupe, UnePanneDeLaBaseEnCoursDeParcoursNeLaisseAucunFichier) {
+    QTemporaryDir dossier;
+    const std::string fichier = dossier.filePath("liste.pdf").toStdString();
+    const auto lancer = [&](ImpressionEssai& impression, int rang) {
+        impression.imprimantes = std::make_shared<imprimante::ImprimantesEnregistrees>(
+            std::vector<Destination>{{"Fichier", Destination::Genre::FichierPdf}});
+        outils::Outils::Partage().RemplacerServices(
+            impression.imprimantes, std::make_shared<imprimante::ChoixImprimanteScripte>(
+                                        imprimante::Choix{0, 1, {"A4", false, fichier}}));
+        impression.controle->Un_Fichier_Par_Groupe(true);
+        impression.base->PiegerAppel(rang);
+        impression.Imprimer();
+    };
+    int appels = 0;
+    {
+        ImpressionEssai sansPanne(Donnees());
+        lancer(sansPanne, 0);
+        ASSERT_EQ(sansPanne.controle->Fichiers_Ecrits().size(), 3);
+        appels = sansPanne.base->Appels();
+    }
+    ASSERT_GT(appels, 20);
+    for (int rang = 1; rang <= appels; rang += appels / 20) {
+        SCOPED_TRACE(rang);
+        ImpressionEssai impression(Donnees());
+        lancer(impression, rang);
+        ASSERT_EQ(impression.erreurs.size(), 1U);
+        for (const auto& ouverture : impression.imprimantes->Ouvertures()) {
+            EXPECT_TRUE(ouverture.imprimante->DocumentEnCours().vide());
+            EXPECT_FALSE(ouverture.imprimante->Documents().empty());
+            for (const auto& document : ouverture.imprimante->Documents()) {
+                EXPECT_EQ(document.sort, ImprimanteEnregistree::Sort::Abandonne);
+            }
+        }
+        EXPECT_TRUE(impression.controle->Fichiers_Ecrits().isEmpty());
+    }
+}
+
+// The names: the group's code before the extension, in the folder of the file chosen, never
+// the same for two codes.
+TEST(FichiersParGroupe, LeNomDUnGroupeEstSurEtUnique) {
+    const std::vector<std::pair<std::string, std::string>> cas{
+        {"R01", "/d/liste-R01.pdf"},
+        {"", "/d/liste-_sans_groupe.pdf"},
+        {"_sans_groupe", "/d/liste-%5Fsans%5Fgroupe.pdf"},
+        {"../../etc/passwd", "/d/liste-%2E%2E%2F%2E%2E%2Fetc%2Fpasswd.pdf"},
+        {"SAINT-ÉTIENNE", "/d/liste-SAINT-ÉTIENNE.pdf"},
+        {"L'HAY LES ROSES", "/d/liste-L%27HAY%20LES%20ROSES.pdf"},
+        {"A\\B:*?\"<>|", "/d/liste-A%5CB%3A%2A%3F%22%3C%3E%7C.pdf"},
+        {"\xff\xfe", "/d/liste-%FF%FE.pdf"},
+    };
+    for (const auto& [code, nom] : cas) {
+        EXPECT_EQ(rapport::Fichier_Du_Groupe("/d/liste.pdf", code), nom) << code;
+    }
+    EXPECT_EQ(rapport::Fichier_Du_Groupe("liste.v2.csv", "A"), "liste.v2-A.csv");
+    EXPECT_EQ(rapport::Fichier_Du_Groupe("/d.x/liste", "A"), "/d.x/liste-A");
+
+    // Codes that a simpler writing would put under one name.
+    const Lignes proches{"A/B", "A_B", "A B", "A%2FB", "A%2fB", "A.B", "A:B",   "a/b",  "",
+                         "_",   "%",   "%25", "-",     "--",    "Aé",  "A\xc3", "A\xa9"};
+    std::set<std::string> noms;
+    for (const std::string& code : proches) {
+        const std::string nom = rapport::Fichier_Du_Groupe("/d/liste.csv", code);
+        EXPECT_TRUE(noms.insert(nom).second) << code << " " << nom;
+        EXPECT_EQ(nom.rfind('/'), 2U) << nom;
+        EXPECT_EQ(nom.find(".."), std::string::npos) << nom;
+    }
+}
+
+// The split takes any sequence of walks: a group that comes back in a later walk (the next
+// copy, the next month) goes on in its own destination, begun once per walk.
+TEST(FichiersParGroupe, UnGroupeQuiRevientContinueDansSaPropreDestination) {
+    const auto tableau = [](const std::string&) {
+        return std::make_unique<rapport::TableauListe>(
+            rapport::EnTeteListe{}, [](const std::string& code) { return "nom " + code; },
+            [](const std::string& jour) { return jour; });
+    };
+    rapport::RepartitionGroupes<rapport::TableauListe> groupes(tableau);
+    const auto ligne = [](const std::string& code, const std::string& groupe) {
+        rapport::LigneListe l;
+        l.codeAide = code;
+        l.groupe = groupe;
+        return l;
+    };
+    const std::vector<std::vector<std::pair<std::string, std::string>>> parcours{
+        {{"B", "1"}, {"B", "2"}, {"A", "3"}},
+        {{"A", "4"}, {"C", "5"}, {"A", "6"}, {"B", "7"}},
+    };
+    for (const auto& walk : parcours) {
+        std::optional<std::string> courant;
+        for (const auto& [groupe, code] : walk) {
+            if (courant != groupe) {
+                groupes.Debut_Groupe(groupe);
+                courant = groupe;
+            }
+            groupes.Ligne(ligne(code, groupe));
+        }
+        groupes.Fin_Liste();
+    }
+    std::map<std::string, std::pair<Lignes, int>> vus;
+    Lignes ordre;
+    for (const auto& groupe : groupes.Groupes()) {
+        ordre.push_back(groupe.code);
+        Lignes codes;
+        for (const auto& l : groupe.destination->Lignes()) {
+            EXPECT_EQ(l.codeGroupe, groupe.code);
+            codes.push_back(l.codeAide);
+        }
+        // A group begun again in a later walk is still one group of its table, counted whole.
+        ASSERT_EQ(groupe.destination->Groupes().size(), 1U);
+        vus[groupe.code] = {codes, groupe.destination->Groupes().front().lignes};
+    }
+    EXPECT_EQ(ordre, (Lignes{"B", "A", "C"}));
+    EXPECT_EQ(vus["A"], std::make_pair(Lignes{"3", "4", "6"}, 3));
+    EXPECT_EQ(vus["B"], std::make_pair(Lignes{"1", "2", "7"}, 3));
+    EXPECT_EQ(vus["C"], std::make_pair(Lignes{"5"}, 1));
+}
+
+}  // namespace
