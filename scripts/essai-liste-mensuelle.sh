@@ -13,18 +13,12 @@ exemples=/usr/share/doc/controle-ardoine/examples
 # shellcheck source=../tests/cups/ordonnanceur-cups.sh
 . "$(dirname "$0")/../tests/cups/ordonnanceur-cups.sh"
 
+# shellcheck source=unite-service.sh
+. "$(dirname "$0")/unite-service.sh"
 echec() { echo "ÉCHEC : $*" >&2; exit 1; }
-# directive NAME: the values of the unit's lines NAME=..., one a line.
-directive() { sed -n "s/^$1=//p" "$unite"; }
-# ExecStart, its continued lines joined.
-commande_du_service() {
-    awk '/^ExecStart=/ { ligne = substr($0, 11)
-                         while (ligne ~ /\\$/) { sub(/\\$/, "", ligne); getline suite; ligne = ligne suite }
-                         print ligne }' "$unite"
-}
 
-utilisateur=$(directive User)
-reglages=$(directive EnvironmentFile)
+utilisateur=$(directive "$unite" User)
+reglages=$(directive "$unite" EnvironmentFile)
 base=/var/lib/ardoine/base.db
 for deja in "$reglages" "$base"; do
     [ ! -e "$deja" ] || echec "$deja exists already: left as it is, no trial run"
@@ -53,17 +47,7 @@ runuser -u "$utilisateur" -- ardoine-db import "$base" "$exemples/droits-planif.
 # The environment of the service: its settings file (a value in double quotes without them),
 # then its Environment= lines.
 declare -A valeurs
-environnement=()
-while IFS= read -r ligne; do
-    case $ligne in
-        '' | '#'*) continue ;;
-        *=\"*\") ligne=${ligne%\"} && ligne=${ligne/=\"/=} ;;
-    esac
-    environnement+=("$ligne")
-done <"$reglages"
-while IFS= read -r ligne; do
-    environnement+=("${ligne//%t//run}")
-done < <(directive Environment)
+environnement_du_service "$unite" "$reglages" /run
 for affectation in "${environnement[@]}"; do valeurs[${affectation%%=*}]=${affectation#*=}; done
 
 # A scheduler of this run's own, with the queue the settings name; its jobs stay in its spool.
@@ -72,7 +56,7 @@ cups_demarrer "$dossier" "$file"
 
 # The service's command, its variables put in as systemd puts them.
 mots=()
-for mot in $(commande_du_service); do
+for mot in $(commande_du_service "$unite"); do
     # shellcheck disable=SC2016
     case $mot in
         '${'*'}') mots+=("${valeurs[${mot:2:-1}]}") ;;
