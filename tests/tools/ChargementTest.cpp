@@ -3,6 +3,7 @@
 // whole and ready to be shared, as every other database is.
 #include <gtest/gtest.h>
 #include <sqlite3.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -127,6 +128,27 @@ TEST_F(Chargement, ADemoKilledAtAnyPointLeavesNoDatabaseOrAWholeOne) {
     const auto encore = Db(QStringList{"demo", base} + taille);
     EXPECT_EQ(encore.code, 0) << encore.erreurs.toStdString();
     EXPECT_EQ(Db({"export", base}).sortie, attendue);
+}
+
+// A load keeps its pages in memory and writes most of them as it commits: a disk that fills
+// then is named as full, as it is when it fills at the first pages, and nothing is left.
+TEST_F(Chargement, ADemoThatFillsTheDiskSaysSoAndLeavesNothing) {
+    const QString base = chemin("demo.db");
+    QProcess demo;
+    demo.setChildProcessModifier([] {
+        // A file-size limit stands for the full disk; the tool then gets EFBIG, not SIGXFSZ.
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit taille{1024 * 1024, 1024 * 1024};
+        ::setrlimit(RLIMIT_FSIZE, &taille);
+    });
+    demo.start(QStringLiteral(ARDOINE_DB_PROGRAMME),
+               {"demo", base, "--aides", "20000", "--annees", "3"});
+    ASSERT_TRUE(demo.waitForFinished(60000));
+    EXPECT_EQ(demo.exitCode(), 1);
+    EXPECT_EQ(demo.readAllStandardError().toStdString(),
+              "erreur : Le disque est plein : la base « " + base.toStdString() +
+                  " » n'a pas été modifiée.\n");
+    EXPECT_EQ(QDir(dossier_.path()).entryList(QDir::Files), QStringList{});
 }
 
 }  // namespace
