@@ -35,16 +35,12 @@ COMMIT;
 const char* const JournalPartage = "wal";
 
 // Every write transaction of the engine is a load: an import, a copy, an index build. Its
-// pages stay in memory up to this size (KiB) until it commits: a page the cache must let go
-// would be written to the journal and read back from it at each later change, which costs
-// many times the database's size for a load larger than the cache. Out of a write, the
-// cache returns to SQLite's default size (KiB) and lets the pages go.
-constexpr int CacheChargement = 1024 * 1024;
-constexpr int CacheOrdinaire = 2000;
-
-std::string reglerCache(int kibioctets) {
-    return "PRAGMA cache_size = -" + std::to_string(kibioctets);
-}
+// pages stay in memory up to 1 GiB until it commits: a page the cache must let go would be
+// written to the journal and read back from it at each later change, which costs many times
+// the database's size for a load larger than the cache. Out of a write, the cache returns to
+// SQLite's default size (2,000 KiB) and lets the pages go.
+const char* const CacheChargement = "PRAGMA cache_size = -1048576";
+const char* const CacheOrdinaire = "PRAGMA cache_size = -2000";
 
 // A sound SQLite file of another program is not one of our databases; a failure to read it
 // keeps its own cause.
@@ -127,7 +123,7 @@ void StockageSqlite::commencer(Genre genre) {
         connexion_.executer("BEGIN DEFERRED");
         return;
     }
-    connexion_.executer(reglerCache(CacheChargement));
+    connexion_.executer(CacheChargement);
     try {
         connexion_.executer("BEGIN IMMEDIATE");
     } catch (const dba::Erreur&) {
@@ -138,13 +134,17 @@ void StockageSqlite::commencer(Genre genre) {
 
 void StockageSqlite::valider() {
     connexion_.executer("COMMIT");
-    connexion_.executer(reglerCache(CacheOrdinaire));
+    rendreCache();
 }
 
 void StockageSqlite::annuler() noexcept {
     sqlite3_exec(connexion_.brute(), "ROLLBACK", nullptr, nullptr, nullptr);
-    sqlite3_exec(connexion_.brute(), reglerCache(CacheOrdinaire).c_str(), nullptr, nullptr,
-                 nullptr);
+    rendreCache();
+}
+
+// Only memory is at stake: a failure leaves the larger cache, and the transaction stands.
+void StockageSqlite::rendreCache() noexcept {
+    sqlite3_exec(connexion_.brute(), CacheOrdinaire, nullptr, nullptr, nullptr);
 }
 
 void StockageSqlite::mettreEnService() {

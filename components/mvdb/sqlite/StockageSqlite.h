@@ -58,6 +58,7 @@ class StockageSqlite : public Stockage {
   private:
     StockageSqlite(Connexion connexion, Mode mode, Creation creation);
     void choisirJournal(const char* journal);
+    void rendreCache() noexcept;
     // The statement kept under `nom`, prepared on first use.
     Instruction& instruction(const char* nom, const char* sql) const;
 
