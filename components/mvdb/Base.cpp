@@ -19,12 +19,16 @@ Base::Base(Base&&) noexcept = default;
 Base& Base::operator=(Base&&) noexcept = default;
 Base::~Base() = default;
 
-Base Base::creer(const std::string& chemin) {
-    return Base(std::make_unique<Etat>(Etat{Depot(creerStockage(chemin))}));
+Base Base::creer(const std::string& chemin, Creation creation) {
+    return Base(std::make_unique<Etat>(Etat{Depot(creerStockage(chemin, creation))}));
 }
 
 Base Base::ouvrir(const std::string& chemin, Mode mode) {
     return Base(std::make_unique<Etat>(Etat{Depot(ouvrirStockage(chemin, mode))}));
+}
+
+void Base::mettreEnService() {
+    etat_->depot.mettreEnService();
 }
 
 std::vector<std::string> Base::fichiers() const {

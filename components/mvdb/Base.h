@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "Creation.h"
 #include "Mode.h"
 #include "dba/Requete.h"
 
@@ -16,14 +17,20 @@ namespace mvdb {
 // Every failure is raised as a dba::Erreur with a French text.
 class Base {
   public:
-    // A new empty database; raises ErrStockage when it already exists.
-    static Base creer(const std::string& nom);
+    // A new empty database; raises ErrStockage when it already exists. One created for
+    // loading (a file the caller fills alone under a provisional name) is written faster, and
+    // is a database for others only once mettreEnService() has succeeded: until then a failed
+    // or interrupted load leaves a file the caller must discard.
+    static Base creer(const std::string& nom, Creation creation = Creation::Partagee);
     // Raises ErrStockage when the database is missing or is not one of ours.
     static Base ouvrir(const std::string& nom, Mode mode);
 
     Base(Base&&) noexcept;
     Base& operator=(Base&&) noexcept;
     ~Base();
+
+    // Hands over a database created for loading; nothing for a shared one.
+    void mettreEnService();
 
     // File names in byte order, dictionaries ("DICT F") included.
     std::vector<std::string> fichiers() const;

@@ -28,6 +28,7 @@ class Depot {
     void commencer(Genre genre) const { stockage_->commencer(genre); }
     void valider() const { stockage_->valider(); }
     void annuler() const noexcept { stockage_->annuler(); }
+    void mettreEnService() { stockage_->mettreEnService(); }
 
     // The catalogue.
     std::optional<IdFichier> chercherFichier(std::string_view nom) const {

@@ -6,11 +6,11 @@
 
 namespace mvdb {
 
-std::unique_ptr<Stockage> creerStockage(const std::string& nom) {
+std::unique_ptr<Stockage> creerStockage(const std::string& nom, Creation creation) {
     if (designeServeur(nom)) {
         return creerSurServeur(nom);
     }
-    return StockageSqlite::creer(nom);
+    return StockageSqlite::creer(nom, creation);
 }
 
 std::unique_ptr<Stockage> ouvrirStockage(const std::string& nom, Mode mode) {

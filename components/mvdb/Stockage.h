@@ -54,6 +54,10 @@ class Stockage {
     virtual void commencer(Genre genre) = 0;
     virtual void valider() = 0;
     virtual void annuler() noexcept = 0;
+    // Gives a store created for loading (Creation::Chargement) the journal and the locking
+    // every user of a database expects; due, out of any transaction, before it is handed
+    // over. Nothing to do for any other store.
+    virtual void mettreEnService() = 0;
 
     // The catalogue of files.
     virtual std::optional<IdFichier> chercherFichier(std::string_view nom) const = 0;

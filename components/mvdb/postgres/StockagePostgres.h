@@ -33,6 +33,8 @@ class StockagePostgres : public Stockage {
     void commencer(Genre genre) override;
     void valider() override;
     void annuler() noexcept override;
+    // A server database is shared from its creation.
+    void mettreEnService() override {}
 
     std::optional<IdFichier> chercherFichier(std::string_view nom) const override;
     std::vector<std::string> fichiers() const override;

@@ -113,13 +113,38 @@ std::string uriImmuable(const std::string& chemin) {
     return uri + "?immutable=1";
 }
 
+int derniereErreurDe(sqlite3_file* fichier) {
+    int erreur = 0;
+    if (fichier != nullptr && fichier->pMethods != nullptr) {
+        fichier->pMethods->xFileControl(fichier, SQLITE_FCNTL_LAST_ERRNO, &erreur);
+    }
+    return erreur;
+}
+
+// A write that fails while a transaction commits (a full disk met by the pages a large load
+// kept in memory until then) leaves the connection's system error unset; the journal or the
+// database file it was writing keeps its own.
+int erreurSysteme(sqlite3* connexion) {
+    if (const int erreur = sqlite3_system_errno(connexion); erreur != 0) {
+        return erreur;
+    }
+    sqlite3_file* journal = nullptr;
+    sqlite3_file_control(connexion, "main", SQLITE_FCNTL_JOURNAL_POINTER, &journal);
+    if (const int erreur = derniereErreurDe(journal); erreur != 0) {
+        return erreur;
+    }
+    sqlite3_file* base = nullptr;
+    sqlite3_file_control(connexion, "main", SQLITE_FCNTL_FILE_POINTER, &base);
+    return derniereErreurDe(base);
+}
+
 }  // namespace
 
 void echecStockage(sqlite3* connexion, const std::string& chemin) {
     if (connexion == nullptr) {
         throw erreurStockage(CauseEchec::MemoireInsuffisante, chemin);
     }
-    echec(sqlite3_extended_errcode(connexion), sqlite3_system_errno(connexion), chemin);
+    echec(sqlite3_extended_errcode(connexion), erreurSysteme(connexion), chemin);
 }
 
 Instruction::Instruction(sqlite3* connexion, std::shared_ptr<const std::string> chemin,

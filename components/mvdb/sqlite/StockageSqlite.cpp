@@ -15,7 +15,6 @@ namespace {
 // Tells our databases apart from any other SQLite file.
 constexpr std::int64_t IdentifiantApplication = 0x4D564442;
 const char* const Schema = R"sql(
-PRAGMA journal_mode = WAL;
 PRAGMA user_version = 1;
 BEGIN;
 CREATE TABLE fichier(id INTEGER PRIMARY KEY, nom TEXT NOT NULL UNIQUE);
@@ -31,6 +30,17 @@ CREATE INDEX entree_num ON entree(fichier, attribut, num) WHERE num IS NOT NULL;
 CREATE INDEX entree_multiple ON entree(fichier, attribut) WHERE multiple = 1;
 COMMIT;
 )sql";
+
+// Readers never wait for a writer and see only committed transactions.
+const char* const JournalPartage = "wal";
+
+// Every write transaction of the engine is a load: an import, a copy, an index build. Its
+// pages stay in memory up to 1 GiB until it commits: a page the cache must let go would be
+// written to the journal and read back from it at each later change, which costs many times
+// the database's size for a load larger than the cache. Out of a write, the cache returns to
+// SQLite's default size (2,000 KiB) and lets the pages go.
+const char* const CacheChargement = "PRAGMA cache_size = -1048576";
+const char* const CacheOrdinaire = "PRAGMA cache_size = -2000";
 
 // A sound SQLite file of another program is not one of our databases; a failure to read it
 // keeps its own cause.
@@ -64,20 +74,26 @@ std::string texteRecherche(const Recherche& recherche) {
 
 }  // namespace
 
-StockageSqlite::StockageSqlite(Connexion connexion, Mode mode)
-    : connexion_(std::move(connexion)), mode_(mode) {}
+StockageSqlite::StockageSqlite(Connexion connexion, Mode mode, Creation creation)
+    : connexion_(std::move(connexion)), mode_(mode), creation_(creation) {}
 
-std::unique_ptr<StockageSqlite> StockageSqlite::creer(const std::string& chemin) {
+std::unique_ptr<StockageSqlite> StockageSqlite::creer(const std::string& chemin,
+                                                      Creation creation) {
     std::error_code erreur;
     if (std::filesystem::exists(std::filesystem::symlink_status(chemin, erreur))) {
         throw erreurStockage(CauseEchec::Existante, chemin);
     }
     Connexion connexion(chemin, Connexion::Ouverture::Creation);
-    connexion.executer(Schema);
-    connexion.executer("PRAGMA application_id = " + std::to_string(IdentifiantApplication));
-    connexion.executer("PRAGMA synchronous = NORMAL");
-    return std::unique_ptr<StockageSqlite>(
-        new StockageSqlite(std::move(connexion), Mode::LectureEcriture));
+    auto stockage = std::unique_ptr<StockageSqlite>(
+        new StockageSqlite(std::move(connexion), Mode::LectureEcriture, creation));
+    if (creation == Creation::Partagee) {
+        stockage->choisirJournal(JournalPartage);
+    }
+    stockage->connexion_.executer(Schema);
+    stockage->connexion_.executer("PRAGMA application_id = " +
+                                  std::to_string(IdentifiantApplication));
+    stockage->connexion_.executer("PRAGMA synchronous = NORMAL");
+    return stockage;
 }
 
 std::unique_ptr<StockageSqlite> StockageSqlite::ouvrir(const std::string& chemin, Mode mode) {
@@ -88,7 +104,8 @@ std::unique_ptr<StockageSqlite> StockageSqlite::ouvrir(const std::string& chemin
     if (mode == Mode::LectureEcriture) {
         connexion.executer("PRAGMA synchronous = NORMAL");
     }
-    return std::unique_ptr<StockageSqlite>(new StockageSqlite(std::move(connexion), mode));
+    return std::unique_ptr<StockageSqlite>(
+        new StockageSqlite(std::move(connexion), mode, Creation::Partagee));
 }
 
 void StockageSqlite::exigerEcriture() const {
@@ -102,15 +119,48 @@ bool StockageSqlite::transactionOuverte() const {
 }
 
 void StockageSqlite::commencer(Genre genre) {
-    connexion_.executer(genre == Genre::Ecriture ? "BEGIN IMMEDIATE" : "BEGIN DEFERRED");
+    if (genre == Genre::Lecture) {
+        connexion_.executer("BEGIN DEFERRED");
+        return;
+    }
+    connexion_.executer(CacheChargement);
+    try {
+        connexion_.executer("BEGIN IMMEDIATE");
+    } catch (const dba::Erreur&) {
+        annuler();
+        throw;
+    }
 }
 
 void StockageSqlite::valider() {
     connexion_.executer("COMMIT");
+    rendreCache();
 }
 
 void StockageSqlite::annuler() noexcept {
     sqlite3_exec(connexion_.brute(), "ROLLBACK", nullptr, nullptr, nullptr);
+    rendreCache();
+}
+
+// Only memory is at stake: a failure leaves the larger cache, and the transaction stands.
+void StockageSqlite::rendreCache() noexcept {
+    sqlite3_exec(connexion_.brute(), CacheOrdinaire, nullptr, nullptr, nullptr);
+}
+
+void StockageSqlite::mettreEnService() {
+    if (creation_ == Creation::Chargement) {
+        choisirJournal(JournalPartage);
+        creation_ = Creation::Partagee;
+    }
+}
+
+// SQLite keeps the journal it has when it cannot change it, and says which it kept.
+void StockageSqlite::choisirJournal(const char* journal) {
+    Instruction choix = connexion_.preparer(std::string("PRAGMA journal_mode = ") + journal);
+    if (!choix.avancer() || choix.octets(0) != journal) {
+        throw erreurStockage(CauseEchec::EntreeSortie, connexion_.chemin(),
+                             std::string("journal ") + journal + " impossible");
+    }
 }
 
 Instruction& StockageSqlite::instruction(const char* nom, const char* sql) const {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "Sqlite.h"
+#include "mvdb/Creation.h"
 #include "mvdb/Mode.h"
 #include "mvdb/Stockage.h"
 
@@ -15,8 +16,11 @@ namespace mvdb {
 // prepared once.
 class StockageSqlite : public Stockage {
   public:
-    // A new empty database; raises ErrStockage when the file already exists.
-    static std::unique_ptr<StockageSqlite> creer(const std::string& chemin);
+    // A new empty database; raises ErrStockage when the file already exists. A file created
+    // for loading keeps a rollback journal, not the write-ahead log, until it is put in
+    // service: in a new file the journal holds next to nothing, where the log would receive
+    // every page once more and be copied back into the file.
+    static std::unique_ptr<StockageSqlite> creer(const std::string& chemin, Creation creation);
     // Raises ErrStockage when the file is missing or is not a database.
     static std::unique_ptr<StockageSqlite> ouvrir(const std::string& chemin, Mode mode);
 
@@ -25,6 +29,7 @@ class StockageSqlite : public Stockage {
     void commencer(Genre genre) override;
     void valider() override;
     void annuler() noexcept override;
+    void mettreEnService() override;
 
     std::optional<IdFichier> chercherFichier(std::string_view nom) const override;
     std::vector<std::string> fichiers() const override;
@@ -51,12 +56,15 @@ class StockageSqlite : public Stockage {
                   std::vector<std::string>& cles) const override;
 
   private:
-    StockageSqlite(Connexion connexion, Mode mode);
+    StockageSqlite(Connexion connexion, Mode mode, Creation creation);
+    void choisirJournal(const char* journal);
+    void rendreCache() noexcept;
     // The statement kept under `nom`, prepared on first use.
     Instruction& instruction(const char* nom, const char* sql) const;
 
     Connexion connexion_;
     Mode mode_;
+    Creation creation_;
     mutable std::map<IdFichier, Instruction> lecteurs_;
     mutable std::map<std::string, Instruction> instructions_;
 };

@@ -86,8 +86,9 @@ void creerBase(const std::string& nom, const std::function<void(mvdb::Base&)>& r
     verifierDossier(nom);
     FichierProvisoire provisoire(nom);
     provisoire.ecrire([&](const std::string& chemin) {
-        auto base = mvdb::Base::creer(chemin);
+        auto base = mvdb::Base::creer(chemin, mvdb::Creation::Chargement);
         remplir(base);
+        base.mettreEnService();
     });
     provisoire.mettreEnPlace();
 }

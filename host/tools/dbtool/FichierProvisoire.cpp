@@ -56,11 +56,14 @@ void FichierProvisoire::mettreEnPlace() {
     std::error_code erreur;
     // A database closed without error holds everything in itself and leaves no journal. One
     // left beside it means that closing could not write it all to the file (a full or failing
-    // disk): the file alone is not the database, and must not be put in place.
-    auto journal = provisoire_;
-    journal += "-wal";
-    if (std::filesystem::exists(journal, erreur)) {
-        echec("impossible d'écrire entièrement le fichier", destination_);
+    // disk), or that a transaction did not end: the file alone is not the database, and must
+    // not be put in place.
+    for (const char* suffixe : {"-wal", "-journal"}) {
+        auto journal = provisoire_;
+        journal += suffixe;
+        if (std::filesystem::exists(journal, erreur)) {
+            echec("impossible d'écrire entièrement le fichier", destination_);
+        }
     }
     // A hard link fails when the destination exists, where a rename would replace it.
     std::filesystem::create_hard_link(provisoire_, destination_, erreur);
