@@ -254,6 +254,7 @@ class Ctr_ArdoinePrivate {
     void Imprimer_Copies();
     void Imprimer_Copie();
     void Parcourir_Liste(rapport::DestinationListe& destination);
+    void Avancer_Progression(std::int64_t rangee);
     void Anticiper_Lectures();
     bool Lire_Accord_Numero(const std::string& aide, int numero);
     int Anticiper_Accords_Suivants(const std::string& aide, int numero, int deja);
