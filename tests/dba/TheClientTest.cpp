@@ -53,6 +53,37 @@ TEST_F(Client, ReadsRecordsByKeyAndReportsAMissingOneAsNotOnFile) {
     EXPECT_THAT(inconnu.texte(), HasSubstr("« ABSENT »"));
 }
 
+// The print run's read: a missing key is an answer, not an error, whether the file reads it
+// at once, takes it from what it read before, or from what was announced to it.
+TEST_F(Client, ChercherEnregAnswersAMissingKeyWithFalseAndLeavesTheRecordAsItWas) {
+    dba::TheClient client(base_.chemin());
+    const auto communes = client.base()->OuvrirFichier("COMMUNES");
+    const auto chercher = [&](const std::string& cle, dba::Enregistrement& lu) {
+        return communes->ChercherEnreg(cle, lu);
+    };
+    dba::Enregistrement lu;
+    ASSERT_TRUE(chercher("69123", lu));
+    EXPECT_EQ(lu(1), "LYON");
+    EXPECT_EQ(lu(2, 2), "b");
+    EXPECT_FALSE(chercher("99999", lu));
+    EXPECT_EQ(lu(1), "LYON");
+    ASSERT_TRUE(chercher("75056", lu));
+    EXPECT_EQ(lu.texte(), "PARIS");
+    {
+        const auto vue = client.base()->FigerLecture();
+        communes->Prelire({"69123", "99998"});
+        for (int fois = 1; fois <= 2; ++fois) {
+            EXPECT_FALSE(chercher("99998", lu)) << fois;
+            EXPECT_FALSE(chercher("99999", lu)) << fois;
+            EXPECT_EQ(lu.texte(), "PARIS") << fois;
+            ASSERT_TRUE(chercher("69123", lu)) << fois;
+            EXPECT_EQ(lu(2, 1), "a") << fois;
+            EXPECT_EQ(lu.DCount(), 2) << fois;
+        }
+    }
+    EXPECT_EQ(erreurDe([&] { communes->LireEnreg("99998"); }).numero(), dba::ErrNonTrouve);
+}
+
 TEST_F(Client, RunsTheSelectionOfARequestOnTheFileItNames) {
     dba::TheClient client(base_.chemin());
     std::string sortie;
