@@ -79,7 +79,7 @@ dba::Enregistrement FichierDba::LireEnreg(const std::string& cle) {
 }
 
 bool FichierDba::ChercherEnreg(const std::string& cle, dba::Enregistrement& enregistrement) {
-    const auto donnees = anticipees_->lire(*depot_, id_, cle);
+    const auto& donnees = anticipees_->lire(*depot_, id_, cle);
     if (!donnees) {
         return false;
     }

@@ -61,7 +61,7 @@ TEST_F(BaseFermee, AReaderWhoseFileShrinksGetsAnErrorNotASignal) {
     });
     EXPECT_EQ(erreur.numero(), dba::ErrStockage);
     EXPECT_THAT(erreur.texte(), HasSubstr("« " + chemin_ + " » est endommagée"));
-    EXPECT_EQ(erreurDe([&] { accords->LireEnreg("K10001"); }).numero(), dba::ErrStockage);
+    EXPECT_EQ(erreurDe([&] { accords->LireEnreg("K11999"); }).numero(), dba::ErrStockage);
 }
 
 TEST_F(BaseFermee, ATruncatedOrDamagedFileIsCalledDamagedNeverForeign) {
