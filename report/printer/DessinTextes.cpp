@@ -26,6 +26,16 @@ QFont policeQt(const Police& police) {
     return font;
 }
 
+// A character drawn by its own glyph alone: no pair, no mark joining the one before, no control.
+bool sansMiseEnForme(QChar caractere) {
+    const char16_t code = caractere.unicode();
+    if (code >= 0x20 && code < 0x7F) {
+        return true;
+    }
+    return !caractere.isSurrogate() && !caractere.isMark() &&
+           caractere.category() != QChar::Other_Control;
+}
+
 bool sansEspacesVisibles(const Police& police) {
     return !police.souligne && !police.barre;
 }
@@ -53,11 +63,8 @@ const DessinTextes::Face& DessinTextes::face(QPainter& peintre, const Police& po
 bool DessinTextes::placerGlyphes(const Face& face, const QString& texte) {
     glyphes_.clear();
     positions_.clear();
-    for (const QChar caractere : texte) {
-        if (caractere.isSurrogate() || caractere.isMark() ||
-            caractere.category() == QChar::Other_Control) {
-            return false;
-        }
+    if (!std::all_of(texte.begin(), texte.end(), sansMiseEnForme)) {
+        return false;
     }
     const QList<quint32> indices = face.brute.glyphIndexesForString(texte);
     if (indices.size() != texte.size()) {
