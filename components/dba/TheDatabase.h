@@ -23,7 +23,8 @@ class ARDOINE_BASE_EXPORT Fichier {
     virtual bool ChercherEnreg(const std::string& cle, Enregistrement& enregistrement);
     // Tells the file which keys are about to be read, so that a database on a server can
     // fetch them in one round trip instead of one each. Only worth it while a read view is
-    // frozen (TheDatabase::FigerLecture); elsewhere, and on a local file, it may do nothing.
+    // frozen (TheDatabase::FigerLecture); elsewhere it may do nothing. A local file reads
+    // them in key order, where neighbouring keys cost less than one search each.
     virtual void Prelire(const std::vector<std::string>& cles) = 0;
 };
 
