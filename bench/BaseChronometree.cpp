@@ -4,6 +4,16 @@ namespace {
 
 using Horloge = std::chrono::steady_clock;
 
+// Times one read, from its construction to its destruction, whether it returns or raises.
+struct Chrono {
+    BaseChronometree::Temps& temps;
+    Horloge::time_point debut;
+    ~Chrono() {
+        temps.lecture += Horloge::now() - debut;
+        ++temps.lectures;
+    }
+};
+
 class FichierChronometre : public dba::Fichier {
   public:
     FichierChronometre(std::shared_ptr<dba::Fichier> reel,
@@ -12,16 +22,13 @@ class FichierChronometre : public dba::Fichier {
 
     // A read that fails (a key not on file) is timed too: it costs a lookup all the same.
     dba::Enregistrement LireEnreg(const std::string& cle) override {
-        const auto debut = Horloge::now();
-        struct Chrono {
-            BaseChronometree::Temps& temps;
-            Horloge::time_point debut;
-            ~Chrono() {
-                temps.lecture += Horloge::now() - debut;
-                ++temps.lectures;
-            }
-        } chrono{*temps_, debut};
+        const Chrono chrono{*temps_, Horloge::now()};
         return reel_->LireEnreg(cle);
+    }
+
+    bool ChercherEnreg(const std::string& cle, dba::Enregistrement& enregistrement) override {
+        const Chrono chrono{*temps_, Horloge::now()};
+        return reel_->ChercherEnreg(cle, enregistrement);
     }
 
     // Reading ahead is reading: its time counts with the reads it saves.

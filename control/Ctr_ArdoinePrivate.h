@@ -267,6 +267,7 @@ class Ctr_ArdoinePrivate {
     void Imprimer_Copies();
     void Imprimer_Copie();
     void Parcourir_Liste(rapport::DestinationListe& destination);
+    void Avancer_Progression(std::int64_t rangee);
     bool Plusieurs_Mois() const;
     dba::ListeResultat Selectionner_Periode();
     void Parcourir_Periode(rapport::DestinationListe& destination, rapport::Echeancier& echeancier);

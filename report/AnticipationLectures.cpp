@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <set>
 
 #include "Ctr_ArdoinePrivate.h"
 #include "TexteRapport.h"
@@ -9,15 +8,18 @@
 // are announced to their files, which fetch them together: the persons, their renewal
 // requests, their agreements up to the one after the row's, and the rows' funding bodies.
 // A person's agreements further on are announced as the reading reaches them, by growing
-// chunks (Lire_Accord_Numero, the one read of the agreement reader). Files of a local database
-// ignore the announcements.
+// chunks (Lire_Accord_Numero, the one read of the agreement reader). A file of a local
+// database reads what is announced in key order, where a person's agreements are neighbours.
 
 namespace {
 
 constexpr long LignesParLot = 500;
 
-std::vector<std::string> Cles(const std::set<std::string>& ensemble) {
-    return {ensemble.begin(), ensemble.end()};
+// Each key once, in order.
+std::vector<std::string> Cles(std::vector<std::string> cles) {
+    std::sort(cles.begin(), cles.end());
+    cles.erase(std::unique(cles.begin(), cles.end()), cles.end());
+    return cles;
 }
 
 }  // namespace
@@ -27,24 +29,26 @@ void Ctr_ArdoinePrivate::Anticiper_Lectures() {
     if ((rangee - 1) % LignesParLot != 0) {
         return;
     }
-    std::set<std::string> aides;
-    std::set<std::string> accords;
-    std::set<std::string> organismes;
+    std::vector<std::string> aides;
+    std::vector<std::string> accords;
+    std::vector<std::string> organismes;
     for (long ligne = rangee; ligne < rangee + LignesParLot; ++ligne) {
         const std::string cle = (*Liste_Accord)(static_cast<int>(ligne), 1);
         if (cle.empty()) {
             break;
         }
         const std::string aide = ardoine::Debut(cle, ardoine::LongueurCodeAide);
-        aides.insert(aide);
-        organismes.insert((*Liste_Accord)(static_cast<int>(ligne), 3));
-        const auto duLot = ardoine::Cles_Accords(aide, 1, ardoine::Numero_Suivant(cle));
-        accords.insert(duLot.begin(), duLot.end());
+        organismes.push_back((*Liste_Accord)(static_cast<int>(ligne), 3));
+        for (std::string& duLot : ardoine::Cles_Accords(aide, 1, ardoine::Numero_Suivant(cle))) {
+            accords.push_back(std::move(duLot));
+        }
+        aides.push_back(aide);
     }
-    Module.Fic_CivilAide->Prelire(Cles(aides));
-    Module.Fic_DemandAcc->Prelire(Cles(aides));
-    Module.Fic_Accord->Prelire(Cles(accords));
-    Module.Fic_OrgPriseCharge->Prelire(Cles(organismes));
+    aides = Cles(std::move(aides));
+    Module.Fic_CivilAide->Prelire(aides);
+    Module.Fic_DemandAcc->Prelire(aides);
+    Module.Fic_Accord->Prelire(Cles(std::move(accords)));
+    Module.Fic_OrgPriseCharge->Prelire(Cles(std::move(organismes)));
 }
 
 // Reads agreement `numero` of the current row's person `aide` into Enr_Accord; false when it

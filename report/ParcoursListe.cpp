@@ -1,6 +1,8 @@
 #include "Ctr_ArdoinePrivate.h"
 #include "liste/DiffusionListe.h"
 
+#include <algorithm>
+
 // The one walk of the selected agreements: each is decided once, by the readers, and the
 // decision goes to the destination, after the line and the group it opens when it is listed.
 // A group begins with the walk's first line and with every line whose group differs from the
@@ -26,9 +28,22 @@ void Ctr_ArdoinePrivate::Parcourir_Liste(rapport::DestinationListe& destination)
         }
         diffusion.Decision(copie.decision);
         ++copie.rangee;
-        Prg_Accord->setValue(static_cast<int>(copie.rangee));
+        Avancer_Progression(copie.rangee);
     } while (!Colonne_Accord(1).empty());
     diffusion.Fin_Liste();
+}
+
+// The bar moves by steps of a twentieth of the walk, to its end with the last row, and back to
+// the start with the next copy. Each step redraws the form there and then (the events wait
+// for the end of the run), which costs as much as deciding about ten rows.
+void Ctr_ArdoinePrivate::Avancer_Progression(std::int64_t rangee) {
+    constexpr int PasParParcours = 20;
+    const int valeur = static_cast<int>(rangee);
+    const int avant = Prg_Accord->value();
+    const int pas = std::max(1, Prg_Accord->maximum() / PasParParcours);
+    if (valeur >= Prg_Accord->maximum() || valeur < avant || valeur - avant >= pas) {
+        Prg_Accord->setValue(valeur);
+    }
 }
 
 // The fields of the current row's line; its person is read already (Lecture_Demandacc).

@@ -76,11 +76,28 @@ std::string TableauDynamique::texte() const {
     return joindre(elements_, MarqueAttribut);
 }
 
+// The elements already there take their new values in place: an array read again and again
+// (a record slot) keeps its memory.
 void TableauDynamique::assigner(std::string_view texte) {
-    elements_.clear();
-    for (std::string_view p : decouper(texte, MarqueAttribut)) {
-        elements_.emplace_back(p);
+    std::size_t rang = 0;
+    if (!texte.empty()) {
+        std::size_t debut = 0;
+        for (;;) {
+            const std::size_t fin = texte.find(MarqueAttribut, debut);
+            const std::string_view element = texte.substr(debut, fin - debut);
+            if (rang < elements_.size()) {
+                elements_[rang].assign(element);
+            } else {
+                elements_.emplace_back(element);
+            }
+            ++rang;
+            if (fin == std::string_view::npos) {
+                break;
+            }
+            debut = fin + 1;
+        }
     }
+    elements_.resize(rang);
 }
 
 void TableauDynamique::definir(int element, std::string valeur) {

@@ -16,9 +16,15 @@ class ARDOINE_BASE_EXPORT Fichier {
     virtual ~Fichier() = default;
     // Raises Erreur ErrNonTrouve when the key has no record.
     virtual Enregistrement LireEnreg(const std::string& cle) = 0;
+    // The record of the key into `enregistrement`; false, `enregistrement` left as it was, when
+    // the key has no record. Any other failure raises as LireEnreg does. For a run that reads
+    // many keys of which some are missing, and must not pay an exception for each; by default
+    // it asks LireEnreg.
+    virtual bool ChercherEnreg(const std::string& cle, Enregistrement& enregistrement);
     // Tells the file which keys are about to be read, so that a database on a server can
     // fetch them in one round trip instead of one each. Only worth it while a read view is
-    // frozen (TheDatabase::FigerLecture); elsewhere, and on a local file, it may do nothing.
+    // frozen (TheDatabase::FigerLecture); elsewhere it may do nothing. A local file reads
+    // them in key order, where neighbouring keys cost less than one search each.
     virtual void Prelire(const std::vector<std::string>& cles) = 0;
 };
 

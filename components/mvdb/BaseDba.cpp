@@ -70,12 +70,21 @@ void FichierDba::Prelire(const std::vector<std::string>& cles) {
 }
 
 dba::Enregistrement FichierDba::LireEnreg(const std::string& cle) {
-    const auto donnees = anticipees_->lire(*depot_, id_, cle);
-    if (!donnees) {
+    dba::Enregistrement enregistrement;
+    if (!ChercherEnreg(cle, enregistrement)) {
         throw dba::Erreur(dba::ErrNonTrouve,
                           "L'enregistrement « " + cle + " » n'existe pas dans " + nom_ + ".");
     }
-    return dba::Enregistrement(*donnees);
+    return enregistrement;
+}
+
+bool FichierDba::ChercherEnreg(const std::string& cle, dba::Enregistrement& enregistrement) {
+    const auto& donnees = anticipees_->lire(*depot_, id_, cle);
+    if (!donnees) {
+        return false;
+    }
+    enregistrement.assigner(*donnees);
+    return true;
 }
 
 }  // namespace mvdb

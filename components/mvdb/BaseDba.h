@@ -36,6 +36,7 @@ class FichierDba : public dba::Fichier {
           id_(id) {}
 
     dba::Enregistrement LireEnreg(const std::string& cle) override;
+    bool ChercherEnreg(const std::string& cle, dba::Enregistrement& enregistrement) override;
     void Prelire(const std::vector<std::string>& cles) override;
 
   private:

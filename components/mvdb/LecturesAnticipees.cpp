@@ -8,14 +8,11 @@ void LecturesAnticipees::fermerVue() {
     }
 }
 
-bool LecturesAnticipees::actives(const Depot& depot) const {
-    return vues_ > 0 && depot.lecturesDistantes();
-}
-
-LecturesAnticipees::Lus& LecturesAnticipees::place(IdFichier fichier, std::size_t nouveaux) {
-    constexpr std::size_t EnregistrementsParGeneration = 50000;
+LecturesAnticipees::Lus& LecturesAnticipees::place(const Depot& depot, IdFichier fichier,
+                                                   std::size_t nouveaux) {
+    const std::size_t parGeneration = depot.lecturesDistantes() ? 50000 : 10000;
     Generations& generations = fichiers_[fichier];
-    if (generations.recente.size() + nouveaux > EnregistrementsParGeneration) {
+    if (generations.recente.size() + nouveaux > parGeneration) {
         generations.precedente = std::move(generations.recente);
         generations.recente.clear();
     }
@@ -24,22 +21,23 @@ LecturesAnticipees::Lus& LecturesAnticipees::place(IdFichier fichier, std::size_
 
 void LecturesAnticipees::prelire(const Depot& depot, IdFichier fichier,
                                  const std::vector<std::string>& cles) {
-    if (!actives(depot)) {
+    if (!actives()) {
         return;
     }
-    Lus& lus = place(fichier, cles.size());
-    const auto donnees = depot.lireGroupe(fichier, cles);
+    Lus& lus = place(depot, fichier, cles.size());
+    auto donnees = depot.lireGroupe(fichier, cles);
     for (std::size_t rang = 0; rang < cles.size(); ++rang) {
-        lus.insert_or_assign(cles[rang], donnees[rang]);
+        lus.insert_or_assign(cles[rang], std::move(donnees[rang]));
     }
 }
 
-std::optional<std::string> LecturesAnticipees::lire(const Depot& depot, IdFichier fichier,
-                                                    std::string_view cle) {
-    if (!actives(depot)) {
-        return depot.lire(fichier, cle);
+const std::optional<std::string>& LecturesAnticipees::lire(const Depot& depot, IdFichier fichier,
+                                                           std::string_view cle) {
+    if (!actives()) {
+        horsVue_ = depot.lire(fichier, cle);
+        return horsVue_;
     }
-    const std::string texteCle(cle);
+    std::string texteCle(cle);
     const Generations& generations = fichiers_[fichier];
     for (const Lus* lus : {&generations.recente, &generations.precedente}) {
         if (const auto trouve = lus->find(texteCle); trouve != lus->end()) {
@@ -47,8 +45,7 @@ std::optional<std::string> LecturesAnticipees::lire(const Depot& depot, IdFichie
         }
     }
     auto donnees = depot.lire(fichier, cle);
-    place(fichier, 1).emplace(texteCle, donnees);
-    return donnees;
+    return place(depot, fichier, 1).emplace(std::move(texteCle), std::move(donnees)).first->second;
 }
 
 }  // namespace mvdb

@@ -1,11 +1,11 @@
 #include "DessinDocument.h"
 
-#include <QFont>
 #include <QPaintEngine>
 #include <QPdfWriter>
 #include <QPen>
 #include <algorithm>
 
+#include "DessinTextes.h"
 #include "dba/Erreur.h"
 #include "outils/FichierEntier.h"
 #include "outils/PeripheriqueFichierEntier.h"
@@ -13,30 +13,6 @@
 namespace imprimante {
 
 namespace {
-
-// "Courier New" is not on every system; Liberation Mono has the same metrics.
-QString familleQt(const std::string& nom) {
-    return nom == "Courier New" ? QStringLiteral("Liberation Mono") : QString::fromStdString(nom);
-}
-
-// The painter works in twips, so the font is sized in twips too: 20 to the point.
-QFont policeQt(const Police& police) {
-    QFont font(familleQt(police.nom));
-    font.setPixelSize(qRound(police.taille * 20.0));
-    font.setBold(police.gras);
-    font.setItalic(police.italique);
-    font.setUnderline(police.souligne);
-    font.setStrikeOut(police.barre);
-    font.setHintingPreference(QFont::PreferNoHinting);
-    return font;
-}
-
-// The print position is the top of the line; Qt places text on its baseline.
-void dessinerTexte(QPainter& peintre, const Operation& texte) {
-    peintre.setFont(policeQt(texte.police));
-    const auto ligneDeBase = texte.y + peintre.fontMetrics().ascent();
-    peintre.drawText(QPointF(texte.x, ligneDeBase), QString::fromStdString(texte.texte));
-}
 
 void dessinerTrait(QPainter& peintre, const Operation& trait) {
     peintre.setPen(QPen(Qt::black, epaisseurTrait(trait.largeur), Qt::SolidLine, Qt::SquareCap,
@@ -59,12 +35,13 @@ bool versUnFichierPdf(QPrinter& printer) {
 // Every page of the document, `copies` times, on a device the painter has begun.
 void dessinerCopies(QPainter& peintre, QPagedPaintDevice& peripherique, const Document& document,
                     int copies) {
+    DessinTextes textes;
     for (int copie = 1; copie <= copies; ++copie) {
         for (int page = 1; page <= document.pages; ++page) {
             if ((copie > 1 || page > 1) && !peripherique.newPage()) {
                 throw dba::Erreur(dba::ErrImprimante, "L'imprimante a refusé une nouvelle page.");
             }
-            dessinerPage(peintre, document, page);
+            dessinerPage(peintre, document, page, textes);
         }
     }
 }
@@ -72,13 +49,21 @@ void dessinerCopies(QPainter& peintre, QPagedPaintDevice& peripherique, const Do
 }  // namespace
 
 void dessinerPage(QPainter& peintre, const Document& document, int page) {
+    DessinTextes textes;
+    dessinerPage(peintre, document, page, textes);
+}
+
+void dessinerPage(QPainter& peintre, const Document& document, int page, DessinTextes& textes) {
     const auto* peripherique = peintre.device();
     peintre.save();
     peintre.scale(peripherique->logicalDpiX() / TwipsParPouce,
                   peripherique->logicalDpiY() / TwipsParPouce);
-    for (const auto& operation : document.operationsDeLaPage(page)) {
+    for (const auto& operation : document.operations) {
+        if (operation.page != page) {
+            continue;
+        }
         if (operation.genre == Genre::Texte) {
-            dessinerTexte(peintre, operation);
+            textes.dessiner(peintre, operation);
         } else {
             dessinerTrait(peintre, operation);
         }

@@ -13,6 +13,9 @@ namespace imprimante {
 // Draws one page of the document with a painter already begun on its device; the device's
 // resolution turns twips into its pixels.
 void dessinerPage(QPainter& peintre, const Document& document, int page);
+class DessinTextes;
+// The same, with the fonts of the pages drawn before.
+void dessinerPage(QPainter& peintre, const Document& document, int page, DessinTextes& textes);
 
 // Opens the device, draws every page and closes it. A device that cannot make copies itself
 // (a PDF file) gets the pages once per copy asked; a PDF printer's file is written by

@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <fstream>
 #include <functional>
 #include <set>
@@ -51,6 +52,76 @@ TEST_F(Client, ReadsRecordsByKeyAndReportsAMissingOneAsNotOnFile) {
     const dba::Erreur inconnu = erreurDe([&] { client.base()->OuvrirFichier("ABSENT"); });
     EXPECT_EQ(inconnu.numero(), dba::ErrFichierInconnu);
     EXPECT_THAT(inconnu.texte(), HasSubstr("« ABSENT »"));
+}
+
+// The print run's read: a missing key is an answer, not an error, whether the file reads it
+// at once, takes it from what it read before, or from what was announced to it.
+TEST_F(Client, ChercherEnregAnswersAMissingKeyWithFalseAndLeavesTheRecordAsItWas) {
+    dba::TheClient client(base_.chemin());
+    const auto communes = client.base()->OuvrirFichier("COMMUNES");
+    const auto chercher = [&](const std::string& cle, dba::Enregistrement& lu) {
+        return communes->ChercherEnreg(cle, lu);
+    };
+    dba::Enregistrement lu;
+    ASSERT_TRUE(chercher("69123", lu));
+    EXPECT_EQ(lu(1), "LYON");
+    EXPECT_EQ(lu(2, 2), "b");
+    EXPECT_FALSE(chercher("99999", lu));
+    EXPECT_EQ(lu(1), "LYON");
+    ASSERT_TRUE(chercher("75056", lu));
+    EXPECT_EQ(lu.texte(), "PARIS");
+    {
+        const auto vue = client.base()->FigerLecture();
+        communes->Prelire({"69123", "99998"});
+        for (int fois = 1; fois <= 2; ++fois) {
+            const std::string avant = lu.texte();
+            EXPECT_FALSE(chercher("99998", lu)) << fois;
+            EXPECT_FALSE(chercher("99999", lu)) << fois;
+            EXPECT_EQ(lu.texte(), avant) << fois;
+            ASSERT_TRUE(chercher("69123", lu)) << fois;
+            EXPECT_EQ(lu(2, 1), "a") << fois;
+            EXPECT_EQ(lu.DCount(), 2) << fois;
+        }
+    }
+    EXPECT_EQ(erreurDe([&] { communes->LireEnreg("99998"); }).numero(), dba::ErrNonTrouve);
+}
+
+// A file reads the keys announced to it together, in key order: neighbours one step apart,
+// keys with records between them that were not announced, keys missing before, between and
+// after the records, keys that begin other keys, bytes past ASCII, duplicates, all announced
+// in no order. Each read then gives the record of its own key, as a read outside a view does.
+TEST(ClientLecturesAnnoncees, EachAnnouncedKeyGetsItsOwnRecordWhateverTheOrderAnnounced) {
+    BaseTemporaire base;
+    const std::vector<std::string> presentes{"A", "A001", "A002", "A003",   "A010", "A1",
+                                             "B", "B002", "M",    "\u00e9", "Z"};
+    std::string lignes;
+    for (const std::string& cle : presentes) {
+        lignes +=
+            "{\"file\":\"ACCORD\",\"id\":\"" + cle + "\",\"record\":[\"fiche " + cle + "\"]}\n";
+    }
+    base.importer(lignes);
+    dba::TheClient client(base.chemin());
+    const auto accords = client.base()->OuvrirFichier("ACCORD");
+    const std::vector<std::string> annoncees{"Z",        "A003", "0",  "A",  "\xC3\xA9", "B",
+                                             "M",        "Zz",   "A0", "M",  "B002",     "L",
+                                             "\xC3\xA8", "A004", "A1", "A10"};
+    const auto lire = [&](const std::string& cle) {
+        dba::Enregistrement lu;
+        return accords->ChercherEnreg(cle, lu) ? lu(1) : std::string("(absent)");
+    };
+    std::vector<std::string> horsVue;
+    for (const std::string& cle : annoncees) {
+        horsVue.push_back(lire(cle));
+    }
+    EXPECT_EQ(horsVue[0], "fiche Z");
+    EXPECT_EQ(horsVue[4], "fiche \xC3\xA9");
+    EXPECT_EQ(horsVue[2], "(absent)");
+    const auto vue = client.base()->FigerLecture();
+    accords->Prelire(annoncees);
+    for (std::size_t rang = 0; rang < annoncees.size(); ++rang) {
+        EXPECT_EQ(lire(annoncees[rang]), horsVue[rang]) << annoncees[rang];
+    }
+    EXPECT_EQ(std::count(horsVue.begin(), horsVue.end(), "(absent)"), 7);
 }
 
 TEST_F(Client, RunsTheSelectionOfARequestOnTheFileItNames) {

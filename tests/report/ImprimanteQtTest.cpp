@@ -280,6 +280,23 @@ TEST_F(DessinSurImage, TextHangsBelowThePrintPosition) {
     EXPECT_GT(droite, 600 + 450);
 }
 
+// The spaces of an underlined text show: its underline runs under them as under the letters.
+// Without it, the spaces draw nothing at all.
+TEST_F(DessinSurImage, TheSpacesOfAnUnderlinedTextShowTheirUnderline) {
+    const auto noirsEntreLesMots = [](const QImage& image) {
+        int noirs = 0;
+        // The six spaces stand between 600 + 50 and 600 + 350 dots (120 twips a character).
+        for (int x = 600 + 100; x < 600 + 300; ++x) {
+            noirs += epaisseurVerticale(image, x);
+        }
+        return noirs;
+    };
+    Operation texte{.x = 1440, .y = 1440, .texte = "A      B"};
+    EXPECT_EQ(noirsEntreLesMots(dessiner(texte, 600, 5, 4)), 0);
+    texte.police.souligne = true;
+    EXPECT_GT(noirsEntreLesMots(dessiner(texte, 600, 5, 4)), 200);
+}
+
 TEST(ApercuImpression, ShowsEveryPageOfTheDocumentWithoutPrinting) {
     QTemporaryDir dossier;
     ImprimanteEnregistree enregistree;

@@ -78,16 +78,17 @@ void verifier(sqlite3* connexion, int code, const std::string& chemin) {
     }
 }
 
+// A connection belongs to the thread that opened it: SQLite need not lock it around every call.
 int drapeaux(Connexion::Ouverture ouverture) {
     switch (ouverture) {
         case Connexion::Ouverture::Creation:
-            return SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+            return SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX;
         case Connexion::Ouverture::LectureEcriture:
-            return SQLITE_OPEN_READWRITE;
+            return SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
         case Connexion::Ouverture::LectureSeule:
             break;
     }
-    return SQLITE_OPEN_READONLY;
+    return SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX;
 }
 
 // Offices often keep the shared database in a folder their users cannot write. A reader of

@@ -2,9 +2,12 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <numeric>
 
 #include "FichierSqlite.h"
+#include "LectureOrdonnee.h"
 #include "mvdb/EchecStockage.h"
 #include "mvdb/sql/OperateurSql.h"
 
@@ -214,12 +217,22 @@ std::optional<std::string> StockageSqlite::lire(IdFichier fichier, std::string_v
     return std::string(lecture.octets(0));
 }
 
+// The keys are read in ascending order (LectureOrdonnee), the answers given in the order asked.
 std::vector<std::optional<std::string>> StockageSqlite::lireGroupe(
     IdFichier fichier, const std::vector<std::string>& cles) const {
-    std::vector<std::optional<std::string>> donnees;
-    donnees.reserve(cles.size());
-    for (const std::string& cle : cles) {
-        donnees.push_back(lire(fichier, cle));
+    std::vector<std::size_t> ordre(cles.size());
+    std::iota(ordre.begin(), ordre.end(), std::size_t{0});
+    const auto avant = [&cles](std::size_t a, std::size_t b) { return cles[a] < cles[b]; };
+    if (!std::is_sorted(cles.begin(), cles.end())) {
+        std::sort(ordre.begin(), ordre.end(), avant);
+    }
+    std::vector<std::optional<std::string>> donnees(cles.size());
+    LectureOrdonnee lecture(
+        instruction("suite",
+                    "SELECT cle, donnees FROM enreg WHERE fichier = ?1 AND cle >= ?2 ORDER BY cle"),
+        fichier);
+    for (const std::size_t rang : ordre) {
+        donnees[rang] = lecture.lire(cles[rang]);
     }
     return donnees;
 }
