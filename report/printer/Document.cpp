@@ -15,6 +15,10 @@ std::vector<Operation> selection(const std::vector<Operation>& operations, auto 
 
 }  // namespace
 
+std::vector<Operation> Document::operationsDeLaPage(int page) const {
+    return selection(operations, [page](const Operation& o) { return o.page == page; });
+}
+
 std::vector<Operation> Document::textes(int page) const {
     return selection(operations, [page](const Operation& o) {
         return o.page == page && o.genre == Genre::Texte;

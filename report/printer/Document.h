@@ -12,6 +12,7 @@ struct Document {
     int pages = 1;
 
     bool vide() const { return operations.empty(); }
+    std::vector<Operation> operationsDeLaPage(int page) const;
     std::vector<Operation> textes(int page) const;
     std::vector<Operation> traits(int page) const;
 
