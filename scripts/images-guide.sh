@@ -35,11 +35,12 @@ QT_SCALE_FACTOR=2 "$demo" --db "$db" --screenshot "$images/formulaire-200.png"
 "$demo" print --db "$db" --entite 41 --par secteur --mois 2026-12 --sortie "$provisoire/liste.pdf"
 pdftoppm -png -r 60 -f 1 -l 1 -singlefile "$provisoire/liste.pdf" "$images/liste"
 
-# A range of three months, one file per manager: the schedule page and the first month's page
-# of one manager's file.
+# The schedule page of three months, and the first month's page of one manager's file of the
+# same months.
+"$demo" print --db "$db" --entite 41 --du 2026-12 --au 2027-02 --sortie "$provisoire/plage.pdf"
+pdftoppm -png -r 60 -f 1 -l 1 -singlefile "$provisoire/plage.pdf" "$images/echeancier"
 "$demo" print --db "$db" --entite 41 --du 2026-12 --au 2027-02 --un-fichier-par-groupe \
     --sortie "$provisoire/a-renouveler.pdf" >"$provisoire/fichiers"
 premier=$(head -n 1 "$provisoire/fichiers")
-pdftoppm -png -r 60 -f 1 -l 1 -singlefile "$premier" "$images/echeancier"
 pdftoppm -png -r 60 -f 2 -l 2 -singlefile "$premier" "$images/a-renouveler"
 echo "Images du guide dans $images"
