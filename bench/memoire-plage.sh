@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Peak memory of the print command for one month and for the twelve months of 2026 of the
 # ten-year database, to a PDF file, a workbook and a CSV file, each run a process of its own
-# (GNU time's maximum resident set size).
+# (the maximum resident set size of GNU time, Debian package "time").
 #   bench/memoire-plage.sh [BUILD_DIR]      (the benchmarks' build: bench-cache/bench-10ans.db)
 set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
@@ -16,7 +16,7 @@ for extension in pdf xlsx csv; do
         mesure=$(/usr/bin/time -f '%M %e' "$build/host/demo/ardoine-demo" print --db "$base" \
             --entite 041 --du 2026-01 --au "$au" --sortie "$travail/liste.$extension" 2>&1 >/dev/null |
             tail -n 1)
-        printf '| %s | %s | %.1f | %s |\n' "$extension" "${au#2026-}" \
-            "$(echo "${mesure% *} / 1024" | bc -l)" "${mesure#* }"
+        awk -v sortie="$extension" -v mois="${au#2026-}" -v mesure="$mesure" 'BEGIN {
+            split(mesure, m, " "); printf "| %s | %s | %.1f | %s |\n", sortie, mois, m[1] / 1024, m[2] }' 
     done
 done

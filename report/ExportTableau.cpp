@@ -62,7 +62,8 @@ rapport::EnTeteListe Ctr_ArdoinePrivate::En_Tete_Liste() const {
                                 regroupement,
                                 criteres.groupe,
                                 criteres.organisme,
-                                Droits_Utilisateur ? Droits_Utilisateur->Nom() : std::string()};
+                                Droits_Utilisateur ? Droits_Utilisateur->Nom() : std::string(),
+                                Plusieurs_Mois()};
 }
 
 // The manager's or the sector's name, or the commune's; empty when not on file.

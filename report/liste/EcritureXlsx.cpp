@@ -150,9 +150,8 @@ void Mise_En_Page(lxw_worksheet* feuille, lxw_row_t ligneTitres, const EnTeteLis
     worksheet_fit_to_pages(feuille, 1, 0);
     worksheet_repeat_rows(feuille, ligneTitres, ligneTitres);
     // A month reads "SUR MAI 2018"; a range's period ("DE MAI 2018 A JUILLET 2018") reads alone.
-    const bool plage = enTete.periode.rfind("DE ", 0) == 0;
-    const std::string titre =
-        "&CLISTE DES ACCORDS NON RENOUVELES " + std::string(plage ? "" : "SUR ") + enTete.periode;
+    const std::string titre = "&CLISTE DES ACCORDS NON RENOUVELES " +
+                              std::string(enTete.plusieursMois ? "" : "SUR ") + enTete.periode;
     worksheet_set_header(feuille, titre.c_str());
     worksheet_set_footer(feuille, "&CPage &P sur &N");
 }

@@ -21,6 +21,8 @@ struct EnTeteListe {
     std::string groupe;
     std::string organisme;
     std::string utilisateur;
+    // Several months: the period reads "DE MAI 2018 A JUILLET 2018" rather than one month.
+    bool plusieursMois = false;
 };
 
 // The criteria of the heading as labels and values, "toutes" or "tous" for those not limited.
