@@ -7,7 +7,6 @@
 #include "Face.h"
 #include "Formulaire.h"
 #include "ImpressionQt.h"
-#include "ObjetsModule.h"
 
 namespace {
 
@@ -36,23 +35,6 @@ TEST_F(Commune, LOptionVideLeResponsableEtMontreLaPaireDeLaCommune) {
     EXPECT_FALSE(f.e.Txt_Responsable->isVisible());
     EXPECT_TRUE(f.e.Txt_Commune->isVisible());
     EXPECT_TRUE(f.e.Cbo_Commune->isVisible());
-}
-
-TEST_F(Commune, UnCodeEstLuUnCodeCourtCompleteUnCodeInconnuRefuse) {
-    f.Taper(f.e.Txt_Commune, "75056");
-    EXPECT_EQ(f.e.Cbo_Commune->currentText(), "PARIS");
-    f.e.Txt_Commune->clear();
-    f.Taper(f.e.Txt_Commune, "12");
-    f.Entree(f.e.Txt_Commune);
-    EXPECT_EQ(f.e.Txt_Commune->text(), "00012");
-    EXPECT_EQ(f.e.Cbo_Commune->currentText(), "COMMUNE D ESSAI");
-    for (const char* code : {"99999", "2a004"}) {
-        f.e.Txt_Commune->clear();
-        f.Taper(f.e.Txt_Commune, code);
-        EXPECT_EQ(f.Messages(),
-                  QStringList{"Exclamation | Message KORVANE | Cette commune n'existe pas."});
-        EXPECT_EQ(QApplication::focusWidget(), f.e.Txt_Commune);
-    }
 }
 
 TEST_F(Commune, LaRechercheParLeDebutDuNomRemplitLaListeEtUnClicEcritLeCode) {
@@ -112,16 +94,6 @@ TEST_F(Commune, LOuvertureNeChercheQueTantQuAucuneRechercheNATrouve) {
     EXPECT_EQ(essai::Entrees(*f.e.Cbo_Commune), QStringList{"PARIS"});
 }
 
-// A code that could not be checked does not stay in its box, and the host is told why.
-TEST_F(Commune, UneLectureEnEchecArriveAuHoteEtNeLaissePasDeCodeNonVerifie) {
-    ardoine::ObjetsModule::DuThread().Fic_Communes = std::make_shared<essai::FichierEnPanne>();
-    f.Taper(f.e.Txt_Commune, "75056");
-    EXPECT_EQ(f.erreurs, QStringList{"La base de données ne répond pas."});
-    EXPECT_EQ(f.e.Txt_Commune->text(), "");
-    EXPECT_EQ(f.e.Cbo_Commune->currentText(), "");
-    EXPECT_TRUE(f.c.isEnabled());
-}
-
 TEST_F(Commune, LesErreursDOuvertureSontPasseesSousSilenceCellesDeLaRecherche) {
     f.installation.base->selectionEnEchec = "COMMUNES";
     f.e.Cbo_Commune->showPopup();
@@ -140,14 +112,6 @@ TEST_F(Commune, LaToucheSupprimerEfface) {
     QApplication::sendEvent(f.e.Cbo_Commune, &supprimer);
     EXPECT_EQ(f.Messages(), QStringList{});
     EXPECT_EQ(f.e.Cbo_Commune->currentText(), "ARIS");
-}
-
-// Leaving the box with Tab completes a short code.
-TEST_F(Commune, SortirParTabCompleteLeCode) {
-    f.Taper(f.e.Txt_Commune, "12");
-    f.Quitter();
-    EXPECT_EQ(f.e.Txt_Commune->text(), "00012");
-    EXPECT_EQ(f.e.Cbo_Commune->currentText(), "COMMUNE D ESSAI");
 }
 
 // Switching to the manager or the sector empties the commune, which no longer limits the list.

@@ -11,32 +11,14 @@ namespace {
 
 using essai::Formulaire;
 
-const QString ResponsableInconnu = "Exclamation | Message KORVANE | Ce responsable n'existe pas.";
 const QString SecteurInconnu = "Exclamation | Message KORVANE | Ce secteur n'existe pas.";
 
-TEST(Responsable, UnCodeValideMontreLeNomUnCodeInconnuOuEnMinusculesEstRefuse) {
+TEST(Responsable, UnSecteurInconnuLaisseLeFocusAllerOuLUtilisateurLEnvoie) {
     Formulaire f;
-    f.Taper(f.e.Txt_Responsable, "R01");
-    EXPECT_EQ(f.e.Cbo_RespSect->currentText(), "DUPONT Jean");
-    f.e.Txt_Responsable->clear();
-    for (const char* code : {"R09", "r01"}) {
-        f.Taper(f.e.Txt_Responsable, code);
-        EXPECT_EQ(f.Messages(), QStringList{ResponsableInconnu}) << code;
-        EXPECT_EQ(f.e.Txt_Responsable->text(), "");
-        EXPECT_EQ(QApplication::focusWidget(), f.e.Txt_Responsable);
-    }
-}
-
-TEST(Responsable, LeCodeEstCompleteDansLesDeuxModes) {
-    Formulaire f;
-    f.Taper(f.e.Txt_Responsable, "9");
-    f.Entree(f.e.Txt_Responsable);
-    EXPECT_EQ(f.Messages(), QStringList{ResponsableInconnu});
     QTest::mouseClick(f.e.Opt_Secteur, Qt::LeftButton);
     f.Taper(f.e.Txt_Responsable, "9");
     f.Quitter();
     EXPECT_EQ(f.Messages(), QStringList{SecteurInconnu});
-    // After an unknown sector the focus goes on where the user sent it.
     EXPECT_EQ(QApplication::focusWidget(), f.e.Cbo_RespSect);
 }
 
