@@ -34,7 +34,7 @@ TEST(Responsable, ChangerDeModeMontreLAutreListeSansLaRelire) {
     QTest::mouseClick(f.e.Opt_Responsable, Qt::LeftButton);
     QTest::mouseClick(f.e.Opt_Secteur, Qt::LeftButton);
     EXPECT_EQ(f.Selections("RESPONSABLE").size(), 1);
-    EXPECT_EQ(f.Selections("SECTEUR").size(), 1);
+    EXPECT_EQ(f.Selections("SECTEUR"), QStringList{"SSELECT SECTEUR PAR 1"});
     // A manager's code is looked up among the sectors.
     f.Taper(f.e.Txt_Responsable, "R01");
     EXPECT_EQ(f.Messages(), QStringList{SecteurInconnu});
@@ -67,12 +67,6 @@ TEST(Responsable, UnRemplissageEnEchecNEstPasSignaleEtEstReessayeAuChangementSui
     EXPECT_EQ(essai::Entrees(*f.e.Cbo_RespSect), (QStringList{"NORD", "SUD"}));
     EXPECT_EQ(f.Selections("SECTEUR").size(), 2);
     EXPECT_EQ(f.erreurs, QStringList{});
-}
-
-TEST(Responsable, LesSecteursSontLusParLeurCode) {
-    Formulaire f;
-    QTest::mouseClick(f.e.Opt_Secteur, Qt::LeftButton);
-    EXPECT_EQ(f.Selections("SECTEUR"), QStringList{"SSELECT SECTEUR PAR 1"});
 }
 
 }  // namespace

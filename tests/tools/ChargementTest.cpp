@@ -3,7 +3,6 @@
 // whole and ready to be shared, as every other database is.
 #include <gtest/gtest.h>
 #include <sqlite3.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -134,20 +133,11 @@ TEST_F(Chargement, ADemoKilledAtAnyPointLeavesNoDatabaseOrAWholeOne) {
 // then is named as full, as it is when it fills at the first pages, and nothing is left.
 TEST_F(Chargement, ADemoThatFillsTheDiskSaysSoAndLeavesNothing) {
     const QString base = chemin("demo.db");
-    QProcess demo;
-    demo.setChildProcessModifier([] {
-        // A file-size limit stands for the full disk; the tool then gets EFBIG, not SIGXFSZ.
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit taille{1024 * 1024, 1024 * 1024};
-        ::setrlimit(RLIMIT_FSIZE, &taille);
-    });
-    demo.start(QStringLiteral(ARDOINE_DB_PROGRAMME),
-               {"demo", base, "--aides", "20000", "--annees", "3"});
-    ASSERT_TRUE(demo.waitForFinished(60000));
-    EXPECT_EQ(demo.exitCode(), 1);
-    EXPECT_EQ(demo.readAllStandardError().toStdString(),
-              "erreur : Le disque est plein : la base « " + base.toStdString() +
-                  " » n'a pas été modifiée.\n");
+    const auto demo = Db({"demo", base, "--aides", "20000", "--annees", "3"}, {}, {},
+                         essai::DisquePleinA(1024 * 1024));
+    EXPECT_EQ(demo.code, 1);
+    EXPECT_EQ(demo.erreurs,
+              "erreur : Le disque est plein : la base « " + base + " » n'a pas été modifiée.\n");
     EXPECT_EQ(QDir(dossier_.path()).entryList(QDir::Files), QStringList{});
 }
 

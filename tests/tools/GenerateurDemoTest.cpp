@@ -3,7 +3,6 @@
 #include <sstream>
 
 #include "DemoLue.h"
-#include "dba/Erreur.h"
 #include "demogen/FluxDemo.h"
 #include "demogen/GenerateurDemo.h"
 #include "demogen/JourInterne.h"
@@ -29,16 +28,6 @@ TEST(GenerateurDemo, SameSeedGivesSameBytesAlsoAsAStreamAnotherSeedOtherData) {
     lu << flux.rdbuf();
     EXPECT_EQ(lu.str(), texteDemo(7));
     EXPECT_NE(texteDemo(8), texteDemo(7));
-}
-
-TEST(GenerateurDemo, MissingDataFolderIsRefusedInFrench) {
-    try {
-        DonneesReference::charger("/nonexistent");
-        FAIL() << "dossier absent accepté";
-    } catch (const dba::Erreur& e) {
-        EXPECT_EQ(e.numero(), dba::ErrArgument);
-        EXPECT_EQ(e.texte(), "fichier de données absent ou vide : /nonexistent/communes.tsv");
-    }
 }
 
 // One year of the benchmark volume: about 8,300 agreements end each month, and every person

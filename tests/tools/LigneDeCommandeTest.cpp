@@ -9,25 +9,13 @@
 #include <sstream>
 
 #include "AppelsEnPanne.h"
+#include "ConsoleEssai.h"
 #include "FluxEnPause.h"
-#include "dbtool/LigneDeCommande.h"
 #include "mvdb/Base.h"
 
 namespace {
 
-struct Resultat {
-    int code;
-    std::string sortie;
-    std::string erreurs;
-};
-
-Resultat lancer(const QStringList& arguments, const std::string& entree = "") {
-    std::istringstream in(entree);
-    std::ostringstream out, err;
-    dbtool::Console console{in, out, err};
-    const int code = dbtool::executer(arguments, console);
-    return {code, out.str(), err.str()};
-}
+using essai::Lancer;
 
 std::string lireFichier(const QString& chemin) {
     std::ifstream fichier(chemin.toStdString(), std::ios::binary);
@@ -53,8 +41,8 @@ class LigneDeCommande : public ::testing::Test {
     // A database holding the lines above.
     QString baseRemplie() {
         const QString base = chemin(QStringLiteral("remplie.db"));
-        EXPECT_EQ(lancer({"create", base}).code, 0);
-        const auto import = lancer({"import", base}, Lignes);
+        EXPECT_EQ(Lancer({"create", base}).code, 0);
+        const auto import = Lancer({"import", base}, Lignes);
         EXPECT_EQ(import.code, 0) << import.erreurs;
         return base;
     }
@@ -66,12 +54,12 @@ class LigneDeCommande : public ::testing::Test {
 
 TEST_F(LigneDeCommande, CreateMakesAnEmptyDatabaseAndNeverReplacesAFile) {
     const QString base = chemin(QStringLiteral("vide.db"));
-    const auto cree = lancer({"create", base});
+    const auto cree = Lancer({"create", base});
     EXPECT_EQ(cree.code, 0) << cree.erreurs;
-    EXPECT_EQ(lancer({"export", base}).sortie, "");
+    EXPECT_EQ(Lancer({"export", base}).sortie, "");
 
     std::ofstream(base.toStdString()) << "pas une base";
-    const auto encore = lancer({"create", base});
+    const auto encore = Lancer({"create", base});
     EXPECT_EQ(encore.code, 1);
     EXPECT_EQ(encore.erreurs, "erreur : le fichier existe déjà : " + base.toStdString() + "\n");
     EXPECT_EQ(lireFichier(base), "pas une base");
@@ -81,34 +69,34 @@ TEST_F(LigneDeCommande, CreateMakesAnEmptyDatabaseAndNeverReplacesAFile) {
 
 TEST_F(LigneDeCommande, ExportImportExportGivesTheSameBytes) {
     const QString base = baseRemplie();
-    const auto premier = lancer({"export", base});
+    const auto premier = Lancer({"export", base});
     ASSERT_EQ(premier.code, 0) << premier.erreurs;
     EXPECT_NE(premier.sortie.find(R"("id":"00012002")"), std::string::npos);
 
     const QString copie = chemin(QStringLiteral("copie.db"));
     const QString jsonl = chemin(QStringLiteral("export.jsonl"));
-    ASSERT_EQ(lancer({"export", base, "-o", jsonl}).code, 0);
+    ASSERT_EQ(Lancer({"export", base, "-o", jsonl}).code, 0);
     EXPECT_EQ(lireFichier(jsonl), premier.sortie);
-    ASSERT_EQ(lancer({"create", copie}).code, 0);
-    const auto import = lancer({"import", copie, jsonl});
+    ASSERT_EQ(Lancer({"create", copie}).code, 0);
+    const auto import = Lancer({"import", copie, jsonl});
     ASSERT_EQ(import.code, 0) << import.erreurs;
-    EXPECT_EQ(lancer({"export", copie}).sortie, premier.sortie);
+    EXPECT_EQ(Lancer({"export", copie}).sortie, premier.sortie);
 }
 
 TEST_F(LigneDeCommande, ImportFailureNamesTheLineAndStoresNothing) {
     const QString base = chemin(QStringLiteral("base.db"));
-    ASSERT_EQ(lancer({"create", base}).code, 0);
+    ASSERT_EQ(Lancer({"create", base}).code, 0);
     const std::string mauvaises = R"({"file":"ACCORD","id":"00012001","record":["041"]})"
                                   "\n"
                                   R"({"file":"ACCORD","id":"","record":["041"]})"
                                   "\n";
-    const auto import = lancer({"import", base, "-"}, mauvaises);
+    const auto import = Lancer({"import", base, "-"}, mauvaises);
     EXPECT_EQ(import.code, 1);
     EXPECT_TRUE(import.erreurs.starts_with("erreur : ligne 2 : ")) << import.erreurs;
-    EXPECT_EQ(lancer({"export", base}).sortie, "");
+    EXPECT_EQ(Lancer({"export", base}).sortie, "");
 
     const std::string absent = chemin(QStringLiteral("absent.jsonl")).toStdString();
-    const auto sansFichier = lancer({"import", base, QString::fromStdString(absent)});
+    const auto sansFichier = Lancer({"import", base, QString::fromStdString(absent)});
     EXPECT_EQ(sansFichier.code, 2);
     EXPECT_TRUE(
         sansFichier.erreurs.starts_with("erreur : Impossible de lire le fichier à importer "
@@ -120,7 +108,7 @@ TEST_F(LigneDeCommande, ImportFailureNamesTheLineAndStoresNothing) {
 // Standard input that breaks off after good lines: an error, and the good lines are not kept.
 TEST_F(LigneDeCommande, ImportOfAnInputThatBreaksOffStoresNothing) {
     const QString base = baseRemplie();
-    const std::string avant = lancer({"export", base}).sortie;
+    const std::string avant = Lancer({"export", base}).sortie;
     FluxEnPause source({R"({"file":"ACCORD","id":"00012001","record":["999"]})",
                         R"({"file":"NOUVEAU","id":"1","record":["x"]})"},
                        2, [] { throw std::runtime_error("tube rompu"); });
@@ -132,82 +120,76 @@ TEST_F(LigneDeCommande, ImportOfAnInputThatBreaksOffStoresNothing) {
         "erreur : Lecture de l'entrée standard interrompue après la ligne 2 : erreur de lecture ; "
         "rien n'a été importé.\n"))
         << erreurs.str();
-    EXPECT_EQ(lancer({"export", base}).sortie, avant);
+    EXPECT_EQ(Lancer({"export", base}).sortie, avant);
 }
 
 TEST_F(LigneDeCommande, SelectPrintsOneTabSeparatedRowPerRecord) {
     const QString base = baseRemplie();
     const auto lignes =
-        lancer({"select", base, R"(SSELECT ACCORD AVEC DateFinAccord >= "19967" PAR 0)",
+        Lancer({"select", base, R"(SSELECT ACCORD AVEC DateFinAccord >= "19967" PAR 0)",
                 "--columns", "0 6 1"});
     ASSERT_EQ(lignes.code, 0) << lignes.erreurs;
     EXPECT_EQ(lignes.sortie, "00012001\t19967\t041\n00012002\t20100\t041\n");
 
-    const auto valeurs = lancer({"select", base, "SSELECT DEMANDACC", "--columns", "1 0"});
+    const auto valeurs = Lancer({"select", base, "SSELECT DEMANDACC", "--columns", "1 0"});
     EXPECT_EQ(valeurs.sortie, "001]007\t00012\n");
 
-    EXPECT_EQ(lancer({"select", base, R"(SSELECT ACCORD AVEC 6 = "1")"}).sortie, "");
-    const auto fautive = lancer({"select", base, "SSELECT ACCORD AVEC"});
+    EXPECT_EQ(Lancer({"select", base, R"(SSELECT ACCORD AVEC 6 = "1")"}).sortie, "");
+    const auto fautive = Lancer({"select", base, "SSELECT ACCORD AVEC"});
     EXPECT_EQ(fautive.code, 1);
     EXPECT_TRUE(fautive.erreurs.starts_with("erreur : ")) << fautive.erreurs;
     EXPECT_EQ(fautive.sortie, "");
 }
 
-// Keys and values may hold tabs and line ends: escaped, each output line stays one row.
-TEST_F(LigneDeCommande, SelectEscapesWhatWouldSplitARowOrAColumn) {
+// Keys and values may hold tabs and line ends: escaped, each output line stays one row. NUL
+// and the other control characters would reach the terminal as they are: each is written as
+// its hexadecimal code, the bytes of other characters stay as they are.
+TEST_F(LigneDeCommande, SelectEscapesWhatWouldSplitARowOrReachTheTerminal) {
     const QString base = baseRemplie();
-    const auto import = lancer(
+    const auto import = Lancer(
         {"import", base},
         R"({"file":"NOTE","id":"a\tb","record":["ligne 1\nligne 2\r","c:\\temp",["x\ty","z"]]})"
+        "\n"
+        R"({"file":"NOTE","id":"a\u0000b","record":["\u0001\u001b[2J\u007f","é~"]})"
         "\n");
     ASSERT_EQ(import.code, 0) << import.erreurs;
-    const auto lignes = lancer({"select", base, "SSELECT NOTE", "--columns", "0 1 2 3"});
-    EXPECT_EQ(lignes.sortie, "a\\tb\tligne 1\\nligne 2\\r\tc:\\\\temp\tx\\ty]z\n");
-    EXPECT_NE(lancer({"select", "--help"}).sortie.find("« \\t »"), std::string::npos);
-}
-
-// NUL and the other control characters would reach the terminal as they are: each is written
-// as its hexadecimal code, the bytes of other characters stay as they are.
-TEST_F(LigneDeCommande, SelectWritesControlCharactersAsTheirCode) {
-    const QString base = baseRemplie();
-    const auto import =
-        lancer({"import", base},
-               R"({"file":"NOTE","id":"a\u0000b","record":["\u0001\u001b[2J\u007f","é~"]})"
-               "\n");
-    ASSERT_EQ(import.code, 0) << import.erreurs;
-    const auto lignes = lancer({"select", base, "SSELECT NOTE", "--columns", "0 1 2"});
+    const auto lignes = Lancer({"select", base, "SSELECT NOTE", "--columns", "0 1 2 3"});
     ASSERT_EQ(lignes.code, 0) << lignes.erreurs;
-    EXPECT_EQ(lignes.sortie, "a\\x00b\t\\x01\\x1b[2J\\x7f\té~\n");
-    EXPECT_NE(lancer({"select", "--help"}).sortie.find("« \\xHH »"), std::string::npos);
+    EXPECT_EQ(lignes.sortie,
+              "a\\x00b\t\\x01\\x1b[2J\\x7f\té~\t\n"
+              "a\\tb\tligne 1\\nligne 2\\r\tc:\\\\temp\tx\\ty]z\n");
+    const std::string aide = Lancer({"select", "--help"}).sortie;
+    EXPECT_NE(aide.find("« \\t »"), std::string::npos);
+    EXPECT_NE(aide.find("« \\xHH »"), std::string::npos);
 }
 
 TEST_F(LigneDeCommande, ReadPrintsOneAttributePerLineAndReportsAMissingKey) {
     const QString base = baseRemplie();
-    const auto lu = lancer({"read", base, "DEMANDACC", "00012"});
+    const auto lu = Lancer({"read", base, "DEMANDACC", "00012"});
     ASSERT_EQ(lu.code, 0) << lu.erreurs;
     EXPECT_EQ(lu.sortie, "0\t00012\n1\t001]007\n2\t19800]19900\n3\t19801]19901\n4\t19999]20099\n");
 
-    const auto absent = lancer({"read", base, "ACCORD", "99999001"});
+    const auto absent = Lancer({"read", base, "ACCORD", "99999001"});
     EXPECT_EQ(absent.code, 1);
     EXPECT_EQ(absent.erreurs,
               "erreur : l'enregistrement 99999001 n'existe pas dans le fichier ACCORD\n");
     EXPECT_EQ(absent.sortie, "");
-    EXPECT_EQ(lancer({"read", base, "INCONNU", "1"}).code, 1);
+    EXPECT_EQ(Lancer({"read", base, "INCONNU", "1"}).code, 1);
 }
 
 TEST_F(LigneDeCommande, IndexIsDeclaredThenRebuilt) {
     const QString base = baseRemplie();
-    const auto declare = lancer({"index", base, "ACCORD", "DateFinAccord"});
+    const auto declare = Lancer({"index", base, "ACCORD", "DateFinAccord"});
     ASSERT_EQ(declare.code, 0) << declare.erreurs;
     EXPECT_EQ(mvdb::Base::ouvrir(base.toStdString(), mvdb::Mode::LectureSeule).index("ACCORD"),
               std::vector<std::string>{"DateFinAccord"});
-    EXPECT_EQ(lancer({"index", base, "ACCORD", "DateFinAccord", "--rebuild"}).code, 0);
-    EXPECT_EQ(lancer({"index", base, "ACCORD", "ItemInconnu"}).code, 1);
+    EXPECT_EQ(Lancer({"index", base, "ACCORD", "DateFinAccord", "--rebuild"}).code, 0);
+    EXPECT_EQ(Lancer({"index", base, "ACCORD", "ItemInconnu"}).code, 1);
 }
 
 TEST_F(LigneDeCommande, DemoCreatesTheDatabaseWithItsIndex) {
     const QString base = chemin(QStringLiteral("demo.db"));
-    const auto demo = lancer({"demo", base, "--seed", "3"});
+    const auto demo = Lancer({"demo", base, "--seed", "3"});
     ASSERT_EQ(demo.code, 0) << demo.erreurs;
     const auto ouverte = mvdb::Base::ouvrir(base.toStdString(), mvdb::Mode::LectureSeule);
     EXPECT_EQ(ouverte.index("ACCORD"), std::vector<std::string>{"DateFinAccord"});
@@ -217,9 +199,11 @@ TEST_F(LigneDeCommande, DemoCreatesTheDatabaseWithItsIndex) {
 
 TEST_F(LigneDeCommande, FailedDemoLeavesNoFileBehind) {
     const QString base = chemin(QStringLiteral("demo.db"));
-    const auto sansDonnees = lancer({"demo", base, "--data", chemin(QStringLiteral("rien"))});
+    const QString rien = chemin(QStringLiteral("rien"));
+    const auto sansDonnees = Lancer({"demo", base, "--data", rien});
     EXPECT_EQ(sansDonnees.code, 1);
-    EXPECT_TRUE(sansDonnees.erreurs.starts_with("erreur : fichier de données absent ou vide : "));
+    EXPECT_EQ(sansDonnees.erreurs, "erreur : fichier de données absent ou vide : " +
+                                       rien.toStdString() + "/communes.tsv\n");
     EXPECT_TRUE(fichiersDuDossier().isEmpty()) << fichiersDuDossier().join(' ').toStdString();
 }
 
@@ -241,7 +225,7 @@ TEST_F(LigneDeCommande, DemoRefusesASizeOrANumberItDoesNotTakeAsAUsageError) {
         {{"--seed", "3\n"}, "erreur : graine invalide : 3\n (entier positif attendu)\n"},
     };
     for (const auto& [options, debut] : cas) {
-        const auto refus = lancer(QStringList{"demo", base} + options);
+        const auto refus = Lancer(QStringList{"demo", base} + options);
         EXPECT_EQ(refus.code, 2) << debut;
         EXPECT_TRUE(refus.erreurs.starts_with(debut)) << refus.erreurs;
     }
@@ -249,21 +233,21 @@ TEST_F(LigneDeCommande, DemoRefusesASizeOrANumberItDoesNotTakeAsAUsageError) {
 }
 
 TEST_F(LigneDeCommande, WrongCommandLinesExitWithTwoAndHelpIsInFrench) {
-    const auto rien = lancer({});
+    const auto rien = Lancer({});
     EXPECT_EQ(rien.code, 2);
     EXPECT_NE(rien.erreurs.find("Commandes :"), std::string::npos);
-    const auto inconnue = lancer({"drop"});
+    const auto inconnue = Lancer({"drop"});
     EXPECT_EQ(inconnue.code, 2);
     EXPECT_TRUE(inconnue.erreurs.starts_with("erreur : commande inconnue : drop\n"));
-    const auto manque = lancer({"read", "base.db"});
+    const auto manque = Lancer({"read", "base.db"});
     EXPECT_EQ(manque.code, 2);
     EXPECT_TRUE(manque.erreurs.starts_with("erreur : arguments attendus : BASE FICHIER CLE\n"));
-    const auto aide = lancer({"select", "--help"});
+    const auto aide = Lancer({"select", "--help"});
     EXPECT_EQ(aide.code, 0);
     EXPECT_TRUE(aide.sortie.starts_with("Utilisation : ardoine-db select [options] BASE PHRASE\n"));
     EXPECT_NE(aide.sortie.find("--columns"), std::string::npos);
     for (const char* commande : {"create", "import", "export", "read", "index", "demo"}) {
-        EXPECT_EQ(lancer({commande, "-h"}).code, 0) << commande;
+        EXPECT_EQ(Lancer({commande, "-h"}).code, 0) << commande;
     }
 }
 
@@ -271,29 +255,29 @@ TEST_F(LigneDeCommande, WrongCommandLinesExitWithTwoAndHelpIsInFrench) {
 // system fails, and only a plain file the user may write is replaced.
 TEST_F(LigneDeCommande, AnExportOnAFailingDiskLeavesTheOldFileWhole) {
     const QString base = chemin(QStringLiteral("grande.db"));
-    ASSERT_EQ(lancer({"create", base}).code, 0);
+    ASSERT_EQ(Lancer({"create", base}).code, 0);
     // Enough lines for several writes of the writer's buffer.
     std::string lignes;
     for (int i = 0; i < 3000; ++i) {
         lignes += R"({"file":"ACCORD","id":"K)" + std::to_string(100000 + i) + R"(","record":[")" +
                   std::string(60, 'v') + R"(","041"]})" + "\n";
     }
-    ASSERT_EQ(lancer({"import", base}, lignes).code, 0);
+    ASSERT_EQ(Lancer({"import", base}, lignes).code, 0);
     QTemporaryDir sorties;
     const std::string jsonl = sorties.filePath(QStringLiteral("export.jsonl")).toStdString();
     const int appels = essai::Essayer_Chaque_Panne(jsonl, [&] {
-        const auto resultat = lancer({"export", base, "-o", QString::fromStdString(jsonl)});
+        const auto resultat = Lancer({"export", base, "-o", QString::fromStdString(jsonl)});
         return resultat.code == 0 ? std::string() : resultat.erreurs;
     });
     std::cout << "[          ] export : " << appels << " appels au système essayés en panne\n";
     EXPECT_GE(appels, 13);
-    EXPECT_EQ(lireFichier(QString::fromStdString(jsonl)), lancer({"export", base}).sortie);
+    EXPECT_EQ(lireFichier(QString::fromStdString(jsonl)), Lancer({"export", base}).sortie);
 }
 
 TEST_F(LigneDeCommande, AnExportRefusesALinkADeviceAFolderAndAReadOnlyFile) {
     const QString base = baseRemplie();
     const auto refus = [&](const QString& sortie, const std::string& cause) {
-        const auto resultat = lancer({"export", base, "-o", sortie});
+        const auto resultat = Lancer({"export", base, "-o", sortie});
         EXPECT_EQ(resultat.code, 1) << sortie.toStdString();
         EXPECT_EQ(resultat.erreurs, "erreur : Impossible d'écrire le fichier « " +
                                         sortie.toStdString() + " » : " + cause + ".\n");

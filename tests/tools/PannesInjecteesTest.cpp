@@ -17,10 +17,10 @@
 #include <sstream>
 
 #include "BaseTemporaire.h"
+#include "ConsoleEssai.h"
 #include "LibpqEnPanne.h"
 #include "VfsEnPanne.h"
 #include "dbtool/FichierProvisoire.h"
-#include "dbtool/LigneDeCommande.h"
 #include "mvdb/postgres/Postgres.h"
 
 namespace {
@@ -31,20 +31,8 @@ using GenrePg = libpq_en_panne::Genre;
 
 const char* const MotDePasse = "Secret-De-Test";
 
-struct Issue {
-    int code;
-    std::string erreurs;
-};
-
-// The tool's command line, run in this process so that the faults reach it.
-Issue lancer(const QStringList& arguments) {
-    std::istringstream entree;
-    std::ostringstream sortie;
-    std::ostringstream erreurs;
-    dbtool::Console console{entree, sortie, erreurs};
-    const int code = dbtool::executer(arguments, console);
-    return {code, erreurs.str()};
-}
+using essai::Lancer;
+using Issue = essai::Resultat;
 
 QStringList arguments(std::initializer_list<std::string> mots) {
     QStringList liste;
@@ -314,7 +302,7 @@ class PannesInjectees : public ::testing::Test {
                     }
                 },
                 [=] {
-                    return lancer(arguments({"import", base, importees.string()}));
+                    return Lancer(arguments({"import", base, importees.string()}));
                 },
                 [=] { EXPECT_EQ(exportee(base), attendue); },
                 dossier_};
@@ -326,7 +314,7 @@ class PannesInjectees : public ::testing::Test {
         return {{source, destination},
                 [=] { supprimer(destination); },
                 [=] {
-                    return lancer(arguments({"copy", source, destination}));
+                    return Lancer(arguments({"copy", source, destination}));
                 },
                 [=] { EXPECT_EQ(exportee(destination), attendue); },
                 dossier_};
@@ -380,51 +368,49 @@ class PannesInjectees : public ::testing::Test {
 };
 
 // The scenarios on files alone, registered in the file pass only.
-class PannesInjecteesSurFichier : public PannesInjectees {};
+class PannesInjecteesSurFichier : public PannesInjectees {
+  protected:
+    void SetUp() override {
+        if (surServeur()) {
+            GTEST_SKIP() << "le fichier seulement";
+        }
+        PannesInjectees::SetUp();
+        creerDossier();
+    }
+};
 
 TEST_F(PannesInjecteesSurFichier, ImportIntoAFile) {
-    if (surServeur()) {
-        GTEST_SKIP() << "le fichier seulement";
-    }
-    creerDossier();
     parcourirFichier(importation(fichier("base.db"), Enregistrements), "import");
 }
 
 TEST_F(PannesInjecteesSurFichier, CopyFromFileToFile) {
-    if (surServeur()) {
-        GTEST_SKIP() << "le fichier seulement";
-    }
-    creerDossier();
     parcourirFichier(copie(fichier("source.db"), fichier("copie.db"), Enregistrements),
                      "copie fichier vers fichier");
 }
 
 // The scenarios that need the test cluster, registered in the server pass only.
-class PannesInjecteesSurServeur : public PannesInjectees {};
+class PannesInjecteesSurServeur : public PannesInjectees {
+  protected:
+    void SetUp() override {
+        if (!surServeur()) {
+            GTEST_SKIP() << "sur le serveur seulement";
+        }
+        PannesInjectees::SetUp();
+        creerDossier();
+    }
+};
 
 TEST_F(PannesInjecteesSurServeur, ImportIntoAServer) {
-    if (!surServeur()) {
-        GTEST_SKIP() << "sur le serveur seulement";
-    }
-    creerDossier();
     parcourirServeur(importation(serveur("base"), Enregistrements), "import");
 }
 
 TEST_F(PannesInjecteesSurServeur, CopyFromFileToServer) {
-    if (!surServeur()) {
-        GTEST_SKIP() << "sur le serveur seulement";
-    }
-    creerDossier();
     const Scenario scenario = copie(fichier("source.db"), serveur("copie"), Enregistrements);
     parcourirFichier(scenario, "copie fichier vers serveur");
     parcourirServeur(scenario, "copie fichier vers serveur");
 }
 
 TEST_F(PannesInjecteesSurServeur, CopyFromServerToFile) {
-    if (!surServeur()) {
-        GTEST_SKIP() << "sur le serveur seulement";
-    }
-    creerDossier();
     const Scenario scenario = copie(serveur("source"), fichier("copie.db"), Enregistrements);
     parcourirFichier(scenario, "copie serveur vers fichier");
     parcourirServeur(scenario, "copie serveur vers fichier");

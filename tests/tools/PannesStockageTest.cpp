@@ -1,6 +1,5 @@
 #include <grp.h>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <QCryptographicHash>
@@ -10,36 +9,15 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
-#include <csignal>
-#include <functional>
 #include <set>
+
+#include "ProgrammesEssai.h"
 
 // The tool as an office uses it when things go wrong: shared folders users cannot write, full
 // disks, a second import, a damaged copy. Each failure names its cause and the user's file.
 namespace {
 
-struct Execution {
-    int code;
-    std::string sortie;
-    std::string erreurs;
-};
-
-// Runs the tool; `avantLancement` runs in the child just before the program starts.
-Execution executer(const QStringList& arguments, const QByteArray& entree = {},
-                   const std::function<void()>& avantLancement = {}) {
-    QProcess programme;
-    if (avantLancement) {
-        programme.setChildProcessModifier(avantLancement);
-    }
-    programme.start(QStringLiteral(ARDOINE_DB_PROGRAMME), arguments);
-    EXPECT_TRUE(programme.waitForStarted());
-    programme.write(entree);
-    programme.closeWriteChannel();
-    EXPECT_TRUE(programme.waitForFinished(120000));
-    return {programme.exitStatus() == QProcess::NormalExit ? programme.exitCode() : -1,
-            programme.readAllStandardOutput().toStdString(),
-            programme.readAllStandardError().toStdString()};
-}
+using essai::Db;
 
 // Root may write anywhere: the ordinary user's view is taken as "nobody".
 void enUtilisateurOrdinaire() {
@@ -71,10 +49,10 @@ class PannesStockage : public ::testing::Test {
         QFile::setPermissions(dossier_.path(), QFile::ReadOwner | QFile::WriteOwner |
                                                    QFile::ExeOwner | QFile::ReadOther |
                                                    QFile::ExeOther);
-        ASSERT_EQ(executer({"create", base_}).code, 0);
-        const auto import = executer({"import", base_}, lignes(300, "avant"));
-        ASSERT_EQ(import.code, 0) << import.erreurs;
-        avant_ = executer({"export", base_}).sortie;
+        ASSERT_EQ(Db({"create", base_}).code, 0);
+        const auto import = Db({"import", base_}, lignes(300, "avant"));
+        ASSERT_EQ(import.code, 0) << import.erreurs.toStdString();
+        avant_ = Db({"export", base_}).sortie;
     }
 
     // sansFichiersAnnexes: as an administrator leaves it, without the side files a reader of a
@@ -96,7 +74,7 @@ class PannesStockage : public ::testing::Test {
 
     QTemporaryDir dossier_;
     QString base_ = dossier_.filePath(QStringLiteral("base.db"));
-    std::string avant_;
+    QString avant_;
 };
 
 TEST_F(PannesStockage, ADatabaseInAFolderUsersCannotWriteOpensAndReads) {
@@ -105,34 +83,29 @@ TEST_F(PannesStockage, ADatabaseInAFolderUsersCannotWriteOpensAndReads) {
         TearDown();
         dossierEnLectureSeule(sansFichiersAnnexes);
         const auto selection =
-            executer({"select", base_, R"(SSELECT ACCORD AVEC 1 = "avant" AND AVEC 0 <= "K100001")",
-                      "--columns", "0 2"},
-                     {}, enUtilisateurOrdinaire);
-        EXPECT_EQ(selection.code, 0) << selection.erreurs;
+            Db({"select", base_, R"(SSELECT ACCORD AVEC 1 = "avant" AND AVEC 0 <= "K100001")",
+                "--columns", "0 2"},
+               {}, {}, enUtilisateurOrdinaire);
+        EXPECT_EQ(selection.code, 0) << selection.erreurs.toStdString();
         EXPECT_EQ(selection.sortie, "K100000\t041\nK100001\t041\n");
-        EXPECT_EQ(executer({"read", base_, "ACCORD", "K100299"}, {}, enUtilisateurOrdinaire).sortie,
+        EXPECT_EQ(Db({"read", base_, "ACCORD", "K100299"}, {}, {}, enUtilisateurOrdinaire).sortie,
                   "0\tK100299\n1\tavant\n2\t041\n");
     }
     EXPECT_EQ(QDir(dossier_.path()).entryList(QDir::Files), QStringList{"base.db"});
 
-    const auto import = executer({"import", base_}, lignes(1, "apres"), enUtilisateurOrdinaire);
+    const auto import = Db({"import", base_}, lignes(1, "apres"), {}, enUtilisateurOrdinaire);
     EXPECT_EQ(import.code, 1);
-    EXPECT_EQ(import.erreurs, "erreur : Permission refusée sur « " + base_.toStdString() +
+    EXPECT_EQ(import.erreurs, "erreur : Permission refusée sur « " + base_ +
                                   " » : la base ne peut pas être modifiée.\n");
 }
 
 TEST_F(PannesStockage, AFullDiskDuringAnImportLeavesTheDatabaseAsItWas) {
-    const auto limite = [] {
-        // A file-size limit stands for the full disk; the tool then gets EFBIG, not SIGXFSZ.
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit taille{512 * 1024, 512 * 1024};
-        ::setrlimit(RLIMIT_FSIZE, &taille);
-    };
-    const auto import = executer({"import", base_}, lignes(20000, QByteArray(100, 'n')), limite);
+    const auto import = Db({"import", base_}, lignes(20000, QByteArray(100, 'n')), {},
+                           essai::DisquePleinA(512 * 1024));
     EXPECT_EQ(import.code, 1);
-    EXPECT_EQ(import.erreurs, "erreur : Le disque est plein : la base « " + base_.toStdString() +
-                                  " » n'a pas été modifiée.\n");
-    EXPECT_EQ(executer({"export", base_}).sortie, avant_);
+    EXPECT_EQ(import.erreurs,
+              "erreur : Le disque est plein : la base « " + base_ + " » n'a pas été modifiée.\n");
+    EXPECT_EQ(Db({"export", base_}).sortie, avant_);
 }
 
 TEST_F(PannesStockage, ASecondImportIsToldTheDatabaseIsLocked) {
@@ -143,16 +116,15 @@ TEST_F(PannesStockage, ASecondImportIsToldTheDatabaseIsLocked) {
     premiere.write(lignes(1, "premiere"));
     premiere.waitForBytesWritten();
     QThread::msleep(300);
-    const auto seconde = executer({"import", base_}, lignes(1, "seconde"));
+    const auto seconde = Db({"import", base_}, lignes(1, "seconde"));
     EXPECT_EQ(seconde.code, 1);
-    EXPECT_EQ(seconde.erreurs, "erreur : La base « " + base_.toStdString() +
+    EXPECT_EQ(seconde.erreurs, "erreur : La base « " + base_ +
                                    " » est verrouillée par une autre importation ; réessayez "
                                    "quand elle sera terminée.\n");
     premiere.closeWriteChannel();
     ASSERT_TRUE(premiere.waitForFinished(60000));
     EXPECT_EQ(premiere.exitCode(), 0);
-    EXPECT_EQ(executer({"read", base_, "ACCORD", "K100000"}).sortie,
-              "0\tK100000\n1\tpremiere\n2\t041\n");
+    EXPECT_EQ(Db({"read", base_, "ACCORD", "K100000"}).sortie, "0\tK100000\n1\tpremiere\n2\t041\n");
 }
 
 // A folder the user cannot write, one they cannot even search (no x), and one that is missing:
@@ -163,21 +135,20 @@ TEST_F(PannesStockage, CreateInAFolderItCannotUseNamesTheFolderAndExitsWithTwo) 
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
                               QFile::ReadOther | QFile::WriteOther);
     const auto refus = [](const QString& base) {
-        return "Permission refusée sur le dossier de la base « " + base.toStdString() + " ».";
+        return "Permission refusée sur le dossier de la base « " + base + " ».";
     };
     const QString absente = dossier_.filePath(QStringLiteral("absent/nouvelle.db"));
     const std::vector<std::string> bases = {"nouvelle.db", "ferme/nouvelle.db",
                                             "ferme/sous/nouvelle.db"};
-    std::vector<std::pair<QString, std::string>> cas;
+    std::vector<std::pair<QString, QString>> cas;
     for (const std::string& base : bases) {
         const QString chemin = dossier_.filePath(QString::fromStdString(base));
         cas.emplace_back(chemin, refus(chemin));
     }
-    cas.emplace_back(absente,
-                     "Le dossier de la base « " + absente.toStdString() + " » n'existe pas.");
+    cas.emplace_back(absente, "Le dossier de la base « " + absente + " » n'existe pas.");
     for (const auto& [base, message] : cas) {
         SCOPED_TRACE(base.toStdString());
-        const auto creation = executer({"create", base}, {}, enUtilisateurOrdinaire);
+        const auto creation = Db({"create", base}, {}, {}, enUtilisateurOrdinaire);
         EXPECT_EQ(creation.code, 2);
         EXPECT_EQ(creation.erreurs,
                   "erreur : " + message + "\n« ardoine-db create --help » décrit la commande.\n");
@@ -189,13 +160,13 @@ TEST_F(PannesStockage, CreateInAFolderItCannotUseNamesTheFolderAndExitsWithTwo) 
 // database is always wholly as before or wholly as after.
 TEST_F(PannesStockage, AnImportKilledAtAnyPointLeavesTheDatabaseBeforeOrAfter) {
     const QByteArray lot = lignes(40000, "apres");
-    const std::string apres = [&] {
+    const QString apres = [&] {
         QTemporaryDir autre;
         const QString copie = autre.filePath(QStringLiteral("copie.db"));
-        executer({"create", copie});
-        executer({"import", copie}, lignes(300, "avant"));
-        executer({"import", copie}, lot);
-        return executer({"export", copie}).sortie;
+        Db({"create", copie});
+        Db({"import", copie}, lignes(300, "avant"));
+        Db({"import", copie}, lot);
+        return Db({"export", copie}).sortie;
     }();
     ASSERT_NE(apres, avant_);
     std::set<std::string> etats;
@@ -209,7 +180,7 @@ TEST_F(PannesStockage, AnImportKilledAtAnyPointLeavesTheDatabaseBeforeOrAfter) {
         QThread::msleep(static_cast<unsigned long>(attente));
         ::kill(static_cast<pid_t>(import.processId()), SIGKILL);
         import.waitForFinished();
-        const std::string etat = executer({"export", base_}).sortie;
+        const QString etat = Db({"export", base_}).sortie;
         EXPECT_TRUE(etat == avant_ || etat == apres);
         etats.insert(etat == avant_ ? "avant" : "apres");
         if (etat == apres) {
@@ -217,8 +188,8 @@ TEST_F(PannesStockage, AnImportKilledAtAnyPointLeavesTheDatabaseBeforeOrAfter) {
             QFile::remove(base_);
             QFile::remove(base_ + "-wal");
             QFile::remove(base_ + "-shm");
-            ASSERT_EQ(executer({"create", base_}).code, 0);
-            ASSERT_EQ(executer({"import", base_}, lignes(300, "avant")).code, 0);
+            ASSERT_EQ(Db({"create", base_}).code, 0);
+            ASSERT_EQ(Db({"import", base_}, lignes(300, "avant")).code, 0);
         }
     }
     // The early points at least stop it before its commit.
@@ -233,28 +204,28 @@ TEST_F(PannesStockage, AnInputThatCannotBeReadIsRefusedAndTheDatabaseIsLeftAsItW
     fichier.write(lignes(2, "apres"));
     fichier.close();
     QFile::setPermissions(fermee, QFile::ReadOwner | QFile::WriteOwner);
-    const std::vector<std::pair<QString, std::string>> sources = {
+    const std::vector<std::pair<QString, QString>> sources = {
         {dossier_.path(), "c'est un dossier, pas un fichier"},
         {fermee, "permission refusée"},
         {dossier_.filePath(QStringLiteral("absente.jsonl")), "le fichier n'existe pas"}};
     for (const auto& [source, cause] : sources) {
         SCOPED_TRACE(source.toStdString());
-        const auto import = executer({"import", base_, source}, {}, enUtilisateurOrdinaire);
+        const auto import = Db({"import", base_, source}, {}, {}, enUtilisateurOrdinaire);
         EXPECT_EQ(import.code, 2);
-        EXPECT_EQ(import.erreurs, "erreur : Impossible de lire le fichier à importer « " +
-                                      source.toStdString() + " » : " + cause +
+        EXPECT_EQ(import.erreurs, "erreur : Impossible de lire le fichier à importer « " + source +
+                                      " » : " + cause +
                                       ".\n« ardoine-db import --help » décrit la commande.\n");
-        EXPECT_EQ(executer({"export", base_}).sortie, avant_);
+        EXPECT_EQ(Db({"export", base_}).sortie, avant_);
     }
 }
 
 TEST_F(PannesStockage, ReadersNeverChangeABitOfTheDatabaseFile) {
     const QByteArray avant = empreinte(base_);
     const QFileInfo infoAvant(base_);
-    EXPECT_EQ(executer({"select", base_, "SSELECT ACCORD PAR 1", "--columns", "0 1 2"}).code, 0);
-    EXPECT_EQ(executer({"read", base_, "ACCORD", "K100007"}).code, 0);
-    EXPECT_EQ(executer({"export", base_}).sortie, avant_);
-    EXPECT_EQ(executer({"select", base_, "SSELECT ACCORD AVEC 1 = \"a]\""}).code, 0);
+    EXPECT_EQ(Db({"select", base_, "SSELECT ACCORD PAR 1", "--columns", "0 1 2"}).code, 0);
+    EXPECT_EQ(Db({"read", base_, "ACCORD", "K100007"}).code, 0);
+    EXPECT_EQ(Db({"export", base_}).sortie, avant_);
+    EXPECT_EQ(Db({"select", base_, "SSELECT ACCORD AVEC 1 = \"a]\""}).code, 0);
     EXPECT_EQ(empreinte(base_), avant);
     EXPECT_EQ(QFileInfo(base_).lastModified(), infoAvant.lastModified());
 }

@@ -1,50 +1,32 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
+#include "ProgrammesEssai.h"
+
 // The installed program itself: standard streams and exit codes as a shell sees them.
-namespace {
-
-struct Execution {
-    int code;
-    QByteArray sortie;
-    QByteArray erreurs;
-};
-
-Execution executer(const QStringList& arguments, const QByteArray& entree = {}) {
-    QProcess programme;
-    programme.start(QStringLiteral(ARDOINE_DB_PROGRAMME), arguments);
-    EXPECT_TRUE(programme.waitForStarted());
-    programme.write(entree);
-    programme.closeWriteChannel();
-    EXPECT_TRUE(programme.waitForFinished(60000));
-    return {programme.exitCode(), programme.readAllStandardOutput(),
-            programme.readAllStandardError()};
-}
-
-}  // namespace
+using essai::Db;
 
 TEST(Programme, ImportsFromStandardInputAndReportsFailuresOnStandardError) {
     QTemporaryDir dossier;
     const QString base = dossier.filePath(QStringLiteral("base.db"));
-    ASSERT_EQ(executer({"create", base}).code, 0);
+    ASSERT_EQ(Db({"create", base}).code, 0);
     const auto import =
-        executer({"import", base, "-"}, R"({"file":"SECTEUR","id":"S01","record":["SECTEUR NORD"]})"
-                                        "\n");
+        Db({"import", base, "-"}, R"({"file":"SECTEUR","id":"S01","record":["SECTEUR NORD"]})"
+                                  "\n");
     ASSERT_EQ(import.code, 0) << import.erreurs.toStdString();
     // On a pipe, no progress lines.
     EXPECT_TRUE(import.erreurs.isEmpty()) << import.erreurs.toStdString();
-    EXPECT_EQ(executer({"read", base, "SECTEUR", "S01"}).sortie, "0\tS01\n1\tSECTEUR NORD\n");
+    EXPECT_EQ(Db({"read", base, "SECTEUR", "S01"}).sortie, "0\tS01\n1\tSECTEUR NORD\n");
     // A pipe named by a path, as a shell's <(zcat lignes.jsonl.gz) gives: read as a file is.
-    const auto tube = executer({"import", base, "/dev/stdin"},
-                               R"({"file":"SECTEUR","id":"S02","record":["SECTEUR SUD"]})"
-                               "\n");
+    const auto tube = Db({"import", base, "/dev/stdin"},
+                         R"({"file":"SECTEUR","id":"S02","record":["SECTEUR SUD"]})"
+                         "\n");
     ASSERT_EQ(tube.code, 0) << tube.erreurs.toStdString();
-    EXPECT_EQ(executer({"read", base, "SECTEUR", "S02"}).sortie, "0\tS02\n1\tSECTEUR SUD\n");
+    EXPECT_EQ(Db({"read", base, "SECTEUR", "S02"}).sortie, "0\tS02\n1\tSECTEUR SUD\n");
 
-    const auto mauvais = executer({"import", base}, "pas du JSON\n");
+    const auto mauvais = Db({"import", base}, "pas du JSON\n");
     EXPECT_EQ(mauvais.code, 1);
     EXPECT_TRUE(mauvais.erreurs.startsWith("erreur : ligne 1 : ")) << mauvais.erreurs.toStdString();
     EXPECT_TRUE(mauvais.sortie.isEmpty());
@@ -71,7 +53,7 @@ TEST(Programme, OnATerminalImportAndDemoShowTheirProgress) {
     QTemporaryDir dossier;
     const QString base = dossier.filePath(QStringLiteral("base.db"));
     const QString lignes = dossier.filePath(QStringLiteral("lignes.jsonl"));
-    ASSERT_EQ(executer({"create", base}).code, 0);
+    ASSERT_EQ(Db({"create", base}).code, 0);
     QFile fichier(lignes);
     ASSERT_TRUE(fichier.open(QIODevice::WriteOnly));
     for (int numero = 1; numero <= 1000; ++numero) {
@@ -89,7 +71,7 @@ TEST(Programme, OnATerminalImportAndDemoShowTheirProgress) {
 }
 
 TEST(Programme, UnknownOptionIsAUsageErrorInFrench) {
-    const auto option = executer({"export", "base.db", "--inconnue"});
+    const auto option = Db({"export", "base.db", "--inconnue"});
     EXPECT_EQ(option.code, 2);
     EXPECT_TRUE(option.erreurs.startsWith("erreur : Option inconnue"))
         << option.erreurs.toStdString();
@@ -97,11 +79,11 @@ TEST(Programme, UnknownOptionIsAUsageErrorInFrench) {
 }
 
 TEST(Programme, VersionNamesTheProjectQtAndSqlite) {
-    const auto version = executer({"--version"});
+    const auto version = Db({"--version"});
     EXPECT_EQ(version.code, 0);
-    const QString texte = QString::fromUtf8(version.sortie);
+    const QString& texte = version.sortie;
     EXPECT_TRUE(texte.startsWith(QStringLiteral("ardoine-db " ARDOINE_VERSION " (Qt ") +
                                  QString::fromLatin1(qVersion()) + QStringLiteral(", SQLite 3.")))
         << texte.toStdString();
-    EXPECT_TRUE(executer({"--help"}).sortie.contains("--version"));
+    EXPECT_TRUE(Db({"--help"}).sortie.contains("--version"));
 }

@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 #include <QProcess>
 #include <QStringList>
+#include <csignal>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -29,15 +33,20 @@ inline void Preparer(QProcess& programme, const Variables& variables = {}) {
 }
 
 inline Execution Fin(QProcess& programme) {
-    EXPECT_TRUE(programme.waitForFinished(60000)) << programme.program().toStdString();
+    EXPECT_TRUE(programme.waitForFinished(120000)) << programme.program().toStdString();
     return {programme.exitCode(), QString::fromUtf8(programme.readAllStandardOutput()),
             QString::fromUtf8(programme.readAllStandardError())};
 }
 
+// `avantLancement` runs in the child just before the program starts.
 inline Execution Executer(const QString& chemin, const QStringList& arguments,
-                          const QByteArray& entree = {}, const Variables& variables = {}) {
+                          const QByteArray& entree = {}, const Variables& variables = {},
+                          const std::function<void()>& avantLancement = {}) {
     QProcess programme;
     Preparer(programme, variables);
+    if (avantLancement) {
+        programme.setChildProcessModifier(avantLancement);
+    }
     programme.start(chemin, arguments);
     EXPECT_TRUE(programme.waitForStarted());
     programme.write(entree);
@@ -46,8 +55,20 @@ inline Execution Executer(const QString& chemin, const QStringList& arguments,
 }
 
 inline Execution Db(const QStringList& arguments, const QByteArray& entree = {},
-                    const Variables& variables = {}) {
-    return Executer(QStringLiteral(ARDOINE_DB_PROGRAMME), arguments, entree, variables);
+                    const Variables& variables = {},
+                    const std::function<void()>& avantLancement = {}) {
+    return Executer(QStringLiteral(ARDOINE_DB_PROGRAMME), arguments, entree, variables,
+                    avantLancement);
+}
+
+// For the child: a disk that is full past that many bytes. A file-size limit stands for it; the
+// tool then gets EFBIG, not SIGXFSZ.
+inline std::function<void()> DisquePleinA(rlim_t octets) {
+    return [octets] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit taille{octets, octets};
+        ::setrlimit(RLIMIT_FSIZE, &taille);
+    };
 }
 
 inline Execution Demo(const QStringList& arguments) {
