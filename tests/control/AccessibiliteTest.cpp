@@ -180,7 +180,10 @@ std::string Chaine_De_Tabulation(QWidget& formulaire, const char* debut = "Txt_A
 }
 
 TEST(Accessibilite, TabParcourtLesCriteresDansLOrdreDuFormulairePuisLesCommandes) {
-    Installation installation;
+    auto lignes = essai::DonneesStandard();
+    lignes.push_back(
+        essai::Ligne("ORGPRISECHARGE", "042", {{1, "CPAM"}, {18, "P"}, {20, "1"}, {46, "A01"}}));
+    Installation installation(lignes);
     auto controle = installation.Initialiser();
     EXPECT_EQ(Chaine_De_Tabulation(*controle),
               "Txt_Association Cbo_Association Txt_Responsable Cbo_RespSect Opt_Responsable "
@@ -191,7 +194,8 @@ TEST(Accessibilite, TabParcourtLesCriteresDansLOrdreDuFormulairePuisLesCommandes
     controle->findChild<QRadioButton*>("Opt_Commune")->click();
     EXPECT_EQ(Chaine_De_Tabulation(*controle),
               "Txt_Association Cbo_Association Txt_Activites Cbo_Activites Opt_Responsable "
-              "Txt_Commune Cbo_Commune Bdh_Periode Cmd_Imprimer Cmd_Sortir");
+              "Txt_Commune Cbo_Commune Bdh_Periode Txt_CodeOrg Cbo_SigleOrg Cmd_Imprimer "
+              "Cmd_Sortir");
 }
 
 // The three options are one stop of the chain; the arrow keys choose among them.

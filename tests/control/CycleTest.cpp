@@ -285,22 +285,8 @@ TEST(Gestionnaires, UneErreurDeLaSortieArriveAuGestionnaireDuHote) {
     EXPECT_TRUE(controle->W_Sortir());
 }
 
+// A nested occupation gives back the state of the one that holds it.
 TEST(Gestionnaires, UnGestionnaireQuiEchoueRendLePointeurEtLEtatActifPuisAfficheLErreur) {
-    Installation installation;
-    auto controle = installation.Initialiser();
-    installation.plateforme->Oublier_Appels();
-    controle->Executer_Evenement([&controle] {
-        Ctr_ArdoinePrivate::Occupation occupation(Ctr_ArdoinePrivate::De(*controle));
-        EXPECT_FALSE(controle->isEnabled());
-        throw dba::Erreur(dba::ErrStockage, "Le disque est plein.");
-    });
-    EXPECT_TRUE(controle->isEnabled());
-    EXPECT_EQ(installation.plateforme->Appels(),
-              (QStringList{"pointeur 11", "pointeur 0",
-                           "message Critique | Message KORVANE | Le disque est plein."}));
-}
-
-TEST(Gestionnaires, UneOccupationImbriqueeRendLEtatDeCelleQuiLaContient) {
     Installation installation;
     auto controle = installation.Initialiser();
     installation.plateforme->Oublier_Appels();
@@ -308,10 +294,12 @@ TEST(Gestionnaires, UneOccupationImbriqueeRendLEtatDeCelleQuiLaContient) {
         Ctr_ArdoinePrivate::Occupation exterieure(Ctr_ArdoinePrivate::De(*controle));
         { Ctr_ArdoinePrivate::Occupation interieure(Ctr_ArdoinePrivate::De(*controle)); }
         EXPECT_FALSE(controle->isEnabled());
+        throw dba::Erreur(dba::ErrStockage, "Le disque est plein.");
     });
     EXPECT_TRUE(controle->isEnabled());
     EXPECT_EQ(installation.plateforme->Appels(),
-              (QStringList{"pointeur 11", "pointeur 11", "pointeur 11", "pointeur 0"}));
+              (QStringList{"pointeur 11", "pointeur 11", "pointeur 11", "pointeur 0",
+                           "message Critique | Message KORVANE | Le disque est plein."}));
 }
 
 TEST(Gestionnaires, RienNeSortDUnGestionnaireMemeUneErreurEtrangereOuUnGestionnaireFautif) {

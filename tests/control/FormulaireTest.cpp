@@ -69,19 +69,6 @@ QString TexteAffiche(const QWidget* controle) {
     return {};
 }
 
-// The named control a widget of the focus chain belongs to (a list box's or spinner's line
-// edit belongs to it).
-QString ControleNomme(QWidget* widget, Ctr_Ardoine& formulaire) {
-    for (; widget != nullptr && widget != &formulaire; widget = widget->parentWidget()) {
-        if (!widget->objectName().isEmpty() && widget->parentWidget() != nullptr &&
-            (widget->parentWidget() == &formulaire ||
-             widget->parentWidget() == essai::Face(formulaire).Cdr_Selection)) {
-            return widget->objectName();
-        }
-    }
-    return {};
-}
-
 TEST(Formulaire, ChaqueControleALeGenreLeLibelleEtLEtatDeSaTable) {
     Installation installation;
     auto controle = installation.Initialiser();
@@ -104,26 +91,6 @@ TEST(Formulaire, ChaqueControleALeGenreLeLibelleEtLEtatDeSaTable) {
         EXPECT_EQ(widget->isVisibleTo(controle.get()), !(attendu.particularites & Cache));
     }
     EXPECT_EQ(controle->size(), QSize(395, 266));
-}
-
-TEST(Formulaire, LaTabulationParcourtLesCriteresAvantLesCommandes) {
-    Installation installation;
-    auto controle = installation.Initialiser();
-    const QStringList attendu = {
-        "Txt_Association", "Cbo_Association", "Txt_Activites", "Cbo_Activites", "Txt_Responsable",
-        "Cbo_RespSect",    "Opt_Responsable", "Opt_Secteur",   "Opt_Commune",   "Txt_Commune",
-        "Cbo_Commune",     "Txt_Periode",     "Bdh_Periode",   "Txt_CodeOrg",   "Cbo_SigleOrg",
-        "Cmd_Imprimer",    "Cmd_Sortir"};
-    QStringList chaine;
-    QWidget* widget = essai::Face(*controle).Txt_Association;
-    do {
-        const QString nom = ControleNomme(widget, *controle);
-        if (attendu.contains(nom) && !chaine.contains(nom)) {
-            chaine.append(nom);
-        }
-        widget = widget->nextInFocusChain();
-    } while (widget != essai::Face(*controle).Txt_Association);
-    EXPECT_EQ(chaine, attendu);
 }
 
 TEST(Formulaire, InitOuvreLesFichiersPuisRemplitLesDeuxListesEtMetLaPeriodeSurLeMoisCourant) {
@@ -167,13 +134,6 @@ TEST(Formulaire, LeBoutonImprimerNApparaitQuAuNiveauDeux) {
         controle->Init();
         EXPECT_FALSE(essai::Face(*controle).Cmd_Imprimer->isVisibleTo(controle.get())) << niveau;
     }
-}
-
-TEST(Formulaire, UneEntiteJuridiqueSeuleEstChoisieDesInit) {
-    Installation installation({essai::Ligne("ASSOCIATION", "A01", {{1, "ALPHA SERVICES"}})});
-    auto controle = installation.Initialiser();
-    EXPECT_EQ(essai::Face(*controle).Cbo_Association->currentText(), "ALPHA SERVICES");
-    EXPECT_EQ(essai::Face(*controle).Txt_Association->text(), "A01");
 }
 
 TEST(Formulaire, UneSelectionVideLaisseUneEntreeVide) {
