@@ -1,26 +1,15 @@
 #include <gtest/gtest.h>
 
 #include "BaseTemporaire.h"
+#include "demogen/DictionnaireAccord.h"
 
 namespace {
 
-std::string item(const std::string& nom, const std::string& type, const std::string& definition,
-                 const std::string& justification) {
-    return itemJson("ACCORD", nom, type, definition, justification);
-}
-
-// The dictionary the print command's sentence names.
+// The dictionary the demo ships and the print command's sentence names.
 std::string dictionnaireAccord() {
-    const std::string aide = "TRANS(\"CIVILAIDE\", @ID[1,5], ";
-    return item("TypeOrgChgAcc", "I", "TRANS(\"ORGPRISECHARGE\", @RECORD<1>, 18, \"X\")", "L") +
-           item("EntiteAccord", "D", "2", "L") + item("ActivitesOrg", "D", "3", "L") +
-           item("DateSortieAideAccord", "I", aide + "25, \"X\")", "R") +
-           item("CodeResponsable", "I", aide + "39, \"X\")", "L") +
-           item("Responsable", "I", aide + "39, \"X\")", "L") +
-           item("CodeSecteur", "I", aide + "40, \"X\")[1,3]", "L") +
-           item("Secteur", "I", aide + "40, \"X\")[1,3]", "L") +
-           item("CommuneAide", "I", aide + "11, \"X\")", "L") +
-           item("NomPrenomAide", "I", aide + "2, \"X\") : \" \" : " + aide + "3, \"X\")", "L");
+    std::string lignes;
+    demogen::ecrireDictionnaireAccord(lignes);
+    return lignes;
 }
 
 std::string aide(const std::string& code, const std::string& nom, const std::string& prenom,

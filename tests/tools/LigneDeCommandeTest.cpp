@@ -67,22 +67,6 @@ TEST_F(LigneDeCommande, CreateMakesAnEmptyDatabaseAndNeverReplacesAFile) {
     EXPECT_TRUE(fichiersDuDossier().filter(".partiel").isEmpty());
 }
 
-TEST_F(LigneDeCommande, ExportImportExportGivesTheSameBytes) {
-    const QString base = baseRemplie();
-    const auto premier = Lancer({"export", base});
-    ASSERT_EQ(premier.code, 0) << premier.erreurs;
-    EXPECT_NE(premier.sortie.find(R"("id":"00012002")"), std::string::npos);
-
-    const QString copie = chemin(QStringLiteral("copie.db"));
-    const QString jsonl = chemin(QStringLiteral("export.jsonl"));
-    ASSERT_EQ(Lancer({"export", base, "-o", jsonl}).code, 0);
-    EXPECT_EQ(lireFichier(jsonl), premier.sortie);
-    ASSERT_EQ(Lancer({"create", copie}).code, 0);
-    const auto import = Lancer({"import", copie, jsonl});
-    ASSERT_EQ(import.code, 0) << import.erreurs;
-    EXPECT_EQ(Lancer({"export", copie}).sortie, premier.sortie);
-}
-
 TEST_F(LigneDeCommande, ImportFailureNamesTheLineAndStoresNothing) {
     const QString base = chemin(QStringLiteral("base.db"));
     ASSERT_EQ(Lancer({"create", base}).code, 0);
