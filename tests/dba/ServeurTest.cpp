@@ -273,8 +273,8 @@ TEST(SurServeur, AStatementSentAheadKeepsItsAnswerAndItsFailureShowsAtTheNextSta
 }
 
 // The server's indexes hold values of about 2,700 bytes at most; a file holds any. The server
-// refuses a longer indexed value, or a longer key, in French, says which, and keeps nothing
-// of the import.
+// refuses a longer indexed value in French, says so, and keeps nothing of the import (a longer
+// key: the tools' tests).
 TEST(SurServeur, AnIndexedValueBeyondTheServersLimitIsRefusedInFrenchAndNothingIsKept) {
     BaseTemporaire base;
     if (!base.surServeur()) {
@@ -287,26 +287,6 @@ TEST(SurServeur, AnIndexedValueBeyondTheServersLimitIsRefusedInFrenchAndNothingI
     const dba::Erreur erreur = erreurDe([&] { base.base().importer(lignes); });
     EXPECT_EQ(erreur.numero(), dba::ErrStockage);
     EXPECT_THAT(erreur.texte(), HasSubstr("une valeur indexée dépasse la taille que le serveur"));
-    EXPECT_EQ(lisible(base.base().selectionner("SSELECT A", "0 1")), "K,court");
-}
-
-TEST(Serveur, AKeyBeyondTheServersLimitIsRefusedAsAKeyAndAFileTakesIt) {
-    BaseTemporaire base;
-    base.importer(ligneJson("A", "K", std::vector<std::string>{"court"}));
-    const std::string cle = texteAuHasard(3000);
-    std::istringstream lignes(ligneJson("A", "L", std::vector<std::string>{"x"}) +
-                              ligneJson("A", cle, std::vector<std::string>{"long"}));
-    const dba::Erreur erreur = erreurDe([&] { base.base().importer(lignes); });
-    if (!base.surServeur()) {
-        EXPECT_EQ(erreur.numero(), 0U) << erreur.texte();
-        EXPECT_EQ(cles(base.base(), "SSELECT A"), (std::vector<std::string>{"K", "L", cle}));
-        return;
-    }
-    EXPECT_EQ(erreur.numero(), dba::ErrStockage);
-    EXPECT_THAT(erreur.texte(),
-                HasSubstr("impossible : la clé d'un enregistrement dépasse la taille que le "
-                          "serveur admet pour une clé (environ 2 700 octets"));
-    EXPECT_THAT(erreur.texte(), Not(HasSubstr("valeur indexée")));
     EXPECT_EQ(lisible(base.base().selectionner("SSELECT A", "0 1")), "K,court");
 }
 
