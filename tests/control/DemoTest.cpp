@@ -60,16 +60,6 @@ TEST(Demo, AideEtVersionEnFrancais) {
         << version.sortie.toStdString();
 }
 
-TEST(Demo, UneBaseAbsenteOuUneCommandeInconnueSontRefusees) {
-    const Execution absente = Lancer({"--db", "/nulle/part.db", "--screenshot", "/dev/null"});
-    EXPECT_EQ(absente.code, 2);
-    EXPECT_TRUE(absente.erreurs.contains("Base de données introuvable : /nulle/part.db"));
-
-    const Execution inconnue = Lancer({"imprimer-tout"});
-    EXPECT_EQ(inconnue.code, 2);
-    EXPECT_TRUE(inconnue.erreurs.contains("Commande inconnue : imprimer-tout"));
-}
-
 TEST(Demo, UneBaseDUneAutreApplicationFaitEchouerInitEtLeDit) {
     QTemporaryDir dossier;
     const QString chemin = dossier.filePath("autre.db");
@@ -88,6 +78,9 @@ TEST(Demo, LesErreursDeLigneDeCommandeSortentAvec2) {
         {{"--entité", "041"}, "Option inconnue : --entité (voir --help)."},
         {{"--login"}, "Il manque la valeur de l'option --login."},
         {{"print", "encore"}, "Argument en trop : encore"},
+        {{"imprimer-tout"}, "Commande inconnue : imprimer-tout"},
+        {{"--db", "/nulle/part.db", "--screenshot", "/dev/null"},
+         "Base de données introuvable : /nulle/part.db"},
     };
     for (const auto& [arguments, message] : cas) {
         const Execution execution = Lancer(arguments);

@@ -25,18 +25,6 @@ class Commune : public ::testing::Test {
     Formulaire f;
 };
 
-TEST_F(Commune, LOptionVideLeResponsableEtMontreLaPaireDeLaCommune) {
-    QTest::mouseClick(f.e.Opt_Responsable, Qt::LeftButton);
-    f.Taper(f.e.Txt_Responsable, "R01");
-    QTest::mouseClick(f.e.Opt_Commune, Qt::LeftButton);
-    EXPECT_EQ(f.e.Txt_Responsable->text(), "");
-    EXPECT_EQ(f.e.Cbo_RespSect->currentText(), "");
-    EXPECT_EQ(f.e.Cbo_RespSect->count(), 2);
-    EXPECT_FALSE(f.e.Txt_Responsable->isVisible());
-    EXPECT_TRUE(f.e.Txt_Commune->isVisible());
-    EXPECT_TRUE(f.e.Cbo_Commune->isVisible());
-}
-
 TEST_F(Commune, LaRechercheParLeDebutDuNomRemplitLaListeEtUnClicEcritLeCode) {
     Chercher("sai");
     EXPECT_EQ(f.Selections("COMMUNES").back(), "SSELECT COMMUNES AVEC 1 = \"SAI]\" PAR 1");
@@ -116,14 +104,25 @@ TEST_F(Commune, LaToucheSupprimerEfface) {
     EXPECT_EQ(f.e.Cbo_Commune->currentText(), "ARIS");
 }
 
-// Switching to the manager or the sector empties the commune, which no longer limits the list.
-TEST_F(Commune, LesAutresOptionsVidentLaCommune) {
-    for (QRadioButton* option : {f.e.Opt_Responsable, f.e.Opt_Secteur}) {
+// The commune option empties the manager or the sector and shows the commune's pair in their
+// place; switching back empties the commune, which no longer limits the list.
+TEST_F(Commune, ChaqueOptionVideLesAutresEtMontreSaPaire) {
+    for (const auto& [option, code] :
+         {std::pair{f.e.Opt_Responsable, "R01"}, std::pair{f.e.Opt_Secteur, "S01"}}) {
+        SCOPED_TRACE(code);
+        QTest::mouseClick(option, Qt::LeftButton);
+        f.Taper(f.e.Txt_Responsable, code);
         QTest::mouseClick(f.e.Opt_Commune, Qt::LeftButton);
+        EXPECT_EQ(f.e.Txt_Responsable->text(), "");
+        EXPECT_EQ(f.e.Cbo_RespSect->currentText(), "");
+        EXPECT_EQ(f.e.Cbo_RespSect->count(), 2);
+        EXPECT_FALSE(f.e.Txt_Responsable->isVisible());
+        EXPECT_TRUE(f.e.Txt_Commune->isVisible());
+        EXPECT_TRUE(f.e.Cbo_Commune->isVisible());
         f.Taper(f.e.Txt_Commune, "75056");
         QTest::mouseClick(option, Qt::LeftButton);
-        EXPECT_EQ(f.e.Txt_Commune->text(), "") << option->objectName().toStdString();
-        EXPECT_EQ(f.e.Cbo_Commune->currentText(), "") << option->objectName().toStdString();
+        EXPECT_EQ(f.e.Txt_Commune->text(), "");
+        EXPECT_EQ(f.e.Cbo_Commune->currentText(), "");
     }
 }
 

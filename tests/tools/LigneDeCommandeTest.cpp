@@ -67,28 +67,6 @@ TEST_F(LigneDeCommande, CreateMakesAnEmptyDatabaseAndNeverReplacesAFile) {
     EXPECT_TRUE(fichiersDuDossier().filter(".partiel").isEmpty());
 }
 
-TEST_F(LigneDeCommande, ImportFailureNamesTheLineAndStoresNothing) {
-    const QString base = chemin(QStringLiteral("base.db"));
-    ASSERT_EQ(Lancer({"create", base}).code, 0);
-    const std::string mauvaises = R"({"file":"ACCORD","id":"00012001","record":["041"]})"
-                                  "\n"
-                                  R"({"file":"ACCORD","id":"","record":["041"]})"
-                                  "\n";
-    const auto import = Lancer({"import", base, "-"}, mauvaises);
-    EXPECT_EQ(import.code, 1);
-    EXPECT_TRUE(import.erreurs.starts_with("erreur : ligne 2 : ")) << import.erreurs;
-    EXPECT_EQ(Lancer({"export", base}).sortie, "");
-
-    const std::string absent = chemin(QStringLiteral("absent.jsonl")).toStdString();
-    const auto sansFichier = Lancer({"import", base, QString::fromStdString(absent)});
-    EXPECT_EQ(sansFichier.code, 2);
-    EXPECT_TRUE(
-        sansFichier.erreurs.starts_with("erreur : Impossible de lire le fichier à importer "
-                                        "« " +
-                                        absent + " » : le fichier n'existe pas.\n"))
-        << sansFichier.erreurs;
-}
-
 // Standard input that breaks off after good lines: an error, and the good lines are not kept.
 TEST_F(LigneDeCommande, ImportOfAnInputThatBreaksOffStoresNothing) {
     const QString base = baseRemplie();
