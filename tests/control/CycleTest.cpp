@@ -264,10 +264,13 @@ TEST(DroitsDuControle, LAffectationLitAussitotLesDroitsDuModuleEtRendSonErreurAu
     controle.DroitsUtilisateur(std::make_shared<essai::DroitsEnregistres>(1, installation.journal));
     EXPECT_EQ(*installation.journal, Lignes{"droits lus ARDOINE"});
 
+    // A database without the rights file is an error, not a login without rights.
     installation.base->fichierEnEchec = "DROITS";
-    EXPECT_THROW(controle.DroitsUtilisateur(
-                     std::make_shared<droits::DroitsFichier>(installation.base, "admin")),
-                 dba::Erreur);
+    EXPECT_EQ(NumeroDErreur([&] {
+                  controle.DroitsUtilisateur(
+                      std::make_shared<droits::DroitsFichier>(installation.base, "admin"));
+              }),
+              dba::ErrFichierInconnu);
 }
 
 TEST(Gestionnaires, UneErreurDeLaSortieArriveAuGestionnaireDuHote) {

@@ -2,7 +2,6 @@
 
 #include "BaseEnregistreuse.h"
 #include "BaseEssai.h"
-#include "dba/Erreur.h"
 #include "droits/DroitsFichier.h"
 #include "mvdb/TheClient.h"
 
@@ -57,7 +56,10 @@ TEST_F(Droits, UneListeDeSecteursCacheLesAidesDesAutres) {
     EXPECT_TRUE(lecteur->AccesAutorise("S02", 0));
     EXPECT_FALSE(lecteur->AccesAutorise("S03", -1));
     EXPECT_FALSE(lecteur->AccesAutorise("S0", -1));
-    // The sector is the first three characters of the person's attribute: "S02X" is S02.
+    // The sector is the first three characters of the person's attribute: "S02X" is S02. The
+    // list is made again, not lengthened, at each initialisation.
+    EXPECT_EQ(lecteur->ListeAcces(), lecteur->ListeAcces());
+    EXPECT_EQ(Caches(*lecteur), 1);
     ASSERT_EQ(Caches(*lecteur), 1);
     EXPECT_EQ(lecteur->ListeAcces()->W_Liste.Item(1), "00003");
 
@@ -65,27 +67,6 @@ TEST_F(Droits, UneListeDeSecteursCacheLesAidesDesAutres) {
     ASSERT_EQ(Caches(*secteur1), 2);
     EXPECT_EQ(secteur1->ListeAcces()->W_Liste.Item(1), "00002");
     EXPECT_EQ(secteur1->ListeAcces()->W_Liste.Item(2), "00003");
-}
-
-TEST_F(Droits, LaListeEstRefaiteEtNonAllongeeAChaqueInitialisation) {
-    const auto lecteur = Module("lecteur");
-    EXPECT_EQ(lecteur->ListeAcces(), lecteur->ListeAcces());
-    EXPECT_EQ(Caches(*lecteur), 1);
-    EXPECT_EQ(Caches(*lecteur), 1);
-}
-
-TEST(DroitsSansFichier, UneBaseSansFichierDesDroitsEstUneErreurPasDesDroits) {
-    essai::BaseEssai donnees{{}};
-    auto journal = std::make_shared<std::vector<std::string>>();
-    auto base = std::make_shared<essai::BaseEnregistreuse>(donnees.Client()->base(), journal);
-    base->fichierEnEchec = "DROITS";
-    droits::DroitsFichier droits(base, "admin");
-    try {
-        droits.LireDroitsModule("ARDOINE");
-        FAIL() << "no error raised";
-    } catch (const dba::Erreur& erreur) {
-        EXPECT_EQ(erreur.numero(), dba::ErrFichierInconnu);
-    }
 }
 
 TEST(DroitsNiveau, UnNiveauQuiNEstPasUnNombreNeDonneRien) {
