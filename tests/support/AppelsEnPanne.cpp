@@ -12,9 +12,7 @@
 namespace essai {
 
 bool AppelsEnPanne::Echoue() {
-    ++faits_;
-    const bool echoue =
-        rang_ > 0 && (faits_ == rang_ || (duree_ == Duree::Persistante && faits_ > rang_));
+    const bool echoue = plan_.echouer();
     if (echoue) {
         errno = erreur_;
     }

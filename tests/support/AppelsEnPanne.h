@@ -5,21 +5,23 @@
 #include <memory>
 #include <string>
 
+#include "PlanDePanne.h"
 #include "outils/AppelsFichier.h"
 
 namespace essai {
 
 // The writer's calls to the system, counted from 1: the rang-th fails with that error number,
-// once or with every call after it; the others are the real ones. Rang 0 fails none.
+// once or with every call after it; the others are the real ones. Rang 0 fails and counts none.
 class AppelsEnPanne : public outils::AppelsFichier {
   public:
-    enum class Duree { Une, Persistante };
+    using Duree = PlanDePanne::Duree;
 
-    AppelsEnPanne(int rang, Duree duree, int erreur = ENOSPC)
-        : rang_(rang), duree_(duree), erreur_(erreur) {}
+    AppelsEnPanne(int rang, Duree duree, int erreur = ENOSPC) : erreur_(erreur) {
+        plan_.armer(rang, duree);
+    }
 
     // Calls made so far, failed ones included.
-    int Faits() const { return faits_; }
+    int Faits() const { return static_cast<int>(plan_.appels()); }
 
     int OuvrirDossier(const char* chemin) override;
     int Etat(int dossier, const char* nom, struct stat& etat) override;
@@ -36,10 +38,8 @@ class AppelsEnPanne : public outils::AppelsFichier {
     // Counts the call; true, errno set, when it is to fail.
     bool Echoue();
 
-    int rang_;
-    Duree duree_;
+    PlanDePanne plan_;
     int erreur_;
-    int faits_ = 0;
     std::shared_ptr<outils::AppelsFichier> reels_ = outils::AppelsFichier::Reels();
 };
 

@@ -20,6 +20,8 @@ class PlanDePanne {
         return injectees_;
     }
     bool arme() const { return rang_ > 0; }
+    // Operations counted since armed, failed ones included.
+    long appels() const { return appels_; }
 
     // Counts one operation; true when it is to fail.
     bool echouer() {
