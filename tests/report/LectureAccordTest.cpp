@@ -43,23 +43,7 @@ Lignes Imprimes(const std::vector<Lignes>& aides) {
     return essai::Codes(impression.Document());
 }
 
-TEST(Renouvellement, UnAccordQuiDebuteLeLendemainRenouvelleMaisPasLeSurlendemain) {
-    EXPECT_EQ(Imprimes({Aide("A0001", {Suivant("A0001002")}),  //
-                        Aide("B0001", {Suivant("B0001002", 1)})}),
-              Lignes{"B0001"});
-}
-
-TEST(Renouvellement, LaMarqueOLOrganismeNonPOuFermeNeRenouvellentPas) {
-    EXPECT_EQ(Imprimes({
-                  Aide("A0001", {Suivant("A0001002", 0, "001", "O")}),
-                  Aide("B0001", {Suivant("B0001002", 0, "003")}),
-                  Aide("C0001", {Suivant("C0001002", 0, "002")}),
-                  // One that does not count, then one that does: the search goes on.
-                  Aide("D0001", {Suivant("D0001002", 0, "003"), Suivant("D0001003")}),
-              }),
-              (Lignes{"A0001", "B0001", "C0001"}));
-}
-
+// Each rule on its own: Explication.RenouvellementAccordSuivantRegleParRegle.
 TEST(Renouvellement, LaRechercheSArreteAuPremierTrouMaisPasSurUn001Absent) {
     EXPECT_EQ(
         Imprimes({
@@ -69,6 +53,8 @@ TEST(Renouvellement, LaRechercheSArreteAuPremierTrouMaisPasSurUn001Absent) {
                            Suivant("A0001004")}),
             // No "001": "002" renews the agreement "003" of May.
             {essai::Aide({"B0001", "BETA", "Jean"}), Suivant("B0001002"), AccordDeMai("B0001003")},
+            // One that does not count, then one that does: the search goes on.
+            Aide("D0001", {Suivant("D0001002", 0, "003"), Suivant("D0001003")}),
         }),
         Lignes{"A0001"});
 }
