@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include "BaseEssai.h"
+#include "CommandeDemo.h"
 #include "DemandeImpression.h"
 #include "DonneesRapport.h"
 #include "ImpressionQt.h"
@@ -20,21 +21,10 @@
 
 namespace {
 
-struct Execution {
-    int code;
-    QString erreurs;
-};
-
-// What the program wrote on its error output.
-QString Erreurs(QProcess& programme) {
-    return QString::fromUtf8(programme.readAllStandardError()).trimmed();
-}
+using essai::Execution;
 
 Execution Lancer(const QStringList& arguments) {
-    QProcess demo;
-    demo.start(QStringLiteral(ARDOINE_DEMO), QStringList{"print"} + arguments);
-    demo.waitForFinished(60000);
-    return {demo.exitCode(), Erreurs(demo)};
+    return essai::Lancer_Demo(QStringList{"print"} + arguments);
 }
 
 // Two legal entities, so that none is chosen by Init and the code must be typed.
@@ -205,14 +195,12 @@ TEST(DemandeImpression, LesMoisSeComptentDepuisCeluiDAujourdhui) {
 // The explanation, asked of the program: printed where the PDF has the line, in French or JSON.
 TEST_F(Commande, LExplicationDitOuLaLigneEstImprimee) {
     const auto expliquer = [&](const QStringList& autres) {
-        QProcess demo;
-        demo.start(QStringLiteral(ARDOINE_DEMO),
-                   QStringList{"explique", "--db", QString::fromStdString(base.Chemin()),
-                               "--entite", "041", "--mois", "2018-05"} +
-                       autres);
-        demo.waitForFinished(60000);
-        EXPECT_EQ(demo.exitCode(), 0) << Erreurs(demo).toStdString();
-        return QString::fromUtf8(demo.readAllStandardOutput());
+        const Execution explique = essai::Lancer_Demo(
+            QStringList{"explique", "--db", QString::fromStdString(base.Chemin()), "--entite",
+                        "041", "--mois", "2018-05"} +
+            autres);
+        EXPECT_EQ(explique.code, 0) << explique.erreurs.toStdString();
+        return explique.sortie.join('\n');
     };
     EXPECT_TRUE(expliquer({"--aide", "B0001"}).contains("Verdict : imprimé page 2, ligne 1"));
     const QString json = expliquer({"--aide", "A0001", "--accord", "A0001001", "--json"});

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include "BaseEssai.h"
+#include "CommandeDemo.h"
 #include "DonneesRapport.h"
 #include "PdfRelu.h"
 #include "TableauRelu.h"
@@ -14,11 +14,7 @@
 
 namespace {
 
-struct Execution {
-    int code;
-    QStringList sortie;
-    QString erreurs;
-};
+using essai::Execution;
 
 // Two managers; in June, one more line, of the second manager.
 std::vector<std::string> Donnees() {
@@ -37,15 +33,9 @@ const QStringList MaiJuin{"--du", "2018-05", "--au", "2018-06"};
 class CommandeParGroupe : public ::testing::Test {
   protected:
     Execution Lancer(const QStringList& arguments, const QStringList& periode = Mai) const {
-        QProcess demo;
-        demo.start(
-            QStringLiteral(ARDOINE_DEMO),
+        return essai::Lancer_Demo(
             QStringList{"print", "--db", QString::fromStdString(base.Chemin()), "--entite", "041"} +
-                periode + arguments);
-        demo.waitForFinished(60000);
-        return {demo.exitCode(),
-                QString::fromUtf8(demo.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts),
-                QString::fromUtf8(demo.readAllStandardError()).trimmed()};
+            periode + arguments);
     }
 
     QString Chemin(const QString& nom) const { return dossier.filePath(nom); }
@@ -136,13 +126,11 @@ TEST_F(CommandeParGroupe, SansFichierANommerParGroupeLaCommandeRefuseEtSortAvec2
     EXPECT_EQ(avril.sortie, QStringList{});
     EXPECT_EQ(Contenu(), QStringList{});
 
-    QProcess explique;
-    explique.start(QStringLiteral(ARDOINE_DEMO),
-                   {"explique", "--db", QString::fromStdString(base.Chemin()), "--entite", "041",
-                    "--mois", "2018-05", "--aide", "A0001", "--un-fichier-par-groupe"});
-    explique.waitForFinished(60000);
-    EXPECT_EQ(explique.exitCode(), 2);
-    EXPECT_EQ(QString::fromUtf8(explique.readAllStandardError()).trimmed(),
+    const Execution explique = essai::Lancer_Demo(
+        {"explique", "--db", QString::fromStdString(base.Chemin()), "--entite", "041", "--mois",
+         "2018-05", "--aide", "A0001", "--un-fichier-par-groupe"});
+    EXPECT_EQ(explique.code, 2);
+    EXPECT_EQ(explique.erreurs,
               "La commande « explique » n'imprime rien : ni --sortie, ni --imprimante, ni "
               "--un-fichier-par-groupe.");
 }

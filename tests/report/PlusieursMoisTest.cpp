@@ -8,7 +8,6 @@
 #include "ImpressionEssai.h"
 #include "TableauRelu.h"
 #include "dba/Erreur.h"
-#include "outils/Outils.h"
 
 // A run of several months prints, month after month, exactly each month's list as it prints
 // alone, after a schedule of the lines per month and per group; the table files hold the months'
@@ -221,14 +220,7 @@ TEST(PlusieursMois, LeNombreDeMoisVaDeUnAVingtQuatre) {
 
 // The same run answered with a table file of that kind.
 void Exporter(int decalage, int mois, Destination::Genre genre, const std::string& fichier) {
-    const auto impression = Preparer(decalage, mois);
-    outils::Outils::Partage().RemplacerServices(
-        std::make_shared<imprimante::ImprimantesEnregistrees>(
-            std::vector<Destination>{{"Fichier", genre}}),
-        std::make_shared<imprimante::ChoixImprimanteScripte>(
-            imprimante::Choix{0, 1, imprimante::Reglages{"A4", false, fichier}}));
-    impression->Imprimer();
-    EXPECT_TRUE(impression->erreurs.empty()) << impression->erreurs.front();
+    EXPECT_EQ(essai::Imprimer_Vers(*Preparer(decalage, mois), genre, fichier), "");
 }
 
 // A table file of the range holds the months' rows one after the other, each month as it is
