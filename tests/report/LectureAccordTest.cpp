@@ -3,7 +3,6 @@
 #include "BaseEssai.h"
 #include "DonneesRapport.h"
 #include "ImpressionEssai.h"
-#include "dba/Erreur.h"
 
 // Which agreements ending in May 2018 reach the list: not followed by an agreement starting
 // on 1 June (the day after), not covered by a request line holding that day.
@@ -138,14 +137,6 @@ TEST(Demande, UneLigneCouvreQuandSesPropresDatesTiennentLeLendemainEtSonOrganism
                   surAttribut2("D0002", json::array({JourApresMai(-30), JourApresMai(-5), ""})),
               }),
               (Lignes{"A0003", "A0004", "B0001", "B0004", "B0005", "C0001", "C0002", "D0001"}));
-}
-
-TEST(Lecture, UneDefaillanceDeLaBaseArreteLImpressionSansRienDeclarerRenouvele) {
-    ImpressionEssai impression(essai::Avec(Aide("A0001", {Suivant("A0001002")})));
-    impression.base->Pieger("ACCORD", "A0001002", dba::ErrStockage);
-    impression.Imprimer();
-    EXPECT_EQ(impression.erreurs,
-              Lignes{"Impression interrompue : Lecture impossible de A0001002."});
 }
 
 }  // namespace
