@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include "BaseEssai.h"
+#include "CommandeDemo.h"
 #include "DonneesRapport.h"
 #include "PdfRelu.h"
 #include "TableauRelu.h"
@@ -15,20 +14,14 @@
 
 namespace {
 
-struct Execution {
-    int code;
-    QStringList sortie;
-    QString erreurs;
-};
+using essai::Execution;
 
-// Two managers, two communes one of which a file name could not take as it stands; in June,
-// one more line, of the second manager.
+// Two managers; in June, one more line, of the second manager.
 std::vector<std::string> Donnees() {
-    std::vector<std::string> lignes =
-        essai::AidesDeMai({{"A0001", "ALPHA", "Jean", "R01", "S01", "75056"},
-                           {"B0001", "BETA", "Marie", "R02", "S02", "SAINT/DENIS"},
-                           {"C0001", "GAMMA", "Paul", "R01", "S02", "SAINT/DENIS"}});
-    lignes.push_back(essai::Aide({"D0001", "DELTA", "Léa", "R02", "S01", "75056"}));
+    std::vector<std::string> lignes = essai::AidesDeMai({{"A0001", "ALPHA", "Jean", "R01"},
+                                                         {"B0001", "BETA", "Marie", "R02"},
+                                                         {"C0001", "GAMMA", "Paul", "R01"}});
+    lignes.push_back(essai::Aide({"D0001", "DELTA", "Léa", "R02"}));
     lignes.push_back(essai::LigneAccord(
         {"D0001001", essai::TexteJour(2017, 7, 1), essai::TexteJour(2018, 6, 30)}));
     return essai::Avec(lignes);
@@ -40,15 +33,9 @@ const QStringList MaiJuin{"--du", "2018-05", "--au", "2018-06"};
 class CommandeParGroupe : public ::testing::Test {
   protected:
     Execution Lancer(const QStringList& arguments, const QStringList& periode = Mai) const {
-        QProcess demo;
-        demo.start(
-            QStringLiteral(ARDOINE_DEMO),
+        return essai::Lancer_Demo(
             QStringList{"print", "--db", QString::fromStdString(base.Chemin()), "--entite", "041"} +
-                periode + arguments);
-        demo.waitForFinished(60000);
-        return {demo.exitCode(),
-                QString::fromUtf8(demo.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts),
-                QString::fromUtf8(demo.readAllStandardError()).trimmed()};
+            periode + arguments);
     }
 
     QString Chemin(const QString& nom) const { return dossier.filePath(nom); }
@@ -62,56 +49,6 @@ class CommandeParGroupe : public ::testing::Test {
     QTemporaryDir dossier;
 };
 
-// Each manager's PDF reads as the list printed for that manager alone; the names come out in
-// the order of the managers, in full.
-TEST_F(CommandeParGroupe, ChaquePdfSeLitCommeLaListeDeSonResponsable) {
-    const Execution groupes =
-        Lancer({"--un-fichier-par-groupe", "--sortie", Chemin("liste.pdf"), "--copies", "2"});
-    ASSERT_EQ(groupes.code, 0) << groupes.erreurs.toStdString();
-    EXPECT_EQ(groupes.erreurs, QString());
-    const QString r01 = QDir(dossier.path()).absoluteFilePath("liste-R01.pdf");
-    const QString r02 = QDir(dossier.path()).absoluteFilePath("liste-R02.pdf");
-    EXPECT_EQ(groupes.sortie, (QStringList{r01, r02}));
-    for (const auto& [fichier, responsable] : {std::pair{r01, "R01"}, std::pair{r02, "R02"}}) {
-        SCOPED_TRACE(responsable);
-        const QString seul = Chemin(QStringLiteral("seul-%1.pdf").arg(responsable));
-        const Execution limitee =
-            Lancer({"--responsable", responsable, "--sortie", seul, "--copies", "2"});
-        ASSERT_EQ(limitee.code, 0) << limitee.erreurs.toStdString();
-        EXPECT_EQ(limitee.sortie, QStringList{});
-        EXPECT_EQ(essai::LignesDuPdf(fichier), essai::LignesDuPdf(seul));
-        EXPECT_EQ(essai::PagesDuPdf(fichier), 2);
-    }
-    EXPECT_EQ(essai::LignesDuPdf(r01).join('\n').count("C0001 GAMMA Paul"), 2);
-    EXPECT_EQ(Contenu(),
-              (QStringList{"liste-R01.pdf", "liste-R02.pdf", "seul-R01.pdf", "seul-R02.pdf"}));
-}
-
-// The table files by commune: each holds the whole list's rows of its commune.
-TEST_F(CommandeParGroupe, ChaqueTableauALesLignesDeSaCommune) {
-    for (const QString extension : {"csv", "xlsx"}) {
-        SCOPED_TRACE(extension.toStdString());
-        const bool csv = extension == QLatin1String("csv");
-        const auto lire = [&](const QString& fichier) {
-            essai::Rangees rangees = csv ? essai::Lire_Csv(fichier.toStdString())
-                                         : essai::Lire_Feuille_Xlsx(fichier.toStdString(), 1);
-            rangees.erase(rangees.begin(), rangees.begin() + (csv ? 1 : 9));
-            return rangees;
-        };
-        const QString entiere = Chemin("entiere." + extension);
-        ASSERT_EQ(Lancer({"--par", "commune", "--sortie", entiere}).code, 0);
-        const essai::Rangees toutes = lire(entiere);
-        const Execution groupes = Lancer(
-            {"--par", "commune", "--un-fichier-par-groupe", "--sortie", Chemin("c." + extension)});
-        ASSERT_EQ(groupes.code, 0) << groupes.erreurs.toStdString();
-        ASSERT_EQ(groupes.sortie.size(), 2);
-        EXPECT_EQ(QFileInfo(groupes.sortie[0]).fileName(), "c-75056." + extension);
-        EXPECT_EQ(QFileInfo(groupes.sortie[1]).fileName(), "c-SAINT%2FDENIS." + extension);
-        EXPECT_EQ(lire(groupes.sortie[0]), essai::Rangees(toutes.begin(), toutes.begin() + 1));
-        EXPECT_EQ(lire(groupes.sortie[1]), essai::Rangees(toutes.begin() + 1, toutes.end()));
-    }
-}
-
 // Several months: each manager's PDF opens on that manager's schedule, then holds month after
 // month the pages of that manager's own list of the range; a table file holds the range's rows
 // of its manager, in their order.
@@ -119,7 +56,9 @@ TEST_F(CommandeParGroupe, UnePeriodeDonneAChaqueResponsableSonEcheancierPuisSesM
     const Execution groupes =
         Lancer({"--un-fichier-par-groupe", "--sortie", Chemin("p.pdf")}, MaiJuin);
     ASSERT_EQ(groupes.code, 0) << groupes.erreurs.toStdString();
-    ASSERT_EQ(groupes.sortie.size(), 2);
+    EXPECT_EQ(groupes.erreurs, QString());
+    // The names come out in the order of the managers, in full.
+    ASSERT_EQ(groupes.sortie, (QStringList{Chemin("p-R01.pdf"), Chemin("p-R02.pdf")}));
     for (int rang : {0, 1}) {
         const QString responsable = rang == 0 ? "R01" : "R02";
         SCOPED_TRACE(responsable.toStdString());
@@ -154,7 +93,8 @@ TEST_F(CommandeParGroupe, UnePeriodeDonneAChaqueResponsableSonEcheancierPuisSesM
     }
 }
 
-// Without a file that can take the groups' codes, or with a printer, nothing is printed.
+// Without a file that can take the groups' codes, or with a printer, nothing is printed; nor
+// is anything for a month without lines.
 TEST_F(CommandeParGroupe, SansFichierANommerParGroupeLaCommandeRefuseEtSortAvec2) {
     const QString demandeSortie =
         "--un-fichier-par-groupe demande --sortie DOSSIER/NOM.ext (pdf, xlsx ou csv) : chaque "
@@ -179,33 +119,20 @@ TEST_F(CommandeParGroupe, SansFichierANommerParGroupeLaCommandeRefuseEtSortAvec2
         EXPECT_EQ(execution.erreurs, message);
         EXPECT_EQ(execution.sortie, QStringList{});
     }
+    // A month without lines writes nothing and says so, as the single list does.
+    const Execution avril =
+        Lancer({"--un-fichier-par-groupe", "--sortie", Chemin("liste.csv")}, {"--mois", "2018-04"});
+    EXPECT_EQ(avril.code, 1);
+    EXPECT_EQ(avril.sortie, QStringList{});
     EXPECT_EQ(Contenu(), QStringList{});
 
-    QProcess explique;
-    explique.start(QStringLiteral(ARDOINE_DEMO),
-                   {"explique", "--db", QString::fromStdString(base.Chemin()), "--entite", "041",
-                    "--mois", "2018-05", "--aide", "A0001", "--un-fichier-par-groupe"});
-    explique.waitForFinished(60000);
-    EXPECT_EQ(explique.exitCode(), 2);
-    EXPECT_EQ(QString::fromUtf8(explique.readAllStandardError()).trimmed(),
+    const Execution explique = essai::Lancer_Demo(
+        {"explique", "--db", QString::fromStdString(base.Chemin()), "--entite", "041", "--mois",
+         "2018-05", "--aide", "A0001", "--un-fichier-par-groupe"});
+    EXPECT_EQ(explique.code, 2);
+    EXPECT_EQ(explique.erreurs,
               "La commande « explique » n'imprime rien : ni --sortie, ni --imprimante, ni "
               "--un-fichier-par-groupe.");
-}
-
-// A month without lines writes nothing and says so, as the single list does.
-TEST_F(CommandeParGroupe, UnMoisSansLigneNEcritRien) {
-    QProcess demo;
-    const Execution execution = [&] {
-        demo.start(
-            QStringLiteral(ARDOINE_DEMO),
-            {"print", "--db", QString::fromStdString(base.Chemin()), "--entite", "041", "--mois",
-             "2018-04", "--un-fichier-par-groupe", "--sortie", Chemin("liste.csv")});
-        demo.waitForFinished(60000);
-        return Execution{demo.exitCode(), {}, QString::fromUtf8(demo.readAllStandardError())};
-    }();
-    EXPECT_EQ(execution.code, 1);
-    EXPECT_EQ(demo.readAllStandardOutput(), QByteArray());
-    EXPECT_EQ(Contenu(), QStringList{});
 }
 
 }  // namespace

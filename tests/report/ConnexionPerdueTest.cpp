@@ -107,7 +107,8 @@ class ConnexionPerdueSurServeur : public ::testing::Test {
     CoupureAuPremierAccord coupure{[this] { Couper(); }};
 };
 
-TEST_F(ConnexionPerdueSurServeur, LImpressionEstAbandonneeEtLaSuivanteSeReconnecteEtImprimeToutLaListe) {
+TEST_F(ConnexionPerdueSurServeur,
+       LImpressionEstAbandonneeEtLaSuivanteSeReconnecteEtImprimeToutLaListe) {
     impression->Imprimer();
     VerifierAbandon();
     const auto& abandonnes = impression->Imprimante().Documents();

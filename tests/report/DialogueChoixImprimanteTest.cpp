@@ -36,7 +36,7 @@ class DialogueChoixImprimanteTest : public testing::Test {
     DialogueChoixImprimante dialogue{imprimantes, "A4", ""};
 };
 
-TEST_F(DialogueChoixImprimanteTest, ListsTheCollectionWithTheDefaultPrinterSelected) {
+TEST_F(DialogueChoixImprimanteTest, ListsTheCollectionWithTheDefaultPrinterSelectedAndCancels) {
     auto* liste = element<QListWidget>("imprimantes");
     ASSERT_EQ(liste->count(), 3);
     EXPECT_EQ(liste->item(0)->text(), QString("Fichier PDF"));
@@ -45,6 +45,12 @@ TEST_F(DialogueChoixImprimanteTest, ListsTheCollectionWithTheDefaultPrinterSelec
     EXPECT_FALSE(element<QLineEdit>("fichier")->isEnabled());
     EXPECT_EQ(dialogue.windowTitle(), QString("Choix de l'imprimante"));
     EXPECT_EQ(element<QPushButton>("apercu")->text(), QString("Aperçu"));
+    EXPECT_FALSE(dialogue.choix().has_value());
+
+    // Cancel chooses nothing, whatever was set.
+    element<QSpinBox>("copies")->setValue(2);
+    element<QPushButton>("annuler")->click();
+    EXPECT_EQ(dialogue.result(), QDialog::Rejected);
     EXPECT_FALSE(dialogue.choix().has_value());
 }
 
@@ -127,13 +133,6 @@ TEST(DossierPdf, TheDocumentsFolderWhenItExistsTheHomeFolderOtherwise) {
 
     qputenv("HOME", ancienneMaison);
     qputenv("XDG_CONFIG_HOME", ancienneConfiguration);
-}
-
-TEST_F(DialogueChoixImprimanteTest, CancelChoosesNothing) {
-    element<QSpinBox>("copies")->setValue(2);
-    element<QPushButton>("annuler")->click();
-    EXPECT_EQ(dialogue.result(), QDialog::Rejected);
-    EXPECT_FALSE(dialogue.choix().has_value());
 }
 
 }  // namespace

@@ -12,8 +12,6 @@
 #include "ImpressionEssai.h"
 #include "TableauRelu.h"
 #include "liste/FichierDuGroupe.h"
-#include "liste/RepartitionGroupes.h"
-#include "liste/TableauListe.h"
 #include "outils/Outils.h"
 #include "printer/ImprimantesSysteme.h"
 
@@ -47,6 +45,11 @@ std::vector<Personne> Personnes() {
     }
     return personnes;
 }
+
+// The file name part of each of those communes.
+const std::map<std::string, std::string> NomDeCommune{
+    {"", "_sans_groupe"}, {"75056", "75056"}, {"A/B", "A%2FB"},
+    {"A%2FB", "A%252FB"}, {"..", "%2E%2E"},   {"L'HAY LES ROSES", "L%27HAY%20LES%20ROSES"}};
 
 Lignes Donnees() {
     Lignes lignes = essai::AidesDeMai(Personnes());
@@ -93,14 +96,6 @@ struct Execution {
 
     ImpressionEssai impression;
 };
-
-QStringList Noms(const QStringList& fichiers) {
-    QStringList noms;
-    for (const QString& fichier : fichiers) {
-        noms << QFileInfo(fichier).fileName();
-    }
-    return noms;
-}
 
 QStringList Contenu(const QTemporaryDir& dossier) {
     return QDir(dossier.path())
@@ -155,62 +150,6 @@ TEST(FichiersParGroupe, LesPagesDeChaqueResponsableSontCellesDeSaListeLimitee) {
     EXPECT_EQ(imprimantes.count(fichier), 0U);
 }
 
-// Odd commune codes: each file its own, safe name, and the lines of that commune under its block.
-TEST(FichiersParGroupe, ChaqueCommuneASonFichierSousUnNomSurQuelQueSoitSonCode) {
-    QTemporaryDir dossier;
-    const std::string fichier = dossier.filePath("liste.pdf").toStdString();
-    const Execution entiere(&essai::Face::Opt_Commune, Destination::Genre::FichierPdf, fichier,
-                            false);
-    const Execution groupes(&essai::Face::Opt_Commune, Destination::Genre::FichierPdf, fichier,
-                            true);
-    ASSERT_TRUE(groupes.impression.erreurs.empty()) << groupes.impression.erreurs.front();
-    const QStringList ecrits = groupes.impression.controle->Fichiers_Ecrits();
-    QStringList noms = Noms(ecrits);
-    noms.sort();
-    EXPECT_EQ(noms, (QStringList{"liste-%2E%2E.pdf", "liste-75056.pdf", "liste-A%252FB.pdf",
-                                 "liste-A%2FB.pdf", "liste-L%27HAY%20LES%20ROSES.pdf",
-                                 "liste-_sans_groupe.pdf"}));
-    for (const QString& ecrit : ecrits) {
-        EXPECT_EQ(QFileInfo(ecrit).absolutePath(), dossier.path()) << ecrit.toStdString();
-    }
-
-    // The whole list's lines, each with the commune of its page's block; the files come in
-    // the order of the communes on the whole list.
-    const auto& document = Envoye(*entiere.Imprimantes().at(fichier));
-    std::map<std::string, Lignes> parCommune;
-    QStringList ordre;
-    for (int page = 1; page <= document.pages; ++page) {
-        const std::string bloc = essai::Lignes(document, page).at(9);
-        const std::string code = bloc.substr(std::string("Commune     : ").size());
-        const QString nom = QString::fromStdString(rapport::Fichier_Du_Groupe(fichier, code));
-        if (!ordre.contains(nom)) {
-            ordre << nom;
-        }
-        for (const std::string& detail : essai::Details(document, page)) {
-            parCommune[bloc].push_back(detail);
-        }
-    }
-    EXPECT_EQ(ecrits, ordre);
-    const auto imprimantes = groupes.Imprimantes();
-    std::size_t lignes = 0;
-    for (const auto& [nom, imprimante] : imprimantes) {
-        const auto& sien = Envoye(*imprimante);
-        const std::string bloc = essai::Lignes(sien, 1).at(9);
-        Lignes details;
-        for (int page = 1; page <= sien.pages; ++page) {
-            EXPECT_EQ(essai::Lignes(sien, page).at(9), bloc) << nom;
-            EXPECT_TRUE(
-                essai::Lignes(sien, page).at(2).ends_with("Page : " + std::to_string(page)));
-            const Lignes page_ = essai::Details(sien, page);
-            details.insert(details.end(), page_.begin(), page_.end());
-        }
-        EXPECT_EQ(details, parCommune[bloc]) << nom;
-        lignes += details.size();
-    }
-    EXPECT_EQ(lignes, essai::Codes(document).size());
-    EXPECT_EQ(imprimantes.size(), parCommune.size());
-}
-
 // The table files: each group's rows are the whole list's rows of that group, in their order,
 // under the whole list's heading; the workbook counts that one group.
 TEST(FichiersParGroupe, LesLignesDeChaqueTableauSontCellesDuGroupeDansLaListeEntiere) {
@@ -232,16 +171,24 @@ TEST(FichiersParGroupe, LesLignesDeChaqueTableauSontCellesDuGroupeDansLaListeEnt
         ASSERT_TRUE(groupes.impression.erreurs.empty()) << groupes.impression.erreurs.front();
         EXPECT_TRUE(groupes.impression.imprimantes->Ouvertures().empty());
 
+        // The files come in the order of the communes on the whole list, in the folder chosen,
+        // each under a name of its own whatever its code.
+        QStringList ordre;
+        for (auto rangee = toutes.begin() + entete; rangee != toutes.end(); ++rangee) {
+            const QString nom = dossier.filePath(
+                QString::fromStdString("liste-" + NomDeCommune.at(rangee->at(0)) + extension));
+            if (!ordre.contains(nom)) {
+                ordre << nom;
+            }
+        }
+        EXPECT_EQ(groupes.impression.controle->Fichiers_Ecrits(), ordre);
         std::size_t lignes = 0;
-        std::set<std::string> codes;
         for (const QString& ecrit : groupes.impression.controle->Fichiers_Ecrits()) {
             const Rangees siennes = lire(ecrit.toStdString());
             ASSERT_GT(siennes.size(), entete);
             EXPECT_EQ(Rangees(siennes.begin(), siennes.begin() + entete),
                       Rangees(toutes.begin(), toutes.begin() + entete));
             const std::string code = siennes[entete][0];
-            EXPECT_EQ(ecrit.toStdString(), rapport::Fichier_Du_Groupe(fichier, code));
-            EXPECT_TRUE(codes.insert(code).second) << code;
             Rangees attendues;
             std::copy_if(toutes.begin() + entete, toutes.end(), std::back_inserter(attendues),
                          [&](const auto& rangee) { return rangee[0] == code; });
@@ -256,15 +203,20 @@ TEST(FichiersParGroupe, LesLignesDeChaqueTableauSontCellesDuGroupeDansLaListeEnt
                 EXPECT_NE(essai::Xml_Xlsx(ecrit.toStdString(), "xl/charts/chart1.xml").size(), 0U);
             }
         }
-        EXPECT_EQ(codes.size(), 6U);
+        EXPECT_EQ(ordre.size(), 6);
         EXPECT_EQ(lignes, toutes.size() - entete);
     }
 }
 
-// A list without lines writes nothing and says so; a run on a printer prints as ever.
+// A list without lines writes nothing and says so, one file or one per group; a run on a
+// printer prints as ever.
 TEST(FichiersParGroupe, UneListeSansLigneNEcritRienEtUneImprimanteImprimeLaListeEntiere) {
     QTemporaryDir dossier;
-    for (const auto genre : {Destination::Genre::FichierCsv, Destination::Genre::FichierPdf}) {
+    for (const auto& [genre, parGroupe] : {std::pair{Destination::Genre::FichierCsv, true},
+                                           {Destination::Genre::FichierPdf, true},
+                                           {Destination::Genre::FichierCsv, false},
+                                           {Destination::Genre::FichierXlsx, false}}) {
+        SCOPED_TRACE(static_cast<int>(genre) + (parGroupe ? 10 : 0));
         ImpressionEssai impression(
             essai::Avec({essai::Aide({"00001", "HORS", "Mois", "R01", "S02"}),
                          essai::LigneAccord({"00001001", "1", essai::FinMai()})}),
@@ -274,7 +226,7 @@ TEST(FichiersParGroupe, UneListeSansLigneNEcritRienEtUneImprimanteImprimeLaListe
                 std::vector<Destination>{{"Fichier", genre}}),
             std::make_shared<imprimante::ChoixImprimanteScripte>(imprimante::Choix{
                 0, 1, imprimante::Reglages{"A4", false, dossier.filePath("l.csv").toStdString()}}));
-        impression.controle->Un_Fichier_Par_Groupe(true);
+        impression.controle->Un_Fichier_Par_Groupe(parGroupe);
         impression.Imprimer();
         EXPECT_TRUE(impression.erreurs.empty());
         EXPECT_EQ(impression.Messages().back(),
@@ -387,11 +339,9 @@ TEST(FichiersParGroupe, UnePanneDeLaBaseEnCoursDeParcoursNeLaisseAucunFichier) {
 TEST(FichiersParGroupe, LeNomDUnGroupeEstSurEtUnique) {
     const std::vector<std::pair<std::string, std::string>> cas{
         {"R01", "/d/liste-R01.pdf"},
-        {"", "/d/liste-_sans_groupe.pdf"},
         {"_sans_groupe", "/d/liste-%5Fsans%5Fgroupe.pdf"},
         {"../../etc/passwd", "/d/liste-%2E%2E%2F%2E%2E%2Fetc%2Fpasswd.pdf"},
         {"SAINT-ÉTIENNE", "/d/liste-SAINT-ÉTIENNE.pdf"},
-        {"L'HAY LES ROSES", "/d/liste-L%27HAY%20LES%20ROSES.pdf"},
         {"A\\B:*?\"<>|", "/d/liste-A%5CB%3A%2A%3F%22%3C%3E%7C.pdf"},
         {"\xff\xfe", "/d/liste-%FF%FE.pdf"},
     };
@@ -411,55 +361,6 @@ TEST(FichiersParGroupe, LeNomDUnGroupeEstSurEtUnique) {
         EXPECT_EQ(nom.rfind('/'), 2U) << nom;
         EXPECT_EQ(nom.find(".."), std::string::npos) << nom;
     }
-}
-
-// The split takes any sequence of walks: a group that comes back in a later walk (the next
-// copy, the next month) goes on in its own destination, begun once per walk.
-TEST(FichiersParGroupe, UnGroupeQuiRevientContinueDansSaPropreDestination) {
-    const auto tableau = [](const std::string&) {
-        return std::make_unique<rapport::TableauListe>(
-            rapport::EnTeteListe{}, [](const std::string& code) { return "nom " + code; },
-            [](const std::string& jour) { return jour; });
-    };
-    rapport::RepartitionGroupes<rapport::TableauListe> groupes(tableau);
-    const auto ligne = [](const std::string& code, const std::string& groupe) {
-        rapport::LigneListe l;
-        l.codeAide = code;
-        l.groupe = groupe;
-        return l;
-    };
-    const std::vector<std::vector<std::pair<std::string, std::string>>> parcours{
-        {{"B", "1"}, {"B", "2"}, {"A", "3"}},
-        {{"A", "4"}, {"C", "5"}, {"A", "6"}, {"B", "7"}},
-    };
-    for (const auto& walk : parcours) {
-        std::optional<std::string> courant;
-        for (const auto& [groupe, code] : walk) {
-            if (courant != groupe) {
-                groupes.Debut_Groupe(groupe);
-                courant = groupe;
-            }
-            groupes.Ligne(ligne(code, groupe));
-        }
-        groupes.Fin_Liste();
-    }
-    std::map<std::string, std::pair<Lignes, int>> vus;
-    Lignes ordre;
-    for (const auto& groupe : groupes.Groupes()) {
-        ordre.push_back(groupe.code);
-        Lignes codes;
-        for (const auto& l : groupe.destination->Lignes()) {
-            EXPECT_EQ(l.codeGroupe, groupe.code);
-            codes.push_back(l.codeAide);
-        }
-        // A group begun again in a later walk is still one group of its table, counted whole.
-        ASSERT_EQ(groupe.destination->Groupes().size(), 1U);
-        vus[groupe.code] = {codes, groupe.destination->Groupes().front().lignes};
-    }
-    EXPECT_EQ(ordre, (Lignes{"B", "A", "C"}));
-    EXPECT_EQ(vus["A"], std::make_pair(Lignes{"3", "4", "6"}, 3));
-    EXPECT_EQ(vus["B"], std::make_pair(Lignes{"1", "2", "7"}, 3));
-    EXPECT_EQ(vus["C"], std::make_pair(Lignes{"5"}, 1));
 }
 
 }  // namespace

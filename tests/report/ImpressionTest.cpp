@@ -1,18 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
 #include <algorithm>
 #include <random>
-#include <sstream>
 
 #include "DonneesRapport.h"
 #include "Face.h"
 #include "ImpressionEssai.h"
-#include "PdfRelu.h"
 #include "dba/Erreur.h"
-#include "mvdb/Base.h"
 #include "outils/Outils.h"
-#include "printer/ImprimantesSysteme.h"
 
 // One press of "Imprimer" from the click to the end of the run: messages, busy states,
 // printer choice, copies, what is sent or abandoned, and the closing of the host form.
@@ -104,19 +99,6 @@ TEST(Execution, RienANeRenouvelerAbandonneChaqueExemplaireEtLeDitAChaqueFois) {
     EXPECT_TRUE(Fermee(impression));
 }
 
-TEST(Execution, ChaqueExemplaireCommenceUneFeuilleEtSesPagesPartentDe1) {
-    ImpressionEssai impression(essai::Avec(Aides(52)), "admin", 2);
-    impression.Imprimer();
-    const auto& document = impression.Document();
-    ASSERT_EQ(document.pages, 4);
-    for (int page = 1; page <= 4; ++page) {
-        const std::string numero = std::to_string((page - 1) % 2 + 1);
-        EXPECT_TRUE(essai::Lignes(document, page)[2].ends_with("Page : " + numero)) << page;
-    }
-    EXPECT_EQ(essai::Details(document, 3).size(), 51U);
-    EXPECT_EQ(essai::Codes(document).size(), 104U);
-}
-
 TEST(Execution, UneErreurEnCoursAbandonneLeDocumentRendLaMainEtLaissePourRecommencer) {
     ImpressionEssai impression(essai::Avec(Aides(3)));
     impression.base->Pieger("ORGPRISECHARGE", "001", dba::ErrStockage, 2);
@@ -145,29 +127,6 @@ TEST(Execution, UneErreurEnCoursAbandonneLeDocumentRendLaMainEtLaissePourRecomme
     EXPECT_TRUE(Fermee(impression));
 }
 
-// What a run read, or read ahead, is forgotten with it: the next run sees the records written
-// in between. Here the first person's agreement of May follows an older one (002) and is
-// renewed by a third written after the first run, which found no 003.
-TEST(Execution, UneImpressionSuivanteVoitCeQuiAEteEcritEntreDeux) {
-    Lignes lignes = essai::Avec(Aides(2));
-    lignes.push_back(essai::LigneAccord({"00001002", "1", "2"}));
-    ImpressionEssai impression(lignes);
-    impression.Imprimer();
-    ASSERT_TRUE(impression.erreurs.empty()) << impression.erreurs.front();
-    ASSERT_EQ(essai::Codes(impression.Document()), (Lignes{"00001", "00002"}));
-
-    std::istringstream renouvellement(
-        essai::LigneAccord({"00001003", std::to_string(essai::LendemainFinMai()), "99999"}) + "\n");
-    mvdb::Base::ouvrir(impression.donnees.Chemin(), mvdb::Mode::LectureEcriture)
-        .importer(renouvellement);
-
-    impression.Imprimer();
-    ASSERT_TRUE(impression.erreurs.empty()) << impression.erreurs.front();
-    const auto& deuxieme = impression.imprimantes->Ouvertures().back().imprimante->Documents();
-    ASSERT_EQ(deuxieme.size(), 1U);
-    EXPECT_EQ(essai::Codes(deuxieme.front().document), Lignes{"00002"});
-}
-
 // Rows that sort equal (one name, one manager) keep the order of their keys, whatever the
 // order they were stored in, on lists far longer than a sort's small-array case.
 TEST(Execution, DesLignesEgalesPourLeTriSortentDansLOrdreDesCles) {
@@ -186,23 +145,16 @@ TEST(Execution, DesLignesEgalesPourLeTriSortentDansLOrdreDesCles) {
     EXPECT_EQ(essai::Codes(impression.Document()), attendus);
 }
 
-// The user is warned as soon as one person is hidden, even when every person of the month is.
-TEST(Execution, UnSeulAideCacheOuTousCachesDonnentLAvertissement) {
-    const std::string avertissement =
-        "Information | Vous n'avez pas le droit d'accèder à tous "
-        "les aidés, certains ne seront donc pas édités.";
-    ImpressionEssai un(essai::Avec(essai::AidesDeMai({{"A0001", "ALPHA", "Jean", "R01", "S01"},
-                                                      {"B0001", "BETA", "Jean", "R01", "S02"}})),
-                       "secteur1");
-    un.Imprimer();
-    EXPECT_EQ(un.Messages(), Lignes{avertissement});
-    EXPECT_EQ(essai::Codes(un.Document()), Lignes{"A0001"});
-
+// The user is warned even when every person of the month is hidden (one hidden among others:
+// DroitsDAcces).
+TEST(Execution, TousLesAidesCachesDonnentLAvertissement) {
     ImpressionEssai tous(essai::Avec(essai::AidesDeMai({{"B0001", "BETA", "Jean", "R01", "S02"}})),
                          "secteur1");
     tous.Imprimer();
     EXPECT_EQ(tous.Messages(),
-              (Lignes{avertissement, "Information | Aucun accord non renouvelé sur MAI 2018"}));
+              (Lignes{"Information | Vous n'avez pas le droit d'accèder à tous les aidés, "
+                      "certains ne seront donc pas édités.",
+                      "Information | Aucun accord non renouvelé sur MAI 2018"}));
     EXPECT_TRUE(tous.Document().vide());
 }
 
@@ -242,28 +194,6 @@ TEST(Execution, UneFinEcriteAutrementSImprimeSonJourEtUneFinIllisibleResteVide) 
     EXPECT_TRUE(details[1].ends_with(" 31/05/2018")) << details[1];
     EXPECT_TRUE(details[2].starts_with("00003 ")) << details[2];
     EXPECT_EQ(details[2].find("/2018"), std::string::npos) << details[2];
-}
-
-TEST(Execution, UnFichierPdfRelu) {
-    QTemporaryDir dossier;
-    const QString pdf = dossier.filePath(QStringLiteral("liste.pdf"));
-    ImpressionEssai impression(essai::Avec(Aides(52)));
-    outils::Outils::Partage().RemplacerServices(
-        std::make_shared<imprimante::ImprimantesSysteme>(),
-        std::make_shared<imprimante::ChoixImprimanteScripte>(
-            imprimante::Choix{0, 1, imprimante::Reglages{"A4", false, pdf.toStdString()}}));
-    impression.Imprimer();
-    ASSERT_TRUE(impression.erreurs.empty()) << impression.erreurs.front();
-
-    const QStringList lignes = essai::LignesDuPdf(pdf);
-    EXPECT_EQ(lignes.filter(QStringLiteral("LISTE DES ACCORDS NON RENOUVELES")).size(), 2);
-    EXPECT_TRUE(lignes.contains("Date : 15/05/2018 Page : 1"));
-    EXPECT_TRUE(lignes.contains("Date : 15/05/2018 Page : 2"));
-    EXPECT_TRUE(lignes.contains("SUR MAI 2018"));
-    EXPECT_TRUE(lignes.contains("Responsable : DUPONT Jean"));
-    EXPECT_TRUE(lignes.contains("CODE NOM PRENOM AIDE ORGANISME DE PRISE EN CHARGE FIN ACCORD"));
-    EXPECT_TRUE(lignes.contains("00001 NOM00001 Prenom CONSEIL DEPARTEMENTAL 31/05/2018"));
-    EXPECT_TRUE(lignes.contains("00052 NOM00052 Prenom CONSEIL DEPARTEMENTAL 31/05/2018"));
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include "BaseEssai.h"
 #include "DonneesRapport.h"
 #include "ImpressionEssai.h"
-#include "dba/Erreur.h"
 
 // Which agreements ending in May 2018 reach the list: not followed by an agreement starting
 // on 1 June (the day after), not covered by a request line holding that day.
@@ -43,23 +42,7 @@ Lignes Imprimes(const std::vector<Lignes>& aides) {
     return essai::Codes(impression.Document());
 }
 
-TEST(Renouvellement, UnAccordQuiDebuteLeLendemainRenouvelleMaisPasLeSurlendemain) {
-    EXPECT_EQ(Imprimes({Aide("A0001", {Suivant("A0001002")}),  //
-                        Aide("B0001", {Suivant("B0001002", 1)})}),
-              Lignes{"B0001"});
-}
-
-TEST(Renouvellement, LaMarqueOLOrganismeNonPOuFermeNeRenouvellentPas) {
-    EXPECT_EQ(Imprimes({
-                  Aide("A0001", {Suivant("A0001002", 0, "001", "O")}),
-                  Aide("B0001", {Suivant("B0001002", 0, "003")}),
-                  Aide("C0001", {Suivant("C0001002", 0, "002")}),
-                  // One that does not count, then one that does: the search goes on.
-                  Aide("D0001", {Suivant("D0001002", 0, "003"), Suivant("D0001003")}),
-              }),
-              (Lignes{"A0001", "B0001", "C0001"}));
-}
-
+// Each condition on a single follow-on agreement: ExplicationTest, rule by rule.
 TEST(Renouvellement, LaRechercheSArreteAuPremierTrouMaisPasSurUn001Absent) {
     EXPECT_EQ(
         Imprimes({
@@ -69,8 +52,12 @@ TEST(Renouvellement, LaRechercheSArreteAuPremierTrouMaisPasSurUn001Absent) {
                            Suivant("A0001004")}),
             // No "001": "002" renews the agreement "003" of May.
             {essai::Aide({"B0001", "BETA", "Jean"}), Suivant("B0001002"), AccordDeMai("B0001003")},
+            // One that does not count, then one that does: the search goes on.
+            Aide("D0001", {Suivant("D0001002", 0, "003"), Suivant("D0001003")}),
+            // A funding body not on file renews nothing.
+            Aide("E0001", {Suivant("E0001002", 0, "009")}),
         }),
-        Lignes{"A0001"});
+        (Lignes{"A0001", "E0001"}));
 }
 
 // Agreements "002" to "0nn" after the one of May, none starting the day after, then `dernier`.
@@ -111,82 +98,45 @@ TEST(Renouvellement, UneDateQuiNEstPasUnNombreNeRenouvellePas) {
         Lignes{"A0001"});
 }
 
-TEST(Demande, UneLigneQuiContientLeLendemainCouvreSesDeuxBoutsCompris) {
-    EXPECT_EQ(
-        Imprimes({
-            Aide("A0001", {essai::Demande("A0001", {{"001", JourApresMai(-30), JourApresMai(0)}})}),
-            Aide("B0001", {essai::Demande("B0001", {{"001", JourApresMai(0), JourApresMai(90)}})}),
-            Aide("C0001",
-                 {essai::Demande("C0001", {{"001", JourApresMai(-30), JourApresMai(-1)}})}),
-            Aide("D0001", {}),
-        }),
-        (Lignes{"C0001", "D0001"}));
-}
-
-TEST(Demande, UneLigneDUnOrganismeNonPNeCouvrePasMaisUneLigneSuivantePeut) {
+// A request line covers the agreement when its own start and end, both included, hold the day
+// after the end and its funding body is one of type "P", whatever its status; the lines of a
+// request are counted on attribute 2, whatever the other attributes hold.
+TEST(Demande, UneLigneCouvreQuandSesPropresDatesTiennentLeLendemainEtSonOrganismeFinance) {
+    using nlohmann::json;
+    const auto demande = [](const std::string& code, const std::vector<LigneDemande>& lignes) {
+        return Aide(code, {essai::Demande(code, lignes)});
+    };
+    const auto surAttribut2 = [](const std::string& code, const json& dates) {
+        return Aide(code, {essai::Ligne("DEMANDACC", code,
+                                        {{1, json::array({"003", "001"})},
+                                         {2, dates},
+                                         {3, json::array({JourApresMai(-30), JourApresMai(-5)})},
+                                         {4, json::array({JourApresMai(30), JourApresMai(5)})}})});
+    };
     const LigneDemande mutuelle{"003", JourApresMai(-30), JourApresMai(30)};
-    EXPECT_EQ(
-        Imprimes({
-            Aide("A0001", {essai::Demande("A0001", {mutuelle})}),
-            Aide("B0001", {essai::Demande(
-                              "B0001", {mutuelle, {"001", JourApresMai(-10), JourApresMai(10)}})}),
-            // The request looks at the body's type only, not at its status.
-            Aide("C0001",
-                 {essai::Demande("C0001", {{"002", JourApresMai(-10), JourApresMai(10)}})}),
-            // A line whose dates are not numbers covers nothing.
-            Aide("D0001", {essai::Demande("D0001", {{"001", "", JourApresMai(10)}})}),
-        }),
-        (Lignes{"A0001", "D0001"}));
-}
-
-// Each line is judged on its own start and end: a person whose lines together span the day, but
-// none alone, is listed.
-TEST(Demande, ChaqueLigneEstJugeeSurSesPropresDates) {
     const LigneDemande avant{"001", JourApresMai(-90), JourApresMai(-30)};
     const LigneDemande apres{"001", JourApresMai(30), JourApresMai(90)};
     EXPECT_EQ(Imprimes({
-                  Aide("A0001", {essai::Demande("A0001", {avant, apres})}),
-                  Aide("B0001", {essai::Demande("B0001", {apres, avant})}),
-                  Aide("C0001", {essai::Demande(
-                                    "C0001", {avant, {"001", JourApresMai(-5), JourApresMai(5)}})}),
-              }),
-              (Lignes{"A0001", "B0001"}));
-}
-
-// The lines of a request are counted on attribute 2, whatever the other attributes hold.
-TEST(Demande, LeNombreDeLignesEstCeluiDeLAttribut2) {
-    using nlohmann::json;
-    const auto demande = [](const std::string& code, const json& dates) {
-        return essai::Ligne("DEMANDACC", code,
-                            {{1, json::array({"003", "001"})},
-                             {2, dates},
-                             {3, json::array({JourApresMai(-30), JourApresMai(-5)})},
-                             {4, json::array({JourApresMai(30), JourApresMai(5)})}});
-    };
-    EXPECT_EQ(Imprimes({
+                  demande("A0001", {{"001", JourApresMai(-30), JourApresMai(0)}}),
+                  demande("A0002", {{"001", JourApresMai(0), JourApresMai(90)}}),
+                  demande("A0003", {{"001", JourApresMai(-30), JourApresMai(-1)}}),
+                  Aide("A0004", {}),
+                  // Not of type "P", not on file, or dates that are no numbers: no cover; a
+                  // later line may cover.
+                  demande("B0001", {mutuelle}),
+                  demande("B0002", {mutuelle, {"001", JourApresMai(-10), JourApresMai(10)}}),
+                  demande("B0003", {{"002", JourApresMai(-10), JourApresMai(10)}}),
+                  demande("B0004", {{"001", "", JourApresMai(10)}}),
+                  demande("B0005", {{"009", JourApresMai(-10), JourApresMai(10)}}),
+                  // Lines that together span the day, none alone, do not cover.
+                  demande("C0001", {avant, apres}),
+                  demande("C0002", {apres, avant}),
+                  demande("C0003", {avant, {"001", JourApresMai(-5), JourApresMai(5)}}),
                   // One line only: the second start and end are left-overs.
-                  Aide("A0001", {demande("A0001", json::array({JourApresMai(-30)}))}),
-                  Aide("B0001",
-                       {demande("B0001", json::array({JourApresMai(-30), JourApresMai(-5), ""}))}),
+                  surAttribut2("D0001", json::array({JourApresMai(-30)})),
+                  surAttribut2("D0002", json::array({JourApresMai(-30), JourApresMai(-5), ""})),
               }),
-              Lignes{"A0001"});
-}
-
-TEST(Lecture, UnOrganismeIntrouvableNeCouvreNiNeRenouvelle) {
-    EXPECT_EQ(Imprimes({
-                  Aide("A0001", {Suivant("A0001002", 0, "009")}),
-                  Aide("B0001",
-                       {essai::Demande("B0001", {{"009", JourApresMai(-10), JourApresMai(10)}})}),
-              }),
-              (Lignes{"A0001", "B0001"}));
-}
-
-TEST(Lecture, UneDefaillanceDeLaBaseArreteLImpressionSansRienDeclarerRenouvele) {
-    ImpressionEssai impression(essai::Avec(Aide("A0001", {Suivant("A0001002")})));
-    impression.base->Pieger("ACCORD", "A0001002", dba::ErrStockage);
-    impression.Imprimer();
-    EXPECT_EQ(impression.erreurs,
-              Lignes{"Impression interrompue : Lecture impossible de A0001002."});
+              (Lignes{"A0003", "A0004", "B0001", "B0004", "B0005", "C0001", "C0002", "D0001"}));
 }
 
 }  // namespace

@@ -116,106 +116,90 @@ const std::vector<Cas>& Tous_Les_Cas() {
     return cas;
 }
 
-TEST(ListeFichiers, LeCsvALesLignesDuPapierDansLeMemeOrdreEtLesMemesGroupes) {
-    QTemporaryDir dossier;
-    for (const Cas& cas : Tous_Les_Cas()) {
-        SCOPED_TRACE(cas.login + " " + std::to_string(&cas - Tous_Les_Cas().data()));
-        const std::string fichier = dossier.filePath("liste.csv").toStdString();
-        Exporter(cas, Destination::Genre::FichierCsv, fichier);
-        Rangees rangees = essai::Lire_Csv(fichier);
-        ASSERT_FALSE(rangees.empty());
-        EXPECT_EQ(rangees.front(), (Lignes{"Code groupe", "Groupe", "Code aidé", "Nom prénom aidé",
-                                           "Organisme de prise en charge", "Fin accord",
-                                           "Relancé le", "Observations"}));
-        rangees.erase(rangees.begin());
-        for (auto& rangee : rangees) {
-            rangee.at(5) = essai::Date_Csv_Sur_La_Page(rangee.at(5));
-        }
-        Comparer(Imprimees(cas), rangees, cas);
+// The CSV file: its titles, its rows those of the paper.
+void Verifier_Csv(const std::vector<std::pair<std::string, std::string>>& imprimees,
+                  const std::string& fichier, const Cas& cas) {
+    Rangees rangees = essai::Lire_Csv(fichier);
+    ASSERT_FALSE(rangees.empty());
+    EXPECT_EQ(rangees.front(),
+              (Lignes{"Code groupe", "Groupe", "Code aidé", "Nom prénom aidé",
+                      "Organisme de prise en charge", "Fin accord", "Relancé le", "Observations"}));
+    rangees.erase(rangees.begin());
+    for (auto& rangee : rangees) {
+        rangee.at(5) = essai::Date_Csv_Sur_La_Page(rangee.at(5));
     }
+    Comparer(imprimees, rangees, cas);
 }
 
-TEST(ListeFichiers, LeClasseurALesLignesDuPapierDesDatesEtLesEffectifsParGroupe) {
-    QTemporaryDir dossier;
-    for (const Cas& cas : Tous_Les_Cas()) {
-        SCOPED_TRACE(cas.login + " " + std::to_string(&cas - Tous_Les_Cas().data()));
-        const std::string fichier = dossier.filePath("liste.xlsx").toStdString();
-        Exporter(cas, Destination::Genre::FichierXlsx, fichier);
-        Rangees rangees = essai::Lire_Feuille_Xlsx(fichier, 1);
-        ASSERT_GE(rangees.size(), 9U);
-        EXPECT_EQ(rangees[0][0], "LISTE DES ACCORDS NON RENOUVELES");
-        EXPECT_EQ(rangees[1], (Lignes{"Mois", "", "MAI 2018"}));
-        EXPECT_EQ(rangees[6], (Lignes{"Utilisateur", "", cas.login}));
-        EXPECT_EQ(rangees[8][2], "Code aidé");
-        ASSERT_EQ(rangees[4].at(0), "Regroupement");
-        const QString regroupement = QString::fromStdString(rangees[4].at(2)).section(" : ", 0, 0);
-        rangees.erase(rangees.begin(), rangees.begin() + 9);
-        // Empty follow-up cells are not written.
-        for (auto& rangee : rangees) {
-            rangee.resize(8);
-        }
-        const auto imprimees = Imprimees(cas);
-        Comparer(imprimees, rangees, cas);
-
-        const std::string xml = essai::Xml_Feuille_Xlsx(fichier, 1);
-        EXPECT_NE(
-            xml.find("<autoFilter ref=\"A9:H" + std::to_string(9 + imprimees.size()) + "\"/>"),
-            std::string::npos);
-        EXPECT_NE(xml.find("ySplit=\"9\""), std::string::npos);
-
-        // One count per group of the list, in its order, and the total.
-        const Rangees effectifs = essai::Lire_Feuille_Xlsx(fichier, 2);
-        ASSERT_GE(effectifs.size(), 2U);
-        std::size_t total = 0;
-        for (std::size_t g = 1; g + 1 < effectifs.size(); ++g) {
-            const auto premiere = std::find_if(rangees.begin(), rangees.end(), [&](const auto& r) {
-                return r[0] == effectifs[g][0];
-            });
-            EXPECT_EQ(std::to_string(
-                          std::count_if(rangees.begin(), rangees.end(),
-                                        [&](const auto& r) { return r[0] == effectifs[g][0]; })),
-                      effectifs[g][2]);
-            ASSERT_NE(premiere, rangees.end());
-            EXPECT_EQ((*premiere)[1], effectifs[g][1]);
-            total += std::stoul(effectifs[g][2]);
-        }
-        EXPECT_EQ(effectifs.back()[0], "Total");
-        EXPECT_EQ(effectifs.back()[2], std::to_string(total));
-        EXPECT_EQ(total, imprimees.size());
-
-        // Beside the counts, a bar per group: the names as text, the counts without the total.
-        const std::string derniere = std::to_string(effectifs.size() - 1);
-        const std::string graphique =
-            essai::Xml_Xlsx(fichier, QStringLiteral("xl/charts/chart1.xml"));
-        for (const std::string& attendu :
-             {std::string("<c:barDir val=\"bar\"/>"),
-              "<c:cat><c:strRef><c:f>Effectifs!$B$2:$B$" + derniere + "</c:f>",
-              "<c:val><c:numRef><c:f>Effectifs!$C$2:$C$" + derniere + "</c:f>",
-              "<a:t>Accords non renouvelés par " + regroupement.toLower().toStdString() +
-                  "</a:t>"}) {
-            EXPECT_NE(graphique.find(attendu), std::string::npos) << attendu;
-        }
-        EXPECT_NE(essai::Xml_Feuille_Xlsx(fichier, 2).find("<drawing r:id="), std::string::npos);
+// The workbook: its heading, its rows those of the paper with a filter on them and the titles
+// kept in view, then the count of each group of the list in its order with the total, and a bar
+// per group beside the counts.
+void Verifier_Classeur(const std::vector<std::pair<std::string, std::string>>& imprimees,
+                       const std::string& fichier, const Cas& cas) {
+    Rangees rangees = essai::Lire_Feuille_Xlsx(fichier, 1);
+    ASSERT_GE(rangees.size(), 9U);
+    EXPECT_EQ(rangees[0][0], "LISTE DES ACCORDS NON RENOUVELES");
+    EXPECT_EQ(rangees[1], (Lignes{"Mois", "", "MAI 2018"}));
+    EXPECT_EQ(rangees[6], (Lignes{"Utilisateur", "", cas.login}));
+    EXPECT_EQ(rangees[8][2], "Code aidé");
+    ASSERT_EQ(rangees[4].at(0), "Regroupement");
+    const QString regroupement = QString::fromStdString(rangees[4].at(2)).section(" : ", 0, 0);
+    rangees.erase(rangees.begin(), rangees.begin() + 9);
+    // Empty follow-up cells are not written.
+    for (auto& rangee : rangees) {
+        rangee.resize(8);
     }
+    Comparer(imprimees, rangees, cas);
+    const std::string xml = essai::Xml_Feuille_Xlsx(fichier, 1);
+    EXPECT_NE(xml.find("<autoFilter ref=\"A9:H" + std::to_string(9 + imprimees.size()) + "\"/>"),
+              std::string::npos);
+    EXPECT_NE(xml.find("ySplit=\"9\""), std::string::npos);
+
+    const Rangees effectifs = essai::Lire_Feuille_Xlsx(fichier, 2);
+    ASSERT_GE(effectifs.size(), 2U);
+    std::size_t total = 0;
+    for (std::size_t g = 1; g + 1 < effectifs.size(); ++g) {
+        const auto premiere = std::find_if(rangees.begin(), rangees.end(),
+                                           [&](const auto& r) { return r[0] == effectifs[g][0]; });
+        EXPECT_EQ(
+            std::to_string(std::count_if(rangees.begin(), rangees.end(),
+                                         [&](const auto& r) { return r[0] == effectifs[g][0]; })),
+            effectifs[g][2]);
+        ASSERT_NE(premiere, rangees.end());
+        EXPECT_EQ((*premiere)[1], effectifs[g][1]);
+        total += std::stoul(effectifs[g][2]);
+    }
+    EXPECT_EQ(effectifs.back()[0], "Total");
+    EXPECT_EQ(effectifs.back()[2], std::to_string(total));
+    EXPECT_EQ(total, imprimees.size());
+    // The names as text, the counts without the total.
+    const std::string derniere = std::to_string(effectifs.size() - 1);
+    const std::string graphique = essai::Xml_Xlsx(fichier, QStringLiteral("xl/charts/chart1.xml"));
+    for (const std::string& attendu :
+         {std::string("<c:barDir val=\"bar\"/>"),
+          "<c:cat><c:strRef><c:f>Effectifs!$B$2:$B$" + derniere + "</c:f>",
+          "<c:val><c:numRef><c:f>Effectifs!$C$2:$C$" + derniere + "</c:f>",
+          "<a:t>Accords non renouvelés par " + regroupement.toLower().toStdString() + "</a:t>"}) {
+        EXPECT_NE(graphique.find(attendu), std::string::npos) << attendu;
+    }
+    EXPECT_NE(essai::Xml_Feuille_Xlsx(fichier, 2).find("<drawing r:id="), std::string::npos);
 }
 
 // Printed from a spreadsheet program, each sheet comes out as the paper list: A4 landscape, all
 // its columns on one page wide, its column titles again on every page, the list's title and
 // month above and the page numbers below.
-TEST(ListeFichiers, LeClasseurSImprimeEnPaysageSurUneLargeurAvecSesTitresSurChaquePage) {
-    QTemporaryDir dossier;
-    const std::string fichier = dossier.filePath("liste.xlsx").toStdString();
-    Exporter(Tous_Les_Cas().front(), Destination::Genre::FichierXlsx, fichier);
+void Verifier_Mise_En_Page(const std::string& fichier) {
     for (const int feuille : {1, 2}) {
         SCOPED_TRACE(feuille);
         const std::string xml = essai::Xml_Feuille_Xlsx(fichier, feuille);
         for (const char* attendu :
              {"<pageSetUpPr fitToPage=\"1\"/>",
               "<pageSetup paperSize=\"9\" fitToHeight=\"0\" orientation=\"landscape\"/>",
-              "<oddHeader>&amp;CLISTE DES ACCORDS NON RENOUVELES SUR MAI 2018</oddHeader>",
               "<oddFooter>&amp;CPage &amp;P sur &amp;N</oddFooter>"}) {
             EXPECT_NE(xml.find(attendu), std::string::npos) << attendu;
         }
+        EXPECT_EQ(essai::En_Tete_Xlsx(fichier, feuille),
+                  "&CLISTE DES ACCORDS NON RENOUVELES SUR MAI 2018");
         // One page wide is the default of fitToWidth: a width written would be another.
         EXPECT_EQ(xml.find("fitToWidth"), std::string::npos);
     }
@@ -228,21 +212,19 @@ TEST(ListeFichiers, LeClasseurSImprimeEnPaysageSurUneLargeurAvecSesTitresSurChaq
     }
 }
 
-TEST(ListeFichiers, UneListeVideNEcritAucunFichier) {
+TEST(ListeFichiers, LesTableauxOntLesLignesDuPapierDansLeMemeOrdreEtLesMemesGroupes) {
     QTemporaryDir dossier;
-    const std::string fichier = dossier.filePath("liste.csv").toStdString();
-    ImpressionEssai impression(essai::Avec({essai::Aide({"00001", "HORS", "Mois", "R01", "S02"}),
-                                            LigneAccord({"00001001", "1", essai::FinMai()})}),
-                               "secteur1");
-    outils::Outils::Partage().RemplacerServices(
-        std::make_shared<imprimante::ImprimantesEnregistrees>(
-            std::vector<Destination>{{"Fichier", Destination::Genre::FichierCsv}}),
-        std::make_shared<imprimante::ChoixImprimanteScripte>(
-            imprimante::Choix{0, 1, imprimante::Reglages{"A4", false, fichier}}));
-    impression.Imprimer();
-    EXPECT_FALSE(QFile::exists(QString::fromStdString(fichier)));
-    EXPECT_EQ(impression.Messages().back(),
-              "Information | Aucun accord non renouvelé sur MAI 2018");
+    const std::string csv = dossier.filePath("liste.csv").toStdString();
+    const std::string xlsx = dossier.filePath("liste.xlsx").toStdString();
+    for (const Cas& cas : Tous_Les_Cas()) {
+        SCOPED_TRACE(cas.login + " " + std::to_string(&cas - Tous_Les_Cas().data()));
+        const auto imprimees = Imprimees(cas);
+        Exporter(cas, Destination::Genre::FichierCsv, csv);
+        Verifier_Csv(imprimees, csv, cas);
+        Exporter(cas, Destination::Genre::FichierXlsx, xlsx);
+        Verifier_Classeur(imprimees, xlsx, cas);
+    }
+    Verifier_Mise_En_Page(xlsx);
 }
 
 }  // namespace

@@ -92,14 +92,6 @@ TEST(OutilsDates, AWholeNumberWrittenWithASignOrDecimalsIsItsDay) {
     EXPECT_EQ(outils.DateExterne("-0.0"), "31/12/1967");
 }
 
-TEST(OutilsImprimante, ACancelledChoiceGivesMinusOneAndOneCopy) {
-    auto choix = std::make_shared<ChoixImprimanteScripte>(std::nullopt);
-    Outils outils(troisImprimantes(), choix);
-    EXPECT_EQ(outils.ChoisirImprimante("A4", "liste"), "-1");
-    EXPECT_EQ(outils.NbCopies(), 1);
-    EXPECT_EQ(choix->FormatsDemandes(), std::vector<std::string>{"A4"});
-}
-
 TEST(OutilsImprimante, TheChosenPrinterOpensWithTheChosenSettings) {
     auto imprimantes = troisImprimantes();
     Choix reponse{.index = 2, .copies = 3, .reglages = {}};
@@ -119,14 +111,17 @@ TEST(OutilsImprimante, TheChosenPrinterOpensWithTheChosenSettings) {
     EXPECT_EQ(erreurDe([&] { outils.OuvrirImprimante(3); }).first, dba::ErrArgument);
 }
 
-TEST(OutilsImprimante, ACancelAfterAChoiceForgetsItsCopies) {
+// A cancelled choice gives -1 and one copy, even after a choice of several.
+TEST(OutilsImprimante, ACancelledChoiceGivesMinusOneAndOneCopy) {
     auto imprimantes = troisImprimantes();
     Outils outils(imprimantes,
                   std::make_shared<ChoixImprimanteScripte>(Choix{.index = 1, .copies = 4}));
     outils.ChoisirImprimante("A4", "liste");
-    outils.RemplacerServices(imprimantes, std::make_shared<ChoixImprimanteScripte>(std::nullopt));
+    auto choix = std::make_shared<ChoixImprimanteScripte>(std::nullopt);
+    outils.RemplacerServices(imprimantes, choix);
     EXPECT_EQ(outils.ChoisirImprimante("A4", "liste"), "-1");
     EXPECT_EQ(outils.NbCopies(), 1);
+    EXPECT_EQ(choix->FormatsDemandes(), std::vector<std::string>{"A4"});
 }
 
 TEST(OutilsPartage, OneInstanceWhoseServicesTestsCanReplace) {

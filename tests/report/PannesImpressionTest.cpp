@@ -1,13 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <nlohmann/json.hpp>
 
 #include "DonneesRapport.h"
 #include "ImpressionEssai.h"
-#include "outils/Outils.h"
-#include "printer/ImprimantesSysteme.h"
 
 // A print run with a storage failure at each call it makes to the database in turn: the
 // selection, the frozen view, every file opened and every read of every record.
@@ -56,6 +52,7 @@ int AppelsDUneImpressionSansPanne() {
     return impression.base->Appels();
 }
 
+// That an abandoned document leaves no PDF file is the printer's own test (ImprimanteQtTest).
 TEST(PannesImpression, UnePanneAChaqueAppelAbandonneLeDocumentEtLaisseLaFormeUtilisable) {
     const int appels = AppelsDUneImpressionSansPanne();
     ASSERT_GE(appels, 10);
@@ -75,26 +72,6 @@ TEST(PannesImpression, UnePanneAChaqueAppelAbandonneLeDocumentEtLaisseLaFormeUti
         EXPECT_EQ(essai::Codes(documents.back().document), (Lignes{"00001"}));
     }
     std::cout << "[          ] " << appels << " appels à la base essayés en panne\n";
-}
-
-TEST(PannesImpression, UnePanneAChaqueAppelNeLaissePasDeFichierPdf) {
-    const int appels = AppelsDUneImpressionSansPanne();
-    QTemporaryDir dossier;
-    for (int rang = 1; rang <= appels; ++rang) {
-        SCOPED_TRACE(rang);
-        const QString pdf = dossier.filePath(QStringLiteral("liste-%1.pdf").arg(rang));
-        ImpressionEssai impression(Donnees());
-        outils::Outils::Partage().RemplacerServices(
-            std::make_shared<imprimante::ImprimantesSysteme>(),
-            std::make_shared<imprimante::ChoixImprimanteScripte>(
-                imprimante::Choix{0, 1, imprimante::Reglages{"A4", false, pdf.toStdString()}}));
-        impression.base->PiegerAppel(rang);
-        impression.Imprimer();
-        ASSERT_EQ(impression.erreurs.size(), 1U);
-        EXPECT_EQ(DernierPointeur(impression), "pointeur 0");
-        EXPECT_TRUE(impression.controle->isEnabled());
-        EXPECT_FALSE(QFile::exists(pdf));
-    }
 }
 
 // An item of DICT ACCORD nested 25,000 levels deep used to overflow the stack and kill the

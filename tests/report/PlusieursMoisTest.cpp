@@ -8,7 +8,6 @@
 #include "ImpressionEssai.h"
 #include "TableauRelu.h"
 #include "dba/Erreur.h"
-#include "outils/Outils.h"
 
 // A run of several months prints, month after month, exactly each month's list as it prints
 // alone, after a schedule of the lines per month and per group; the table files hold the months'
@@ -115,20 +114,25 @@ Lignes Comptes(const Lignes& lignes, const std::string& debut, std::size_t nombr
                   mots.end());
 }
 
+// Each copy repeats the schedule and the months.
 TEST(PlusieursMois, ChaqueMoisSImprimeCommeSeulApresLEcheancier) {
-    const Document periode = Imprimer(0, 4);
+    const Document periode = Imprimer(0, 4, 2);
     // June lists no line: it prints no page, alone or in the range.
     const std::vector<Document> seuls{Imprimer(0, 1), Imprimer(2, 1), Imprimer(3, 1)};
     int pagesDesMois = 0;
     for (const Document& seul : seuls) {
         pagesDesMois += seul.pages;
     }
-    ASSERT_EQ(periode.pages, 1 + pagesDesMois);
-    int page = 1;
-    for (const Document& seul : seuls) {
-        for (int sienne = 1; sienne <= seul.pages; ++sienne) {
-            ++page;
-            EXPECT_EQ(Page(periode, page), Page(seul, sienne)) << "page " << page;
+    const int exemplaire = 1 + pagesDesMois;
+    ASSERT_EQ(periode.pages, 2 * exemplaire);
+    EXPECT_EQ(Page(periode, exemplaire + 1), Page(periode, 1));
+    for (const int debut : {1, exemplaire + 1}) {
+        int page = debut;
+        for (const Document& seul : seuls) {
+            for (int sienne = 1; sienne <= seul.pages; ++sienne) {
+                ++page;
+                EXPECT_EQ(Page(periode, page), Page(seul, sienne)) << "page " << page;
+            }
         }
     }
 }
@@ -167,16 +171,6 @@ TEST(PlusieursMois, LEcheancierCompteLesLignesParMoisEtParGroupe) {
     EXPECT_LT(hauts[2], hauts[0]);
     EXPECT_LT(hauts[0], hauts[3]);
     EXPECT_LT(hauts[3], hauts[1]);
-}
-
-TEST(PlusieursMois, ChaqueExemplaireRepeteLEcheancierEtLesMois) {
-    const Document une = Imprimer(0, 4);
-    const Document deux = Imprimer(0, 4, 2);
-    ASSERT_EQ(deux.pages, 2 * une.pages);
-    for (int page = 1; page <= une.pages; ++page) {
-        EXPECT_EQ(Page(deux, page), Page(une, page)) << page;
-        EXPECT_EQ(Page(deux, une.pages + page), Page(une, page)) << page;
-    }
 }
 
 TEST(PlusieursMois, UnePeriodeSansLigneLeDitEtNImprimeRien) {
@@ -226,58 +220,43 @@ TEST(PlusieursMois, LeNombreDeMoisVaDeUnAVingtQuatre) {
 
 // The same run answered with a table file of that kind.
 void Exporter(int decalage, int mois, Destination::Genre genre, const std::string& fichier) {
-    const auto impression = Preparer(decalage, mois);
-    outils::Outils::Partage().RemplacerServices(
-        std::make_shared<imprimante::ImprimantesEnregistrees>(
-            std::vector<Destination>{{"Fichier", genre}}),
-        std::make_shared<imprimante::ChoixImprimanteScripte>(
-            imprimante::Choix{0, 1, imprimante::Reglages{"A4", false, fichier}}));
-    impression->Imprimer();
-    EXPECT_TRUE(impression->erreurs.empty()) << impression->erreurs.front();
+    EXPECT_EQ(essai::Imprimer_Vers(*Preparer(decalage, mois), genre, fichier), "");
 }
 
-// The months alone, as table files of that kind, their rows one after the other.
-Rangees Rangees_Des_Mois(const QTemporaryDir& dossier, Destination::Genre genre,
-                         const std::function<Rangees(const std::string&)>& lire) {
-    Rangees rangees;
-    for (const int decalage : {0, 2, 3}) {
-        const std::string fichier =
-            dossier.filePath(QStringLiteral("mois-%1").arg(decalage)).toStdString();
-        Exporter(decalage, 1, genre, fichier);
-        const Rangees du_mois = lire(fichier);
-        rangees.insert(rangees.end(), du_mois.begin(), du_mois.end());
+// A table file of the range holds the months' rows one after the other, each month as it is
+// written alone; the workbook adds the schedule's sheet and its chart, and prints each sheet
+// under the range's heading.
+TEST(PlusieursMois, LesTableauxOntLesLignesDeChaqueMoisEtLeClasseurSonEcheancier) {
+    QTemporaryDir dossier;
+    for (const auto genre : {Destination::Genre::FichierCsv, Destination::Genre::FichierXlsx}) {
+        const bool csv = genre == Destination::Genre::FichierCsv;
+        SCOPED_TRACE(csv ? "csv" : "xlsx");
+        const auto lire = [&](const std::string& fichier) {
+            Rangees rangees = csv ? essai::Lire_Csv(fichier) : essai::Lire_Feuille_Xlsx(fichier, 1);
+            rangees.erase(rangees.begin(), rangees.begin() + (csv ? 1 : 9));
+            return rangees;
+        };
+        Rangees mois;
+        for (const int decalage : {0, 2, 3}) {
+            const std::string fichier =
+                dossier.filePath(QStringLiteral("mois-%1").arg(decalage)).toStdString();
+            Exporter(decalage, 1, genre, fichier);
+            const Rangees du_mois = lire(fichier);
+            mois.insert(mois.end(), du_mois.begin(), du_mois.end());
+        }
+        const std::string fichier = dossier.filePath("periode").toStdString();
+        Exporter(0, 4, genre, fichier);
+        ASSERT_EQ(mois.size(), 6U);
+        EXPECT_EQ(lire(fichier), mois);
     }
-    return rangees;
-}
-
-TEST(PlusieursMois, LeCsvALesLignesDeChaqueMoisDansLOrdreDesMois) {
-    QTemporaryDir dossier;
-    const auto lire = [](const std::string& fichier) {
-        Rangees rangees = essai::Lire_Csv(fichier);
-        rangees.erase(rangees.begin());
-        return rangees;
-    };
-    const Rangees mois = Rangees_Des_Mois(dossier, Destination::Genre::FichierCsv, lire);
-    const std::string fichier = dossier.filePath("periode.csv").toStdString();
-    Exporter(0, 4, Destination::Genre::FichierCsv, fichier);
-    const Rangees periode = lire(fichier);
-    ASSERT_EQ(periode.size(), 6U);
-    EXPECT_EQ(periode, mois);
-}
-
-TEST(PlusieursMois, LeClasseurAjouteLaFeuilleEcheancierEtSonGraphique) {
-    QTemporaryDir dossier;
-    const auto lire = [](const std::string& fichier) {
-        Rangees rangees = essai::Lire_Feuille_Xlsx(fichier, 1);
-        rangees.erase(rangees.begin(), rangees.begin() + 9);
-        return rangees;
-    };
-    const Rangees mois = Rangees_Des_Mois(dossier, Destination::Genre::FichierXlsx, lire);
-    const std::string fichier = dossier.filePath("periode.xlsx").toStdString();
-    Exporter(0, 4, Destination::Genre::FichierXlsx, fichier);
-    EXPECT_EQ(lire(fichier), mois);
+    const std::string fichier = dossier.filePath("periode").toStdString();
     EXPECT_EQ(essai::Lire_Feuille_Xlsx(fichier, 1).at(1),
               (Lignes{"Mois", "", "DE MAI 2018 A AOÛT 2018"}));
+    for (const int feuille : {1, 2, 3}) {
+        EXPECT_EQ(essai::En_Tete_Xlsx(fichier, feuille),
+                  "&CLISTE DES ACCORDS NON RENOUVELES DE MAI 2018 A AOÛT 2018")
+            << feuille;
+    }
     const Rangees effectifs = essai::Lire_Feuille_Xlsx(fichier, 2);
     EXPECT_EQ(effectifs, (Rangees{{"Code groupe", "Groupe", "Accords"},
                                   {"R01", "DUPONT Jean", "3"},
@@ -305,10 +284,10 @@ TEST(PlusieursMois, LeClasseurAjouteLaFeuilleEcheancierEtSonGraphique) {
     }
     EXPECT_NE(essai::Xml_Feuille_Xlsx(fichier, 3).find("<drawing r:id="), std::string::npos);
 
-    // One month keeps its two sheets.
-    const std::string seul =
-        essai::Xml_Xlsx(dossier.filePath("mois-0").toStdString(), "xl/workbook.xml");
-    EXPECT_EQ(seul.find("Échéancier"), std::string::npos);
+    // One month keeps its two sheets, under the month's heading.
+    const std::string seul = dossier.filePath("mois-0").toStdString();
+    EXPECT_EQ(essai::Xml_Xlsx(seul, "xl/workbook.xml").find("Échéancier"), std::string::npos);
+    EXPECT_EQ(essai::En_Tete_Xlsx(seul, 1), "&CLISTE DES ACCORDS NON RENOUVELES SUR MAI 2018");
 }
 
 }  // namespace

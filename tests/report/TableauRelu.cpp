@@ -67,6 +67,18 @@ std::string Xml_Feuille_Xlsx(const std::string& fichier, int feuille) {
     return Xml_Xlsx(fichier, QStringLiteral("xl/worksheets/sheet%1.xml").arg(feuille));
 }
 
+std::string En_Tete_Xlsx(const std::string& fichier, int feuille) {
+    QXmlStreamReader lecteur(QByteArray::fromStdString(Xml_Feuille_Xlsx(fichier, feuille)));
+    while (!lecteur.atEnd()) {
+        if (lecteur.readNext() == QXmlStreamReader::StartElement &&
+            lecteur.name() == QLatin1String("oddHeader")) {
+            return lecteur.readElementText().toStdString();
+        }
+    }
+    ADD_FAILURE() << "pas d'en-tête de page dans la feuille " << feuille << " de " << fichier;
+    return "";
+}
+
 namespace {
 
 // "C12" to column 2 (from 0).

@@ -20,6 +20,9 @@ std::string Date_Csv_Sur_La_Page(const std::string& date);
 Rangees Lire_Feuille_Xlsx(const std::string& fichier, int feuille);
 // The XML of that sheet, as stored.
 std::string Xml_Feuille_Xlsx(const std::string& fichier, int feuille);
+// The page header a spreadsheet program prints at the top of each page of that sheet, as the
+// sheet's setup gives it ("&C" and the centred text).
+std::string En_Tete_Xlsx(const std::string& fichier, int feuille);
 // The XML of one part of a workbook ("xl/workbook.xml"), as stored.
 std::string Xml_Xlsx(const std::string& fichier, const QString& partie);
 
