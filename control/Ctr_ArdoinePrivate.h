@@ -278,10 +278,10 @@ class Ctr_ArdoinePrivate {
     int Anticiper_Accords_Suivants(const std::string& aide, int numero, int deja);
     rapport::LigneListe Ligne_Liste();
     void Exporter_Tableau();
-    std::unique_ptr<rapport::TableauListe> Nouveau_Tableau();
+    std::unique_ptr<rapport::TableauListe> Nouveau_Tableau(const std::string& fichier);
     rapport::Echeancier Nouvel_Echeancier();
-    void Ecrire_Tableau(const rapport::TableauListe& tableau, const rapport::Echeancier& echeancier,
-                        const std::string& fichier) const;
+    void Terminer_Tableau(const rapport::TableauListe& tableau,
+                          const rapport::Echeancier& echeancier) const;
     void Noter_Fichier_Pdf();
     ardoine::MiseEnPageListe::Placement Placement_Decision();
     void Signaler_Liste_Vide();

@@ -12,8 +12,8 @@
 
 // One file per group of the list: each group's lines go to a file of their own, named after
 // the chosen file and the group's code, that holds what the list limited to that group holds.
-// Every file stays open (in memory) until the walks are over, so a group that comes back adds
-// to its own file; they are written only then, all of them or none (outils::Ecrire_Lot).
+// Every file stays open until the walks are over, so a group that comes back adds to its own
+// file; they are completed only then, all of them or none (outils::Ecrire_Lot).
 
 bool Ctr_ArdoinePrivate::Fichier_Par_Groupe() const {
     return Un_Fichier_Par_Groupe &&
@@ -34,17 +34,15 @@ std::string Fichier_Choisi() {
     return outils::Outils::Partage().ReglagesChoisis().fichierPdf;
 }
 
-// The files of the groups, in the order of the groups, each written by `ecrire` from the
+// The files of the groups, in the order of the groups, each completed by `terminer` from the
 // group's code and destination.
-template <class Destination, class Ecrire>
+template <class Destination, class Terminer>
 std::vector<std::string> Ecrire_Groupes(const rapport::RepartitionGroupes<Destination>& groupes,
-                                        const Ecrire& ecrire) {
+                                        const Terminer& terminer) {
     std::vector<outils::FichierDuLot> lot;
     for (const auto& groupe : groupes.Groupes()) {
-        const std::string chemin = rapport::Fichier_Du_Groupe(Fichier_Choisi(), groupe.code);
-        lot.push_back({chemin, [&ecrire, &groupe, chemin] {
-                           ecrire(groupe.code, *groupe.destination, chemin);
-                       }});
+        lot.push_back({rapport::Fichier_Du_Groupe(Fichier_Choisi(), groupe.code),
+                       [&terminer, &groupe] { terminer(groupe.code, *groupe.destination); }});
     }
     return outils::Ecrire_Lot(lot);
 }
@@ -54,8 +52,9 @@ std::vector<std::string> Ecrire_Groupes(const rapport::RepartitionGroupes<Destin
 // Each group's rows under the heading of the whole list, as one walk gives them (month after
 // month for a range, with the group's own schedule).
 void Ctr_ArdoinePrivate::Exporter_Tableaux_Par_Groupe() {
-    rapport::RepartitionGroupes<rapport::TableauListe> groupes(
-        [this](const std::string&) { return Nouveau_Tableau(); });
+    rapport::RepartitionGroupes<rapport::TableauListe> groupes([this](const std::string& groupe) {
+        return Nouveau_Tableau(rapport::Fichier_Du_Groupe(Fichier_Choisi(), groupe));
+    });
     rapport::Echeancier echeancier = Nouvel_Echeancier();
     {
         const Occupation occupation(*this);
@@ -67,9 +66,9 @@ void Ctr_ArdoinePrivate::Exporter_Tableaux_Par_Groupe() {
         return;
     }
     Etat.fichiersEcrits = Ecrire_Groupes(
-        groupes, [this, &echeancier](const std::string& code, const rapport::TableauListe& tableau,
-                                     const std::string& fichier) {
-            Ecrire_Tableau(tableau, echeancier.Du_Groupe(code), fichier);
+        groupes,
+        [this, &echeancier](const std::string& code, const rapport::TableauListe& tableau) {
+            Terminer_Tableau(tableau, echeancier.Du_Groupe(code));
         });
     Etat.ligneImprimee = true;
 }
@@ -97,8 +96,9 @@ void Ctr_ArdoinePrivate::Imprimer_Pdf_Par_Groupe() {
         return;
     }
     Etat.fichiersEcrits = Ecrire_Groupes(
-        groupes, [](const std::string& /*code*/, const ardoine::MiseEnPageGroupe& pages,
-                    const std::string& /*fichier*/) { pages.Imprimante().EndDoc(); });
+        groupes, [](const std::string& /*code*/, const ardoine::MiseEnPageGroupe& pages) {
+            pages.Imprimante().EndDoc();
+        });
 }
 
 void Ctr_ArdoinePrivate::Imprimer_Copie_Par_Groupe(

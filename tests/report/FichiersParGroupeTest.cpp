@@ -413,13 +413,25 @@ TEST(FichiersParGroupe, LeNomDUnGroupeEstSurEtUnique) {
     }
 }
 
+// The rows a table hands to its file, kept by group.
+struct RangeesRecues : rapport::EcritureTableau {
+    explicit RangeesRecues(std::vector<rapport::LigneTableau>& rangees) : rangees(rangees) {}
+    void Ligne(const rapport::LigneTableau& ligne) override { rangees.push_back(ligne); }
+    void Terminer(const rapport::TableauListe&, const rapport::Echeancier*) override {}
+    std::vector<rapport::LigneTableau>& rangees;
+};
+
 // The split takes any sequence of walks: a group that comes back in a later walk (the next
 // copy, the next month) goes on in its own destination, begun once per walk.
 TEST(FichiersParGroupe, UnGroupeQuiRevientContinueDansSaPropreDestination) {
-    const auto tableau = [](const std::string&) {
+    std::map<std::string, std::vector<rapport::LigneTableau>> rangees;
+    const auto tableau = [&rangees](const std::string& groupe) {
         return std::make_unique<rapport::TableauListe>(
             rapport::EnTeteListe{}, [](const std::string& code) { return "nom " + code; },
-            [](const std::string& jour) { return jour; });
+            [](const std::string& jour) { return jour; },
+            [&rangees, groupe](const rapport::EnTeteListe&) {
+                return std::make_unique<RangeesRecues>(rangees[groupe]);
+            });
     };
     rapport::RepartitionGroupes<rapport::TableauListe> groupes(tableau);
     const auto ligne = [](const std::string& code, const std::string& groupe) {
@@ -448,7 +460,7 @@ TEST(FichiersParGroupe, UnGroupeQuiRevientContinueDansSaPropreDestination) {
     for (const auto& groupe : groupes.Groupes()) {
         ordre.push_back(groupe.code);
         Lignes codes;
-        for (const auto& l : groupe.destination->Lignes()) {
+        for (const auto& l : rangees[groupe.code]) {
             EXPECT_EQ(l.codeGroupe, groupe.code);
             codes.push_back(l.codeAide);
         }
