@@ -178,7 +178,7 @@ void Ctr_ArdoinePrivate::Signaler_Liste_Vide() {
 
 // The copy's first page; a copy that follows printed pages starts on a new sheet.
 void Ctr_ArdoinePrivate::Commencer_Copie(const std::string& groupe) {
-    if (!Imprimante_Courante().DocumentEnCours().vide()) {
+    if (!Imprimante_Courante().DocumentVide()) {
         Imprimante_Courante().NewPage();
     }
     Entete_Page(groupe);

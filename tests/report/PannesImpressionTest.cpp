@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
+#include <QDir>
 #include <QTemporaryDir>
 #include <nlohmann/json.hpp>
 
@@ -77,23 +77,30 @@ TEST(PannesImpression, UnePanneAChaqueAppelAbandonneLeDocumentEtLaisseLaFormeUti
     std::cout << "[          ] " << appels << " appels à la base essayés en panne\n";
 }
 
-TEST(PannesImpression, UnePanneAChaqueAppelNeLaissePasDeFichierPdf) {
+// Nor any file, of the three kinds, nor a provisional one: a table file's rows are on the disk
+// before the walk ends.
+TEST(PannesImpression, UnePanneAChaqueAppelNeLaisseAucunFichier) {
     const int appels = AppelsDUneImpressionSansPanne();
-    QTemporaryDir dossier;
-    for (int rang = 1; rang <= appels; ++rang) {
-        SCOPED_TRACE(rang);
-        const QString pdf = dossier.filePath(QStringLiteral("liste-%1.pdf").arg(rang));
-        ImpressionEssai impression(Donnees());
-        outils::Outils::Partage().RemplacerServices(
-            std::make_shared<imprimante::ImprimantesSysteme>(),
-            std::make_shared<imprimante::ChoixImprimanteScripte>(
-                imprimante::Choix{0, 1, imprimante::Reglages{"A4", false, pdf.toStdString()}}));
-        impression.base->PiegerAppel(rang);
-        impression.Imprimer();
-        ASSERT_EQ(impression.erreurs.size(), 1U);
-        EXPECT_EQ(DernierPointeur(impression), "pointeur 0");
-        EXPECT_TRUE(impression.controle->isEnabled());
-        EXPECT_FALSE(QFile::exists(pdf));
+    const std::vector<std::pair<std::int32_t, QString>> sorties{
+        {0, QStringLiteral("pdf")}, {1, QStringLiteral("xlsx")}, {2, QStringLiteral("csv")}};
+    for (const auto& [entree, extension] : sorties) {
+        QTemporaryDir dossier;
+        for (int rang = 1; rang <= appels; ++rang) {
+            SCOPED_TRACE(extension.toStdString() + " " + std::to_string(rang));
+            const QString fichier = dossier.filePath(QStringLiteral("liste.") + extension);
+            ImpressionEssai impression(Donnees());
+            outils::Outils::Partage().RemplacerServices(
+                std::make_shared<imprimante::ImprimantesSysteme>(),
+                std::make_shared<imprimante::ChoixImprimanteScripte>(imprimante::Choix{
+                    entree, 1, imprimante::Reglages{"A4", false, fichier.toStdString()}}));
+            impression.base->PiegerAppel(rang);
+            impression.Imprimer();
+            ASSERT_EQ(impression.erreurs.size(), 1U);
+            EXPECT_EQ(DernierPointeur(impression), "pointeur 0");
+            EXPECT_TRUE(impression.controle->isEnabled());
+            EXPECT_TRUE(QDir(dossier.path())
+                            .isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+        }
     }
 }
 
