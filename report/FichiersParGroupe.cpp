@@ -84,10 +84,7 @@ void Ctr_ArdoinePrivate::Imprimer_Pdf_Par_Groupe() {
     });
     {
         const Occupation occupation(*this);
-        const std::int16_t copies = outils::Outils::Partage().NbCopies();
-        for (std::int16_t copie = 1; copie <= copies; ++copie) {
-            Imprimer_Copie_Par_Groupe(groupes);
-        }
+        Imprimer_Copies([this, &groupes] { Imprimer_Copie_Par_Groupe(groupes); });
         Services.evenements->Traiter_En_Attente();
     }
     Etat.imprimante.reset();
