@@ -281,7 +281,8 @@ class Ctr_ArdoinePrivate {
     int Anticiper_Accords_Suivants(const std::string& aide, int numero, int deja);
     rapport::LigneListe Ligne_Liste();
     void Exporter_Tableau();
-    std::unique_ptr<rapport::TableauListe> Nouveau_Tableau(const std::string& fichier);
+    std::unique_ptr<rapport::TableauListe> Nouveau_Tableau(const std::string& fichier,
+                                                           bool differe);
     rapport::Echeancier Nouvel_Echeancier();
     void Terminer_Tableau(const rapport::TableauListe& tableau,
                           const rapport::Echeancier& echeancier) const;

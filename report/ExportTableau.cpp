@@ -2,6 +2,7 @@
 #include "TexteRapport.h"
 #include "droits/DroitsUtilisateur.h"
 #include "liste/EcritureCsv.h"
+#include "liste/EcritureDifferee.h"
 #include "liste/EcritureXlsx.h"
 #include "outils/Outils.h"
 
@@ -12,7 +13,7 @@
 
 void Ctr_ArdoinePrivate::Exporter_Tableau() {
     const std::string fichier = outils::Outils::Partage().ReglagesChoisis().fichierPdf;
-    const auto tableau = Nouveau_Tableau(fichier);
+    const auto tableau = Nouveau_Tableau(fichier, false);
     rapport::Echeancier echeancier = Nouvel_Echeancier();
     {
         const Occupation occupation(*this);
@@ -28,15 +29,20 @@ void Ctr_ArdoinePrivate::Exporter_Tableau() {
     Etat.ligneImprimee = true;
 }
 
-// The rows go to that file, in the form of the chosen entry.
+// The rows go to that file, in the form of the chosen entry, as they come or, `differe`, all
+// at once when the file is completed (rapport::EcritureDifferee).
 std::unique_ptr<rapport::TableauListe> Ctr_ArdoinePrivate::Nouveau_Tableau(
-    const std::string& fichier) {
+    const std::string& fichier, bool differe) {
     const bool classeur = Etat.destination.genre == imprimante::Destination::Genre::FichierXlsx;
     return std::make_unique<rapport::TableauListe>(
         En_Tete_Liste(), [this](const std::string& groupe) { return Nom_Groupe(groupe); },
         [](const std::string& jour) { return ardoine::Date_Fin_Imprimable(jour); },
-        [classeur, fichier](const rapport::EnTeteListe& enTete) {
-            return classeur ? rapport::Ecrire_Xlsx(fichier, enTete) : rapport::Ecrire_Csv(fichier);
+        [classeur, fichier, differe](const rapport::EnTeteListe& enTete) {
+            const auto ouvrir = [classeur, fichier, enTete]() {
+                return classeur ? rapport::Ecrire_Xlsx(fichier, enTete)
+                                : rapport::Ecrire_Csv(fichier);
+            };
+            return differe ? std::make_unique<rapport::EcritureDifferee>(ouvrir) : ouvrir();
         });
 }
 

@@ -12,8 +12,9 @@
 
 // One file per group of the list: each group's lines go to a file of their own, named after
 // the chosen file and the group's code, that holds what the list limited to that group holds.
-// Every file stays open until the walks are over, so a group that comes back adds to its own
-// file; they are completed only then, all of them or none (outils::Ecrire_Lot).
+// Every group's file stays open (its rows, or its printer's pages) until the walks are over, so
+// a group that comes back adds to its own file; they are written only then, one after the
+// other, all of them or none (outils::Ecrire_Lot).
 
 bool Ctr_ArdoinePrivate::Fichier_Par_Groupe() const {
     return Un_Fichier_Par_Groupe &&
@@ -50,10 +51,11 @@ std::vector<std::string> Ecrire_Groupes(const rapport::RepartitionGroupes<Destin
 }  // namespace
 
 // Each group's rows under the heading of the whole list, as one walk gives them (month after
-// month for a range, with the group's own schedule).
+// month for a range, with the group's own schedule), kept until the files are written one
+// after the other.
 void Ctr_ArdoinePrivate::Exporter_Tableaux_Par_Groupe() {
     rapport::RepartitionGroupes<rapport::TableauListe> groupes([this](const std::string& groupe) {
-        return Nouveau_Tableau(rapport::Fichier_Du_Groupe(Fichier_Choisi(), groupe));
+        return Nouveau_Tableau(rapport::Fichier_Du_Groupe(Fichier_Choisi(), groupe), true);
     });
     rapport::Echeancier echeancier = Nouvel_Echeancier();
     {
