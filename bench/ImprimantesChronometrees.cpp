@@ -12,11 +12,11 @@ class ImprimanteChronometree : public imprimante::ImprimanteQt {
         : ImprimanteQt(destination, reglages), envoi_(std::move(envoi)) {}
 
   protected:
-    void Envoyer(const imprimante::Document& document) override {
+    void Envoyer(const imprimante::PagesImprimees& pages) override {
         const auto debut = std::chrono::steady_clock::now();
-        ImprimanteQt::Envoyer(document);
+        ImprimanteQt::Envoyer(pages);
         envoi_->duree = std::chrono::steady_clock::now() - debut;
-        envoi_->document = document;
+        envoi_->document = pages.Tout();
     }
 
   private:

@@ -143,6 +143,8 @@ class Ctr_ArdoinePrivate {
     std::optional<dba::ListeResultat> Liste_Responsable;
     std::optional<dba::ListeResultat> Liste_Secteur;
     std::optional<dba::ListeResultat> Liste_Accord;
+    // The selections of a range's months kept for the walks to come, by rank in the range.
+    std::vector<std::optional<dba::ListeResultat>> Selections_Mois;
     std::optional<dba::ListeResultat> Liste_Communes;
     std::optional<dba::ListeResultat> Liste_Organismes;
     dba::Requete Req_Organisme;
@@ -264,12 +266,13 @@ class Ctr_ArdoinePrivate {
     bool Choisir_Imprimante();
     QString Nom_Document() const;
     void Avertir_Aides_Caches();
-    void Imprimer_Copies();
+    void Imprimer_Copies(const std::function<void()>& imprimerCopie);
     void Imprimer_Copie();
     void Parcourir_Liste(rapport::DestinationListe& destination);
     void Avancer_Progression(std::int64_t rangee);
     bool Plusieurs_Mois() const;
     dba::ListeResultat Selectionner_Periode();
+    dba::ListeResultat Selection_Du_Mois(int rang);
     void Parcourir_Periode(rapport::DestinationListe& destination, rapport::Echeancier& echeancier);
     void Placer_Echeancier(const rapport::Echeancier& echeancier, int premierePage);
     imprimante::Document Pages_Echeancier(const rapport::Echeancier& echeancier) const;
@@ -278,10 +281,11 @@ class Ctr_ArdoinePrivate {
     int Anticiper_Accords_Suivants(const std::string& aide, int numero, int deja);
     rapport::LigneListe Ligne_Liste();
     void Exporter_Tableau();
-    std::unique_ptr<rapport::TableauListe> Nouveau_Tableau();
+    std::unique_ptr<rapport::TableauListe> Nouveau_Tableau(const std::string& fichier,
+                                                           bool differe);
     rapport::Echeancier Nouvel_Echeancier();
-    void Ecrire_Tableau(const rapport::TableauListe& tableau, const rapport::Echeancier& echeancier,
-                        const std::string& fichier) const;
+    void Terminer_Tableau(const rapport::TableauListe& tableau,
+                          const rapport::Echeancier& echeancier) const;
     void Noter_Fichier_Pdf();
     ardoine::MiseEnPageListe::Placement Placement_Decision();
     void Signaler_Liste_Vide();

@@ -57,6 +57,9 @@ struct EtatImpression {
     std::shared_ptr<imprimante::Imprimante> imprimante;
     // Whether a line was printed, or the table file written.
     bool ligneImprimee = false;
+    // Whether the walk under way is the run's last: a range keeps its months' selections for
+    // the copies still to walk them.
+    bool derniereCopie = true;
     // The files the run wrote, in order.
     std::vector<std::string> fichiersEcrits;
     EtatCopie copie;

@@ -2,36 +2,48 @@
 #include "TexteRapport.h"
 #include "droits/DroitsUtilisateur.h"
 #include "liste/EcritureCsv.h"
+#include "liste/EcritureDifferee.h"
 #include "liste/EcritureXlsx.h"
 #include "outils/Outils.h"
 
 // The list written to a table file instead of printed: the same walk as the pages, once
-// whatever the copies asked, its lines kept as rows (month after month for a range, with the
-// schedule's counts) and the file written at the end. An empty list writes no file, as an
-// empty list prints no page.
+// whatever the copies asked, each line written as a row as it is decided (month after month
+// for a range), and the file completed at the end with the schedule's counts. An empty list
+// writes no file, as an empty list prints no page.
 
 void Ctr_ArdoinePrivate::Exporter_Tableau() {
-    const auto tableau = Nouveau_Tableau();
+    const std::string fichier = outils::Outils::Partage().ReglagesChoisis().fichierPdf;
+    const auto tableau = Nouveau_Tableau(fichier, false);
     rapport::Echeancier echeancier = Nouvel_Echeancier();
     {
         const Occupation occupation(*this);
         Parcourir_Periode(*tableau, echeancier);
         Services.evenements->Traiter_En_Attente();
     }
-    if (tableau->Lignes().empty()) {
+    if (tableau->Vide()) {
         Signaler_Liste_Vide();
         return;
     }
-    const std::string fichier = outils::Outils::Partage().ReglagesChoisis().fichierPdf;
-    Ecrire_Tableau(*tableau, echeancier, fichier);
+    Terminer_Tableau(*tableau, echeancier);
     Etat.fichiersEcrits = {fichier};
     Etat.ligneImprimee = true;
 }
 
-std::unique_ptr<rapport::TableauListe> Ctr_ArdoinePrivate::Nouveau_Tableau() {
+// The rows go to that file, in the form of the chosen entry, as they come or, `differe`, all
+// at once when the file is completed (rapport::EcritureDifferee).
+std::unique_ptr<rapport::TableauListe> Ctr_ArdoinePrivate::Nouveau_Tableau(
+    const std::string& fichier, bool differe) {
+    const bool classeur = Etat.destination.genre == imprimante::Destination::Genre::FichierXlsx;
     return std::make_unique<rapport::TableauListe>(
         En_Tete_Liste(), [this](const std::string& groupe) { return Nom_Groupe(groupe); },
-        [](const std::string& jour) { return ardoine::Date_Fin_Imprimable(jour); });
+        [](const std::string& jour) { return ardoine::Date_Fin_Imprimable(jour); },
+        [classeur, fichier, differe](const rapport::EnTeteListe& enTete) {
+            const auto ouvrir = [classeur, fichier, enTete]() {
+                return classeur ? rapport::Ecrire_Xlsx(fichier, enTete)
+                                : rapport::Ecrire_Csv(fichier);
+            };
+            return differe ? std::make_unique<rapport::EcritureDifferee>(ouvrir) : ouvrir();
+        });
 }
 
 // The schedule of the run counts the same lines as its table or its pages.
@@ -40,14 +52,9 @@ rapport::Echeancier Ctr_ArdoinePrivate::Nouvel_Echeancier() {
 }
 
 // A workbook of several months has the schedule's sheet.
-void Ctr_ArdoinePrivate::Ecrire_Tableau(const rapport::TableauListe& tableau,
-                                        const rapport::Echeancier& echeancier,
-                                        const std::string& fichier) const {
-    if (Etat.destination.genre == imprimante::Destination::Genre::FichierXlsx) {
-        rapport::Ecrire_Xlsx(tableau, fichier, Plusieurs_Mois() ? &echeancier : nullptr);
-    } else {
-        rapport::Ecrire_Csv(tableau, fichier);
-    }
+void Ctr_ArdoinePrivate::Terminer_Tableau(const rapport::TableauListe& tableau,
+                                          const rapport::Echeancier& echeancier) const {
+    tableau.Terminer(Plusieurs_Mois() ? &echeancier : nullptr);
 }
 
 rapport::EnTeteListe Ctr_ArdoinePrivate::En_Tete_Liste() const {

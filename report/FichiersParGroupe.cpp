@@ -12,8 +12,9 @@
 
 // One file per group of the list: each group's lines go to a file of their own, named after
 // the chosen file and the group's code, that holds what the list limited to that group holds.
-// Every file stays open (in memory) until the walks are over, so a group that comes back adds
-// to its own file; they are written only then, all of them or none (outils::Ecrire_Lot).
+// Every group's file stays open (its rows, or its printer's pages) until the walks are over, so
+// a group that comes back adds to its own file; they are written only then, one after the
+// other, all of them or none (outils::Ecrire_Lot).
 
 bool Ctr_ArdoinePrivate::Fichier_Par_Groupe() const {
     return Un_Fichier_Par_Groupe &&
@@ -34,17 +35,15 @@ std::string Fichier_Choisi() {
     return outils::Outils::Partage().ReglagesChoisis().fichierPdf;
 }
 
-// The files of the groups, in the order of the groups, each written by `ecrire` from the
+// The files of the groups, in the order of the groups, each completed by `terminer` from the
 // group's code and destination.
-template <class Destination, class Ecrire>
+template <class Destination, class Terminer>
 std::vector<std::string> Ecrire_Groupes(const rapport::RepartitionGroupes<Destination>& groupes,
-                                        const Ecrire& ecrire) {
+                                        const Terminer& terminer) {
     std::vector<outils::FichierDuLot> lot;
     for (const auto& groupe : groupes.Groupes()) {
-        const std::string chemin = rapport::Fichier_Du_Groupe(Fichier_Choisi(), groupe.code);
-        lot.push_back({chemin, [&ecrire, &groupe, chemin] {
-                           ecrire(groupe.code, *groupe.destination, chemin);
-                       }});
+        lot.push_back({rapport::Fichier_Du_Groupe(Fichier_Choisi(), groupe.code),
+                       [&terminer, &groupe] { terminer(groupe.code, *groupe.destination); }});
     }
     return outils::Ecrire_Lot(lot);
 }
@@ -52,10 +51,12 @@ std::vector<std::string> Ecrire_Groupes(const rapport::RepartitionGroupes<Destin
 }  // namespace
 
 // Each group's rows under the heading of the whole list, as one walk gives them (month after
-// month for a range, with the group's own schedule).
+// month for a range, with the group's own schedule), kept until the files are written one
+// after the other.
 void Ctr_ArdoinePrivate::Exporter_Tableaux_Par_Groupe() {
-    rapport::RepartitionGroupes<rapport::TableauListe> groupes(
-        [this](const std::string&) { return Nouveau_Tableau(); });
+    rapport::RepartitionGroupes<rapport::TableauListe> groupes([this](const std::string& groupe) {
+        return Nouveau_Tableau(rapport::Fichier_Du_Groupe(Fichier_Choisi(), groupe), true);
+    });
     rapport::Echeancier echeancier = Nouvel_Echeancier();
     {
         const Occupation occupation(*this);
@@ -67,9 +68,9 @@ void Ctr_ArdoinePrivate::Exporter_Tableaux_Par_Groupe() {
         return;
     }
     Etat.fichiersEcrits = Ecrire_Groupes(
-        groupes, [this, &echeancier](const std::string& code, const rapport::TableauListe& tableau,
-                                     const std::string& fichier) {
-            Ecrire_Tableau(tableau, echeancier.Du_Groupe(code), fichier);
+        groupes,
+        [this, &echeancier](const std::string& code, const rapport::TableauListe& tableau) {
+            Terminer_Tableau(tableau, echeancier.Du_Groupe(code));
         });
     Etat.ligneImprimee = true;
 }
@@ -85,10 +86,7 @@ void Ctr_ArdoinePrivate::Imprimer_Pdf_Par_Groupe() {
     });
     {
         const Occupation occupation(*this);
-        const std::int16_t copies = outils::Outils::Partage().NbCopies();
-        for (std::int16_t copie = 1; copie <= copies; ++copie) {
-            Imprimer_Copie_Par_Groupe(groupes);
-        }
+        Imprimer_Copies([this, &groupes] { Imprimer_Copie_Par_Groupe(groupes); });
         Services.evenements->Traiter_En_Attente();
     }
     Etat.imprimante.reset();
@@ -97,8 +95,9 @@ void Ctr_ArdoinePrivate::Imprimer_Pdf_Par_Groupe() {
         return;
     }
     Etat.fichiersEcrits = Ecrire_Groupes(
-        groupes, [](const std::string& /*code*/, const ardoine::MiseEnPageGroupe& pages,
-                    const std::string& /*fichier*/) { pages.Imprimante().EndDoc(); });
+        groupes, [](const std::string& /*code*/, const ardoine::MiseEnPageGroupe& pages) {
+            pages.Imprimante().EndDoc();
+        });
 }
 
 void Ctr_ArdoinePrivate::Imprimer_Copie_Par_Groupe(

@@ -76,7 +76,7 @@ void Ctr_ArdoinePrivate::Imprimer_Liste() {
     {
         const Occupation occupation(*this);
         Avertir_Aides_Caches();
-        Imprimer_Copies();
+        Imprimer_Copies([this] { Imprimer_Copie(); });
         Services.evenements->Traiter_En_Attente();
     }
     Imprimante_Courante().EndDoc();
@@ -137,11 +137,13 @@ void Ctr_ArdoinePrivate::Avertir_Aides_Caches() {
     }
 }
 
-// The copies read the run's one view (Imprimer_Liste), so they agree with each other.
-void Ctr_ArdoinePrivate::Imprimer_Copies() {
+// Each copy asked, by `imprimerCopie`. The copies read the run's one view (Imprimer_Liste), so
+// they agree with each other.
+void Ctr_ArdoinePrivate::Imprimer_Copies(const std::function<void()>& imprimerCopie) {
     const std::int16_t copies = outils::Outils::Partage().NbCopies();
     for (std::int16_t copie = 1; copie <= copies; ++copie) {
-        Imprimer_Copie();
+        Etat.derniereCopie = copie == copies;
+        imprimerCopie();
     }
 }
 
@@ -178,7 +180,7 @@ void Ctr_ArdoinePrivate::Signaler_Liste_Vide() {
 
 // The copy's first page; a copy that follows printed pages starts on a new sheet.
 void Ctr_ArdoinePrivate::Commencer_Copie(const std::string& groupe) {
-    if (!Imprimante_Courante().DocumentEnCours().vide()) {
+    if (!Imprimante_Courante().DocumentVide()) {
         Imprimante_Courante().NewPage();
     }
     Entete_Page(groupe);
@@ -188,6 +190,7 @@ void Ctr_ArdoinePrivate::Commencer_Copie(const std::string& groupe) {
 // Nothing of a failed run comes out, and the progress bar of the run goes away with it. The
 // abandon itself failing must not hide why the run stopped.
 void Ctr_ArdoinePrivate::Abandonner_Impression() noexcept {
+    Selections_Mois.clear();
     Prg_Accord->setVisible(false);
     Prg_Accord->reset();
     try {

@@ -14,7 +14,7 @@ MiseEnPageGroupe::MiseEnPageGroupe(Ctr_ArdoinePrivate& controle,
 
 MiseEnPageGroupe::~MiseEnPageGroupe() {
     try {
-        if (!imprimante_->DocumentEnCours().vide()) {
+        if (!imprimante_->DocumentVide()) {
             imprimante_->KillDoc();
         }
     } catch (...) {

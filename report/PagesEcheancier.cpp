@@ -29,8 +29,8 @@ constexpr int LargeurTotal = 8;
 // A printer that only holds what is drawn: the pages are taken from it, never sent.
 class Brouillon final : public imprimante::Imprimante {
   protected:
-    void Envoyer(const imprimante::Document& /*document*/) override {}
-    void Abandonner(const imprimante::Document& /*document*/) override {}
+    void Envoyer(const imprimante::PagesImprimees& /*pages*/) override {}
+    void Abandonner(const imprimante::PagesImprimees& /*pages*/) override {}
 };
 
 std::string Espaces(int nombre) {

@@ -47,6 +47,22 @@ std::vector<std::string> Champs(const LigneTableau& ligne) {
     return champs;
 }
 
+class EcritureCsv : public EcritureTableau {
+  public:
+    explicit EcritureCsv(const std::string& fichier) : sortie_(fichier) {
+        sortie_.Ecrire("\xEF\xBB\xBF" + Ligne_Csv(Colonnes_Tableau()));
+    }
+
+    void Ligne(const LigneTableau& ligne) override { sortie_.Ecrire(Ligne_Csv(Champs(ligne))); }
+
+    void Terminer(const TableauListe& /*tableau*/, const Echeancier* /*echeancier*/) override {
+        sortie_.Terminer();
+    }
+
+  private:
+    outils::FichierEntier sortie_;
+};
+
 }  // namespace
 
 std::string Ligne_Csv(const std::vector<std::string>& champs) {
@@ -60,13 +76,8 @@ std::string Ligne_Csv(const std::vector<std::string>& champs) {
     return ligne + "\r\n";
 }
 
-void Ecrire_Csv(const TableauListe& tableau, const std::string& fichier) {
-    outils::FichierEntier sortie(fichier);
-    sortie.Ecrire("\xEF\xBB\xBF" + Ligne_Csv(Colonnes_Tableau()));
-    for (const LigneTableau& ligne : tableau.Lignes()) {
-        sortie.Ecrire(Ligne_Csv(Champs(ligne)));
-    }
-    sortie.Terminer();
+std::unique_ptr<EcritureTableau> Ecrire_Csv(const std::string& fichier) {
+    return std::make_unique<EcritureCsv>(fichier);
 }
 
 }  // namespace rapport

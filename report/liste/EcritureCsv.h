@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "TableauListe.h"
@@ -12,9 +13,10 @@ namespace rapport {
 // quotes doubled; a field that a spreadsheet program would take for a formula (beginning with
 // =, +, -, @, a tab or a carriage return) begins with an apostrophe, before that quoting; the
 // end date is written yyyy-mm-dd (ISO 8601), which spreadsheet programs of every language read
-// as that date. A first line of column titles, then one line per row. The file is replaced whole or
-// not at all (outils::FichierEntier); a failure raises dba::Erreur.
-void Ecrire_Csv(const TableauListe& tableau, const std::string& fichier);
+// as that date. A first line of column titles, then one line per row, written as the rows come.
+// The file is replaced whole or not at all (outils::FichierEntier); a failure raises
+// dba::Erreur.
+std::unique_ptr<EcritureTableau> Ecrire_Csv(const std::string& fichier);
 
 // One line of the file, line end included.
 std::string Ligne_Csv(const std::vector<std::string>& champs);

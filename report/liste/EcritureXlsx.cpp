@@ -55,24 +55,6 @@ double Largeur(const std::string& texte) {
     return static_cast<double>(QString::fromStdString(texte).size());
 }
 
-// Each column as wide as its longest text, with a little room.
-std::vector<double> Largeurs(const TableauListe& tableau) {
-    std::vector<double> largeurs;
-    for (const std::string& titre : Colonnes_Tableau()) {
-        largeurs.push_back(Largeur(titre));
-    }
-    for (const LigneTableau& ligne : tableau.Lignes()) {
-        const auto cellules = Cellules(ligne);
-        for (std::size_t c = 0; c < cellules.size(); ++c) {
-            largeurs[c] = std::max(largeurs[c], Largeur(cellules[c]));
-        }
-    }
-    for (double& largeur : largeurs) {
-        largeur += 2;
-    }
-    return largeurs;
-}
-
 // What the library could not do, and the system's cause when it gave one.
 dba::Erreur Echec_Classeur(const outils::FichierEntier& cible, const std::string& detail,
                            int erreur) {
@@ -154,41 +136,6 @@ void Mise_En_Page(lxw_worksheet* feuille, lxw_row_t ligneTitres, const EnTeteLis
                               std::string(enTete.plusieursMois ? "" : "SUR ") + enTete.periode;
     worksheet_set_header(feuille, titre.c_str());
     worksheet_set_footer(feuille, "&CPage &P sur &N");
-}
-
-void Feuille_Liste(Classeur& classeur, const TableauListe& tableau) {
-    lxw_worksheet* feuille = classeur.Feuille("Liste");
-    const auto largeurs = Largeurs(tableau);
-    for (std::size_t c = 0; c < largeurs.size(); ++c) {
-        worksheet_set_column(feuille, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c),
-                             largeurs[c], nullptr);
-    }
-    worksheet_write_string(feuille, 0, 0, "LISTE DES ACCORDS NON RENOUVELES", classeur.Gras());
-    lxw_row_t ligne = 1;
-    for (const auto& [libelle, valeur] : Criteres_En_Tete(tableau.EnTete())) {
-        worksheet_write_string(feuille, ligne, 0, libelle.c_str(), nullptr);
-        worksheet_write_string(feuille, ligne, 2, valeur.c_str(), nullptr);
-        ++ligne;
-    }
-    const auto& colonnes = Colonnes_Tableau();
-    for (std::size_t c = 0; c < colonnes.size(); ++c) {
-        worksheet_write_string(feuille, LigneTitres, static_cast<lxw_col_t>(c), colonnes[c].c_str(),
-                               classeur.Gras());
-    }
-    ligne = LigneTitres + 1;
-    for (const LigneTableau& detail : tableau.Lignes()) {
-        const auto cellules = Cellules(detail);
-        const auto fin = static_cast<lxw_col_t>(ColonneFin);
-        for (lxw_col_t c = 0; c < fin; ++c) {
-            worksheet_write_string(feuille, ligne, c, cellules[c].c_str(), nullptr);
-        }
-        Ecrire_Date(feuille, ligne, fin, detail.fin, classeur.Date());
-        ++ligne;
-    }
-    const auto derniere = static_cast<lxw_col_t>(colonnes.size() - 1);
-    worksheet_autofilter(feuille, LigneTitres, 0, std::max(LigneTitres, ligne - 1), derniere);
-    worksheet_freeze_panes(feuille, LigneTitres + 1, 0);
-    Mise_En_Page(feuille, LigneTitres, tableau.EnTete());
 }
 
 // One bar per group beside the counts, the first group on top, so that the weight of each group
@@ -326,20 +273,81 @@ void Copier(const std::string& classeur, outils::FichierEntier& cible) {
     }
 }
 
+// Sheet "Liste" row by row as the walk gives them: its heading first, each row then, and what
+// depends on every row (the columns' widths, the filters' range) once the walk is over, which
+// the library writes before the rows when it puts the sheet together.
+class EcritureXlsx : public EcritureTableau {
+  public:
+    EcritureXlsx(const std::string& fichier, const EnTeteListe& enTete)
+        : sortie_(fichier), dossier_(sortie_), classeur_(dossier_, sortie_) {
+        feuille_ = classeur_.Feuille("Liste");
+        worksheet_write_string(feuille_, 0, 0, "LISTE DES ACCORDS NON RENOUVELES",
+                               classeur_.Gras());
+        lxw_row_t ligne = 1;
+        for (const auto& [libelle, valeur] : Criteres_En_Tete(enTete)) {
+            worksheet_write_string(feuille_, ligne, 0, libelle.c_str(), nullptr);
+            worksheet_write_string(feuille_, ligne, 2, valeur.c_str(), nullptr);
+            ++ligne;
+        }
+        const auto& colonnes = Colonnes_Tableau();
+        for (std::size_t c = 0; c < colonnes.size(); ++c) {
+            worksheet_write_string(feuille_, LigneTitres, static_cast<lxw_col_t>(c),
+                                   colonnes[c].c_str(), classeur_.Gras());
+            largeurs_.push_back(Largeur(colonnes[c]));
+        }
+    }
+
+    void Ligne(const LigneTableau& detail) override {
+        const auto cellules = Cellules(detail);
+        const auto fin = static_cast<lxw_col_t>(ColonneFin);
+        for (lxw_col_t c = 0; c < fin; ++c) {
+            worksheet_write_string(feuille_, ligne_, c, cellules[c].c_str(), nullptr);
+        }
+        Ecrire_Date(feuille_, ligne_, fin, detail.fin, classeur_.Date());
+        for (std::size_t c = 0; c < cellules.size(); ++c) {
+            largeurs_[c] = std::max(largeurs_[c], Largeur(cellules[c]));
+        }
+        ++ligne_;
+    }
+
+    void Terminer(const TableauListe& tableau, const Echeancier* echeancier) override {
+        Finir_Liste(tableau.EnTete());
+        Feuille_Effectifs(classeur_, tableau);
+        if (echeancier != nullptr) {
+            Feuille_Echeancier(classeur_, *echeancier, tableau.EnTete());
+        }
+        Copier(classeur_.Fermer(sortie_), sortie_);
+        sortie_.Terminer();
+    }
+
+  private:
+    // Each column as wide as its longest text, with a little room.
+    void Finir_Liste(const EnTeteListe& enTete) {
+        for (std::size_t c = 0; c < largeurs_.size(); ++c) {
+            worksheet_set_column(feuille_, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c),
+                                 largeurs_[c] + 2, nullptr);
+        }
+        const auto derniere = static_cast<lxw_col_t>(largeurs_.size() - 1);
+        worksheet_autofilter(feuille_, LigneTitres, 0, std::max(LigneTitres, ligne_ - 1), derniere);
+        worksheet_freeze_panes(feuille_, LigneTitres + 1, 0);
+        Mise_En_Page(feuille_, LigneTitres, enTete);
+    }
+
+    // Destroyed in the reverse order: the workbook closed before its folder goes, the
+    // provisional file last.
+    outils::FichierEntier sortie_;
+    DossierPrive dossier_;
+    Classeur classeur_;
+    lxw_worksheet* feuille_ = nullptr;
+    lxw_row_t ligne_ = LigneTitres + 1;
+    std::vector<double> largeurs_;
+};
+
 }  // namespace
 
-void Ecrire_Xlsx(const TableauListe& tableau, const std::string& fichier,
-                 const Echeancier* echeancier) {
-    outils::FichierEntier sortie(fichier);
-    const DossierPrive dossier(sortie);
-    Classeur classeur(dossier, sortie);
-    Feuille_Liste(classeur, tableau);
-    Feuille_Effectifs(classeur, tableau);
-    if (echeancier != nullptr) {
-        Feuille_Echeancier(classeur, *echeancier, tableau.EnTete());
-    }
-    Copier(classeur.Fermer(sortie), sortie);
-    sortie.Terminer();
+std::unique_ptr<EcritureTableau> Ecrire_Xlsx(const std::string& fichier,
+                                             const EnTeteListe& enTete) {
+    return std::make_unique<EcritureXlsx>(fichier, enTete);
 }
 
 }  // namespace rapport

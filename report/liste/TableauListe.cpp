@@ -1,13 +1,17 @@
 #include "TableauListe.h"
 
+#include <stdexcept>
+
 namespace rapport {
 
 TableauListe::TableauListe(EnTeteListe enTete,
                            std::function<std::string(const std::string&)> nomGroupe,
-                           std::function<std::string(const std::string&)> dateExterne)
+                           std::function<std::string(const std::string&)> dateExterne,
+                           Ouverture ouvrir)
     : enTete_(std::move(enTete)),
       nomGroupe_(std::move(nomGroupe)),
-      dateExterne_(std::move(dateExterne)) {}
+      dateExterne_(std::move(dateExterne)),
+      ouvrir_(std::move(ouvrir)) {}
 
 // A month's list is sorted by group, or limited to one; a group comes back only with the next
 // month of a range, and its lines add to its count.
@@ -22,14 +26,24 @@ void TableauListe::Debut_Groupe(const std::string& groupe) {
 void TableauListe::Ligne(const LigneListe& ligne) {
     GroupeTableau& groupe = groupes_.at(courant_);
     ++groupe.lignes;
-    lignes_.push_back(LigneTableau{groupe.code, groupe.nom, ligne.codeAide,
-                                   ligne.nom + " " + ligne.prenom, ligne.organisme,
-                                   dateExterne_(ligne.fin)});
+    if (!ecriture_) {
+        ecriture_ = ouvrir_(enTete_);
+    }
+    ecriture_->Ligne(LigneTableau{groupe.code, groupe.nom, ligne.codeAide,
+                                  ligne.nom + " " + ligne.prenom, ligne.organisme,
+                                  dateExterne_(ligne.fin)});
 }
 
 void TableauListe::Decision(const DecisionAccord& /*decision*/) {}
 
 void TableauListe::Fin_Liste() {}
+
+void TableauListe::Terminer(const Echeancier* echeancier) const {
+    if (!ecriture_) {
+        throw std::logic_error("Tableau : aucune ligne à écrire");
+    }
+    ecriture_->Terminer(*this, echeancier);
+}
 
 std::vector<std::pair<std::string, std::string>> Criteres_En_Tete(const EnTeteListe& enTete) {
     return {{"Mois", enTete.periode},

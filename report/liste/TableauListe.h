@@ -1,12 +1,14 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <utility>
 #include <vector>
 
 #include "DestinationListe.h"
+#include "EcritureTableau.h"
 
 namespace rapport {
 
@@ -44,29 +46,37 @@ struct GroupeTableau {
     int lignes = 0;
 };
 
-// The list as table rows, in the order of the walk (month after month for a range), with the
-// count of lines of each group in the order the groups first come.
+// The list as table rows, in the order of the walk (month after month for a range), each
+// handed to the table file's writer as it comes, with the count of lines of each group in the
+// order the groups first come. The writer is opened by the first row: an empty list opens no
+// file.
 class TableauListe : public DestinationListe {
   public:
+    using Ouverture = std::function<std::unique_ptr<EcritureTableau>(const EnTeteListe&)>;
+
     // `nomGroupe` names a group from its code; `dateExterne` turns a day number to
-    // "dd/mm/yyyy".
+    // "dd/mm/yyyy"; `ouvrir` opens the writer of the rows.
     TableauListe(EnTeteListe enTete, std::function<std::string(const std::string&)> nomGroupe,
-                 std::function<std::string(const std::string&)> dateExterne);
+                 std::function<std::string(const std::string&)> dateExterne, Ouverture ouvrir);
 
     void Debut_Groupe(const std::string& groupe) override;
     void Ligne(const LigneListe& ligne) override;
     void Decision(const DecisionAccord& decision) override;
     void Fin_Liste() override;
 
+    // The file complete, with the schedule when one is given; a list with rows only.
+    void Terminer(const Echeancier* echeancier) const;
+
     const EnTeteListe& EnTete() const { return enTete_; }
-    const std::vector<LigneTableau>& Lignes() const { return lignes_; }
+    bool Vide() const { return ecriture_ == nullptr; }
     const std::vector<GroupeTableau>& Groupes() const { return groupes_; }
 
   private:
     EnTeteListe enTete_;
     std::function<std::string(const std::string&)> nomGroupe_;
     std::function<std::string(const std::string&)> dateExterne_;
-    std::vector<LigneTableau> lignes_;
+    Ouverture ouvrir_;
+    std::unique_ptr<EcritureTableau> ecriture_;
     std::vector<GroupeTableau> groupes_;
     // Where each group stands in groups_, and the group of the lines that come.
     std::unordered_map<std::string, std::size_t> rangs_;

@@ -32,18 +32,67 @@ bool versUnFichierPdf(QPrinter& printer) {
                       "Impossible d'imprimer sur « " + nom.toStdString() + " ».");
 }
 
-// Every page of the document, `copies` times, on a device the painter has begun.
-void dessinerCopies(QPainter& peintre, QPagedPaintDevice& peripherique, const Document& document,
+// A document in memory as pages to draw: each page is drawn from the whole document.
+struct PagesDuDocument {
+    const Document& document;
+
+    int Nombre() const { return document.pages; }
+    const Document& Page(int /*page*/) const { return document; }
+};
+
+// Every page (Nombre, Page), `copies` times, on a device the painter has begun.
+template <class Pages>
+void dessinerCopies(QPainter& peintre, QPagedPaintDevice& peripherique, const Pages& pages,
                     int copies) {
     DessinTextes textes;
     for (int copie = 1; copie <= copies; ++copie) {
-        for (int page = 1; page <= document.pages; ++page) {
+        for (int page = 1; page <= pages.Nombre(); ++page) {
             if ((copie > 1 || page > 1) && !peripherique.newPage()) {
                 throw dba::Erreur(dba::ErrImprimante, "L'imprimante a refusé une nouvelle page.");
             }
-            dessinerPage(peintre, document, page, textes);
+            const Document& feuille = pages.Page(page);
+            dessinerPage(peintre, feuille, page, textes);
         }
     }
+}
+
+template <class Pages>
+void ecrire(const Pages& pages, const std::string& chemin, const QPageLayout& page, int copies);
+
+template <class Pages>
+void imprimer(const Pages& pages, QPrinter& printer) {
+    const int copies = printer.supportsMultipleCopies() ? 1 : std::max(1, printer.copyCount());
+    if (versUnFichierPdf(printer)) {
+        ecrire(pages, printer.outputFileName().toStdString(), printer.pageLayout(), copies);
+        return;
+    }
+    QPainter peintre;
+    if (!peintre.begin(&printer)) {
+        refuserPeripherique(printer.printerName());
+    }
+    dessinerCopies(peintre, printer, pages, copies);
+    peintre.end();
+}
+
+// Through the program's one writer: the new file takes the old one's place only once complete,
+// so a run that stops half-way (an error, the program interrupted) leaves the previous file
+// whole.
+template <class Pages>
+void ecrire(const Pages& pages, const std::string& chemin, const QPageLayout& page, int copies) {
+    outils::FichierEntier fichier(chemin);
+    outils::PeripheriqueFichierEntier sortie(fichier);
+    {
+        QPdfWriter pdf(&sortie);
+        pdf.setResolution(ResolutionPdf);
+        pdf.setPageLayout(page);
+        QPainter peintre;
+        if (!peintre.begin(&pdf)) {
+            refuserPeripherique(QString::fromStdString(chemin));
+        }
+        dessinerCopies(peintre, pdf, pages, copies);
+        peintre.end();
+    }
+    sortie.Terminer();
 }
 
 }  // namespace
@@ -72,38 +121,21 @@ void dessinerPage(QPainter& peintre, const Document& document, int page, DessinT
 }
 
 void imprimerDocument(const Document& document, QPrinter& printer) {
-    const int copies = printer.supportsMultipleCopies() ? 1 : std::max(1, printer.copyCount());
-    if (versUnFichierPdf(printer)) {
-        ecrirePdf(document, printer.outputFileName().toStdString(), printer.pageLayout(), copies);
-        return;
-    }
-    QPainter peintre;
-    if (!peintre.begin(&printer)) {
-        refuserPeripherique(printer.printerName());
-    }
-    dessinerCopies(peintre, printer, document, copies);
-    peintre.end();
+    imprimer(PagesDuDocument{document}, printer);
 }
 
-// Through the program's one writer: the new file takes the old one's place only once complete,
-// so a run that stops half-way (an error, the program interrupted) leaves the previous file
-// whole.
+void imprimerDocument(const PagesImprimees& pages, QPrinter& printer) {
+    imprimer(pages, printer);
+}
+
 void ecrirePdf(const Document& document, const std::string& chemin, const QPageLayout& page,
                int copies) {
-    outils::FichierEntier fichier(chemin);
-    outils::PeripheriqueFichierEntier sortie(fichier);
-    {
-        QPdfWriter pdf(&sortie);
-        pdf.setResolution(ResolutionPdf);
-        pdf.setPageLayout(page);
-        QPainter peintre;
-        if (!peintre.begin(&pdf)) {
-            refuserPeripherique(QString::fromStdString(chemin));
-        }
-        dessinerCopies(peintre, pdf, document, copies);
-        peintre.end();
-    }
-    sortie.Terminer();
+    ecrire(PagesDuDocument{document}, chemin, page, copies);
+}
+
+void ecrirePdf(const PagesImprimees& pages, const std::string& chemin, const QPageLayout& page,
+               int copies) {
+    ecrire(pages, chemin, page, copies);
 }
 
 }  // namespace imprimante

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "Document.h"
+#include "PagesImprimees.h"
 
 namespace imprimante {
 
@@ -21,6 +22,8 @@ void dessinerPage(QPainter& peintre, const Document& document, int page, DessinT
 // (a PDF file) gets the pages once per copy asked; a PDF printer's file is written by
 // ecrirePdf. Raises dba::Erreur when the device cannot be opened.
 void imprimerDocument(const Document& document, QPrinter& printer);
+// The same, each page read from where it waits just before it is drawn.
+void imprimerDocument(const PagesImprimees& pages, QPrinter& printer);
 
 // The resolution of the PDF files written, that of a high-resolution QPrinter.
 inline constexpr int ResolutionPdf = 1200;
@@ -29,6 +32,8 @@ inline constexpr int ResolutionPdf = 1200;
 // of that name only once complete (outils::FichierEntier). Raises dba::Erreur when the file
 // cannot be written.
 void ecrirePdf(const Document& document, const std::string& chemin, const QPageLayout& page,
+               int copies = 1);
+void ecrirePdf(const PagesImprimees& pages, const std::string& chemin, const QPageLayout& page,
                int copies = 1);
 
 }  // namespace imprimante

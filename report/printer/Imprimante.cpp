@@ -1,7 +1,5 @@
 #include "Imprimante.h"
 
-#include <algorithm>
-
 #include "dba/Erreur.h"
 
 namespace imprimante {
@@ -31,13 +29,13 @@ void Imprimante::PrintSansFin(const std::string& texte) {
 }
 
 void Imprimante::imprimerTexte(const std::string& texte, bool finDeLigne) {
-    document_.operations.push_back(Operation{.page = document_.pages,
-                                             .genre = Genre::Texte,
-                                             .x = x_,
-                                             .y = y_,
-                                             .texte = texte,
-                                             .finDeLigne = finDeLigne,
-                                             .police = police_});
+    pages_.Dessiner(Operation{.page = pages_.Nombre(),
+                              .genre = Genre::Texte,
+                              .x = x_,
+                              .y = y_,
+                              .texte = texte,
+                              .finDeLigne = finDeLigne,
+                              .police = police_});
     if (finDeLigne) {
         x_ = 0;
         y_ += hauteurLigne(police_.taille);
@@ -47,54 +45,39 @@ void Imprimante::imprimerTexte(const std::string& texte, bool finDeLigne) {
 }
 
 void Imprimante::Line(Twips x1, Twips y1, Twips x2, Twips y2) {
-    document_.operations.push_back(Operation{.page = document_.pages,
-                                             .genre = Genre::Trait,
-                                             .x = x1,
-                                             .y = y1,
-                                             .largeur = largeur_,
-                                             .x2 = x2,
-                                             .y2 = y2});
+    pages_.Dessiner(Operation{.page = pages_.Nombre(),
+                              .genre = Genre::Trait,
+                              .x = x1,
+                              .y = y1,
+                              .largeur = largeur_,
+                              .x2 = x2,
+                              .y2 = y2});
     x_ = x2;
     y_ = y2;
 }
 
 void Imprimante::NewPage() {
-    ++document_.pages;
+    pages_.Nouvelle_Page();
     x_ = 0;
     y_ = 0;
 }
 
-// The operations stay in the order of their pages.
 void Imprimante::InsererPages(int page, const Document& pages) {
-    if (page < 1 || page > document_.pages) {
-        throw dba::Erreur(dba::ErrArgument, "Page d'insertion invalide : " + std::to_string(page));
-    }
-    auto& operations = document_.operations;
-    const auto place = std::find_if(operations.begin(), operations.end(),
-                                    [page](const Operation& o) { return o.page >= page; });
-    for (auto suivante = place; suivante != operations.end(); ++suivante) {
-        suivante->page += pages.pages;
-    }
-    std::vector<Operation> inserees = pages.operations;
-    for (Operation& operation : inserees) {
-        operation.page += page - 1;
-    }
-    operations.insert(place, inserees.begin(), inserees.end());
-    document_.pages += pages.pages;
+    pages_.Inserer(page, pages);
 }
 
 void Imprimante::KillDoc() {
-    Abandonner(document_);
+    Abandonner(pages_);
     recommencer();
 }
 
 void Imprimante::EndDoc() {
-    Envoyer(document_);
+    Envoyer(pages_);
     recommencer();
 }
 
 void Imprimante::recommencer() {
-    document_ = Document{};
+    pages_ = PagesImprimees{};
     x_ = 0;
     y_ = 0;
 }

@@ -4,6 +4,7 @@
 
 #include "Document.h"
 #include "ExportControle.h"
+#include "PagesImprimees.h"
 
 namespace imprimante {
 
@@ -17,8 +18,9 @@ namespace imprimante {
 // at (0, 0). There is no automatic page break: what lies beyond the printable area is the
 // device's.
 //
-// Everything drawn is kept in memory until the document is sent (EndDoc) or abandoned
-// (KillDoc); either way the next drawing starts a new document. The font and the line width
+// Everything drawn is kept until the document is sent (EndDoc) or abandoned (KillDoc): the
+// page being drawn in memory, the pages before it on disk (PagesImprimees); either way the next
+// drawing starts a new document. The font and the line width
 // carry over from one document to the next.
 class CONTROLE_ARDOINE_EXPORT Imprimante {
   public:
@@ -58,7 +60,7 @@ class CONTROLE_ARDOINE_EXPORT Imprimante {
     void Line(Twips x1, Twips y1, Twips x2, Twips y2);
     void NewPage();
     // Page number of the print position in the current document, from 1.
-    int Page() const { return document_.pages; }
+    int Page() const { return pages_.Nombre(); }
     // The pages of `pages` go in before page `page` of the current document (1: in front), as
     // they were drawn; the pages from there on, the print position's included, move back. A page
     // outside the document raises dba::Erreur.
@@ -69,17 +71,20 @@ class CONTROLE_ARDOINE_EXPORT Imprimante {
     // The document goes to the device.
     void EndDoc();
 
-    const Document& DocumentEnCours() const { return document_; }
+    // Nothing drawn yet in the current document.
+    bool DocumentVide() const { return pages_.Vide(); }
+    // The current document whole, read back from where its pages wait.
+    Document DocumentEnCours() const { return pages_.Tout(); }
 
   protected:
-    virtual void Envoyer(const Document& document) = 0;
-    virtual void Abandonner(const Document& document) = 0;
+    virtual void Envoyer(const PagesImprimees& pages) = 0;
+    virtual void Abandonner(const PagesImprimees& pages) = 0;
 
   private:
     void imprimerTexte(const std::string& texte, bool finDeLigne);
     void recommencer();
 
-    Document document_;
+    PagesImprimees pages_;
     Twips x_ = 0;
     Twips y_ = 0;
     Police police_;

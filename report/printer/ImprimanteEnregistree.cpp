@@ -2,12 +2,12 @@
 
 namespace imprimante {
 
-void ImprimanteEnregistree::Envoyer(const Document& document) {
-    documents_.push_back({document, Sort::Envoye});
+void ImprimanteEnregistree::Envoyer(const PagesImprimees& pages) {
+    documents_.push_back({pages.Tout(), Sort::Envoye});
 }
 
-void ImprimanteEnregistree::Abandonner(const Document& document) {
-    documents_.push_back({document, Sort::Abandonne});
+void ImprimanteEnregistree::Abandonner(const PagesImprimees& pages) {
+    documents_.push_back({pages.Tout(), Sort::Abandonne});
 }
 
 }  // namespace imprimante

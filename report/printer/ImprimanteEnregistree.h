@@ -23,8 +23,8 @@ class ImprimanteEnregistree : public Imprimante {
     const std::vector<DocumentTermine>& Documents() const { return documents_; }
 
   protected:
-    void Envoyer(const Document& document) override;
-    void Abandonner(const Document& document) override;
+    void Envoyer(const PagesImprimees& pages) override;
+    void Abandonner(const PagesImprimees& pages) override;
 
   private:
     std::vector<DocumentTermine> documents_;

@@ -9,17 +9,18 @@ namespace imprimante {
 ImprimanteQt::ImprimanteQt(const Destination& destination, const Reglages& reglages)
     : printer_(preparerQPrinter(destination, reglages)), reglages_(reglages) {}
 
-void ImprimanteQt::Envoyer(const Document& document) {
-    if (document.vide()) {
+// The preview turns the pages back and forth as the user asks: it has them all.
+void ImprimanteQt::Envoyer(const PagesImprimees& pages) {
+    if (pages.Vide()) {
         return;
     }
     if (reglages_.apercu) {
-        ApercuImpression(document, *printer_).executer();
+        ApercuImpression(pages.Tout(), *printer_).executer();
     } else {
-        imprimerDocument(document, *printer_);
+        imprimerDocument(pages, *printer_);
     }
 }
 
-void ImprimanteQt::Abandonner(const Document&) {}
+void ImprimanteQt::Abandonner(const PagesImprimees&) {}
 
 }  // namespace imprimante

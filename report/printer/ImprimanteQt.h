@@ -8,8 +8,9 @@
 
 namespace imprimante {
 
-// A printer of the system or a PDF file. The pages stay in memory until the document is sent:
-// only then is the device opened, so an abandoned document leaves no trace (no file, no
+// A printer of the system or a PDF file. The pages wait until the document is sent (the page
+// being drawn in memory, the others on disk), and go to the device one at a time: only then
+// is the device opened, so an abandoned document leaves no trace (no file, no
 // print job); a PDF file replaces the previous one only once complete. With the preview
 // setting, sending shows the pages first.
 class ImprimanteQt : public Imprimante {
@@ -20,9 +21,9 @@ class ImprimanteQt : public Imprimante {
 
   protected:
     // A document with nothing drawn sends nothing.
-    void Envoyer(const Document& document) override;
+    void Envoyer(const PagesImprimees& pages) override;
     // Nothing has reached the device yet, so there is nothing to undo.
-    void Abandonner(const Document& document) override;
+    void Abandonner(const PagesImprimees& pages) override;
 
   private:
     std::unique_ptr<QPrinter> printer_;

@@ -66,6 +66,12 @@ TEST(ImprimanteEnregistree, AdvanceLineHeightAndStyleFollowTheFont) {
     imprimante.FontStrikethru(true);
     imprimante.Print("corps");
     EXPECT_NEAR(imprimante.CurrentY(), 2.4 * Ligne10, Precision);
+    imprimante.DrawWidth(3);
+    imprimante.Line(0.5 * Cm, 1.25 * Cm, 17 * Cm, 1.25 * Cm);
+    // A finished page waits apart until the document is sent: it comes back as it was drawn.
+    const imprimante::Document dessine = imprimante.DocumentEnCours();
+    imprimante.NewPage();
+    EXPECT_EQ(imprimante.DocumentEnCours().operationsDeLaPage(1), dessine.operations);
 }
 
 TEST(ImprimanteEnregistree, ALineMovesThePositionToItsSecondEnd) {

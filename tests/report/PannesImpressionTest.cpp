@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QTemporaryDir>
 #include <nlohmann/json.hpp>
 
 #include "DonneesRapport.h"
@@ -72,6 +74,33 @@ TEST(PannesImpression, UnePanneAChaqueAppelAbandonneLeDocumentEtLaisseLaFormeUti
         EXPECT_EQ(essai::Codes(documents.back().document), (Lignes{"00001"}));
     }
     std::cout << "[          ] " << appels << " appels à la base essayés en panne\n";
+}
+
+// Nor any file, of the three kinds, nor a provisional one: a table file's rows are on the disk
+// before the walk ends.
+TEST(PannesImpression, UnePanneAChaqueAppelNeLaisseAucunFichier) {
+    const int appels = AppelsDUneImpressionSansPanne();
+    const std::vector<std::pair<std::int32_t, QString>> sorties{
+        {0, QStringLiteral("pdf")}, {1, QStringLiteral("xlsx")}, {2, QStringLiteral("csv")}};
+    for (const auto& [entree, extension] : sorties) {
+        QTemporaryDir dossier;
+        for (int rang = 1; rang <= appels; ++rang) {
+            SCOPED_TRACE(extension.toStdString() + " " + std::to_string(rang));
+            const QString fichier = dossier.filePath(QStringLiteral("liste.") + extension);
+            ImpressionEssai impression(Donnees());
+            outils::Outils::Partage().RemplacerServices(
+                std::make_shared<imprimante::ImprimantesSysteme>(),
+                std::make_shared<imprimante::ChoixImprimanteScripte>(imprimante::Choix{
+                    entree, 1, imprimante::Reglages{"A4", false, fichier.toStdString()}}));
+            impression.base->PiegerAppel(rang);
+            impression.Imprimer();
+            ASSERT_EQ(impression.erreurs.size(), 1U);
+            EXPECT_EQ(DernierPointeur(impression), "pointeur 0");
+            EXPECT_TRUE(impression.controle->isEnabled());
+            EXPECT_TRUE(QDir(dossier.path())
+                            .isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+        }
+    }
 }
 
 // An item of DICT ACCORD nested 25,000 levels deep used to overflow the stack and kill the

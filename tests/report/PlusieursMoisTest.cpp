@@ -135,6 +135,12 @@ TEST(PlusieursMois, ChaqueMoisSImprimeCommeSeulApresLEcheancier) {
             }
         }
     }
+    // A range whose first months select nothing (October 2018 to May 2019): the first month
+    // that selects any (June 2019) prints once, in its place.
+    const Document tardive = Imprimer(5, 9);
+    const Document juin = Imprimer(13, 1);
+    ASSERT_EQ(tardive.pages, 1 + juin.pages);
+    EXPECT_EQ(Page(tardive, 2), Page(juin, 1));
 }
 
 TEST(PlusieursMois, LEcheancierCompteLesLignesParMoisEtParGroupe) {
