@@ -6,6 +6,8 @@
 
 #include "DonneesRapport.h"
 #include "ImpressionEssai.h"
+#include "outils/Outils.h"
+#include "printer/ImprimantesSysteme.h"
 
 // A print run with a storage failure at each call it makes to the database in turn: the
 // selection, the frozen view, every file opened and every read of every record.
@@ -54,7 +56,6 @@ int AppelsDUneImpressionSansPanne() {
     return impression.base->Appels();
 }
 
-// That an abandoned document leaves no PDF file is the printer's own test (ImprimanteQtTest).
 TEST(PannesImpression, UnePanneAChaqueAppelAbandonneLeDocumentEtLaisseLaFormeUtilisable) {
     const int appels = AppelsDUneImpressionSansPanne();
     ASSERT_GE(appels, 10);
