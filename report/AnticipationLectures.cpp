@@ -17,9 +17,30 @@ constexpr long LignesParLot = 500;
 
 // Each key once, in order.
 std::vector<std::string> Cles(std::vector<std::string> cles) {
-    std::sort(cles.begin(), cles.end());
+    if (!std::is_sorted(cles.begin(), cles.end())) {
+        std::sort(cles.begin(), cles.end());
+    }
     cles.erase(std::unique(cles.begin(), cles.end()), cles.end());
     return cles;
+}
+
+// A person of the batch and the highest agreement number announced for it.
+struct AideDuLot {
+    std::string aide;
+    int dernier = 0;
+};
+
+// The persons in key order, each once with the highest number of its rows: their agreement
+// keys then come in key order too, without sorting thousands of them.
+std::vector<AideDuLot> Aides_En_Ordre(std::vector<AideDuLot> aides) {
+    std::sort(aides.begin(), aides.end(), [](const AideDuLot& a, const AideDuLot& b) {
+        return a.aide < b.aide || (a.aide == b.aide && a.dernier > b.dernier);
+    });
+    aides.erase(
+        std::unique(aides.begin(), aides.end(),
+                    [](const AideDuLot& a, const AideDuLot& b) { return a.aide == b.aide; }),
+        aides.end());
+    return aides;
 }
 
 }  // namespace
@@ -29,22 +50,25 @@ void Ctr_ArdoinePrivate::Anticiper_Lectures() {
     if ((rangee - 1) % LignesParLot != 0) {
         return;
     }
-    std::vector<std::string> aides;
-    std::vector<std::string> accords;
+    std::vector<AideDuLot> duLot;
     std::vector<std::string> organismes;
     for (long ligne = rangee; ligne < rangee + LignesParLot; ++ligne) {
         const std::string cle = (*Liste_Accord)(static_cast<int>(ligne), 1);
         if (cle.empty()) {
             break;
         }
-        const std::string aide = ardoine::Debut(cle, ardoine::LongueurCodeAide);
         organismes.push_back((*Liste_Accord)(static_cast<int>(ligne), 3));
-        for (std::string& duLot : ardoine::Cles_Accords(aide, 1, ardoine::Numero_Suivant(cle))) {
-            accords.push_back(std::move(duLot));
-        }
-        aides.push_back(aide);
+        duLot.push_back(
+            {ardoine::Debut(cle, ardoine::LongueurCodeAide), ardoine::Numero_Suivant(cle)});
     }
-    aides = Cles(std::move(aides));
+    std::vector<std::string> aides;
+    std::vector<std::string> accords;
+    for (AideDuLot& personne : Aides_En_Ordre(std::move(duLot))) {
+        for (std::string& cle : ardoine::Cles_Accords(personne.aide, 1, personne.dernier)) {
+            accords.push_back(std::move(cle));
+        }
+        aides.push_back(std::move(personne.aide));
+    }
     Module.Fic_CivilAide->Prelire(aides);
     Module.Fic_DemandAcc->Prelire(aides);
     Module.Fic_Accord->Prelire(Cles(std::move(accords)));

@@ -1,6 +1,7 @@
 #include "Outils.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <charconv>
 #include <optional>
 #include <utility>
@@ -23,22 +24,48 @@ QDate lireDate(const std::string& texte) {
 }
 
 // A whole number of days as the database compares numbers: an optional sign, digits and
-// an optional decimal part of zeros ("21690", "+21690", "21690.0" are the same day).
-std::optional<std::int64_t> lireNombre(const std::string& texte) {
-    static const QRegularExpression forme(QStringLiteral("^([+-]?\\d+)(\\.0+)?$"));
-    const auto correspondance = forme.match(QString::fromStdString(texte));
-    if (!correspondance.hasMatch()) {
+// an optional decimal part of zeros ("21690", "+21690", "21690.0" are the same day). Read by
+// hand: a list converts one date per line.
+std::optional<std::int64_t> lireNombre(std::string_view texte) {
+    const auto chiffre = [](char c) { return c >= '0' && c <= '9'; };
+    std::string_view entier = texte;
+    if (const auto point = texte.find('.'); point != std::string_view::npos) {
+        const std::string_view decimales = texte.substr(point + 1);
+        if (decimales.empty() || decimales.find_first_not_of('0') != std::string_view::npos) {
+            return std::nullopt;
+        }
+        entier = texte.substr(0, point);
+    }
+    const bool signe = !entier.empty() && (entier.front() == '+' || entier.front() == '-');
+    const std::string_view chiffres = entier.substr(signe ? 1 : 0);
+    if (chiffres.empty() || !std::all_of(chiffres.begin(), chiffres.end(), chiffre)) {
         return std::nullopt;
     }
-    const std::string chiffres = correspondance.captured(1).toStdString();
-    const char* debut = chiffres.data() + (chiffres.front() == '+' ? 1 : 0);
-    const char* fin = chiffres.data() + chiffres.size();
+    const char* debut = entier.data() + (entier.front() == '+' ? 1 : 0);
+    const char* fin = entier.data() + entier.size();
     std::int64_t nombre = 0;
     const auto [arret, erreur] = std::from_chars(debut, fin, nombre);
     if (erreur != std::errc() || arret != fin) {
         return std::nullopt;
     }
     return nombre;
+}
+
+// "dd/MM/yyyy"; the years of four digits, nearly all, without Qt's format parser.
+std::string texteDate(const QDate& date) {
+    if (date.year() < 1000 || date.year() > 9999) {
+        return date.toString(FormatDate).toStdString();
+    }
+    std::string texte = "00/00/0000";
+    const auto ecrire = [&texte](std::size_t fin, int valeur) {
+        for (std::size_t rang = fin; valeur > 0; --rang, valeur /= 10) {
+            texte[rang] = static_cast<char>('0' + valeur % 10);
+        }
+    };
+    ecrire(1, date.day());
+    ecrire(4, date.month());
+    ecrire(9, date.year());
+    return texte;
 }
 
 }  // namespace
@@ -82,7 +109,7 @@ std::string Outils::DateExterne(const std::string& jour) const {
     if (!date.isValid()) {
         throw dba::Erreur(dba::ErrArgument, "« " + jour + " » n'est pas un numéro de jour.");
     }
-    return date.toString(FormatDate).toStdString();
+    return texteDate(date);
 }
 
 std::string Outils::ChoisirImprimante(const std::string& format, const std::string& nomDocument) {

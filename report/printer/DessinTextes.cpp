@@ -4,6 +4,7 @@
 #include <QGlyphRun>
 
 #include <algorithm>
+#include <utility>
 
 namespace imprimante {
 
@@ -26,10 +27,14 @@ QFont policeQt(const Police& police) {
     return font;
 }
 
+bool ascii(QChar caractere) {
+    const char16_t code = caractere.unicode();
+    return code >= DessinTextes::PremierAscii && code < DessinTextes::FinAscii;
+}
+
 // A character drawn by its own glyph alone: no pair, no mark joining the one before, no control.
 bool sansMiseEnForme(QChar caractere) {
-    const char16_t code = caractere.unicode();
-    if (code >= 0x20 && code < 0x7F) {
+    if (ascii(caractere)) {
         return true;
     }
     return !caractere.isSurrogate() && !caractere.isMark() &&
@@ -57,32 +62,70 @@ const DessinTextes::Face& DessinTextes::face(QPainter& peintre, const Police& po
     face.brute = QRawFont::fromFont(face.font);
     face.enGlyphes =
         face.brute.isValid() && QFontInfo(face.font).fixedPitch() && sansEspacesVisibles(police);
+    if (face.enGlyphes) {
+        QString caracteres;
+        for (char16_t code = PremierAscii; code < FinAscii; ++code) {
+            caracteres.append(QChar(code));
+        }
+        const QList<quint32> indices = face.brute.glyphIndexesForString(caracteres);
+        const QList<QPointF> avances =
+            face.brute.advancesForGlyphIndexes(indices, QRawFont::UseDesignMetrics);
+        face.enGlyphes = indices.size() == caracteres.size();
+        for (qsizetype rang = 0; face.enGlyphes && rang < indices.size(); ++rang) {
+            face.ascii[static_cast<std::size_t>(rang)] = {indices[rang], avances[rang]};
+        }
+    }
     return face;
 }
 
+bool DessinTextes::glyphesDe(const Face& face, const QString& texte) {
+    if (!std::all_of(texte.begin(), texte.end(), ascii)) {
+        indices_ = face.brute.glyphIndexesForString(texte);
+        if (indices_.size() != texte.size()) {
+            return false;
+        }
+        avances_ = face.brute.advancesForGlyphIndexes(indices_, QRawFont::UseDesignMetrics);
+        return true;
+    }
+    indices_.resize(texte.size());
+    avances_.resize(texte.size());
+    quint32* indice = indices_.data();
+    QPointF* avance = avances_.data();
+    for (const QChar caractere : texte) {
+        const GlypheAscii& glyphe = face.ascii[caractere.unicode() - PremierAscii];
+        *indice++ = glyphe.indice;
+        *avance++ = glyphe.avance;
+    }
+    return true;
+}
+
+// Tens of thousands of texts go through here: the lists are filled in place, without a check
+// of their sharing at every character.
 bool DessinTextes::placerGlyphes(const Face& face, const QString& texte) {
-    glyphes_.clear();
-    positions_.clear();
-    if (!std::all_of(texte.begin(), texte.end(), sansMiseEnForme)) {
+    if (!std::all_of(texte.begin(), texte.end(), sansMiseEnForme) || !glyphesDe(face, texte)) {
         return false;
     }
-    const QList<quint32> indices = face.brute.glyphIndexesForString(texte);
-    if (indices.size() != texte.size()) {
-        return false;
-    }
-    const QList<QPointF> avances =
-        face.brute.advancesForGlyphIndexes(indices, QRawFont::UseDesignMetrics);
+    glyphes_.resize(texte.size());
+    positions_.resize(texte.size());
+    quint32* glyphe = glyphes_.data();
+    QPointF* place = positions_.data();
+    const quint32* indice = std::as_const(indices_).data();
+    const QPointF* avance = std::as_const(avances_).data();
+    qsizetype places = 0;
     QPointF position;
-    for (qsizetype rang = 0; rang < indices.size(); ++rang) {
-        if (indices[rang] == 0) {
+    for (qsizetype rang = 0; rang < texte.size(); ++rang) {
+        if (indice[rang] == 0) {
             return false;
         }
         if (texte[rang] != QLatin1Char(' ')) {
-            glyphes_.append(indices[rang]);
-            positions_.append(position);
+            glyphe[places] = indice[rang];
+            place[places] = position;
+            ++places;
         }
-        position += avances[rang];
+        position += avance[rang];
     }
+    glyphes_.resize(places);
+    positions_.resize(places);
     return true;
 }
 

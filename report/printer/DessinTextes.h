@@ -6,6 +6,7 @@
 #include <QPointF>
 #include <QRawFont>
 
+#include <array>
 #include <vector>
 
 #include "Operation.h"
@@ -22,21 +23,36 @@ class DessinTextes {
   public:
     void dessiner(QPainter& peintre, const Operation& texte);
 
+    // The printable ASCII characters, whose glyphs each face looks up once.
+    static constexpr char16_t PremierAscii = 0x20;
+    static constexpr char16_t FinAscii = 0x7F;
+
   private:
+    // The glyph of a printable ASCII character and its advance.
+    struct GlypheAscii {
+        quint32 indice = 0;
+        QPointF avance;
+    };
     struct Face {
         Police police;
         QFont font;
         QRawFont brute;
         int ascendante = 0;
         bool enGlyphes = false;
+        // Looked up once for the face: nearly every character of a list is one of them.
+        std::array<GlypheAscii, FinAscii - PremierAscii> ascii{};
     };
 
     const Face& face(QPainter& peintre, const Police& police);
     // The glyphs and their positions from the start of the line; false when the text must be
     // laid out by Qt.
     bool placerGlyphes(const Face& face, const QString& texte);
+    // The glyph indexes and advances of the text's characters; false when the font lacks one.
+    bool glyphesDe(const Face& face, const QString& texte);
 
     std::vector<Face> faces_;
+    QList<quint32> indices_;
+    QList<QPointF> avances_;
     QList<quint32> glyphes_;
     QList<QPointF> positions_;
 };

@@ -17,18 +17,19 @@ void LectureOrdonnee::chercher(std::string_view cle) {
 
 void LectureOrdonnee::avancer() {
     auBout_ = !suite_.avancer();
+    cleCourante_ = auBout_ ? std::string_view() : suite_.octets(0);
 }
 
 std::optional<std::string> LectureOrdonnee::lire(std::string_view cle) {
     if (!placee_) {
         chercher(cle);
-    } else if (!auBout_ && cleCourante() < cle) {
+    } else if (!auBout_ && cleCourante_ < cle) {
         avancer();
-        if (!auBout_ && cleCourante() < cle) {
+        if (!auBout_ && cleCourante_ < cle) {
             chercher(cle);
         }
     }
-    if (auBout_ || cleCourante() != cle) {
+    if (auBout_ || cleCourante_ != cle) {
         return std::nullopt;
     }
     return std::string(suite_.octets(1));

@@ -27,11 +27,10 @@ class LectureOrdonnee {
   private:
     void chercher(std::string_view cle);
     void avancer();
-    // The key of the row the statement stands on.
-    std::string_view cleCourante() const { return suite_.octets(0); }
-
     Instruction& suite_;
     Remise remise_;
+    // The key of the row the statement stands on, valid until it moves.
+    std::string_view cleCourante_;
     bool placee_ = false;
     // No row past the position: every key from here on is missing.
     bool auBout_ = false;
