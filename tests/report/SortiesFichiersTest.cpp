@@ -48,7 +48,7 @@ TEST(SortiesFichiers, UnFichierSurUnDisqueQuiLacheGardeLAncienEntierEtRienDAutre
             dossiers.filePath(nom + QStringLiteral("/") + nom).toStdString();
         ImpressionEssai impression(Donnees());
         const int appels = essai::Essayer_Chaque_Panne(
-            fichier, [&] { return Imprimer_Vers(impression, genre, fichier); });
+            fichier, [&, genre = genre] { return Imprimer_Vers(impression, genre, fichier); });
         std::cout << "[          ] " << nom << " : " << appels
                   << " appels au système essayés en panne\n";
         EXPECT_GE(appels, 10) << nom;
