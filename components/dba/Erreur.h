@@ -21,8 +21,8 @@ class ARDOINE_BASE_EXPORT Erreur : public std::runtime_error {
     std::uint32_t numero_;
 };
 
-// Numbers raised by the components. Callers test ErrNonTrouve, and the tools ErrSansServeur (a
-// mistake in the command line); the others tell support staff which kind of failure a user
+// Numbers raised by the components. Callers test ErrNonTrouve, and the tools ErrSansServeur and
+// ErrNomBase (mistakes in the command line); the others tell support staff which kind of failure a user
 // reported.
 inline constexpr std::uint32_t ErrNonTrouve = 0x8004000B;       // key without record
 inline constexpr std::uint32_t ErrSyntaxe = 0x80040101;         // malformed sentence or expression
@@ -32,6 +32,7 @@ inline constexpr std::uint32_t ErrStockage = 0x80040104;        // the storage f
 inline constexpr std::uint32_t ErrImport = 0x80040105;          // bad interchange line
 inline constexpr std::uint32_t ErrArgument = 0x80040106;        // bad argument to an operation
 inline constexpr std::uint32_t ErrSansServeur = 0x80040107;     // server name, no server store
+inline constexpr std::uint32_t ErrNomBase = 0x80040108;         // misspelled server address
 inline constexpr std::uint32_t ErrDroits = 0x80040201;          // access-rights component
 inline constexpr std::uint32_t ErrImprimante = 0x80040301;      // printer failure
 inline constexpr std::uint32_t ErrSaisie = 0x80040401;          // criterion refused by the control

@@ -8,6 +8,8 @@ namespace mvdb {
 
 namespace {
 
+constexpr std::string_view MotCle = "password";
+
 bool egauxSansCasse(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return std::tolower(static_cast<unsigned char>(x)) ==
@@ -69,14 +71,51 @@ void plagesRequete(std::string_view nom, std::vector<Plage>& plages) {
     }
 }
 
+// Where a URI's authority starts: after the scheme's ':' and the two slashes, or the one a
+// misspelling left.
+std::size_t debutAutorite(std::string_view nom) {
+    std::size_t debut = nom.find(':') + 1;
+    for (int barre = 0; barre < 2 && debut < nom.size() && nom[debut] == '/'; ++barre) {
+        ++debut;
+    }
+    return debut;
+}
+
+bool chiffres(std::string_view texte) {
+    return !texte.empty() && std::all_of(texte.begin(), texte.end(), [](char c) {
+        return std::isdigit(static_cast<unsigned char>(c)) != 0;
+    });
+}
+
+// In an authority without user information ("h1:5432,h2:5433", "[::1]:5432"), the first ':'
+// that a port does not follow; npos when every host's port is one.
+std::size_t deuxPointsSansPort(std::string_view nom, std::size_t debut) {
+    const std::size_t fin = std::min(nom.find_first_of("/?#", debut), nom.size());
+    for (std::size_t hote = debut; hote < fin;) {
+        const std::size_t virgule = std::min(nom.find(',', hote), fin);
+        const std::string_view element = nom.substr(hote, virgule - hote);
+        const std::size_t apresAdresse =
+            element.starts_with('[') ? std::min(element.find(']'), element.size()) : 0;
+        const std::size_t deuxPoints = element.find(':', apresAdresse);
+        if (deuxPoints != std::string_view::npos && !chiffres(element.substr(deuxPoints + 1))) {
+            return hote + deuxPoints;
+        }
+        hote = virgule + 1;
+    }
+    return std::string_view::npos;
+}
+
 void plagesUri(std::string_view nom, std::vector<Plage>& plages) {
-    const std::size_t debut = nom.find("://") + 3;
+    const std::size_t debut = debutAutorite(nom);
     const std::size_t arobase = nom.rfind('@');
     if (arobase != std::string_view::npos && arobase >= debut) {
         const std::size_t deuxPoints = nom.find(':', debut);
         if (deuxPoints < arobase) {
             plages.push_back({deuxPoints + 1, arobase});
         }
+    } else if (const std::size_t deuxPoints = deuxPointsSansPort(nom, debut);
+               deuxPoints != std::string_view::npos) {
+        plages.push_back({deuxPoints + 1, nom.size()});
     }
     plagesRequete(nom, plages);
 }
@@ -114,10 +153,22 @@ std::size_t trouverSansCasse(std::string_view texte, std::string_view mot, std::
                                  : static_cast<std::size_t>(trouve - texte.begin());
 }
 
-// keyword = value pairs. What cannot be read after a "password" is masked to the end: the
-// library refuses such a name, and its parts are unknown.
+// Text from `i` on that cannot be read as keyword = value pairs: the library refuses such a
+// name, and its parts are unknown. After a password's value it may be the rest of that
+// password (password=a b, unquoted), before one the keyword's value: masked to the end.
+void masquerIllisible(std::string_view nom, std::size_t i, std::vector<Plage>& plages) {
+    if (!plages.empty()) {
+        plages.back().fin = nom.size();
+        return;
+    }
+    const std::size_t reste = trouverSansCasse(nom, MotCle, i);
+    if (reste != std::string_view::npos) {
+        plages.push_back({reste + MotCle.size(), nom.size()});
+    }
+}
+
+// keyword = value pairs.
 void plagesMotsCles(std::string_view nom, std::vector<Plage>& plages) {
-    constexpr std::string_view MotCle = "password";
     std::size_t i = sauterEspaces(nom, 0);
     while (i < nom.size()) {
         const std::size_t finMot = std::min(nom.find('=', i), nom.size());
@@ -125,10 +176,7 @@ void plagesMotsCles(std::string_view nom, std::vector<Plage>& plages) {
         const auto espaceDansMot =
             static_cast<std::size_t>(std::find_if(mot.begin(), mot.end(), espace) - mot.begin());
         if (finMot == nom.size() || sauterEspaces(mot, espaceDansMot) != mot.size()) {
-            const std::size_t reste = trouverSansCasse(nom, MotCle, i);
-            if (reste != std::string_view::npos) {
-                plages.push_back({reste + MotCle.size(), nom.size()});
-            }
+            masquerIllisible(nom, i, plages);
             return;
         }
         const std::size_t valeur = sauterEspaces(nom, finMot + 1);
@@ -159,7 +207,7 @@ std::vector<Plage> fusionner(std::vector<Plage> plages) {
 }
 
 void ajouterMorceaux(const std::string& texte, std::set<std::string>& secrets) {
-    constexpr std::string_view Coupures = "@/?#:&=,";
+    constexpr std::string_view Coupures = "@/?#:&=, \t";
     std::size_t debut = 0;
     while (debut <= texte.size()) {
         const std::size_t fin = std::min(texte.find_first_of(Coupures, debut), texte.size());
@@ -182,9 +230,25 @@ bool estUriServeur(std::string_view nom) {
     return nom.starts_with("postgresql://") || nom.starts_with("postgres://");
 }
 
+bool ressembleAUneUri(std::string_view nom) {
+    const std::size_t deuxPoints = nom.find(':');
+    if (deuxPoints == 0 || deuxPoints == std::string_view::npos) {
+        return false;
+    }
+    const std::string_view schema = nom.substr(0, deuxPoints);
+    const bool schemaValide = std::isalpha(static_cast<unsigned char>(schema.front())) != 0 &&
+                              std::all_of(schema.begin(), schema.end(), [](char c) {
+                                  return std::isalnum(static_cast<unsigned char>(c)) != 0 ||
+                                         c == '+' || c == '.' || c == '-';
+                              });
+    return schemaValide &&
+           (nom.substr(deuxPoints + 1).starts_with('/') || egauxSansCasse(schema, "postgres") ||
+            egauxSansCasse(schema, "postgresql"));
+}
+
 std::vector<Plage> plagesMotDePasse(std::string_view nom) {
     std::vector<Plage> plages;
-    if (estUriServeur(nom)) {
+    if (ressembleAUneUri(nom)) {
         plagesUri(nom, plages);
     } else {
         plagesMotsCles(nom, plages);
@@ -196,7 +260,7 @@ MasqueMotDePasse::MasqueMotDePasse(std::string_view nom) {
     std::set<std::string> secrets;
     for (const Plage& plage : plagesMotDePasse(nom)) {
         const std::string ecrit(nom.substr(plage.debut, plage.fin - plage.debut));
-        const std::string lu = estUriServeur(nom) ? decoderPourcents(ecrit) : valeurLue(ecrit);
+        const std::string lu = ressembleAUneUri(nom) ? decoderPourcents(ecrit) : valeurLue(ecrit);
         for (const std::string& forme : {ecrit, lu}) {
             secrets.insert(forme);
             ajouterMorceaux(forme, secrets);

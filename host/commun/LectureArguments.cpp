@@ -1,6 +1,8 @@
 #include "LectureArguments.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
 #include <ostream>
 #include <string_view>
 
@@ -17,10 +19,16 @@ constexpr const char* Avertissement =
     "dans ~/.pgpass (ou le fichier que nomme PGPASSFILE), ou désignez la base par un service "
     "de libpq (PGSERVICE, ou service=... dans un fichier pg_service.conf).";
 
+// The arguments as given, copied before their passwords are overwritten. Plain storage that
+// no constructor touches: the copy is made before any constructor has run.
+int nombreCopies = 0;
+char** copies = nullptr;
+bool motDePasseDonne = false;
+
 // Overwrites the passwords of a database name starting at `nom`; whether there was one.
 bool Effacer(char* nom) {
     const std::string_view texte(nom);
-    if (!mvdb::designeServeur(texte)) {
+    if (mvdb::genreNom(texte) == mvdb::GenreNom::Fichier) {
         return false;
     }
     const auto plages = mvdb::plagesMotDePasse(texte);
@@ -38,16 +46,36 @@ bool Effacer_Mots_De_Passe(char* argument) {
     return option ? Effacer(argument + egal + 1) : Effacer(argument);
 }
 
+// Called by the C library with main's own arguments before the initialisation of any library
+// (Qt, libpq, the C++ library's streams): the time during which /proc shows a password is
+// the loader's mapping of the libraries alone. Without memory for the copy, nothing is masked
+// rather than anything lost.
+void Masquer_Au_Demarrage(int argc, char** argv, char** /*environnement*/) {
+    copies = static_cast<char**>(std::calloc(static_cast<std::size_t>(argc), sizeof(char*)));
+    for (int rang = 0; copies != nullptr && rang < argc; ++rang) {
+        copies[rang] = ::strdup(argv[rang]);
+        if (copies[rang] == nullptr) {
+            return;
+        }
+        nombreCopies = rang + 1;
+    }
+    for (int rang = 0; rang < nombreCopies; ++rang) {
+        motDePasseDonne = Effacer_Mots_De_Passe(argv[rang]) || motDePasseDonne;
+    }
+}
+
+[[gnu::used, gnu::section(".preinit_array")]] void (*Au_Demarrage)(int, char**,
+                                                                   char**) = Masquer_Au_Demarrage;
+
 }  // namespace
 
 QStringList Lire_Arguments(int argc, char** argv, std::ostream& avertissements) {
     QStringList arguments;
-    bool motDePasse = false;
+    const bool copiees = nombreCopies == argc;
     for (int rang = 0; rang < argc; ++rang) {
-        arguments.append(QString::fromLocal8Bit(argv[rang]));
-        motDePasse = Effacer_Mots_De_Passe(argv[rang]) || motDePasse;
+        arguments.append(QString::fromLocal8Bit(copiees ? copies[rang] : argv[rang]));
     }
-    if (motDePasse) {
+    if (motDePasseDonne) {
         avertissements << Avertissement << std::endl;
     }
     return arguments;

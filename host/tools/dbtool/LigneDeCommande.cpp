@@ -68,8 +68,9 @@ int executer(const QStringList& arguments, Console& console) {
         return erreurUsage(e.what(), nom, console);
     } catch (const dba::Erreur& e) {
         console.erreurs << "erreur : " << e.texte() << '\n';
-        // A server name given to a program without the server store is the line's mistake.
-        if (e.numero() == dba::ErrSansServeur) {
+        // A server name given to a program without the server store, or a misspelled one, is
+        // the line's mistake.
+        if (e.numero() == dba::ErrSansServeur || e.numero() == dba::ErrNomBase) {
             return CodeUsage;
         }
     } catch (const std::exception& e) {
