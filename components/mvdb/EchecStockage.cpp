@@ -41,6 +41,11 @@ std::string texte(CauseEchec cause, const std::string& base, const std::string& 
         case CauseEchec::EcritureRefusee:
             return "Écriture refusée : le rôle « " + detail +
                    " » n'a que le droit de lire la base " + base + ".";
+        case CauseEchec::LectureRefusee:
+            return "Lecture refusée : le rôle « " + detail +
+                   " » n'a pas le droit de lire les données de la base " + base +
+                   " ; l'administrateur du serveur doit lui accorder la lecture de son schéma "
+                   "mvdb.";
         case CauseEchec::EntreeSortie:
             break;
     }
@@ -49,7 +54,7 @@ std::string texte(CauseEchec cause, const std::string& base, const std::string& 
 
 bool detailDansLeTexte(CauseEchec cause) {
     return cause == CauseEchec::ConnexionImpossible || cause == CauseEchec::AccesImpossible ||
-           cause == CauseEchec::EcritureRefusee;
+           cause == CauseEchec::EcritureRefusee || cause == CauseEchec::LectureRefusee;
 }
 
 }  // namespace

@@ -26,12 +26,13 @@ enum class CauseEchec {
     ConnexionImpossible,  // the server could not be reached or refused the session
     AccesImpossible,      // the server refused or failed a statement
     EcritureRefusee,      // the server role may only read
+    LectureRefusee,       // the server role may not read the database's tables
 };
 
 // ErrStockage with a French text naming the cause and the database the user named (a file
 // path, or a server name without its password). detail, when given, is the server's reason
-// after the text of ConnexionImpossible and AccesImpossible, the role of EcritureRefusee,
-// and appended in parentheses to the others.
+// after the text of ConnexionImpossible and AccesImpossible, the role of EcritureRefusee and
+// LectureRefusee, and appended in parentheses to the others.
 dba::Erreur erreurStockage(CauseEchec cause, const std::string& chemin,
                            const std::string& detail = {});
 

@@ -141,8 +141,10 @@ TEST(SurServeur, ConnectionFailuresAreToldInFrenchWithoutThePassword) {
     }
     // The test cluster asks the members of mot_de_passe_exige for their password.
     const std::string role = "mdp_" + nomServeur(base);
-    base.lieu().administrer(nomServeur(base), "CREATE ROLE " + role + " LOGIN PASSWORD '" +
-                                                  MotDePasseJuste + "' IN ROLE mot_de_passe_exige");
+    base.lieu().administrer(nomServeur(base),
+                            "CREATE ROLE " + role + " LOGIN PASSWORD '" + MotDePasseJuste +
+                                "' IN ROLE mot_de_passe_exige; GRANT USAGE ON SCHEMA mvdb TO " +
+                                role + "; GRANT SELECT ON ALL TABLES IN SCHEMA mvdb TO " + role);
     const std::string dossier = dossierServeur(base);
     const std::string avecRole = base.chemin() + " user=" + role;
     EXPECT_NO_THROW(dba::TheClient(avecRole + " password='" + MotDePasseJuste + "'"));
@@ -207,6 +209,48 @@ TEST(SurServeur, ARoleWithSelectOnlyReadsEverythingAndIsRefusedImport) {
     const dba::Erreur erreur = erreurDe([&] { ecriture.importer(lignes); });
     EXPECT_EQ(erreur.numero(), dba::ErrStockage);
     EXPECT_THAT(erreur.texte(), HasSubstr("« " + role + " » n'a que le droit de lire"));
+}
+
+// A role the administrator gave no read, or not on every table, is told so by name when it
+// opens the database, whatever it opens it for; one whose read is taken away while it works is
+// told by name what it lacks.
+TEST(SurServeur, ARoleThatMayNotReadIsToldSoByNameWhenItOpensAndWhenItReads) {
+    BaseTemporaire base;
+    if (!base.surServeur()) {
+        GTEST_SKIP() << "sur le serveur seulement";
+    }
+    base.importer(Donnees);
+    const std::string nom = nomServeur(base);
+    const std::string sansDroits = "sans_droits_" + nom;
+    const std::string sansEnregistrements = "sans_enreg_" + nom;
+    const std::string lecteur = "lecteur_" + nom;
+    base.lieu().administrer(
+        nom, "CREATE ROLE " + sansDroits + " LOGIN; CREATE ROLE " + sansEnregistrements +
+                 " LOGIN; CREATE ROLE " + lecteur + " LOGIN; GRANT USAGE ON SCHEMA mvdb TO " +
+                 sansEnregistrements + ", " + lecteur +
+                 "; GRANT SELECT ON ALL TABLES IN SCHEMA mvdb TO " + lecteur +
+                 "; GRANT SELECT ON mvdb.version, mvdb.fichier TO " + sansEnregistrements);
+    for (const std::string& role : {sansDroits, sansEnregistrements}) {
+        const std::string avecRole = base.chemin() + " user=" + role;
+        const std::string refus = "Lecture refusée : le rôle « " + role +
+                                  " » n'a pas le droit de lire les données de la base « " +
+                                  mvdb::nomAffichable(avecRole) +
+                                  " » ; l'administrateur du serveur doit lui accorder la lecture "
+                                  "de son schéma mvdb.";
+        EXPECT_EQ(erreurDe([&] { dba::TheClient client(avecRole); }).texte(), refus);
+        EXPECT_EQ(
+            erreurDe([&] { mvdb::Base::ouvrir(avecRole, mvdb::Mode::LectureEcriture); }).texte(),
+            refus);
+    }
+
+    auto lecture = mvdb::Base::ouvrir(base.chemin() + " user=" + lecteur, mvdb::Mode::LectureSeule);
+    EXPECT_TRUE(lecture.lire("ACCORD", "9").has_value());
+    base.lieu().administrer(nom, "REVOKE SELECT ON mvdb.enreg FROM " + lecteur);
+    const dba::Erreur erreur = erreurDe([&] { lecture.lire("ACCORD", "10"); });
+    EXPECT_EQ(erreur.numero(), dba::ErrStockage);
+    EXPECT_THAT(erreur.texte(), HasSubstr("impossible : le rôle « " + lecteur +
+                                          " » n'a pas sur les tables de la base les droits que "
+                                          "demande cette opération."));
 }
 
 TEST(SurServeur, AReadViewCutByTheServerFailsInFrenchAndTheNextReadConnectsAgain) {

@@ -179,6 +179,51 @@ TEST_F(ServeurMuetTcpSurFichier, EncryptionRequiredAndRefusedIsToldInFrench) {
         << execution.erreurs.toStdString();
 }
 
+// A message of the server's protocol: its type, its length, its body.
+QByteArray MessageServeur(char type, const QByteArray& corps) {
+    QByteArray message(1, type);
+    const quint32 longueur = static_cast<quint32>(corps.size() + 4);
+    for (int decalage = 24; decalage >= 0; decalage -= 8) {
+        message.append(static_cast<char>((longueur >> decalage) & 0xFF));
+    }
+    return message + corps;
+}
+
+// A server stopping or restarting ends the sessions it has just opened: the session's first
+// answer comes with the server's farewell (FATAL 57P01), which the client library reads as a
+// notice. Only the French message reaches the terminal.
+TEST_F(ServeurMuetTcpSurFichier, ASessionEndedAsItOpensIsToldInFrenchAlone) {
+    QProcess programme;
+    essai::Preparer(programme);
+    programme.start(QStringLiteral(ARDOINE_DB_PROGRAMME),
+                    {"read", Nom("sslmode=disable"), "A", "K"});
+    ASSERT_TRUE(serveur.waitForNewConnection(30000));
+    QTcpSocket* client = serveur.nextPendingConnection();
+    // The client's startup message, its length first.
+    while (client->bytesAvailable() < 4 && client->waitForReadyRead(30000)) {
+    }
+    qint64 longueur = 0;
+    for (const char octet : client->peek(4)) {
+        longueur = (longueur << 8) | static_cast<quint8>(octet);
+    }
+    while (client->bytesAvailable() < longueur && client->waitForReadyRead(30000)) {
+    }
+    client->read(longueur);
+    const QByteArray adieu(
+        "SFATAL\0VFATAL\0C57P01\0Mterminating connection due to administrator "
+        "command\0\0",
+        75);
+    client->write(MessageServeur('R', QByteArray(4, '\0')) + MessageServeur('Z', "I") +
+                  MessageServeur('E', adieu));
+    client->waitForBytesWritten(30000);
+    client->disconnectFromHost();
+    const auto execution = essai::Fin(programme);
+    EXPECT_EQ(execution.code, 1);
+    EXPECT_EQ(execution.erreurs.toStdString(),
+              "erreur : Accès à la base « " + Nom("sslmode=disable").toStdString() +
+                  " » impossible : la connexion au serveur a été perdue.\n");
+}
+
 TEST_F(ServeurMuetTcpSurFichier, AServerThatNeverAnswersEndsAtTheConnectionTimeoutInFrench) {
     const auto execution = Db({"read", Nom("sslmode=disable connect_timeout=2"), "A", "K"});
     EXPECT_EQ(execution.code, 1);

@@ -41,10 +41,11 @@ void ajouterEntier32(std::string& octets, std::uint32_t valeur) {
 // What went wrong, in the user's words. The server's own text is English: a cause not known
 // here is given by its code, which an administrator looks up, never by that text. The server
 // names the index a value was too long for: its key, or an entry.
-std::string cause(const std::string& code, const std::string& contrainte,
-                  const std::string& detail) {
+std::string cause(const std::string& code, const std::string& contrainte, const std::string& detail,
+                  const char* role) {
     if (code == "42501") {
-        return "le rôle de connexion n'a pas le droit de le faire (lecture seule)";
+        return std::string("le rôle « ") + (role != nullptr ? role : "") +
+               " » n'a pas sur les tables de la base les droits que demande cette opération";
     }
     if (code == "25006") {
         return "la base n'accepte que des lectures sur ce serveur";
@@ -97,7 +98,8 @@ std::string champ(pg_result* resultat, int code) {
         etat = "08006";
     }
     PQclear(resultat);
-    throw erreurStockage(CauseEchec::AccesImpossible, affichable, cause(etat, contrainte, detail));
+    throw erreurStockage(CauseEchec::AccesImpossible, affichable,
+                         cause(etat, contrainte, detail, PQuser(connexion)));
 }
 
 void exigerSucces(pg_conn* connexion, pg_result* resultat, const std::string& affichable,
@@ -286,6 +288,13 @@ ConnexionPg::ConnexionPg(const std::string& parametres, std::string affichable)
         refuser(illisible);
     }
     connexion_ = PQconnectStart(parametres.c_str());
+    // The server's notices would reach the terminal raw and in English, the library printing
+    // them as they come: a notice during the connection, or the farewell of a session ended
+    // as it opens ("FATAL: 57P01 terminating connection", when the server stops or restarts),
+    // which arrives with the session's first answer and is read as a notice. The failure it
+    // causes is told in French by the statement that meets it.
+    PQsetNoticeProcessor(
+        connexion_, [](void*, const char*) {}, nullptr);
     const Etablissement etablissement = etablir(connexion_);
     if (etablissement != Etablissement::Etablie) {
         const std::string pourquoi =
@@ -293,11 +302,8 @@ ConnexionPg::ConnexionPg(const std::string& parametres, std::string affichable)
         PQfinish(connexion_);
         refuser(pourquoi);
     }
-    // Messages of the server stay out of the user's sight; keep them short. Its notices
-    // (a table that does not exist yet, skipped) would reach the terminal in English.
+    // Messages of the server stay out of the user's sight; keep them short.
     PQsetErrorVerbosity(connexion_, PQERRORS_TERSE);
-    PQsetNoticeProcessor(
-        connexion_, [](void*, const char*) {}, nullptr);
 }
 
 ConnexionPg::~ConnexionPg() {

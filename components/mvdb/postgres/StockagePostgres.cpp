@@ -89,6 +89,22 @@ bool schemaPresent(ConnexionPg& connexion) {
     return connexion.executer("SELECT 1 FROM pg_namespace WHERE nspname = 'mvdb'").lignes() > 0;
 }
 
+bool vrai(const ResultatPg& resultat) {
+    return resultat.octets(0, 0) == std::string_view("\1", 1);
+}
+
+// Whether the role may read every table of the schema. The tables are looked at only once the
+// schema is known to be open to the role: naming them otherwise is itself refused.
+bool lectureAutorisee(ConnexionPg& connexion) {
+    return vrai(
+        connexion.executer("SELECT CASE WHEN has_schema_privilege('mvdb', 'USAGE') THEN "
+                           "has_table_privilege('mvdb.version', 'SELECT') AND "
+                           "has_table_privilege('mvdb.fichier', 'SELECT') AND "
+                           "has_table_privilege('mvdb.enreg', 'SELECT') AND "
+                           "has_table_privilege('mvdb.indexe', 'SELECT') AND "
+                           "has_table_privilege('mvdb.entree', 'SELECT') ELSE false END"));
+}
+
 std::string texteRecherche(const Recherche& recherche, std::vector<P>& parametres) {
     const char* colonneTexte = recherche.surCle ? "cle" : "texte";
     std::string sql = recherche.surCle
@@ -142,6 +158,9 @@ std::unique_ptr<StockagePostgres> StockagePostgres::ouvrir(const std::string& pa
     auto connexion = std::make_unique<ConnexionPg>(parametres, affichable);
     if (!schemaPresent(*connexion)) {
         throw erreurStockage(CauseEchec::SansSchema, affichable);
+    }
+    if (!lectureAutorisee(*connexion)) {
+        throw erreurStockage(CauseEchec::LectureRefusee, affichable, connexion->role());
     }
     if (mode == Mode::LectureSeule) {
         connexion->commander("SET SESSION CHARACTERISTICS AS TRANSACTION READ ONLY");
@@ -197,10 +216,7 @@ void StockagePostgres::commencer(Genre genre) {
     if (genre == Genre::Lecture) {
         return;
     }
-    const bool autorise =
-        connexion().executer("SELECT has_table_privilege('mvdb.enreg', 'INSERT')").octets(0, 0) ==
-        std::string_view("\1", 1);
-    if (!autorise) {
+    if (!vrai(connexion().executer("SELECT has_table_privilege('mvdb.enreg', 'INSERT')"))) {
         annuler();
         throw erreurStockage(CauseEchec::EcritureRefusee, connexion().affichable(),
                              connexion().role());
