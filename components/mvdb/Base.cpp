@@ -31,6 +31,10 @@ void Base::mettreEnService() {
     etat_->depot.mettreEnService();
 }
 
+bool Base::existe() const {
+    return etat_->depot.existe();
+}
+
 std::vector<std::string> Base::fichiers() const {
     return etat_->depot.fichiers();
 }

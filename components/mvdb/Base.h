@@ -20,7 +20,8 @@ class Base {
     // A new empty database; raises ErrStockage when it already exists. One created for
     // loading (a file the caller fills alone under a provisional name) is written faster, and
     // is a database for others only once mettreEnService() has succeeded: until then a failed
-    // or interrupted load leaves a file the caller must discard.
+    // or interrupted load leaves a file the caller must discard. On a server, one created for
+    // loading is made by its first write, in that write's transaction (see existe()).
     static Base creer(const std::string& nom, Creation creation = Creation::Partagee);
     // Raises ErrStockage when the database is missing or is not one of ours.
     static Base ouvrir(const std::string& nom, Mode mode);
@@ -31,6 +32,10 @@ class Base {
 
     // Hands over a database created for loading; nothing for a shared one.
     void mettreEnService();
+    // Whether a database created for loading may be found where it was named: a server's is
+    // made with its first write and exists once that is committed (or its commit sent and
+    // not answered), so that a load cut before leaves nothing to remove.
+    bool existe() const;
 
     // File names in byte order, dictionaries ("DICT F") included.
     std::vector<std::string> fichiers() const;

@@ -29,6 +29,7 @@ class Depot {
     void valider() const { stockage_->valider(); }
     void annuler() const noexcept { stockage_->annuler(); }
     void mettreEnService() { stockage_->mettreEnService(); }
+    bool existe() const { return stockage_->existe(); }
 
     // The catalogue.
     std::optional<IdFichier> chercherFichier(std::string_view nom) const {

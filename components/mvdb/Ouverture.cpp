@@ -8,7 +8,7 @@ namespace mvdb {
 
 std::unique_ptr<Stockage> creerStockage(const std::string& nom, Creation creation) {
     if (designeServeur(nom)) {
-        return creerSurServeur(nom);
+        return creerSurServeur(nom, creation);
     }
     return StockageSqlite::creer(nom, creation);
 }

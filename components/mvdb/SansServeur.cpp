@@ -17,7 +17,7 @@ namespace {
 
 }  // namespace
 
-std::unique_ptr<Stockage> creerSurServeur(const std::string& nom) {
+std::unique_ptr<Stockage> creerSurServeur(const std::string& nom, Creation) {
     refuser(nom);
 }
 

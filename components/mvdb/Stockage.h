@@ -55,9 +55,13 @@ class Stockage {
     virtual void valider() = 0;
     virtual void annuler() noexcept = 0;
     // Gives a store created for loading (Creation::Chargement) the journal and the locking
-    // every user of a database expects; due, out of any transaction, before it is handed
-    // over. Nothing to do for any other store.
+    // every user of a database expects, or its tables when its first write did not make them;
+    // due, out of any transaction, before it is handed over. Nothing to do for any other store.
     virtual void mettreEnService() = 0;
+    // Whether the database may be found where it was named. A server database created for
+    // loading is made by its first write transaction, so that a load cut before its commit
+    // leaves nothing to remove; a file is there from its creation.
+    virtual bool existe() const = 0;
 
     // The catalogue of files.
     virtual std::optional<IdFichier> chercherFichier(std::string_view nom) const = 0;

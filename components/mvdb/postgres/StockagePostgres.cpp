@@ -138,18 +138,21 @@ StockagePostgres::StockagePostgres(std::unique_ptr<ConnexionPg> connexion, Mode 
     : connexion_(std::move(connexion)), lot_(*connexion_), mode_(mode) {}
 
 std::unique_ptr<StockagePostgres> StockagePostgres::creer(const std::string& parametres,
-                                                          const std::string& affichable) {
+                                                          const std::string& affichable,
+                                                          Creation creation) {
     auto connexion = std::make_unique<ConnexionPg>(parametres, affichable);
-    connexion->commander("BEGIN");
-    connexion->commander(VerrouEcriture);
+    // Said before a load rather than after it; the write that makes the schema checks again.
     if (schemaPresent(*connexion)) {
         throw erreurStockage(CauseEchec::Existante, affichable);
     }
-    connexion->commander(Schema);
-    connexion->commander("INSERT INTO mvdb.version VALUES (" + std::to_string(VersionSchema) + ")");
-    connexion->commander("COMMIT");
-    return std::unique_ptr<StockagePostgres>(
+    std::unique_ptr<StockagePostgres> stockage(
         new StockagePostgres(std::move(connexion), Mode::LectureEcriture));
+    stockage->schemaAFaire_ = true;
+    stockage->peutExister_ = false;
+    if (creation == Creation::Partagee) {
+        stockage->mettreEnService();
+    }
+    return stockage;
 }
 
 std::unique_ptr<StockagePostgres> StockagePostgres::ouvrir(const std::string& parametres,
@@ -216,20 +219,58 @@ void StockagePostgres::commencer(Genre genre) {
     if (genre == Genre::Lecture) {
         return;
     }
+    if (schemaAFaire_) {
+        creerSchema();
+        return;
+    }
+    exigerDroitDEcrire();
+    connexion().commander(VerrouEcriture);
+}
+
+// Under the write lock: two creations of one database never both make it.
+void StockagePostgres::creerSchema() {
+    connexion().commander(VerrouEcriture);
+    if (schemaPresent(connexion())) {
+        annuler();
+        throw erreurStockage(CauseEchec::Existante, connexion_->affichable());
+    }
+    connexion().commander(Schema);
+    connexion().commander("INSERT INTO mvdb.version VALUES (" + std::to_string(VersionSchema) +
+                          ")");
+    schemaDansLaTransaction_ = true;
+}
+
+void StockagePostgres::exigerDroitDEcrire() {
     if (!vrai(connexion().executer("SELECT has_table_privilege('mvdb.enreg', 'INSERT')"))) {
         annuler();
         throw erreurStockage(CauseEchec::EcritureRefusee, connexion().affichable(),
                              connexion().role());
     }
-    connexion().commander(VerrouEcriture);
 }
 
 void StockagePostgres::valider() {
     connexion_->oublierEnvois();
     lot_.envoyer();
     enCours_ = false;
+    // A commit whose answer is lost may have been made: from here the schema may be there.
+    peutExister_ = peutExister_ || schemaDansLaTransaction_;
     connexion_->commander("COMMIT");
+    schemaAFaire_ = schemaAFaire_ && !schemaDansLaTransaction_;
+    schemaDansLaTransaction_ = false;
     entretenirApresChargement();
+}
+
+void StockagePostgres::mettreEnService() {
+    if (!schemaAFaire_) {
+        return;
+    }
+    try {
+        commencer(Genre::Ecriture);
+        valider();
+    } catch (const dba::Erreur&) {
+        annuler();
+        throw;
+    }
 }
 
 // After a load (a copy, the demo, a large import) the tables' statistics and visibility map
@@ -251,6 +292,7 @@ void StockagePostgres::annuler() noexcept {
     connexion_->oublierEnvois();
     lot_.abandonner();
     enCours_ = false;
+    schemaDansLaTransaction_ = false;
     try {
         if (connexion_->enTransaction()) {
             connexion_->commander("ROLLBACK");

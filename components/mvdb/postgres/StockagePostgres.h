@@ -5,6 +5,7 @@
 
 #include "LotEcriture.h"
 #include "Postgres.h"
+#include "mvdb/Creation.h"
 #include "mvdb/Mode.h"
 #include "mvdb/Stockage.h"
 
@@ -18,8 +19,11 @@ class StockagePostgres : public Stockage {
   public:
     // parametres: a URI or key=value string; affichable: the same without its password.
     // Creates the schema in the server database; raises ErrStockage when it exists already.
+    // Created for loading, the schema is made by the first write transaction (or by
+    // mettreEnService when none came), and is rolled back with it.
     static std::unique_ptr<StockagePostgres> creer(const std::string& parametres,
-                                                   const std::string& affichable);
+                                                   const std::string& affichable,
+                                                   Creation creation);
     // Raises ErrStockage when the server database holds no database of ours. Read-only:
     // the session refuses every write, so a role with SELECT alone and a standby serve.
     static std::unique_ptr<StockagePostgres> ouvrir(const std::string& parametres,
@@ -33,8 +37,8 @@ class StockagePostgres : public Stockage {
     void commencer(Genre genre) override;
     void valider() override;
     void annuler() noexcept override;
-    // A server database is shared from its creation.
-    void mettreEnService() override {}
+    void mettreEnService() override;
+    bool existe() const override { return peutExister_; }
 
     std::optional<IdFichier> chercherFichier(std::string_view nom) const override;
     std::vector<std::string> fichiers() const override;
@@ -65,12 +69,19 @@ class StockagePostgres : public Stockage {
 
     // The connection, every held-back write sent: whatever is asked next sees them.
     ConnexionPg& connexion() const;
+    void creerSchema();
+    void exigerDroitDEcrire();
     void entretenirApresChargement() noexcept;
 
     std::unique_ptr<ConnexionPg> connexion_;
     mutable LotEcriture lot_;
     Mode mode_;
     bool enCours_ = false;
+    // The schema waits for the next write transaction, which makes it.
+    bool schemaAFaire_ = false;
+    bool schemaDansLaTransaction_ = false;
+    // Whether the schema may be on the server: from the moment a commit that makes it is sent.
+    bool peutExister_ = true;
     std::size_t envoyeesAuDebut_ = 0;
     mutable int curseurs_ = 0;
 };

@@ -5,8 +5,8 @@
 
 namespace mvdb {
 
-std::unique_ptr<Stockage> creerSurServeur(const std::string& nom) {
-    return StockagePostgres::creer(nom, nomAffichable(nom));
+std::unique_ptr<Stockage> creerSurServeur(const std::string& nom, Creation creation) {
+    return StockagePostgres::creer(nom, nomAffichable(nom), creation);
 }
 
 std::unique_ptr<Stockage> ouvrirSurServeur(const std::string& nom, Mode mode) {

@@ -30,6 +30,7 @@ class StockageSqlite : public Stockage {
     void valider() override;
     void annuler() noexcept override;
     void mettreEnService() override;
+    bool existe() const override { return true; }
 
     std::optional<IdFichier> chercherFichier(std::string_view nom) const override;
     std::vector<std::string> fichiers() const override;

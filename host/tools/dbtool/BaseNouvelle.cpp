@@ -27,18 +27,29 @@ bool effacer(const std::string& nom) noexcept {
     }
 }
 
-// The creation commits at once, and a filling may commit in several steps (the demo's import,
-// then its index): a failed filling removes the whole database again, so that the command can
-// simply be run again. A database that existed before is never touched: creating it is what
-// fails then. When the server is gone for good, nothing can remove the database: the failure
-// of the filling is then reported with what the user must do before running the command again.
+// Removes what a failed filling may have left of a database the command created: a database
+// made by its first write, which the failure rolled back, has left nothing. False when it may
+// be there and the server cannot be reached to remove it.
+bool abandonner(std::optional<mvdb::Base>& base, const std::string& nom) noexcept {
+    const bool laissee = base->existe();
+    base.reset();
+    return !laissee || effacer(nom);
+}
+
+// The database is made by the filling's first write, in its transaction: a copy, one
+// transaction, is all or nothing even when the server goes away in its middle. A filling that
+// commits in several steps (the demo's import, then its index) and fails after the first has
+// the database removed again, so that the command can simply be run again. A database that
+// existed before is never touched: creating it is what fails then. When the server is gone
+// for good, nothing can remove the database: the failure of the filling is then reported with
+// what the user must do before running the command again.
 void creerSurServeur(const std::string& nom, const std::function<void(mvdb::Base&)>& remplir) {
-    auto base = std::make_optional(mvdb::Base::creer(nom));
+    auto base = std::make_optional(mvdb::Base::creer(nom, mvdb::Creation::Chargement));
     try {
         remplir(*base);
+        base->mettreEnService();
     } catch (const dba::Erreur& erreur) {
-        base.reset();
-        if (!effacer(nom)) {
+        if (!abandonner(base, nom)) {
             throw dba::Erreur(erreur.numero(),
                               erreur.texte() + " La base « " + mvdb::nomAffichable(nom) +
                                   " », créée par la commande, n'a pas pu être effacée : "
@@ -46,8 +57,7 @@ void creerSurServeur(const std::string& nom, const std::function<void(mvdb::Base
         }
         throw;
     } catch (...) {
-        base.reset();
-        effacer(nom);
+        abandonner(base, nom);
         throw;
     }
 }
