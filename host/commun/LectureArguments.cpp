@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <new>
 #include <ostream>
 #include <string_view>
 
@@ -59,8 +60,12 @@ void Masquer_Au_Demarrage(int argc, char** argv, char** /*environnement*/) {
         }
         nombreCopies = rang + 1;
     }
-    for (int rang = 0; rang < nombreCopies; ++rang) {
-        motDePasseDonne = Effacer_Mots_De_Passe(argv[rang]) || motDePasseDonne;
+    try {
+        for (int rang = 0; rang < nombreCopies; ++rang) {
+            motDePasseDonne = Effacer_Mots_De_Passe(argv[rang]) || motDePasseDonne;
+        }
+    } catch (const std::bad_alloc&) {
+        // Memory lacking this early: what is masked stays so, the program runs on its copy.
     }
 }
 

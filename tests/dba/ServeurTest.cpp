@@ -186,7 +186,10 @@ TEST(SurServeur, ConnectionFailuresAreToldInFrenchWithoutThePassword) {
     }
 }
 
-TEST(SurServeur, ARoleWithSelectOnlyReadsEverythingAndIsRefusedImport) {
+// A role is told by name what its grants forbid: with SELECT alone it reads everything and is
+// refused an import; without read on every table it is refused when it opens the database,
+// whatever it opens it for; whose read is taken away while it works, when it next reads.
+TEST(SurServeur, ARoleIsToldByNameWhatItsGrantsForbid) {
     BaseTemporaire base;
     if (!base.surServeur()) {
         GTEST_SKIP() << "sur le serveur seulement";
@@ -194,9 +197,13 @@ TEST(SurServeur, ARoleWithSelectOnlyReadsEverythingAndIsRefusedImport) {
     base.importer(Donnees);
     const std::string nom = nomServeur(base);
     const std::string role = "lecteur_" + nom;
-    base.lieu().administrer(nom, "CREATE ROLE " + role + " LOGIN");
-    base.lieu().administrer(nom, "GRANT USAGE ON SCHEMA mvdb TO " + role +
-                                     "; GRANT SELECT ON ALL TABLES IN SCHEMA mvdb TO " + role);
+    const std::string sansDroits = "sans_droits_" + nom;
+    const std::string sansEnregistrements = "sans_enreg_" + nom;
+    base.lieu().administrer(
+        nom, "CREATE ROLE " + role + " LOGIN; CREATE ROLE " + sansDroits + " LOGIN; CREATE ROLE " +
+                 sansEnregistrements + " LOGIN; GRANT USAGE ON SCHEMA mvdb TO " + role + ", " +
+                 sansEnregistrements + "; GRANT SELECT ON ALL TABLES IN SCHEMA mvdb TO " + role +
+                 "; GRANT SELECT ON mvdb.version, mvdb.fichier TO " + sansEnregistrements);
     const std::string lecteur = base.chemin() + " user=" + role;
     dba::TheClient client(lecteur);
     EXPECT_EQ(client.base()->OuvrirFichier("ACCORD")->LireEnreg("9")(1), "é");
@@ -209,48 +216,26 @@ TEST(SurServeur, ARoleWithSelectOnlyReadsEverythingAndIsRefusedImport) {
     const dba::Erreur erreur = erreurDe([&] { ecriture.importer(lignes); });
     EXPECT_EQ(erreur.numero(), dba::ErrStockage);
     EXPECT_THAT(erreur.texte(), HasSubstr("« " + role + " » n'a que le droit de lire"));
-}
 
-// A role the administrator gave no read, or not on every table, is told so by name when it
-// opens the database, whatever it opens it for; one whose read is taken away while it works is
-// told by name what it lacks.
-TEST(SurServeur, ARoleThatMayNotReadIsToldSoByNameWhenItOpensAndWhenItReads) {
-    BaseTemporaire base;
-    if (!base.surServeur()) {
-        GTEST_SKIP() << "sur le serveur seulement";
-    }
-    base.importer(Donnees);
-    const std::string nom = nomServeur(base);
-    const std::string sansDroits = "sans_droits_" + nom;
-    const std::string sansEnregistrements = "sans_enreg_" + nom;
-    const std::string lecteur = "lecteur_" + nom;
-    base.lieu().administrer(
-        nom, "CREATE ROLE " + sansDroits + " LOGIN; CREATE ROLE " + sansEnregistrements +
-                 " LOGIN; CREATE ROLE " + lecteur + " LOGIN; GRANT USAGE ON SCHEMA mvdb TO " +
-                 sansEnregistrements + ", " + lecteur +
-                 "; GRANT SELECT ON ALL TABLES IN SCHEMA mvdb TO " + lecteur +
-                 "; GRANT SELECT ON mvdb.version, mvdb.fichier TO " + sansEnregistrements);
-    for (const std::string& role : {sansDroits, sansEnregistrements}) {
-        const std::string avecRole = base.chemin() + " user=" + role;
-        const std::string refus = "Lecture refusée : le rôle « " + role +
+    for (const std::string& refuse : {sansDroits, sansEnregistrements}) {
+        const std::string avecRole = base.chemin() + " user=" + refuse;
+        const std::string refus = "Lecture refusée : le rôle « " + refuse +
                                   " » n'a pas le droit de lire les données de la base « " +
                                   mvdb::nomAffichable(avecRole) +
                                   " » ; l'administrateur du serveur doit lui accorder la lecture "
                                   "de son schéma mvdb.";
-        EXPECT_EQ(erreurDe([&] { dba::TheClient client(avecRole); }).texte(), refus);
+        EXPECT_EQ(erreurDe([&] { dba::TheClient ouvert(avecRole); }).texte(), refus);
         EXPECT_EQ(
             erreurDe([&] { mvdb::Base::ouvrir(avecRole, mvdb::Mode::LectureEcriture); }).texte(),
             refus);
     }
 
-    auto lecture = mvdb::Base::ouvrir(base.chemin() + " user=" + lecteur, mvdb::Mode::LectureSeule);
-    EXPECT_TRUE(lecture.lire("ACCORD", "9").has_value());
-    base.lieu().administrer(nom, "REVOKE SELECT ON mvdb.enreg FROM " + lecteur);
-    const dba::Erreur erreur = erreurDe([&] { lecture.lire("ACCORD", "10"); });
-    EXPECT_EQ(erreur.numero(), dba::ErrStockage);
-    EXPECT_THAT(erreur.texte(), HasSubstr("impossible : le rôle « " + lecteur +
-                                          " » n'a pas sur les tables de la base les droits que "
-                                          "demande cette opération."));
+    base.lieu().administrer(nom, "REVOKE SELECT ON mvdb.enreg FROM " + role);
+    const dba::Erreur retiree = erreurDe([&] { lecture.lire("ACCORD", "10"); });
+    EXPECT_EQ(retiree.numero(), dba::ErrStockage);
+    EXPECT_THAT(retiree.texte(), HasSubstr("impossible : le rôle « " + role +
+                                           " » n'a pas sur les tables de la base les droits que "
+                                           "demande cette opération."));
 }
 
 TEST(SurServeur, AReadViewCutByTheServerFailsInFrenchAndTheNextReadConnectsAgain) {

@@ -156,19 +156,28 @@ class ServeurMuetTcpSurFichier : public ::testing::Test {
             .arg(options);
     }
 
+    // Starts `ardoine-db read` on this server; its connection, null when none came.
+    QTcpSocket* Connecter(QProcess& programme, const QString& options) {
+        essai::Preparer(programme);
+        programme.start(QStringLiteral(ARDOINE_DB_PROGRAMME), {"read", Nom(options), "A", "K"});
+        return serveur.waitForNewConnection(30000) ? serveur.nextPendingConnection() : nullptr;
+    }
+
+    // Waits until the client has sent that many bytes.
+    static void Attendre(QTcpSocket* client, qint64 octets) {
+        while (client->bytesAvailable() < octets && client->waitForReadyRead(30000)) {
+        }
+    }
+
     QTcpServer serveur;
 };
 
 TEST_F(ServeurMuetTcpSurFichier, EncryptionRequiredAndRefusedIsToldInFrench) {
     QProcess programme;
-    essai::Preparer(programme);
-    programme.start(QStringLiteral(ARDOINE_DB_PROGRAMME),
-                    {"read", Nom("sslmode=require"), "A", "K"});
-    ASSERT_TRUE(serveur.waitForNewConnection(30000));
-    QTcpSocket* client = serveur.nextPendingConnection();
+    QTcpSocket* client = Connecter(programme, QStringLiteral("sslmode=require"));
+    ASSERT_NE(client, nullptr);
     // The client's request for encryption: eight bytes, answered "N" (not offered).
-    while (client->bytesAvailable() < 8 && client->waitForReadyRead(30000)) {
-    }
+    Attendre(client, 8);
     EXPECT_EQ(client->read(8).toHex(), "0000000804d2162f");
     client->write("N");
     client->waitForBytesWritten(30000);
@@ -194,20 +203,15 @@ QByteArray MessageServeur(char type, const QByteArray& corps) {
 // notice. Only the French message reaches the terminal.
 TEST_F(ServeurMuetTcpSurFichier, ASessionEndedAsItOpensIsToldInFrenchAlone) {
     QProcess programme;
-    essai::Preparer(programme);
-    programme.start(QStringLiteral(ARDOINE_DB_PROGRAMME),
-                    {"read", Nom("sslmode=disable"), "A", "K"});
-    ASSERT_TRUE(serveur.waitForNewConnection(30000));
-    QTcpSocket* client = serveur.nextPendingConnection();
+    QTcpSocket* client = Connecter(programme, QStringLiteral("sslmode=disable"));
+    ASSERT_NE(client, nullptr);
     // The client's startup message, its length first.
-    while (client->bytesAvailable() < 4 && client->waitForReadyRead(30000)) {
-    }
+    Attendre(client, 4);
     qint64 longueur = 0;
     for (const char octet : client->peek(4)) {
         longueur = (longueur << 8) | static_cast<quint8>(octet);
     }
-    while (client->bytesAvailable() < longueur && client->waitForReadyRead(30000)) {
-    }
+    Attendre(client, longueur);
     client->read(longueur);
     const QByteArray adieu(
         "SFATAL\0VFATAL\0C57P01\0Mterminating connection due to administrator "
