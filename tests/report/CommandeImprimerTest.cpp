@@ -86,10 +86,11 @@ TEST_F(Commande, UneListeImprimeeDansLeFichierSortAvec0) {
     }
 }
 
-// The criteria and the copies asked.
+// The criteria and the copies asked; --par may repeat the grouping of the code given.
 TEST_F(Commande, LesCriteresEtLesExemplairesSontCeuxDemandes) {
-    const Execution execution = Lancer(
-        Arguments({"--entite", "041", "--secteur", "S02", "--mois", "2018-05", "--copies", "2"}));
+    const Execution execution =
+        Lancer(Arguments({"--entite", "041", "--secteur", "S02", "--par", "secteur", "--mois",
+                          "2018-05", "--copies", "2"}));
     ASSERT_EQ(execution.code, 0) << execution.erreurs.toStdString();
     const QString texte = essai::LignesDuPdf(pdf).join('\n');
     EXPECT_EQ(texte.count("Secteur : SUD"), 2);
@@ -116,6 +117,8 @@ TEST_F(Commande, UneDemandeMalFormeeOuImpossibleSortAvec2) {
          "Regroupement inconnu : « rue » (responsable, secteur ou commune)."},
         {{"--entite", "041", "--mois", "2018-05", "--secteur", "S01", "--commune", "75056"},
          "--responsable, --secteur et --commune s'excluent."},
+        {{"--entite", "041", "--mois", "2018-05", "--secteur", "S02", "--par", "responsable"},
+         "--par responsable contredit le code de regroupement donné."},
         {{"--entite", "041", "--mois", "2018-05", "--copies", "0"},
          "Nombre d'exemplaires invalide : « 0 » (de 1 à 999)."},
         {{"--entite", "041", "--mois", "2018-05", "--copies", " 2"},

@@ -50,8 +50,9 @@ class CommandeParGroupe : public ::testing::Test {
 };
 
 // Several months: each manager's PDF opens on that manager's schedule, then holds month after
-// month the pages of that manager's own list of the range; a table file holds the range's rows
-// of its manager, in their order.
+// month the pages of that manager's own list of the range, and with two copies all that twice;
+// a table file holds the range's rows of its manager, in their order, and a workbook that
+// manager's schedule.
 TEST_F(CommandeParGroupe, UnePeriodeDonneAChaqueResponsableSonEcheancierPuisSesMois) {
     const Execution groupes =
         Lancer({"--un-fichier-par-groupe", "--sortie", Chemin("p.pdf")}, MaiJuin);
@@ -75,6 +76,30 @@ TEST_F(CommandeParGroupe, UnePeriodeDonneAChaqueResponsableSonEcheancierPuisSesM
         EXPECT_FALSE(echeancier.contains(rang == 0 ? "\nR02 " : "\nR01 "))
             << echeancier.toStdString();
     }
+    const Execution copies =
+        Lancer({"--un-fichier-par-groupe", "--copies", "2", "--sortie", Chemin("c.pdf")}, MaiJuin);
+    ASSERT_EQ(copies.code, 0) << copies.erreurs.toStdString();
+    ASSERT_EQ(copies.sortie.size(), 2);
+    for (int rang : {0, 1}) {
+        const QStringList exemplaire = essai::LignesDuPdf(groupes.sortie[rang]);
+        EXPECT_EQ(essai::LignesDuPdf(copies.sortie[rang]), exemplaire + exemplaire);
+    }
+
+    const Execution classeurs =
+        Lancer({"--un-fichier-par-groupe", "--sortie", Chemin("p.xlsx")}, MaiJuin);
+    ASSERT_EQ(classeurs.code, 0) << classeurs.erreurs.toStdString();
+    ASSERT_EQ(classeurs.sortie.size(), 2);
+    const essai::Rangees debut{{"ECHEANCIER"},
+                               {"DE MAI 2018 A JUIN 2018"},
+                               {},
+                               {"Code groupe", "Groupe", "MAI 2018", "JUIN 2018", "Total"}};
+    essai::Rangees r01 = debut;
+    r01.insert(r01.end(), {{"R01", "DUPONT Jean", "2", "0", "2"}, {"Total", "", "2", "0", "2"}});
+    essai::Rangees r02 = debut;
+    r02.insert(r02.end(), {{"R02", "MARTIN Anne", "1", "1", "2"}, {"Total", "", "1", "1", "2"}});
+    EXPECT_EQ(essai::Lire_Feuille_Xlsx(classeurs.sortie[0].toStdString(), 3), r01);
+    EXPECT_EQ(essai::Lire_Feuille_Xlsx(classeurs.sortie[1].toStdString(), 3), r02);
+
     const QString range = Chemin("periode.csv");
     ASSERT_EQ(Lancer({"--sortie", range}, MaiJuin).code, 0);
     const Execution tableaux =
