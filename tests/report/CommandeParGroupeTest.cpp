@@ -81,8 +81,9 @@ TEST_F(CommandeParGroupe, UnePeriodeDonneAChaqueResponsableSonEcheancierPuisSesM
     ASSERT_EQ(copies.code, 0) << copies.erreurs.toStdString();
     ASSERT_EQ(copies.sortie.size(), 2);
     for (int rang : {0, 1}) {
-        const QStringList exemplaire = essai::LignesDuPdf(groupes.sortie[rang]);
-        EXPECT_EQ(essai::LignesDuPdf(copies.sortie[rang]), exemplaire + exemplaire);
+        const QString exemplaire = essai::LignesDuPdf(groupes.sortie[rang]).join('\n');
+        EXPECT_EQ(essai::LignesDuPdf(copies.sortie[rang]).join('\n').toStdString(),
+                  (exemplaire + '\n' + exemplaire).toStdString());
     }
 
     const Execution classeurs =

@@ -208,8 +208,8 @@ TEST(FichiersParGroupe, LesLignesDeChaqueTableauSontCellesDuGroupeDansLaListeEnt
     }
 }
 
-// A list without lines writes nothing and says so, one file or one per group; a run on a
-// printer prints as ever.
+// A list without lines writes nothing and says so, one file or one per group, after the warning
+// that the user's rights hide persons; a run on a printer prints as ever.
 TEST(FichiersParGroupe, UneListeSansLigneNEcritRienEtUneImprimanteImprimeLaListeEntiere) {
     QTemporaryDir dossier;
     for (const auto& [genre, parGroupe] : {std::pair{Destination::Genre::FichierCsv, true},
@@ -229,8 +229,10 @@ TEST(FichiersParGroupe, UneListeSansLigneNEcritRienEtUneImprimanteImprimeLaListe
         impression.controle->Un_Fichier_Par_Groupe(parGroupe);
         impression.Imprimer();
         EXPECT_TRUE(impression.erreurs.empty());
-        EXPECT_EQ(impression.Messages().back(),
-                  "Information | Aucun accord non renouvelé sur MAI 2018");
+        EXPECT_EQ(impression.Messages(),
+                  (Lignes{"Information | Vous n'avez pas le droit d'accèder à tous les aidés, "
+                          "certains ne seront donc pas édités.",
+                          "Information | Aucun accord non renouvelé sur MAI 2018"}));
         EXPECT_TRUE(impression.controle->Fichiers_Ecrits().isEmpty());
         EXPECT_FALSE(impression.controle->Liste_Imprimee());
     }
