@@ -65,9 +65,9 @@ TEST(VueUnique, UneImportationPendantLeChoixDeLImprimanteNeChangePasLaListeEnCou
 }
 
 // A second run of the same control after another workstation changed records the first run
-// read: the new names of a person, a funding body and a manager, a renewal, an end moved to the
-// next month.
-// It prints what a control that never printed prints on the database as it now stands.
+// read (the names of a person, a funding body and a manager, a renewal, an end moved to the
+// next month) prints what a control that never printed prints on the database as it now
+// stands: nothing read or selected by the first run is kept.
 TEST(VueUnique, UneSecondeImpressionApresDesChangementsImprimeLaBaseTelleQuElleEst) {
     const Lignes avant = essai::Avec(essai::AidesDeMai(essai::Serie(3)));
     const Lignes changements{
@@ -105,7 +105,7 @@ TEST(VueUnique, UneSecondeImpressionApresDesChangementsImprimeLaBaseTelleQuElleE
     ASSERT_EQ(mai.size(), 1U);
     EXPECT_TRUE(mai.front().starts_with("00001 NOUVEAU Nom")) << mai.front();
     EXPECT_NE(mai.front().find("NOUVEL ORGANISME"), std::string::npos) << mai.front();
-    EXPECT_EQ(essai::Details(nouvelle.Document(), 3).front().substr(0, 5), "00003");
+    EXPECT_EQ(essai::Details(nouvelle.Document(), 3).at(0).substr(0, 5), "00003");
     EXPECT_EQ(essai::Lignes(nouvelle.Document(), 2)[9], "Responsable : DURAND Paul");
 }
 
