@@ -129,15 +129,15 @@ TEST_F(Chargement, ADemoKilledAtAnyPointLeavesNoDatabaseOrAWholeOne) {
     EXPECT_EQ(Db({"export", base}).sortie, attendue);
 }
 
-// A load keeps its pages in memory and writes most of them as it commits: a disk that fills
-// then is named as full, as it is when it fills at the first pages, and nothing is left.
-TEST_F(Chargement, ADemoThatFillsTheDiskSaysSoAndLeavesNothing) {
+// A load keeps its pages in memory and writes most of them as it commits: a file-size limit
+// met then is named as it is when met at the first pages, and nothing is left.
+TEST_F(Chargement, ADemoPastTheFileSizeLimitSaysSoAndLeavesNothing) {
     const QString base = chemin("demo.db");
     const auto demo = Db({"demo", base, "--aides", "20000", "--annees", "3"}, {}, {},
-                         essai::DisquePleinA(1024 * 1024));
+                         essai::LimiteDeTailleA(1024 * 1024));
     EXPECT_EQ(demo.code, 1);
-    EXPECT_EQ(demo.erreurs,
-              "erreur : Le disque est plein : la base « " + base + " » n'a pas été modifiée.\n");
+    EXPECT_EQ(demo.erreurs, "erreur : La taille de fichier permise est dépassée : la base « " +
+                                base + " » n'a pas été modifiée.\n");
     EXPECT_EQ(QDir(dossier_.path()).entryList(QDir::Files), QStringList{});
 }
 
