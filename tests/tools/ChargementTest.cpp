@@ -10,6 +10,9 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <csignal>
+#include <sstream>
+
+#include "mvdb/Base.h"
 
 #include "ProgrammesEssai.h"
 
@@ -127,6 +130,24 @@ TEST_F(Chargement, ADemoKilledAtAnyPointLeavesNoDatabaseOrAWholeOne) {
     const auto encore = Db(QStringList{"demo", base} + taille);
     EXPECT_EQ(encore.code, 0) << encore.erreurs.toStdString();
     EXPECT_EQ(Db({"export", base}).sortie, attendue);
+}
+
+// A load keeps the pages it writes in memory until it commits, up to a bound: an import of a
+// database larger than the bound holds no more than the bound, however many lines it has.
+TEST(ChargementEnMemoire, AnImportLargerThanTheLoadCacheHoldsNoMoreThanIt) {
+    QTemporaryDir dossier;
+    const std::string texte(400, 'x');
+    std::string lignes;
+    for (int cle = 0; cle < 150000; ++cle) {
+        lignes +=
+            R"({"file":"F","id":")" + std::to_string(cle) + R"(","record":[")" + texte + "\"]}\n";
+    }
+    auto base = mvdb::Base::creer(dossier.filePath(QStringLiteral("grande.db")).toStdString());
+    std::istringstream flux(lignes);
+    sqlite3_memory_highwater(1);
+    base.importer(flux);
+    EXPECT_LT(sqlite3_memory_highwater(0), 48 * 1024 * 1024);
+    EXPECT_GT(QFileInfo(dossier.filePath(QStringLiteral("grande.db"))).size(), 60 * 1024 * 1024);
 }
 
 // A load keeps its pages in memory and writes most of them as it commits: a file-size limit
