@@ -91,12 +91,19 @@ class Classeur {
         date_ = workbook_add_format(classeur_);
         format_set_num_format(date_, "dd/mm/yyyy");
     }
+    // Abandoned: nothing written (closing a workbook that failed to add a sheet would crash
+    // the library), its memory freed and its sheets' row files closed, which the library's
+    // freeing leaves open.
     ~Classeur() {
-        // Abandoned: its memory freed, nothing written (closing a workbook that failed to
-        // add a sheet would crash the library).
-        if (classeur_ != nullptr) {
-            lxw_workbook_free(classeur_);
+        if (classeur_ == nullptr) {
+            return;
         }
+        for (lxw_worksheet* feuille : feuilles_) {
+            if (feuille->optimize_tmpfile != nullptr) {
+                std::fclose(std::exchange(feuille->optimize_tmpfile, nullptr));
+            }
+        }
+        lxw_workbook_free(classeur_);
     }
     Classeur(const Classeur&) = delete;
     Classeur& operator=(const Classeur&) = delete;
