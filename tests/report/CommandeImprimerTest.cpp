@@ -152,6 +152,12 @@ TEST_F(Commande, UneDemandeMalFormeeOuImpossibleSortAvec2) {
          "Période trop longue : 25 mois de 2018-05 à 2020-05 (24 au plus)."},
         {{"--entite", "041", "--du", "+1", "--au", "2018-13"},
          "Mois invalide : « 2018-13 » (attendu AAAA-MM, courant, precedent, +N ou -N)."},
+        {{"--entite", "041", "--mois", "0000-01"},
+         "Mois hors des dates possibles : « 0000-01 » (de 0001-01 à 9999-12)."},
+        {{"--entite", "041", "--du", "0000-12", "--au", "2026-12"},
+         "Mois hors des dates possibles : « 0000-12 » (de 0001-01 à 9999-12)."},
+        {{"--entite", "041", "--du", "0001-01", "--au", "0001-02"},
+         "Le mois 0001-01 est hors de portée du sélecteur de période."},
         {{"--entite", "041", "--du", "+ 1", "--au", "+2"},
          "Mois invalide : « + 1 » (attendu AAAA-MM, courant, precedent, +N ou -N)."},
         // What the rights refuse is said with whose rights they are.
