@@ -47,7 +47,10 @@ FichierEntier::FichierEntier(std::string chemin, std::uint32_t numeroErreur)
     }
     std::shared_ptr<const DossierOuvert> dossier = Ouvrir_Dossier();
     Verifier_Cible(dossier->Descripteur());
-    Retirer_Restes(dossier->Descripteur());
+    LotEnCours* lot = LotEnCours::Actuel();
+    if (lot == nullptr || lot->Premier_Du_Dossier(dossier->Descripteur())) {
+        Retirer_Restes(dossier->Descripteur());
+    }
     Creer_Provisoire(std::move(dossier));
 }
 

@@ -36,6 +36,11 @@ LotEnCours* LotEnCours::Actuel() {
     return lotActuel;
 }
 
+bool LotEnCours::Premier_Du_Dossier(int dossier) {
+    struct stat etat {};
+    return ::fstat(dossier, &etat) != 0 || dossiers_.emplace(etat.st_dev, etat.st_ino).second;
+}
+
 // The files of a lot share their folder's descriptor, so that a lot of any size holds one
 // descriptor per folder rather than one per file.
 void LotEnCours::Recevoir(std::unique_ptr<Remplacement> fichier) {

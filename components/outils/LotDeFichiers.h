@@ -1,8 +1,12 @@
 #pragma once
 
+#include <sys/types.h>
+
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace outils {
@@ -36,6 +40,9 @@ class LotEnCours {
     // The lot open on this thread, or none.
     static LotEnCours* Actuel();
 
+    // True the first time a file of the lot is written in that folder (a descriptor): the
+    // leftovers of killed runs are looked for once per folder, not once per file.
+    bool Premier_Du_Dossier(int dossier);
     void Recevoir(std::unique_ptr<Remplacement> fichier);
     // Every file received in place, then confirmed.
     void Mettre_En_Place();
@@ -43,6 +50,7 @@ class LotEnCours {
   private:
     LotEnCours* precedent_;
     std::vector<std::unique_ptr<Remplacement>> fichiers_;
+    std::set<std::pair<dev_t, ino_t>> dossiers_;
 };
 
 }  // namespace outils

@@ -66,8 +66,8 @@ pid_t Processus_Du_Nom(std::string_view nom) {
     return 0;
 }
 
-bool Processus_Disparu(pid_t processus) {
-    return processus > 0 && processus != ::getpid() && ::kill(processus, 0) != 0 && errno == ESRCH;
+bool Processus_Disparu(pid_t processus, pid_t celuiCi) {
+    return processus > 0 && processus != celuiCi && ::kill(processus, 0) != 0 && errno == ESRCH;
 }
 
 }  // namespace
@@ -96,9 +96,10 @@ void Retirer_Restes(int dossier) {
         ::close(lecture);
         return;
     }
+    const pid_t celuiCi = ::getpid();
     while (const dirent* entree = ::readdir(entrees)) {
         struct stat etat {};
-        if (Processus_Disparu(Processus_Du_Nom(entree->d_name)) &&
+        if (Processus_Disparu(Processus_Du_Nom(entree->d_name), celuiCi) &&
             ::fstatat(dossier, entree->d_name, &etat, AT_SYMLINK_NOFOLLOW) == 0 &&
             S_ISREG(etat.st_mode) && etat.st_uid == ::geteuid()) {
             ::unlinkat(dossier, entree->d_name, 0);

@@ -238,6 +238,35 @@ TEST_F(Commande, SansDossierDExecutionLesProgrammesNEcriventRienSurLeurSortieDEr
               QStringList{});
 }
 
+// A temporary folder that is not there (TMPDIR naming a missing folder, or a file): the pages
+// waiting in a PDF and the workbook's private folder both need one; the print stops on a
+// French message that names it, and writes nothing.
+TEST_F(Commande, UnDossierTemporaireIntrouvableEstNommeEnFrancais) {
+    const QString absent = dossier.filePath("absent");
+    const QString fichier = dossier.filePath("fichier");
+    ASSERT_TRUE(QFile(fichier).open(QIODevice::WriteOnly));
+    for (const auto& [temporaire, raison] :
+         {std::pair{absent, QString("n'existe pas")}, {fichier, QString("n'est pas un dossier")}}) {
+        for (const QString& sortie : {pdf, dossier.filePath("liste.xlsx")}) {
+            SCOPED_TRACE((temporaire + " " + sortie).toStdString());
+            QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
+            environnement.insert("TMPDIR", temporaire);
+            QProcess lance;
+            lance.setProcessEnvironment(environnement);
+            lance.start(ARDOINE_DEMO,
+                        QStringList{"print", "--db", QString::fromStdString(base.Chemin()),
+                                    "--sortie", sortie, "--entite", "41", "--mois", "2018-05"});
+            ASSERT_TRUE(lance.waitForFinished(60000));
+            const QString erreurs = QString::fromUtf8(lance.readAllStandardError());
+            EXPECT_EQ(lance.exitCode(), 2);
+            EXPECT_TRUE(erreurs.contains("Le dossier temporaire « " + temporaire + " » " + raison +
+                                         " (variable TMPDIR)."))
+                << erreurs.toStdString();
+            EXPECT_FALSE(QFileInfo::exists(sortie));
+        }
+    }
+}
+
 // What the print writes over: only a plain file the user may write, replaced whole; a link, a
 // pipe (a device alike), a folder or a read-only file is refused and left as it was.
 class SortieFichier : public Commande {

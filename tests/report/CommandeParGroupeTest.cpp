@@ -1,7 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <signal.h>
+
 #include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <functional>
+#include <map>
 
 #include "BaseEssai.h"
 #include "CommandeDemo.h"
@@ -133,6 +140,205 @@ TEST_F(CommandeParGroupe, SansFichierANommerParGroupeLaCommandeRefuseEtSortAvec2
     EXPECT_EQ(explique.erreurs,
               "La commande « explique » n'imprime rien : ni --sortie, ni --imprimante, ni "
               "--un-fichier-par-groupe.");
+}
+
+// Many communes, coded C00001 on, and a last one whose code makes a long name.
+std::vector<std::string> Communes(int nombre) {
+    std::vector<essai::Personne> personnes = essai::Serie(nombre);
+    for (essai::Personne& personne : personnes) {
+        personne.commune = "C" + personne.code;
+    }
+    personnes.push_back({"99999", "DERNIER", "Long", "R01", "S01", "Z" + std::string(60, 'Z')});
+    return essai::Avec(essai::AidesDeMai(personnes));
+}
+
+// Every entry of a folder, hidden ones included, with its state: a file's mode and bytes, a
+// folder, a link's target.
+std::map<QString, QString> Etat(const QString& dossier) {
+    std::map<QString, QString> etat;
+    for (const QFileInfo& entree : QDir(dossier).entryInfoList(
+             QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+        QString valeur = "dossier";
+        if (entree.isSymLink()) {
+            valeur = "lien " + entree.symLinkTarget();
+        } else if (!entree.isDir()) {
+            QFile fichier(entree.filePath());
+            valeur = QString::number(entree.permissions()) + " " +
+                     (fichier.open(QIODevice::ReadOnly) ? QString::fromLatin1(fichier.readAll())
+                                                        : QString("illisible"));
+        }
+        etat[entree.fileName()] = valeur;
+    }
+    return etat;
+}
+
+void Ecrire(const QString& fichier, const QByteArray& contenu) {
+    QFile sortie(fichier);
+    ASSERT_TRUE(sortie.open(QIODevice::WriteOnly));
+    sortie.write(contenu);
+}
+
+class LotParCommune : public ::testing::Test {
+  protected:
+    explicit LotParCommune(int communes = 30) : base(Communes(communes)) {}
+
+    QStringList Arguments(const QString& nom) const {
+        return {"print",
+                "--db",
+                QString::fromStdString(base.Chemin()),
+                "--entite",
+                "041",
+                "--mois",
+                "2018-05",
+                "--par",
+                "commune",
+                "--un-fichier-par-groupe",
+                "--sortie",
+                dossier.filePath(nom)};
+    }
+    Execution Lancer(const QString& nom) const { return essai::Lancer_Demo(Arguments(nom)); }
+
+    // Each file the run would write, made beforehand with contents of its own, as an earlier
+    // run of other data would have left them.
+    void Anciens_Fichiers(const QStringList& fichiers) const {
+        for (const QString& fichier : fichiers) {
+            Ecrire(fichier, "ancien " + QFileInfo(fichier).fileName().toUtf8());
+        }
+    }
+
+    essai::BaseEssai base;
+    QTemporaryDir dossier;
+};
+
+// A run that fails on a later file (its name taken by a read-only file, a folder or a link, or
+// too long for the file system) leaves the folder exactly as it was: the earlier run's files
+// with their bytes and modes, nothing hidden beside them. Only a run that succeeds replaces them.
+TEST_F(LotParCommune, UneCourseQuiEchoueLaisseLeDossierCommeIlEtait) {
+    const Execution premiere = Lancer("l.csv");
+    ASSERT_EQ(premiere.code, 0) << premiere.erreurs.toStdString();
+    ASSERT_EQ(premiere.sortie.size(), 31);
+    EXPECT_TRUE(premiere.sortie.back().endsWith("-" + QString(61, 'Z') + ".csv"));
+    Anciens_Fichiers(premiere.sortie);
+    const QString derniere = premiere.sortie.back();
+    const QList<std::pair<QString, std::function<void()>>> obstacles{
+        {"le fichier est en lecture seule",
+         [&] { QFile::setPermissions(derniere, QFile::ReadOwner | QFile::ReadGroup); }},
+        {"c'est un dossier",
+         [&] {
+             QFile::remove(derniere);
+             QDir().mkdir(derniere);
+         }},
+        {"c'est un lien symbolique",
+         [&] {
+             QDir().rmdir(derniere);
+             QFile::link(premiere.sortie.front(), derniere);
+         }},
+    };
+    for (const auto& [cause, poser] : obstacles) {
+        SCOPED_TRACE(cause.toStdString());
+        poser();
+        const auto avant = Etat(dossier.path());
+        const Execution echec = Lancer("l.csv");
+        EXPECT_EQ(echec.code, 2);
+        EXPECT_TRUE(echec.erreurs.contains("« " + derniere + " » : " + cause))
+            << echec.erreurs.toStdString();
+        EXPECT_EQ(echec.sortie, QStringList{});
+        EXPECT_EQ(Etat(dossier.path()), avant);
+    }
+
+    // A name longer than the file system takes: only the last commune's.
+    const QString nom = QString(200, 'n') + ".csv";
+    QStringList longs;
+    for (const QString& fichier : premiere.sortie) {
+        longs << dossier.filePath(QString(200, 'n') + fichier.mid(fichier.lastIndexOf("/l") + 2));
+    }
+    longs.removeLast();
+    Anciens_Fichiers(longs);
+    const auto avant = Etat(dossier.path());
+    const Execution trop = Lancer(nom);
+    EXPECT_EQ(trop.code, 2);
+    EXPECT_TRUE(trop.erreurs.contains("le nom est trop long")) << trop.erreurs.toStdString();
+    EXPECT_EQ(Etat(dossier.path()), avant);
+
+    QFile::remove(derniere);
+    const Execution reprise = Lancer("l.csv");
+    ASSERT_EQ(reprise.code, 0) << reprise.erreurs.toStdString();
+    EXPECT_EQ(reprise.sortie, premiere.sortie);
+    for (const QString& fichier : reprise.sortie) {
+        EXPECT_TRUE(essai::Lire_Csv(fichier.toStdString()).size() == 2) << fichier.toStdString();
+    }
+}
+
+// Enough communes that the run spends a while writing its files.
+class LotNombreux : public LotParCommune {
+  protected:
+    LotNombreux() : LotParCommune(400) {}
+
+    // Starts a run and sends it `signal` once its first provisional file is in the folder;
+    // whether it was seen in time. The run is over on return.
+    bool Interrompre(int signal, QProcess::ExitStatus& fin) const {
+        QProcess course;
+        // As a user's shell leaves them, whatever this test's runner ignores.
+        course.setChildProcessModifier([] {
+            for (const int attendu : {SIGTERM, SIGINT, SIGHUP}) {
+                ::signal(attendu, SIG_DFL);
+            }
+        });
+        course.start(ARDOINE_DEMO, Arguments("l.csv"));
+        bool vu = false;
+        while (!vu && !course.waitForFinished(2)) {
+            vu = !QDir(dossier.path())
+                      .entryList({"*.provisoire-*"}, QDir::Files | QDir::Hidden)
+                      .isEmpty();
+        }
+        if (vu) {
+            ::kill(static_cast<pid_t>(course.processId()), signal);
+        }
+        course.waitForFinished(120000);
+        fin = course.exitStatus();
+        return vu;
+    }
+
+    QStringList Caches() const {
+        return QDir(dossier.path())
+            .entryList(QDir::Hidden | QDir::Files)
+            .filter(QRegularExpression("^\\."));
+    }
+};
+
+// Stopped by SIGTERM, SIGINT or SIGHUP while it writes, a run removes what it made and ends as
+// the signal would have: the folder is as it was, the earlier files there untouched. Killed
+// outright, it leaves its provisional files; the next run removes them, and nothing that is
+// not theirs: neither a file of a process still alive nor another hidden file.
+TEST_F(LotNombreux, UnSignalLaisseLeDossierCommeIlEtaitEtLaCourseSuivanteRetireLesRestes) {
+    QStringList anciens;
+    for (int commune = 2; commune <= 400; commune += 2) {
+        anciens << dossier.filePath(QString("l-C%1.csv").arg(commune, 5, 10, QChar('0')));
+    }
+    Anciens_Fichiers(anciens);
+    const auto avant = Etat(dossier.path());
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        SCOPED_TRACE(signal);
+        QProcess::ExitStatus fin = QProcess::NormalExit;
+        ASSERT_TRUE(Interrompre(signal, fin));
+        EXPECT_EQ(fin, QProcess::CrashExit);
+        EXPECT_EQ(Etat(dossier.path()), avant);
+    }
+
+    QProcess::ExitStatus fin = QProcess::NormalExit;
+    ASSERT_TRUE(Interrompre(SIGKILL, fin));
+    EXPECT_FALSE(Caches().isEmpty());
+    const QString vivant =
+        ".l-C00001.csv.provisoire-" + QString::number(::getpid()) + "-abcdefghij";
+    const QStringList autres{vivant, ".l-C00001.csv.provisoire-notes", ".notes.ancien-1-abc"};
+    Anciens_Fichiers({dossier.filePath(vivant)});
+    for (const QString& autre : autres.mid(1)) {
+        Ecrire(dossier.filePath(autre), "autre");
+    }
+    const Execution suivante = Lancer("l.csv");
+    ASSERT_EQ(suivante.code, 0) << suivante.erreurs.toStdString();
+    EXPECT_EQ(suivante.sortie.size(), 401);
+    EXPECT_EQ(Caches(), autres);
 }
 
 }  // namespace
