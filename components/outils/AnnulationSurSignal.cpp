@@ -38,6 +38,12 @@ constexpr std::size_t SansEntree = static_cast<std::size_t>(-1);
 
 std::array<std::atomic<Entree*>, NombreBlocs> blocs{};
 
+// A signal goes to any thread that does not hold it: the handler may run while another thread
+// is between a change on the disk and its entry. It then says the process is ending, waits for
+// the changes under way (quick, and their thread holds the signals), and no new one begins.
+std::atomic<bool> arret{false};
+std::atomic<int> changementsEnCours{0};
+
 struct Table {
     std::mutex acces;
     std::vector<std::size_t> libres;
@@ -59,6 +65,9 @@ Entree* Entree_De(std::size_t rang) {
 
 void Annuler_Tout(int signal) {
     const int erreur = errno;
+    arret.store(true);
+    while (changementsEnCours.load() > 0) {
+    }
     for (const auto& bloc : blocs) {
         Entree* entrees = bloc.load(std::memory_order_acquire);
         if (entrees == nullptr) {
@@ -188,9 +197,18 @@ void AnnulationSurSignal::Aucune() {
 SignauxRetenus::SignauxRetenus() {
     const sigset_t signaux = Ensemble_Signaux();
     ::pthread_sigmask(SIG_BLOCK, &signaux, &avant_);
+    changementsEnCours.fetch_add(1);
+    if (arret.load()) {
+        // Another thread is undoing everything and ending the process: nothing more is done.
+        changementsEnCours.fetch_sub(1);
+        for (;;) {
+            ::pause();
+        }
+    }
 }
 
 SignauxRetenus::~SignauxRetenus() {
+    changementsEnCours.fetch_sub(1);
     ::pthread_sigmask(SIG_SETMASK, &avant_, nullptr);
 }
 
