@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFileInfo>
@@ -15,9 +17,12 @@
 #include "DonneesRapport.h"
 #include "PdfRelu.h"
 #include "TableauRelu.h"
+#include "outils/AppelsFichier.h"
+#include "outils/FichierEntier.h"
+#include "outils/LotDeFichiers.h"
 
 // The print command asked for one file per group: the files it leaves, the names it writes on
-// its standard output, and what it refuses.
+// its standard output, what it refuses, and the folder after a run that fails or is stopped.
 
 namespace {
 
@@ -339,6 +344,105 @@ TEST_F(LotNombreux, UnSignalLaisseLeDossierCommeIlEtaitEtLaCourseSuivanteRetireL
     ASSERT_EQ(suivante.code, 0) << suivante.erreurs.toStdString();
     EXPECT_EQ(suivante.sortie.size(), 401);
     EXPECT_EQ(Caches(), autres);
+}
+
+// The writer's calls passed on to the real ones, the process sending itself `signal` right
+// after the rang-th call of one kind: to stop a lot at a chosen step.
+class AppelsInterrompus : public outils::AppelsFichier {
+  public:
+    enum class Appel { Creer, Ecrire, Renommer };
+
+    AppelsInterrompus(Appel appel, int rang, int signal)
+        : appel_(appel), rang_(rang), signal_(signal) {}
+
+    int OuvrirDossier(const char* chemin) override { return reels_->OuvrirDossier(chemin); }
+    int Etat(int dossier, const char* nom, struct stat& etat) override {
+        return reels_->Etat(dossier, nom, etat);
+    }
+    int AccesEcriture(int dossier, const char* nom) override {
+        return reels_->AccesEcriture(dossier, nom);
+    }
+    int Creer(int dossier, const char* nom, mode_t mode) override {
+        return Puis(Appel::Creer, reels_->Creer(dossier, nom, mode));
+    }
+    int ChangerPermissions(int fichier, mode_t mode) override {
+        return reels_->ChangerPermissions(fichier, mode);
+    }
+    ssize_t Ecrire(int fichier, const void* octets, std::size_t taille) override {
+        return Puis(Appel::Ecrire, reels_->Ecrire(fichier, octets, taille));
+    }
+    int Synchroniser(int descripteur) override { return reels_->Synchroniser(descripteur); }
+    int Fermer(int fichier) override { return reels_->Fermer(fichier); }
+    int Lier(int dossier, const char* nom, const char* lien) override {
+        return reels_->Lier(dossier, nom, lien);
+    }
+    int Renommer(int dossier, const char* ancien, const char* nouveau) override {
+        return Puis(Appel::Renommer, reels_->Renommer(dossier, ancien, nouveau));
+    }
+
+  private:
+    template <class Resultat>
+    Resultat Puis(Appel appel, Resultat resultat) {
+        if (appel == appel_ && ++faits_ == rang_) {
+            ::raise(signal_);
+        }
+        return resultat;
+    }
+
+    Appel appel_;
+    int rang_;
+    int signal_;
+    int faits_ = 0;
+    std::shared_ptr<outils::AppelsFichier> reels_ = outils::AppelsFichier::Reels();
+};
+
+// A lot of ten files, half of them over files already there, stopped by a signal at each step:
+// while the files are made, while one is written, and once some of them are in place (their
+// old files kept aside). Each time the process ends by that signal and the folder is as it
+// was, the files put in place taken back and the old ones put back.
+TEST(LotInterrompu, UnSignalAChaqueEtapeRemetLeDossierCommeIlEtait) {
+    using Appel = AppelsInterrompus::Appel;
+    for (const int signal : {SIGTERM, SIGHUP}) {
+        struct sigaction actuel {};
+        ::sigaction(signal, nullptr, &actuel);
+        if (actuel.sa_handler == SIG_IGN) {
+            continue;  // Ignored by whoever started the tests: so it is by the run.
+        }
+        for (const auto& [appel, rang] : {std::pair{Appel::Creer, 6},
+                                          {Appel::Ecrire, 4},
+                                          {Appel::Renommer, 1},
+                                          {Appel::Renommer, 7}}) {
+            SCOPED_TRACE(std::to_string(signal) + " " + std::to_string(static_cast<int>(appel)) +
+                         " " + std::to_string(rang));
+            QTemporaryDir dossier;
+            std::vector<outils::FichierDuLot> lot;
+            for (int rangFichier = 0; rangFichier < 10; ++rangFichier) {
+                const std::string chemin =
+                    dossier.filePath(QString("f%1.txt").arg(rangFichier)).toStdString();
+                if (rangFichier % 2 == 0) {
+                    Ecrire(QString::fromStdString(chemin), "ancien");
+                }
+                lot.push_back({chemin, [chemin] {
+                                   outils::FichierEntier fichier(chemin);
+                                   fichier.Ecrire("nouveau");
+                                   fichier.Terminer();
+                               }});
+            }
+            const auto avant = Etat(dossier.path());
+            const pid_t enfant = ::fork();
+            if (enfant == 0) {
+                outils::AppelsFichier::Remplacer(
+                    std::make_shared<AppelsInterrompus>(appel, rang, signal));
+                outils::Ecrire_Lot(lot);
+                ::_exit(0);
+            }
+            int statut = 0;
+            ASSERT_EQ(::waitpid(enfant, &statut, 0), enfant);
+            EXPECT_TRUE(WIFSIGNALED(statut));
+            EXPECT_EQ(WIFSIGNALED(statut) ? WTERMSIG(statut) : 0, signal);
+            EXPECT_EQ(Etat(dossier.path()), avant);
+        }
+    }
 }
 
 }  // namespace
