@@ -274,6 +274,25 @@ TEST_F(LotParCommune, UneCourseQuiEchoueLaisseLeDossierCommeIlEtait) {
     }
 }
 
+// More communes than the process may open files under a lowered limit: neither the table files
+// nor the PDFs (each after its schedule, whose pages wait on disk to be put in front) hold one
+// open file per group; they all come out.
+TEST_F(LotParCommune, PlusDeGroupesQueDeFichiersOuvertsPermis) {
+    for (const QString nom : {"l.csv", "l.xlsx", "l.pdf"}) {
+        SCOPED_TRACE(nom.toStdString());
+        QStringList arguments = Arguments(nom);
+        arguments.replace(arguments.indexOf("--mois"), "--du");
+        arguments << "--au"
+                  << "2018-06";
+        QProcess course;
+        course.start("sh", QStringList{"-c", "ulimit -n 30 && exec \"$0\" \"$@\"", ARDOINE_DEMO} +
+                               arguments);
+        ASSERT_TRUE(course.waitForFinished(120000));
+        EXPECT_EQ(course.exitCode(), 0) << course.readAllStandardError().toStdString();
+        EXPECT_EQ(QString::fromUtf8(course.readAllStandardOutput()).count('\n'), 31);
+    }
+}
+
 // Enough communes that the run spends a while writing its files.
 class LotNombreux : public LotParCommune {
   protected:
