@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <limits.h>
 #include <pthread.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -63,11 +64,21 @@ Entree* Entree_De(std::size_t rang) {
     return &blocs[rang / TailleBloc].load(std::memory_order_acquire)[rang % TailleBloc];
 }
 
+// At most a second: the thread of a change could itself wait on what the signal interrupted
+// (a lock of the allocator), and the process must end all the same.
+void Attendre_Changements() {
+    timespec debut{};
+    ::clock_gettime(CLOCK_MONOTONIC, &debut);
+    timespec maintenant = debut;
+    while (changementsEnCours.load() > 0 && maintenant.tv_sec - debut.tv_sec < 1) {
+        ::clock_gettime(CLOCK_MONOTONIC, &maintenant);
+    }
+}
+
 void Annuler_Tout(int signal) {
     const int erreur = errno;
     arret.store(true);
-    while (changementsEnCours.load() > 0) {
-    }
+    Attendre_Changements();
     for (const auto& bloc : blocs) {
         Entree* entrees = bloc.load(std::memory_order_acquire);
         if (entrees == nullptr) {
