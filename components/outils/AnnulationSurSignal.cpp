@@ -161,6 +161,19 @@ sigset_t Ensemble_Signaux() {
     return ensemble;
 }
 
+// The entry is emptied before it is changed, so that a handler never reads it half written.
+void Noter(Entree* entree, Action action, int dossier, const std::string& nom,
+           const std::string& ancien) {
+    if (entree == nullptr) {
+        return;
+    }
+    entree->action.store(Rien, std::memory_order_release);
+    entree->dossier = dossier;
+    Copier_Nom(entree->nom, nom);
+    Copier_Nom(entree->ancien, ancien);
+    entree->action.store(action, std::memory_order_release);
+}
+
 }  // namespace
 
 AnnulationSurSignal::AnnulationSurSignal() : entree_(Prendre()) {}
@@ -174,29 +187,12 @@ AnnulationSurSignal::~AnnulationSurSignal() {
     }
 }
 
-// The entry is emptied before it is changed, so that a handler never reads it half written.
 void AnnulationSurSignal::Supprimer(int dossier, const std::string& nom, const std::string& autre) {
-    Entree* entree = Entree_De(entree_);
-    if (entree == nullptr) {
-        return;
-    }
-    entree->action.store(Rien, std::memory_order_release);
-    entree->dossier = dossier;
-    Copier_Nom(entree->nom, nom);
-    Copier_Nom(entree->ancien, autre);
-    entree->action.store(Action::Supprimer, std::memory_order_release);
+    Noter(Entree_De(entree_), Action::Supprimer, dossier, nom, autre);
 }
 
 void AnnulationSurSignal::Remettre(int dossier, const std::string& ancien, const std::string& nom) {
-    Entree* entree = Entree_De(entree_);
-    if (entree == nullptr) {
-        return;
-    }
-    entree->action.store(Rien, std::memory_order_release);
-    entree->dossier = dossier;
-    Copier_Nom(entree->ancien, ancien);
-    Copier_Nom(entree->nom, nom);
-    entree->action.store(Action::Remettre, std::memory_order_release);
+    Noter(Entree_De(entree_), Action::Remettre, dossier, nom, ancien);
 }
 
 void AnnulationSurSignal::Aucune() {
