@@ -278,7 +278,7 @@ TEST_F(LotParCommune, UneCourseQuiEchoueLaisseLeDossierCommeIlEtait) {
 // nor the PDFs (each after its schedule, whose pages wait on disk to be put in front) hold one
 // open file per group; they all come out.
 TEST_F(LotParCommune, PlusDeGroupesQueDeFichiersOuvertsPermis) {
-    for (const QString nom : {"l.csv", "l.xlsx", "l.pdf"}) {
+    for (const QString& nom : QStringList{"l.csv", "l.xlsx", "l.pdf"}) {
         SCOPED_TRACE(nom.toStdString());
         QStringList arguments = Arguments(nom);
         arguments.replace(arguments.indexOf("--mois"), "--du");
