@@ -16,6 +16,7 @@
 #include "ErreursRetenues.h"
 #include "dba/CauseSysteme.h"
 #include "dba/Erreur.h"
+#include "outils/DossierTemporaire.h"
 #include "outils/FichierEntier.h"
 
 namespace rapport {
@@ -33,11 +34,11 @@ constexpr uint8_t PapierA4 = 9;
 class DossierPrive {
   public:
     explicit DossierPrive(const outils::FichierEntier& cible) {
-        std::string modele =
-            (std::filesystem::temp_directory_path() / "ardoine-classeur-XXXXXX").string();
+        const std::string temporaire = outils::Dossier_Temporaire(dba::ErrImprimante);
+        std::string modele = temporaire + "/ardoine-classeur-XXXXXX";
         if (::mkdtemp(modele.data()) == nullptr) {
-            throw cible.Erreur("le dossier provisoire du classeur n'a pas pu être créé (" +
-                               dba::Cause_Systeme(errno) + ")");
+            throw cible.Erreur("le dossier provisoire du classeur n'a pas pu être créé dans « " +
+                               temporaire + " » (" + dba::Cause_Systeme(errno) + ")");
         }
         chemin_ = modele;
     }

@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <tuple>
 
 #include "BaseEssai.h"
 #include "CommandeDemo.h"
@@ -245,6 +246,44 @@ TEST_F(Commande, SansDossierDExecutionLesProgrammesNEcriventRienSurLeurSortieDEr
     }
     EXPECT_EQ(QDir(temporaire.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
               QStringList{});
+}
+
+// A temporary folder that is not there (TMPDIR naming a missing folder, or a file), or where
+// no file can be made: the pages waiting in a PDF and the workbook's private folder both need
+// one; the print stops on a French message that names it, and writes nothing.
+TEST_F(Commande, UnDossierTemporaireIntrouvableEstNommeEnFrancais) {
+    const QString absent = dossier.filePath("absent");
+    const QString fichier = dossier.filePath("fichier");
+    ASSERT_TRUE(QFile(fichier).open(QIODevice::WriteOnly));
+    const QString classeur = dossier.filePath("liste.xlsx");
+    const QList<std::tuple<QString, QString, QStringList>> cas{
+        {absent,
+         "Le dossier temporaire « " + absent + " » n'existe pas (variable TMPDIR).",
+         {pdf, classeur}},
+        {fichier,
+         "Le dossier temporaire « " + fichier + " » n'est pas un dossier (variable TMPDIR).",
+         {pdf, classeur}},
+        {"/proc",
+         "Impossible de garder les pages en attente d'impression dans « /proc » : ",
+         {pdf}},
+    };
+    for (const auto& [temporaire, message, sorties] : cas) {
+        for (const QString& sortie : sorties) {
+            SCOPED_TRACE((temporaire + " " + sortie).toStdString());
+            QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
+            environnement.insert("TMPDIR", temporaire);
+            QProcess lance;
+            lance.setProcessEnvironment(environnement);
+            lance.start(ARDOINE_DEMO,
+                        QStringList{"print", "--db", QString::fromStdString(base.Chemin()),
+                                    "--sortie", sortie, "--entite", "41", "--mois", "2018-05"});
+            ASSERT_TRUE(lance.waitForFinished(60000));
+            const QString erreurs = QString::fromUtf8(lance.readAllStandardError());
+            EXPECT_EQ(lance.exitCode(), 2);
+            EXPECT_TRUE(erreurs.contains(message)) << erreurs.toStdString();
+            EXPECT_FALSE(QFileInfo::exists(sortie));
+        }
+    }
 }
 
 // What the print writes over: only a plain file the user may write, replaced whole; a link, a
