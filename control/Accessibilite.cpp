@@ -64,19 +64,8 @@ void Nommer_Widget(QWidget& controle, const QString& nom, const QString& descrip
     controle.setAccessibleDescription(description);
 }
 
-// On this platform a list box reads as its name the label chosen, and takes what it is from
-// the caption that labels it; the visible caption labels the code box, so a hidden one names
-// the list. Its text part, where the keys go, reads the list's name too.
+// The text part of a list box, where the keys go, reads the list's name too.
 void Nommer_Liste(QComboBox& liste) {
-    const QString nomLegende = QStringLiteral("Nom_") + liste.objectName();
-    auto* legende = liste.parentWidget()->findChild<QLabel*>(nomLegende);
-    if (legende == nullptr) {
-        legende = new QLabel(liste.parentWidget());
-        legende->setObjectName(nomLegende);
-        legende->setBuddy(&liste);
-        legende->hide();
-    }
-    legende->setText(liste.accessibleName());
     if (liste.lineEdit() != nullptr) {
         Nommer_Widget(*liste.lineEdit(), liste.accessibleName(), liste.accessibleDescription());
     }

@@ -4,9 +4,12 @@
 #include <QLineEdit>
 #include <QScopedValueRollback>
 
+#include "InterfaceListe.h"
+
 namespace ardoine {
 
 ListeDeroulante::ListeDeroulante(QWidget* parent) : QComboBox(parent) {
+    Installer_Interface_Liste();
     setEditable(true);
     setCompleter(nullptr);
     setInsertPolicy(QComboBox::NoInsert);
@@ -23,9 +26,15 @@ void ListeDeroulante::Definir_Texte(const QString& texte) {
         return;
     }
     setEditText(texte);
-    // A label written by the program is read from its start, however long.
-    lineEdit()->setCursorPosition(0);
+    Montrer_Debut();
     emit Change();
+}
+
+// A label longer than the box is read from its start, as the classic list box shows it: Qt
+// shows the text around the cursor, which choosing an entry or entering the box by Tab (which
+// selects it all) puts at the end.
+void ListeDeroulante::Montrer_Debut() {
+    lineEdit()->setCursorPosition(0);
 }
 
 void ListeDeroulante::Ajouter(const QString& libelle) {
@@ -46,6 +55,7 @@ void ListeDeroulante::Vider() {
 void ListeDeroulante::focusOutEvent(QFocusEvent* evenement) {
     const QScopedValueRollback fin(finSaisie_, true);
     QComboBox::focusOutEvent(evenement);
+    Montrer_Debut();
 }
 
 // Enter in the open list chooses its current entry: the list's own view handles that key.

@@ -38,6 +38,8 @@ class CONTROLE_ARDOINE_EXPORT ListeDeroulante : public QComboBox {
     void DropDown();
 
   private:
+    void Montrer_Debut();
+
     // Set while Qt ends the editing of the text (Enter, focus leaving).
     bool finSaisie_ = false;
 };

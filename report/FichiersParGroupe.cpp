@@ -12,9 +12,10 @@
 
 // One file per group of the list: each group's lines go to a file of their own, named after
 // the chosen file and the group's code, that holds what the list limited to that group holds.
-// Every group's file stays open (its rows, or its printer's pages) until the walks are over, so
-// a group that comes back adds to its own file; they are written only then, one after the
-// other, all of them or none (outils::Ecrire_Lot).
+// Every group's document stays open (its rows in memory, or its printer's pages waiting in the
+// process's one file of waiting pages) until the walks are over, so a group that comes back
+// adds to its own; they are written only then, one after the other, and put in place together
+// or not at all (outils::Ecrire_Lot).
 
 bool Ctr_ArdoinePrivate::Fichier_Par_Groupe() const {
     return Un_Fichier_Par_Groupe &&

@@ -8,6 +8,10 @@ std::string texte(CauseEchec cause, const std::string& base, const std::string& 
     switch (cause) {
         case CauseEchec::DisquePlein:
             return "Le disque est plein : la base " + base + " n'a pas été modifiée.";
+        case CauseEchec::TailleDepassee:
+            return "La taille de fichier permise est dépassée" +
+                   (detail.empty() ? std::string() : " pour « " + detail + " »") + " : la base " +
+                   base + " n'a pas été modifiée.";
         case CauseEchec::Verrouillee:
             return "La base " + base +
                    " est verrouillée par une autre importation ; réessayez quand elle sera "
@@ -54,7 +58,8 @@ std::string texte(CauseEchec cause, const std::string& base, const std::string& 
 
 bool detailDansLeTexte(CauseEchec cause) {
     return cause == CauseEchec::ConnexionImpossible || cause == CauseEchec::AccesImpossible ||
-           cause == CauseEchec::EcritureRefusee || cause == CauseEchec::LectureRefusee;
+           cause == CauseEchec::EcritureRefusee || cause == CauseEchec::LectureRefusee ||
+           cause == CauseEchec::TailleDepassee;
 }
 
 }  // namespace

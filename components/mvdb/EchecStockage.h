@@ -10,6 +10,7 @@ namespace mvdb {
 // every store, so that a failure reads the same whichever store keeps the database.
 enum class CauseEchec {
     DisquePlein,
+    TailleDepassee,     // a file would pass the size the process may write (ulimit -f)
     Verrouillee,        // another import holds the write lock
     PermissionRefusee,  // on the file or its folder
     LectureSeule,       // the file cannot be written by this user
@@ -32,7 +33,8 @@ enum class CauseEchec {
 // ErrStockage with a French text naming the cause and the database the user named (a file
 // path, or a server name without its password). detail, when given, is the server's reason
 // after the text of ConnexionImpossible and AccesImpossible, the role of EcritureRefusee and
-// LectureRefusee, and appended in parentheses to the others.
+// LectureRefusee, the file past the limit of TailleDepassee when it is not the database's own,
+// and appended in parentheses to the others.
 dba::Erreur erreurStockage(CauseEchec cause, const std::string& chemin,
                            const std::string& detail = {});
 

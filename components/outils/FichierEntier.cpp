@@ -1,14 +1,15 @@
 #include "FichierEntier.h"
 
-#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <functional>
-#include <random>
 #include <utility>
 
 #include "AppelsFichier.h"
+#include "LotDeFichiers.h"
+#include "NomsCaches.h"
+#include "Remplacement.h"
 #include "dba/CauseSysteme.h"
 
 namespace outils {
@@ -17,8 +18,6 @@ namespace {
 
 // Large enough that a list takes a few writes, small enough to hold for any number of files.
 constexpr std::size_t TailleTampon = 64 * 1024;
-// Leaves room in a name of 255 bytes for what the provisional names add.
-constexpr std::size_t LongueurNomGardee = 200;
 
 std::string Dossier_De(const std::string& chemin) {
     const auto barre = chemin.rfind('/');
@@ -31,45 +30,6 @@ std::string Dossier_De(const std::string& chemin) {
 std::string Nom_De(const std::string& chemin) {
     const auto barre = chemin.rfind('/');
     return barre == std::string::npos ? chemin : chemin.substr(barre + 1);
-}
-
-std::string Suffixe_Aleatoire() {
-    static constexpr std::string_view Signes =
-        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    thread_local std::mt19937_64 generateur{std::random_device{}()};
-    std::uniform_int_distribution<std::size_t> tirage(0, Signes.size() - 1);
-    std::string suffixe;
-    for (int i = 0; i < 10; ++i) {
-        suffixe.push_back(Signes[tirage(generateur)]);
-    }
-    return suffixe;
-}
-
-// A hidden name beside the target that no one can foresee: ".liste.csv.provisoire-k3V9...".
-std::string Nom_Cache(const std::string& nom, const char* role) {
-    std::string cache(1, '.');
-    cache.append(nom, 0, LongueurNomGardee).append(1, '.').append(role).append(1, '-');
-    return cache.append(Suffixe_Aleatoire());
-}
-
-// Runs `creer` with fresh names until one is free; the name taken, or empty with errno set.
-std::string Nom_Libre(const std::string& nom, const char* role,
-                      const std::function<bool(const std::string&)>& creer) {
-    for (int essai = 0; essai < 100; ++essai) {
-        std::string candidat = Nom_Cache(nom, role);
-        if (creer(candidat)) {
-            return candidat;
-        }
-        if (errno != EEXIST) {
-            return {};
-        }
-    }
-    return {};
-}
-
-// The file systems without hard links (FAT, some network shares) answer these.
-bool SansLiens(int erreur) {
-    return erreur == EPERM || erreur == EOPNOTSUPP || erreur == EXDEV || erreur == EMLINK;
 }
 
 }  // namespace
@@ -85,9 +45,13 @@ FichierEntier::FichierEntier(std::string chemin, std::uint32_t numeroErreur)
     if (nom_.empty() || nom_ == "." || nom_ == "..") {
         Echouer("c'est un dossier");
     }
-    Ouvrir_Dossier();
-    Verifier_Cible();
-    Creer_Provisoire();
+    std::shared_ptr<const DossierOuvert> dossier = Ouvrir_Dossier();
+    Verifier_Cible(dossier->Descripteur());
+    LotEnCours* lot = LotEnCours::Actuel();
+    if (lot == nullptr || lot->Premier_Du_Dossier(dossier->Descripteur())) {
+        Retirer_Restes(dossier->Descripteur());
+    }
+    Creer_Provisoire(std::move(dossier));
 }
 
 FichierEntier::~FichierEntier() {
@@ -95,8 +59,7 @@ FichierEntier::~FichierEntier() {
 }
 
 dba::Erreur FichierEntier::Erreur(const std::string& cause) const {
-    return dba::Erreur(numeroErreur_,
-                       "Impossible d'écrire le fichier « " + chemin_ + " » : " + cause + ".");
+    return Erreur_Ecriture(numeroErreur_, chemin_, cause);
 }
 
 void FichierEntier::Echouer(const std::string& cause) {
@@ -108,23 +71,24 @@ void FichierEntier::Echouer_Systeme(int erreur) {
     Echouer(dba::Cause_Systeme(erreur));
 }
 
-void FichierEntier::Ouvrir_Dossier() {
+std::shared_ptr<const DossierOuvert> FichierEntier::Ouvrir_Dossier() {
     const std::string dossier = Dossier_De(chemin_);
-    dossier_ = appels_->OuvrirDossier(dossier.c_str());
-    if (dossier_ < 0) {
+    const int descripteur = appels_->OuvrirDossier(dossier.c_str());
+    if (descripteur < 0) {
         const int erreur = errno;
         if (erreur == ENOENT || erreur == ENOTDIR) {
             Echouer("le dossier « " + dossier + " » n'existe pas");
         }
         Echouer_Systeme(erreur);
     }
+    return std::make_shared<const DossierOuvert>(descripteur);
 }
 
 // One rule for every kind of file: only a plain file the user may write is replaced. The
 // write bit is asked of the owner too, so that root does not overwrite a read-only file.
-void FichierEntier::Verifier_Cible() {
+void FichierEntier::Verifier_Cible(int dossier) {
     struct stat etat {};
-    if (appels_->Etat(dossier_, nom_.c_str(), etat) != 0) {
+    if (appels_->Etat(dossier, nom_.c_str(), etat) != 0) {
         if (errno == ENOENT) {
             return;
         }
@@ -142,20 +106,21 @@ void FichierEntier::Verifier_Cible() {
     if ((etat.st_mode & S_IWUSR) == 0) {
         Echouer("le fichier est en lecture seule");
     }
-    if (appels_->AccesEcriture(dossier_, nom_.c_str()) != 0) {
+    if (appels_->AccesEcriture(dossier, nom_.c_str()) != 0) {
         Echouer(errno == EACCES ? "le fichier est en lecture seule" : dba::Cause_Systeme(errno));
     }
     cibleExiste_ = true;
     permissions_ = etat.st_mode & 0777;
 }
 
-void FichierEntier::Creer_Provisoire() {
-    provisoire_ = Nom_Libre(nom_, "provisoire", [this](const std::string& nom) {
-        fichier_ = appels_->Creer(dossier_, nom.c_str(), 0666);
-        return fichier_ >= 0;
-    });
-    if (provisoire_.empty()) {
-        Echouer_Systeme(errno);
+void FichierEntier::Creer_Provisoire(std::shared_ptr<const DossierOuvert> dossier) {
+    remplacement_ = std::make_unique<Remplacement>(appels_, std::move(dossier), chemin_, nom_,
+                                                   cibleExiste_, numeroErreur_);
+    try {
+        fichier_ = remplacement_->Creer();
+    } catch (...) {
+        Abandonner();
+        throw;
     }
     if (cibleExiste_ && appels_->ChangerPermissions(fichier_, permissions_) != 0) {
         Echouer_Systeme(errno);
@@ -186,7 +151,8 @@ void FichierEntier::Vider() {
     tampon_.clear();
 }
 
-void FichierEntier::Terminer() {
+// Every byte on the disk, the file closed: ready to take the target's place.
+void FichierEntier::Preparer() {
     Vider();
     if (appels_->Synchroniser(fichier_) != 0) {
         Echouer_Systeme(errno);
@@ -195,64 +161,32 @@ void FichierEntier::Terminer() {
     if (appels_->Fermer(std::exchange(fichier_, -1)) != 0) {
         Echouer_Systeme(errno);
     }
-    Garder_Ancien();
-    if (appels_->Renommer(dossier_, provisoire_.c_str(), nom_.c_str()) != 0) {
-        Echouer_Systeme(errno);
-    }
-    provisoire_.clear();
-    enPlace_ = true;
-    // Only then is the new name on the disk; until then a crash may bring the old file back.
-    if (appels_->Synchroniser(dossier_) != 0) {
-        Echouer_Systeme(errno);
-    }
-    termine_ = true;
-    Abandonner();
 }
 
-// A second link to the old file, so that it can be put back if the new one cannot be made
-// lasting once in place. Without hard links the old file is simply replaced.
-void FichierEntier::Garder_Ancien() {
-    if (!cibleExiste_) {
+void FichierEntier::Terminer() {
+    Preparer();
+    if (LotEnCours* lot = LotEnCours::Actuel()) {
+        lot->Recevoir(std::move(remplacement_));
         return;
     }
-    ancien_ = Nom_Libre(nom_, "ancien", [this](const std::string& nom) {
-        return appels_->Lier(dossier_, nom_.c_str(), nom.c_str()) == 0;
-    });
-    if (ancien_.empty() && !SansLiens(errno) && errno != ENOENT) {
-        Echouer_Systeme(errno);
+    try {
+        remplacement_->Mettre_En_Place();
+        // Only then is the new name on the disk; until then a crash may bring the old file back.
+        remplacement_->Synchroniser_Dossier();
+    } catch (...) {
+        Abandonner();
+        throw;
     }
+    remplacement_->Confirmer();
+    remplacement_.reset();
 }
 
-void FichierEntier::Remettre_Ancien() {
-    if (!ancien_.empty()) {
-        ::renameat(dossier_, ancien_.c_str(), dossier_, nom_.c_str());
-        ancien_.clear();
-    } else if (!cibleExiste_) {
-        ::unlinkat(dossier_, nom_.c_str(), 0);
-    }
-    enPlace_ = false;
-}
-
-// Undoes what is not finished and releases everything; after Terminer, only the second link
-// to the old file and the folder remain to release.
+// Undoes what is not finished and releases everything.
 void FichierEntier::Abandonner() {
     if (fichier_ >= 0) {
         ::close(std::exchange(fichier_, -1));
     }
-    if (enPlace_ && !termine_) {
-        Remettre_Ancien();
-    }
-    if (!provisoire_.empty()) {
-        ::unlinkat(dossier_, provisoire_.c_str(), 0);
-        provisoire_.clear();
-    }
-    if (!ancien_.empty()) {
-        ::unlinkat(dossier_, ancien_.c_str(), 0);
-        ancien_.clear();
-    }
-    if (dossier_ >= 0) {
-        ::close(std::exchange(dossier_, -1));
-    }
+    remplacement_.reset();
 }
 
 }  // namespace outils

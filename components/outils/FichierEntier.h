@@ -12,6 +12,8 @@
 namespace outils {
 
 class AppelsFichier;
+class DossierOuvert;
+class Remplacement;
 
 // A file replaced whole or not at all: the way every file the program writes is written.
 // The bytes go to a provisional file made beside the target under a name of its own (created
@@ -21,7 +23,8 @@ class AppelsFichier;
 // pipe) or that is read-only is refused before anything is written. The new file keeps the
 // permissions of the file it replaces; a new one gets those of any new file of the user.
 // Every failure raises dba::Erreur with the number given, naming the file and the cause in
-// French. Several files of one run are several FichierEntier.
+// French. Several files of one run are several FichierEntier; within outils::Ecrire_Lot, they
+// are put in place together, once all of them are written.
 class FichierEntier {
   public:
     // Checks the target and creates the provisional file.
@@ -32,7 +35,8 @@ class FichierEntier {
     FichierEntier& operator=(const FichierEntier&) = delete;
 
     void Ecrire(std::string_view octets);
-    // Writes what remains, puts the file on the disk and in place of the target.
+    // Writes what remains, puts the file on the disk and in place of the target; within a lot,
+    // hands it to the lot, which puts it in place with the others.
     void Terminer();
 
     const std::string& Chemin() const { return chemin_; }
@@ -42,12 +46,11 @@ class FichierEntier {
   private:
     [[noreturn]] void Echouer(const std::string& cause);
     [[noreturn]] void Echouer_Systeme(int erreur);
-    void Ouvrir_Dossier();
-    void Verifier_Cible();
-    void Creer_Provisoire();
+    std::shared_ptr<const DossierOuvert> Ouvrir_Dossier();
+    void Verifier_Cible(int dossier);
+    void Creer_Provisoire(std::shared_ptr<const DossierOuvert> dossier);
     void Vider();
-    void Garder_Ancien();
-    void Remettre_Ancien();
+    void Preparer();
     void Abandonner();
 
     std::string chemin_;
@@ -55,16 +58,10 @@ class FichierEntier {
     std::uint32_t numeroErreur_;
     std::shared_ptr<AppelsFichier> appels_;
     std::string tampon_;
-    int dossier_ = -1;
     int fichier_ = -1;
-    // Names in the target's folder: the file being written, and a second link to the old file
-    // kept until the new one is safely in place.
-    std::string provisoire_;
-    std::string ancien_;
     bool cibleExiste_ = false;
     mode_t permissions_ = 0;
-    bool enPlace_ = false;
-    bool termine_ = false;
+    std::unique_ptr<Remplacement> remplacement_;
 };
 
 }  // namespace outils

@@ -216,7 +216,7 @@ void Choisir_Mois(Ctr_Ardoine& controle, const DemandeImpression& demande) {
     }
     if (rangAffiche() != rang(demande.annee, demande.mois)) {
         Refuser(QStringLiteral("Le mois %1-%2 est hors de portée du sélecteur de période.")
-                    .arg(demande.annee)
+                    .arg(demande.annee, 4, 10, QLatin1Char('0'))
                     .arg(demande.mois, 2, 10, QLatin1Char('0')));
     }
 }

@@ -50,7 +50,13 @@ QDate Mois_Nomme(const QString& texte, const QDate& aujourdhui) {
                                "ou -N).")
                     .arg(texte));
     }
-    return QDate(lu.captured(1).toInt(), mois, 1);
+    // The calendar knows no year 0: the dates the system shows run from year 1 to 9999.
+    const QDate premier(lu.captured(1).toInt(), mois, 1);
+    if (!premier.isValid()) {
+        Refuser(QStringLiteral("Mois hors des dates possibles : « %1 » (de 0001-01 à 9999-12).")
+                    .arg(texte));
+    }
+    return premier;
 }
 
 int Rang_Mois(const QDate& mois) {

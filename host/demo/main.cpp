@@ -9,6 +9,7 @@
 #include "DossierExecution.h"
 #include "FenetreHote.h"
 #include "LectureArguments.h"
+#include "LimiteDeTaille.h"
 #include "Options.h"
 #include "TraductionQt.h"
 #include "Version.h"
@@ -70,6 +71,7 @@ int Ouvrir_Formulaire(const demo::Options& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    hote::Ecrire_Sous_Limite_De_Taille();
     demo::Options options;
     try {
         options = demo::Lire_Options(hote::Lire_Arguments(argc, argv, std::cerr));

@@ -6,13 +6,17 @@
 #include <QDate>
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <utility>
+#include <vector>
 
 #include "Echeancier.h"
+#include "ErreursRetenues.h"
 #include "dba/CauseSysteme.h"
 #include "dba/Erreur.h"
+#include "outils/DossierTemporaire.h"
 #include "outils/FichierEntier.h"
 
 namespace rapport {
@@ -30,11 +34,11 @@ constexpr uint8_t PapierA4 = 9;
 class DossierPrive {
   public:
     explicit DossierPrive(const outils::FichierEntier& cible) {
-        std::string modele =
-            (std::filesystem::temp_directory_path() / "ardoine-classeur-XXXXXX").string();
+        const std::string temporaire = outils::Dossier_Temporaire(dba::ErrImprimante);
+        std::string modele = temporaire + "/ardoine-classeur-XXXXXX";
         if (::mkdtemp(modele.data()) == nullptr) {
-            throw cible.Erreur("le dossier provisoire du classeur n'a pas pu être créé (" +
-                               dba::Cause_Systeme(errno) + ")");
+            throw cible.Erreur("le dossier provisoire du classeur n'a pas pu être créé dans « " +
+                               temporaire + " » (" + dba::Cause_Systeme(errno) + ")");
         }
         chemin_ = modele;
     }
@@ -62,53 +66,93 @@ dba::Erreur Echec_Classeur(const outils::FichierEntier& cible, const std::string
                         (erreur != 0 ? dba::Cause_Systeme(erreur) : detail) + ")");
 }
 
+// A call of the library, its English reports on the standard error held back: the user is told
+// in French by the exception its failure raises. errno is as the call left it.
+template <class Appel>
+auto Appeler(Appel&& appel) {
+    const ErreursRetenues enAnglais;
+    errno = 0;
+    return appel();
+}
+
 class Classeur {
   public:
     Classeur(const DossierPrive& dossier, const outils::FichierEntier& cible)
-        : chemin_(dossier.Chemin() + "/classeur.xlsx"), dossier_(dossier.Chemin()) {
+        : cible_(cible), chemin_(dossier.Chemin() + "/classeur.xlsx"), dossier_(dossier.Chemin()) {
         lxw_workbook_options options{};
         // Rows go to disk as they are written, and strings stay inline in the sheet.
         options.constant_memory = LXW_TRUE;
         options.tmpdir = dossier_.data();
-        errno = 0;
-        classeur_ = workbook_new_opt(chemin_.c_str(), &options);
+        classeur_ = Appeler([&] { return workbook_new_opt(chemin_.c_str(), &options); });
         if (classeur_ == nullptr) {
-            throw Echec_Classeur(cible, "création impossible", errno);
+            throw Echec_Classeur(cible_, "création impossible", errno);
         }
         gras_ = workbook_add_format(classeur_);
         format_set_bold(gras_);
         date_ = workbook_add_format(classeur_);
         format_set_num_format(date_, "dd/mm/yyyy");
     }
+    // Abandoned: nothing written (closing a workbook that failed to add a sheet would crash
+    // the library), its memory freed and its sheets' row files closed, which the library's
+    // freeing leaves open.
     ~Classeur() {
-        if (classeur_ != nullptr) {
-            workbook_close(classeur_);
+        if (classeur_ == nullptr) {
+            return;
         }
+        for (lxw_worksheet* feuille : feuilles_) {
+            if (feuille->optimize_tmpfile != nullptr) {
+                std::fclose(std::exchange(feuille->optimize_tmpfile, nullptr));
+            }
+        }
+        lxw_workbook_free(classeur_);
     }
     Classeur(const Classeur&) = delete;
     Classeur& operator=(const Classeur&) = delete;
 
-    lxw_worksheet* Feuille(const char* nom) { return workbook_add_worksheet(classeur_, nom); }
+    // Each sheet's rows go to a temporary file, which may not be made.
+    lxw_worksheet* Feuille(const char* nom) {
+        lxw_worksheet* feuille = Appeler([&] { return workbook_add_worksheet(classeur_, nom); });
+        if (feuille == nullptr) {
+            throw Echec_Classeur(cible_, "feuille impossible à créer", errno);
+        }
+        return feuilles_.emplace_back(feuille);
+    }
     lxw_chart* Graphique(uint8_t genre) { return workbook_add_chart(classeur_, genre); }
     lxw_format* Gras() const { return gras_; }
     lxw_format* Date() const { return date_; }
 
     // The workbook complete in the private folder; its path.
-    const std::string& Fermer(const outils::FichierEntier& cible) {
-        errno = 0;
-        const lxw_error erreur = workbook_close(std::exchange(classeur_, nullptr));
+    const std::string& Fermer() {
+        Verifier_Lignes();
+        const lxw_error erreur =
+            Appeler([this] { return workbook_close(std::exchange(classeur_, nullptr)); });
         if (erreur != LXW_NO_ERROR) {
-            throw Echec_Classeur(cible, lxw_strerror(erreur), errno);
+            throw Echec_Classeur(cible_, lxw_strerror(erreur), errno);
         }
         return chemin_;
     }
 
   private:
+    // Rows go to a temporary file of the library's own, which does not look at what its writes
+    // return: a full disk or a file-size limit met there would give a sheet cut short that the
+    // library then puts together without a word.
+    void Verifier_Lignes() const {
+        for (lxw_worksheet* feuille : feuilles_) {
+            FILE* lignes = feuille->optimize_tmpfile;
+            errno = 0;
+            if (lignes != nullptr && (std::fflush(lignes) != 0 || std::ferror(lignes) != 0)) {
+                throw Echec_Classeur(cible_, "lignes non écrites", errno);
+            }
+        }
+    }
+
+    const outils::FichierEntier& cible_;
     std::string chemin_;
     std::string dossier_;
     lxw_workbook* classeur_ = nullptr;
     lxw_format* gras_ = nullptr;
     lxw_format* date_ = nullptr;
+    std::vector<lxw_worksheet*> feuilles_;
 };
 
 // A date that could not be read stays an empty cell, as it stays blank on the page.
@@ -316,7 +360,7 @@ class EcritureXlsx : public EcritureTableau {
         if (echeancier != nullptr) {
             Feuille_Echeancier(classeur_, *echeancier, tableau.EnTete());
         }
-        Copier(classeur_.Fermer(sortie_), sortie_);
+        Copier(classeur_.Fermer(), sortie_);
         sortie_.Terminer();
     }
 

@@ -1,48 +1,26 @@
 #include "FichierDuGroupe.h"
 
-#include <QList>
-#include <QString>
-
 namespace rapport {
 
 namespace {
 
-bool Ascii_Garde(char caractere) {
+bool Garde(char caractere) {
     return (caractere >= 'a' && caractere <= 'z') || (caractere >= 'A' && caractere <= 'Z') ||
            (caractere >= '0' && caractere <= '9') || caractere == '-';
 }
 
-void Ajouter_Echappe(std::string& nom, const QByteArray& octets) {
-    static constexpr char Chiffres[] = "0123456789ABCDEF";
-    for (const char octet : octets) {
-        const auto valeur = static_cast<unsigned char>(octet);
-        nom.append(1, '%').append(1, Chiffres[valeur >> 4]).append(1, Chiffres[valeur & 0xF]);
-    }
-}
-
-// Each character its own UTF-8 bytes or their escapes: the name gives the code back, so two
-// codes never meet in one name. A code that is not UTF-8 keeps only its ASCII letters.
+// Only ASCII letters, digits and hyphens as they are, every other byte as its escape: the name
+// gives the code back byte for byte, and no file system that folds or normalises the other
+// signs of a name (accents, ligatures, widths) can bring two codes to one file.
 std::string Encoder(const std::string& groupe) {
-    const QByteArray octets = QByteArray::fromStdString(groupe);
-    const QString texte = QString::fromUtf8(octets);
-    const bool utf8 = texte.toUtf8() == octets;
+    static constexpr char Chiffres[] = "0123456789ABCDEF";
     std::string nom;
-    if (!utf8) {
-        for (const char octet : groupe) {
-            if (Ascii_Garde(octet)) {
-                nom.push_back(octet);
-            } else {
-                Ajouter_Echappe(nom, QByteArray(1, octet));
-            }
-        }
-        return nom;
-    }
-    for (const char32_t point : texte.toUcs4()) {
-        const QByteArray caractere = QString::fromUcs4(&point, 1).toUtf8();
-        if (QChar::isLetterOrNumber(point) || point == U'-') {
-            nom.append(caractere.toStdString());
+    for (const char octet : groupe) {
+        if (Garde(octet)) {
+            nom.push_back(octet);
         } else {
-            Ajouter_Echappe(nom, caractere);
+            const auto valeur = static_cast<unsigned char>(octet);
+            nom.append(1, '%').append(1, Chiffres[valeur >> 4]).append(1, Chiffres[valeur & 0xF]);
         }
     }
     return nom;

@@ -1,24 +1,15 @@
 #include "PagesImprimees.h"
 
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <string>
+#include <utility>
 
-#include "dba/CauseSysteme.h"
+#include "AttentePages.h"
 #include "dba/Erreur.h"
 
 namespace imprimante {
 
 namespace {
-
-[[noreturn]] void Echouer(int erreur) {
-    throw dba::Erreur(
-        dba::ErrImprimante,
-        "Impossible de garder les pages en attente d'impression : " + dba::Cause_Systeme(erreur));
-}
 
 // Every field of a drawing but its page, in the one order they are written and read back in.
 template <class O, class Champ>
@@ -91,59 +82,33 @@ class Lecture {
 
 }  // namespace
 
-// The file of the waiting pages, made by the first page that waits.
-class PagesImprimees::Fichier {
-  public:
-    Fichier() : fichier_(std::tmpfile()) {
-        if (fichier_ == nullptr) {
-            Echouer(errno);
-        }
-    }
-    ~Fichier() { std::fclose(fichier_); }
-    Fichier(const Fichier&) = delete;
-    Fichier& operator=(const Fichier&) = delete;
-
-    Place Ajouter(const std::string& octets) {
-        const Place place{fin_, static_cast<std::int64_t>(octets.size())};
-        std::size_t ecrits = 0;
-        while (ecrits < octets.size()) {
-            const ssize_t n = ::pwrite(::fileno(fichier_), octets.data() + ecrits,
-                                       octets.size() - ecrits, fin_ + static_cast<off_t>(ecrits));
-            if (n < 0 && errno != EINTR) {
-                Echouer(errno);
-            }
-            ecrits += n > 0 ? static_cast<std::size_t>(n) : 0;
-        }
-        fin_ += place.taille;
-        return place;
-    }
-
-    std::string Lire(const Place& place) const {
-        std::string octets(static_cast<std::size_t>(place.taille), '\0');
-        std::size_t lus = 0;
-        while (lus < octets.size()) {
-            const ssize_t n = ::pread(::fileno(fichier_), octets.data() + lus, octets.size() - lus,
-                                      place.debut + static_cast<off_t>(lus));
-            if (n == 0) {
-                Echouer(EIO);
-            }
-            if (n < 0 && errno != EINTR) {
-                Echouer(errno);
-            }
-            lus += n > 0 ? static_cast<std::size_t>(n) : 0;
-        }
-        return octets;
-    }
-
-  private:
-    std::FILE* fichier_;
-    std::int64_t fin_ = 0;
-};
-
 PagesImprimees::PagesImprimees() = default;
-PagesImprimees::~PagesImprimees() = default;
-PagesImprimees::PagesImprimees(PagesImprimees&&) noexcept = default;
-PagesImprimees& PagesImprimees::operator=(PagesImprimees&&) noexcept = default;
+
+PagesImprimees::~PagesImprimees() {
+    Liberer();
+}
+
+PagesImprimees::PagesImprimees(PagesImprimees&& autres) noexcept
+    : attente_(std::exchange(autres.attente_, {})),
+      courante_(std::exchange(autres.courante_, {})),
+      operations_(std::exchange(autres.operations_, 0)) {}
+
+PagesImprimees& PagesImprimees::operator=(PagesImprimees&& autres) noexcept {
+    if (this != &autres) {
+        Liberer();
+        attente_ = std::exchange(autres.attente_, {});
+        courante_ = std::exchange(autres.courante_, {});
+        operations_ = std::exchange(autres.operations_, 0);
+    }
+    return *this;
+}
+
+void PagesImprimees::Liberer() noexcept {
+    for (const PlaceAttente& place : attente_) {
+        AttentePages::Partagee().Liberer(place);
+    }
+    attente_.clear();
+}
 
 void PagesImprimees::Dessiner(Operation operation) {
     courante_.push_back(std::move(operation));
@@ -159,23 +124,27 @@ void PagesImprimees::Inserer(int page, const Document& pages) {
     if (page < 1 || page > Nombre()) {
         throw dba::Erreur(dba::ErrArgument, "Page d'insertion invalide : " + std::to_string(page));
     }
-    std::vector<Place> places;
-    for (int inseree = 1; inseree <= pages.pages; ++inseree) {
-        places.push_back(Mettre_En_Attente(pages.operationsDeLaPage(inseree)));
+    std::vector<PlaceAttente> places;
+    try {
+        for (int inseree = 1; inseree <= pages.pages; ++inseree) {
+            places.push_back(Mettre_En_Attente(pages.operationsDeLaPage(inseree)));
+        }
+    } catch (...) {
+        for (const PlaceAttente& place : places) {
+            AttentePages::Partagee().Liberer(place);
+        }
+        throw;
     }
     attente_.insert(attente_.begin() + (page - 1), places.begin(), places.end());
     operations_ += static_cast<std::int64_t>(pages.operations.size());
 }
 
-PagesImprimees::Place PagesImprimees::Mettre_En_Attente(const std::vector<Operation>& operations) {
+PlaceAttente PagesImprimees::Mettre_En_Attente(const std::vector<Operation>& operations) {
     Ecriture ecriture;
     for (const Operation& operation : operations) {
         ecriture.Operation(operation);
     }
-    if (!fichier_) {
-        fichier_ = std::make_unique<Fichier>();
-    }
-    return fichier_->Ajouter(ecriture.Octets());
+    return AttentePages::Partagee().Ajouter(ecriture.Octets());
 }
 
 Document PagesImprimees::Page(int page) const {
@@ -187,7 +156,8 @@ Document PagesImprimees::Page(int page) const {
         }
         return document;
     }
-    const std::string octets = fichier_->Lire(attente_.at(static_cast<std::size_t>(page - 1)));
+    const std::string octets =
+        AttentePages::Partagee().Lire(attente_.at(static_cast<std::size_t>(page - 1)));
     Lecture lecture(octets);
     while (!lecture.Fini()) {
         document.operations.push_back(lecture.Operation(page));

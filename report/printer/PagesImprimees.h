@@ -1,20 +1,20 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <vector>
 
+#include "AttentePages.h"
 #include "Document.h"
 #include "ExportControle.h"
 
 namespace imprimante {
 
 // The pages of a document being printed, as few of them in memory as can be: the page being
-// drawn only. Every page finished, and every page put in among them, waits in a file of its own
-// with no name (made in the temporary folder, readable by this process alone and gone with it,
-// whatever the end of the run), read back one page at a time when the document is sent; only
-// the order of the pages is kept in memory. So a document of any length costs the memory of one
-// page. A failure of that file raises dba::Erreur.
+// drawn only. Every page finished, and every page put in among them, waits in the file that
+// every document of the process shares (AttentePages), read back one page at a time when the
+// document is sent, its room given back when the document goes; only the order of the pages is
+// kept in memory. So a document of any length costs the memory of one page, and any number of
+// documents one file. A failure of that file raises dba::Erreur.
 class CONTROLE_ARDOINE_EXPORT PagesImprimees {
   public:
     PagesImprimees();
@@ -40,18 +40,11 @@ class CONTROLE_ARDOINE_EXPORT PagesImprimees {
     Document Tout() const;
 
   private:
-    // Where a waiting page stands in the file.
-    struct Place {
-        std::int64_t debut = 0;
-        std::int64_t taille = 0;
-    };
-    class Fichier;
+    PlaceAttente Mettre_En_Attente(const std::vector<Operation>& operations);
+    void Liberer() noexcept;
 
-    Place Mettre_En_Attente(const std::vector<Operation>& operations);
-
-    std::unique_ptr<Fichier> fichier_;
     // The waiting pages in their order, the page being drawn after them.
-    std::vector<Place> attente_;
+    std::vector<PlaceAttente> attente_;
     std::vector<Operation> courante_;
     std::int64_t operations_ = 0;
 };

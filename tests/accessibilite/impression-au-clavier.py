@@ -180,14 +180,14 @@ class Lecteur:
             yield objet
             pile.extend(objet.getChildAtIndex(i) for i in range(objet.childCount))
 
-    # A caption reads as the list box it stands by, and the text part of a list box as the
-    # list: neither is counted as a control of its own.
+    # A caption reads as the box it stands by, and the text part of a list box as the list:
+    # neither is counted as a control of its own.
     def par_nom(self, racine, noms):
         trouves = {}
         for objet in self.tous(racine):
             parent = objet.parent
-            nom = self.nom_lu(objet)
-            if (parent is None or self.nom_lu(parent) == nom
+            nom = objet.name
+            if (parent is None or parent.name == nom
                     or objet.getRole() == self.pyatspi.ROLE_LABEL):
                 continue
             if nom in noms:
@@ -211,21 +211,11 @@ class Lecteur:
     def a(self, objet, etat):
         return objet.getState().contains(etat)
 
-    # What a screen reader says a control is: a list box reads as its name the label chosen,
-    # and is named by the caption that labels it.
-    def nom_lu(self, objet):
-        if objet.getRole() != self.pyatspi.ROLE_COMBO_BOX:
-            return objet.name
-        for relation in objet.getRelationSet():
-            if relation.getRelationType() == self.pyatspi.RELATION_LABELLED_BY:
-                return relation.getTarget(0).name
-        return ""
-
     # The name of the control that has the focus; nothing while none has it.
     def focus(self, racine):
         for objet in self.tous(racine):
-            if self.a(objet, self.pyatspi.STATE_FOCUSED) and self.nom_lu(objet):
-                return self.nom_lu(objet)
+            if self.a(objet, self.pyatspi.STATE_FOCUSED) and objet.name:
+                return objet.name
         return None
 
     def touche(self, nom, fois=1):
@@ -243,6 +233,15 @@ class Lecteur:
 def texte(objet):
     lecture = objet.queryText()
     return lecture.getText(0, lecture.characterCount)
+
+
+# What a list box holds: the text of its text part.
+def valeur_de_liste(pyatspi, liste):
+    for i in range(liste.childCount):
+        enfant = liste.getChildAtIndex(i)
+        if enfant is not None and enfant.getRole() == pyatspi.ROLE_TEXT:
+            return texte(enfant)
+    return ""
 
 
 def ecart_de_mois(periode):
@@ -345,6 +344,12 @@ def imprimer(pyatspi, session, demo, base):
     lecteur.touche("Entree")
     attendre(lambda: lecteur.a(controles["Imprimer"], pyatspi.STATE_SENSITIVE),
              "« Imprimer » actif après l'entité 041")
+    # The list box now holding the entity's label is still named for what it is.
+    entite = controles["Entité juridique"]
+    if entite.name != "Entité juridique" or entite.getRole() != pyatspi.ROLE_COMBO_BOX:
+        raise Echec("liste de l'entité lue « %s »" % entite.name)
+    if not valeur_de_liste(pyatspi, entite).startswith("ASSOCIATION"):
+        raise Echec("libellé de l'entité : %r" % valeur_de_liste(pyatspi, entite))
     parcourir_au_clavier(lecteur, fenetre, controles)
     lecteur.touche("Espace")
     choisir_le_pdf(lecteur, pdf)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
@@ -51,14 +52,9 @@ QString Nom(QWidget& controle) {
     return Interface(controle).text(QAccessible::Name);
 }
 
-// What a screen reader says a control is: a list box reads as its name the label chosen, and
-// is named by the caption that labels it.
-QString Nom_Lu(QWidget& controle) {
-    if (qobject_cast<QComboBox*>(&controle) == nullptr) {
-        return Nom(controle);
-    }
-    const auto legendes = Interface(controle).relations(QAccessible::Label);
-    return legendes.size() == 1 ? legendes.front().first->text(QAccessible::Name) : QString();
+// What a list box holds, which a screen reader says after its name.
+QString Valeur(QWidget& controle) {
+    return Interface(controle).text(QAccessible::Value);
 }
 
 QString Description(QWidget& controle) {
@@ -99,20 +95,48 @@ TEST(Accessibilite, ChaqueControleAUnNomFrancaisQuiLuiEstPropre) {
     auto controle = installation.Initialiser();
     QSet<QString> noms;
     for (const char* objet : Controles) {
-        const QString nom = Nom_Lu(Enfant(*controle, objet));
+        const QString nom = Nom(Enfant(*controle, objet));
         EXPECT_FALSE(nom.isEmpty()) << objet;
         EXPECT_FALSE(noms.contains(nom)) << objet << " " << nom.toStdString();
         noms.insert(nom);
-        // The text part of a list box, where the keys go, reads the list's name.
+        // A list box holding a label keeps its name and reads the label as its value; its text
+        // part, where the keys go, reads the list's name.
         if (auto* liste = qobject_cast<QComboBox*>(&Enfant(*controle, objet))) {
             liste->setEditText("ALPHA SERVICES");
+            EXPECT_EQ(Nom(*liste), nom) << objet;
+            EXPECT_EQ(Valeur(*liste), "ALPHA SERVICES") << objet;
             EXPECT_EQ(Nom(*liste->lineEdit()), nom) << objet;
-            EXPECT_EQ(Nom_Lu(*liste), nom) << objet;
         }
     }
-    EXPECT_EQ(Nom_Lu(Enfant(*controle, "Cbo_Association")), "Entité juridique");
+    EXPECT_EQ(Nom(Enfant(*controle, "Cbo_Association")), "Entité juridique");
     EXPECT_EQ(Nom(Enfant(*controle, "Opt_Commune")), "Regrouper par commune");
     EXPECT_EQ(Nom(Enfant(*controle, "Prg_Accord")), "Progression de l'impression");
+}
+
+// The legal entity's code typed: its list box still says what it is, the label it now shows as
+// its value; the open list and the text part are its children, and its action opens the list.
+TEST(Accessibilite, LaListeDeLEntiteSeNommeParCeQuElleEstEtLitSonLibelleEnValeur) {
+    Installation installation;
+    auto controle = installation.Initialiser();
+    controle->show();
+    controle->findChild<QLineEdit*>("Txt_Association")->setText("A01");
+    auto& entite = *controle->findChild<QComboBox*>("Cbo_Association");
+    ASSERT_FALSE(entite.currentText().isEmpty());
+    QAccessibleInterface& interface = Interface(entite);
+    EXPECT_EQ(interface.role(), QAccessible::ComboBox);
+    EXPECT_EQ(Nom(entite), "Entité juridique");
+    EXPECT_EQ(Valeur(entite), entite.currentText());
+    ASSERT_EQ(interface.childCount(), 2);
+    EXPECT_EQ(interface.child(0)->object(), entite.view());
+    EXPECT_EQ(interface.child(1)->object(), entite.lineEdit());
+    EXPECT_EQ(interface.indexOfChild(interface.child(1)), 1);
+    EXPECT_EQ(interface.focusChild(), interface.child(1));
+    auto* actions = interface.actionInterface();
+    ASSERT_NE(actions, nullptr);
+    actions->doAction(QAccessibleActionInterface::showMenuAction());
+    EXPECT_TRUE(entite.view()->isVisible());
+    actions->doAction(QAccessibleActionInterface::showMenuAction());
+    EXPECT_FALSE(entite.view()->isVisible());
 }
 
 TEST(Accessibilite, ChaqueZoneDeCodeEstDecriteEtEtiqueteeParSonLibelle) {
@@ -138,10 +162,10 @@ TEST(Accessibilite, LaPaireResponsableSecteurPorteLeNomDuRegroupementChoisi) {
     auto& secteur = *controle->findChild<QRadioButton*>("Opt_Secteur");
     secteur.click();
     EXPECT_EQ(Nom(Enfant(*controle, "Txt_Responsable")), "Code du secteur");
-    EXPECT_EQ(Nom_Lu(Enfant(*controle, "Cbo_RespSect")), "Secteur");
+    EXPECT_EQ(Nom(Enfant(*controle, "Cbo_RespSect")), "Secteur");
     controle->findChild<QRadioButton*>("Opt_Responsable")->click();
     EXPECT_EQ(Nom(Enfant(*controle, "Txt_Responsable")), "Code du responsable");
-    EXPECT_EQ(Nom_Lu(Enfant(*controle, "Cbo_RespSect")), "Responsable");
+    EXPECT_EQ(Nom(Enfant(*controle, "Cbo_RespSect")), "Responsable");
 }
 
 TEST(Accessibilite, LesFlechesDeLaPeriodeLisentLeMoisQuElleChangent) {

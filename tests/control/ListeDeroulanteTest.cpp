@@ -70,6 +70,38 @@ TEST_F(Liste, LesFlechesChoisissentUneEntreeEtCEstUnClic) {
     EXPECT_EQ(changes.count(), 0);
 }
 
+// A label longer than the box, however it came there, reads from its start once the box is left:
+// chosen with the arrow keys, passed through with Tab (which selects it all), typed to its end.
+TEST_F(Liste, UnLibelleTropLongSeLitDepuisSonDebutQuandOnQuitteLaListe) {
+    const QString libelle = QStringLiteral("ASSOCIATION D'AIDE A DOMICILE DU VAL D'ORGE");
+    liste.setFixedWidth(120);
+    liste.Ajouter(libelle);
+    const auto debutMontre = [&] {
+        liste.lineEdit()->grab();
+        const QRect curseur = liste.lineEdit()->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        return liste.lineEdit()->cursorPosition() == 0 &&
+               curseur.left() < liste.lineEdit()->width() / 4;
+    };
+    for (int entree = 0; entree < 3; ++entree) {
+        QTest::keyClick(&liste, Qt::Key_Down);
+    }
+    ASSERT_EQ(liste.currentText(), libelle);
+    autre.setFocus(Qt::TabFocusReason);
+    EXPECT_TRUE(debutMontre());
+
+    liste.setFocus(Qt::TabFocusReason);
+    liste.lineEdit()->grab();
+    autre.setFocus(Qt::TabFocusReason);
+    EXPECT_TRUE(debutMontre());
+
+    liste.setFocus(Qt::TabFocusReason);
+    QTest::keyClick(&liste, Qt::Key_End);
+    QTest::keyClicks(&liste, " ORGE");
+    liste.lineEdit()->grab();
+    autre.setFocus(Qt::TabFocusReason);
+    EXPECT_TRUE(debutMontre());
+}
+
 TEST_F(Liste, ViderOteEntreesEtTexteSansChangement) {
     liste.Definir_Texte("saisi");
     changes.clear();

@@ -13,11 +13,15 @@ using testing::HasSubstr;
 
 namespace {
 
+// A number keeps its text whatever the strings before it hold: an escaped quote or backslash
+// does not end a string, so the digits inside it are never taken for the number.
 TEST(Interchange, ExportWritesFilesByNameRecordsByKeyAndAttributesAsTexts) {
     BaseTemporaire base;
     base.importer(
         "{\"file\":\"ACCORD\",\"id\":\"00012003\",\"record\":[\"041\",\"001\",\"001002\",\"\","
         "19845,19967]}\n"
+        "{\"file\":\"ACCORD\",\"id\":\"00012002\",\"record\":[\"dit \\\"7\\\" \\\\\",-0,"
+        "\"\\\\\\\"2\",12345678901234567890]}\n"
         "{\"file\":\"ACCORD\",\"id\":\"00012001\",\"record\":[[\"a\",[\"x\",\"y\"]],[1.5],"
         "-3,\"\",\"\"]}\n"
         "{\"file\":\"COMMUNES\",\"id\":\"2A004\",\"record\":[\"AJACCIO\"]}\n"
@@ -26,6 +30,8 @@ TEST(Interchange, ExportWritesFilesByNameRecordsByKeyAndAttributesAsTexts) {
         base.exporter(),
         "{\"file\":\"ACCORD\",\"id\":\"00012001\",\"record\":[[\"a\",[\"x\",\"y\"]],\"1.5\","
         "\"-3\"]}\n"
+        "{\"file\":\"ACCORD\",\"id\":\"00012002\",\"record\":[\"dit \\\"7\\\" \\\\\",\"-0\","
+        "\"\\\\\\\"2\",\"12345678901234567890\"]}\n"
         "{\"file\":\"ACCORD\",\"id\":\"00012003\",\"record\":[\"041\",\"001\",\"001002\",\"\","
         "\"19845\",\"19967\"]}\n"
         "{\"file\":\"COMMUNES\",\"id\":\"2A004\",\"record\":[\"AJACCIO\"]}\n"

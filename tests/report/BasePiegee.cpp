@@ -10,14 +10,19 @@ class FichierPiege : public dba::Fichier {
   public:
     FichierPiege(std::shared_ptr<dba::Fichier> reel, std::string nom,
                  std::shared_ptr<BasePiegee::Pieges> pieges,
-                 std::shared_ptr<BasePiegee::CompteurAppels> appels)
+                 std::shared_ptr<BasePiegee::CompteurAppels> appels,
+                 std::shared_ptr<BasePiegee::LecturesDeLaVue> lectures)
         : reel_(std::move(reel)),
           nom_(std::move(nom)),
           pieges_(std::move(pieges)),
-          appels_(std::move(appels)) {}
+          appels_(std::move(appels)),
+          lectures_(std::move(lectures)) {}
 
     dba::Enregistrement LireEnreg(const std::string& cle) override {
         appels_->compter();
+        if (!lectures_->annoncees[nom_].contains(cle)) {
+            ++lectures_->nonAnnoncees[nom_];
+        }
         const auto piege = pieges_->find({nom_, cle});
         if (piege != pieges_->end() && ++piege->second.lectures >= piege->second.aPartirDe) {
             throw dba::Erreur(piege->second.numero, "Lecture impossible de " + cle + ".");
@@ -27,6 +32,8 @@ class FichierPiege : public dba::Fichier {
 
     void Prelire(const std::vector<std::string>& cles) override {
         appels_->compter();
+        ++lectures_->annonces[nom_];
+        lectures_->annoncees[nom_].insert(cles.begin(), cles.end());
         reel_->Prelire(cles);
     }
 
@@ -35,6 +42,7 @@ class FichierPiege : public dba::Fichier {
     std::string nom_;
     std::shared_ptr<BasePiegee::Pieges> pieges_;
     std::shared_ptr<BasePiegee::CompteurAppels> appels_;
+    std::shared_ptr<BasePiegee::LecturesDeLaVue> lectures_;
 };
 
 }  // namespace
@@ -50,11 +58,14 @@ void BasePiegee::CompteurAppels::compter() {
 
 std::shared_ptr<dba::Fichier> BasePiegee::OuvrirFichier(const std::string& nom) {
     appels_->compter();
-    return std::make_shared<FichierPiege>(reelle_->OuvrirFichier(nom), nom, pieges_, appels_);
+    return std::make_shared<FichierPiege>(reelle_->OuvrirFichier(nom), nom, pieges_, appels_,
+                                          lectures_);
 }
 
+// What a view announced is held as long as it lasts.
 dba::VueLecture BasePiegee::FigerLecture() {
     appels_->compter();
+    *lectures_ = LecturesDeLaVue{};
     return reelle_->FigerLecture();
 }
 
@@ -82,6 +93,23 @@ std::vector<std::string> BasePiegee::Phrases(const std::string& fichier) const {
         }
     }
     return phrases;
+}
+
+namespace {
+
+int Compte(const std::map<std::string, int>& comptes, const std::string& fichier) {
+    const auto compte = comptes.find(fichier);
+    return compte == comptes.end() ? 0 : compte->second;
+}
+
+}  // namespace
+
+int BasePiegee::Annonces(const std::string& fichier) const {
+    return Compte(lectures_->annonces, fichier);
+}
+
+int BasePiegee::Lectures_Non_Annoncees(const std::string& fichier) const {
+    return Compte(lectures_->nonAnnoncees, fichier);
 }
 
 }  // namespace essai

@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <tuple>
 
 #include "BaseEssai.h"
 #include "CommandeDemo.h"
@@ -86,10 +87,11 @@ TEST_F(Commande, UneListeImprimeeDansLeFichierSortAvec0) {
     }
 }
 
-// The criteria and the copies asked.
+// The criteria and the copies asked; --par may repeat the grouping of the code given.
 TEST_F(Commande, LesCriteresEtLesExemplairesSontCeuxDemandes) {
-    const Execution execution = Lancer(
-        Arguments({"--entite", "041", "--secteur", "S02", "--mois", "2018-05", "--copies", "2"}));
+    const Execution execution =
+        Lancer(Arguments({"--entite", "041", "--secteur", "S02", "--par", "secteur", "--mois",
+                          "2018-05", "--copies", "2"}));
     ASSERT_EQ(execution.code, 0) << execution.erreurs.toStdString();
     const QString texte = essai::LignesDuPdf(pdf).join('\n');
     EXPECT_EQ(texte.count("Secteur : SUD"), 2);
@@ -116,6 +118,8 @@ TEST_F(Commande, UneDemandeMalFormeeOuImpossibleSortAvec2) {
          "Regroupement inconnu : « rue » (responsable, secteur ou commune)."},
         {{"--entite", "041", "--mois", "2018-05", "--secteur", "S01", "--commune", "75056"},
          "--responsable, --secteur et --commune s'excluent."},
+        {{"--entite", "041", "--mois", "2018-05", "--secteur", "S02", "--par", "responsable"},
+         "--par responsable contredit le code de regroupement donné."},
         {{"--entite", "041", "--mois", "2018-05", "--copies", "0"},
          "Nombre d'exemplaires invalide : « 0 » (de 1 à 999)."},
         {{"--entite", "041", "--mois", "2018-05", "--copies", " 2"},
@@ -149,6 +153,12 @@ TEST_F(Commande, UneDemandeMalFormeeOuImpossibleSortAvec2) {
          "Période trop longue : 25 mois de 2018-05 à 2020-05 (24 au plus)."},
         {{"--entite", "041", "--du", "+1", "--au", "2018-13"},
          "Mois invalide : « 2018-13 » (attendu AAAA-MM, courant, precedent, +N ou -N)."},
+        {{"--entite", "041", "--mois", "0000-01"},
+         "Mois hors des dates possibles : « 0000-01 » (de 0001-01 à 9999-12)."},
+        {{"--entite", "041", "--du", "0000-12", "--au", "2026-12"},
+         "Mois hors des dates possibles : « 0000-12 » (de 0001-01 à 9999-12)."},
+        {{"--entite", "041", "--du", "0001-01", "--au", "0001-02"},
+         "Le mois 0001-01 est hors de portée du sélecteur de période."},
         {{"--entite", "041", "--du", "+ 1", "--au", "+2"},
          "Mois invalide : « + 1 » (attendu AAAA-MM, courant, precedent, +N ou -N)."},
         // What the rights refuse is said with whose rights they are.
@@ -236,6 +246,44 @@ TEST_F(Commande, SansDossierDExecutionLesProgrammesNEcriventRienSurLeurSortieDEr
     }
     EXPECT_EQ(QDir(temporaire.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
               QStringList{});
+}
+
+// A temporary folder that is not there (TMPDIR naming a missing folder, or a file), or where
+// no file can be made: the pages waiting in a PDF and the workbook's private folder both need
+// one; the print stops on a French message that names it, and writes nothing.
+TEST_F(Commande, UnDossierTemporaireIntrouvableEstNommeEnFrancais) {
+    const QString absent = dossier.filePath("absent");
+    const QString fichier = dossier.filePath("fichier");
+    ASSERT_TRUE(QFile(fichier).open(QIODevice::WriteOnly));
+    const QString classeur = dossier.filePath("liste.xlsx");
+    const QList<std::tuple<QString, QString, QStringList>> cas{
+        {absent,
+         "Le dossier temporaire « " + absent + " » n'existe pas (variable TMPDIR).",
+         {pdf, classeur}},
+        {fichier,
+         "Le dossier temporaire « " + fichier + " » n'est pas un dossier (variable TMPDIR).",
+         {pdf, classeur}},
+        {"/proc",
+         "Impossible de garder les pages en attente d'impression dans « /proc » : ",
+         {pdf}},
+    };
+    for (const auto& [temporaire, message, sorties] : cas) {
+        for (const QString& sortie : sorties) {
+            SCOPED_TRACE((temporaire + " " + sortie).toStdString());
+            QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
+            environnement.insert("TMPDIR", temporaire);
+            QProcess lance;
+            lance.setProcessEnvironment(environnement);
+            lance.start(ARDOINE_DEMO,
+                        QStringList{"print", "--db", QString::fromStdString(base.Chemin()),
+                                    "--sortie", sortie, "--entite", "41", "--mois", "2018-05"});
+            ASSERT_TRUE(lance.waitForFinished(60000));
+            const QString erreurs = QString::fromUtf8(lance.readAllStandardError());
+            EXPECT_EQ(lance.exitCode(), 2);
+            EXPECT_TRUE(erreurs.contains(message)) << erreurs.toStdString();
+            EXPECT_FALSE(QFileInfo::exists(sortie));
+        }
+    }
 }
 
 // What the print writes over: only a plain file the user may write, replaced whole; a link, a

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QSignalBlocker>
+#include <QString>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -208,8 +211,8 @@ TEST(FichiersParGroupe, LesLignesDeChaqueTableauSontCellesDuGroupeDansLaListeEnt
     }
 }
 
-// A list without lines writes nothing and says so, one file or one per group; a run on a
-// printer prints as ever.
+// A list without lines writes nothing and says so, one file or one per group, after the warning
+// that the user's rights hide persons; a run on a printer prints as ever.
 TEST(FichiersParGroupe, UneListeSansLigneNEcritRienEtUneImprimanteImprimeLaListeEntiere) {
     QTemporaryDir dossier;
     for (const auto& [genre, parGroupe] : {std::pair{Destination::Genre::FichierCsv, true},
@@ -229,8 +232,10 @@ TEST(FichiersParGroupe, UneListeSansLigneNEcritRienEtUneImprimanteImprimeLaListe
         impression.controle->Un_Fichier_Par_Groupe(parGroupe);
         impression.Imprimer();
         EXPECT_TRUE(impression.erreurs.empty());
-        EXPECT_EQ(impression.Messages().back(),
-                  "Information | Aucun accord non renouvelé sur MAI 2018");
+        EXPECT_EQ(impression.Messages(),
+                  (Lignes{"Information | Vous n'avez pas le droit d'accèder à tous les aidés, "
+                          "certains ne seront donc pas édités.",
+                          "Information | Aucun accord non renouvelé sur MAI 2018"}));
         EXPECT_TRUE(impression.controle->Fichiers_Ecrits().isEmpty());
         EXPECT_FALSE(impression.controle->Liste_Imprimee());
     }
@@ -260,14 +265,30 @@ TEST(FichiersParGroupe, LeFichierPdfUniqueEstEcritSaufSIlEstMontreDAbord) {
     }
 }
 
-// The disk failing at each of the writer's calls in turn, over the three managers' files: after
-// every failure the folder holds none of them, not even the ones written before, and the control
-// says it wrote none; the run without failure then writes all three.
-TEST(FichiersParGroupe, UnePanneDuDisqueEnCoursDeLotNeLaisseAucunFichier) {
+// The disk failing at each of the writer's calls in turn, over the three managers' files that
+// an earlier run left: after every failure the folder holds those files as they were, not one
+// replaced, nothing beside them, and the control says it wrote none; the run without failure
+// then replaces all three.
+TEST(FichiersParGroupe, UnePanneDuDisqueEnCoursDeLotLaisseLesFichiersDeLaCourseDAvant) {
+    const QStringList noms{"liste-R01.ext", "liste-R02.ext", "liste-_sans_groupe.ext"};
     for (const auto genre : {Destination::Genre::FichierCsv, Destination::Genre::FichierXlsx,
                              Destination::Genre::FichierPdf}) {
         SCOPED_TRACE(static_cast<int>(genre));
         QTemporaryDir dossier;
+        const auto contenus = [&] {
+            std::map<QString, QByteArray> lus;
+            for (const QString& nom : Contenu(dossier)) {
+                QFile fichier(dossier.filePath(nom));
+                lus[nom] = fichier.open(QIODevice::ReadOnly) ? fichier.readAll() : "illisible";
+            }
+            return lus;
+        };
+        for (const QString& nom : noms) {
+            QFile ancien(dossier.filePath(nom));
+            ASSERT_TRUE(ancien.open(QIODevice::WriteOnly));
+            ancien.write("ancien " + nom.toUtf8());
+        }
+        const auto anciens = contenus();
         const std::string fichier = dossier.filePath("liste.ext").toStdString();
         ImpressionEssai impression(Donnees());
         impression.controle->Un_Fichier_Par_Groupe(true);
@@ -284,14 +305,17 @@ TEST(FichiersParGroupe, UnePanneDuDisqueEnCoursDeLotNeLaisseAucunFichier) {
                 break;
             }
             EXPECT_NE(erreur.find("le disque est plein"), std::string::npos) << erreur;
-            EXPECT_EQ(Contenu(dossier), QStringList{});
+            EXPECT_EQ(contenus(), anciens);
             EXPECT_TRUE(impression.controle->Fichiers_Ecrits().isEmpty());
             essai::Face(*impression.controle).Txt_Association->setText(QStringLiteral("041"));
         }
         // The third file's calls come after those of the first two.
         EXPECT_GT(rang, 12);
-        EXPECT_EQ(Contenu(dossier),
-                  (QStringList{"liste-R01.ext", "liste-R02.ext", "liste-_sans_groupe.ext"}));
+        const auto nouveaux = contenus();
+        EXPECT_EQ(Contenu(dossier), (QStringList{noms[0], noms[1], noms[2]}));
+        for (const QString& nom : noms) {
+            EXPECT_NE(nouveaux.at(nom), anciens.at(nom)) << nom.toStdString();
+        }
     }
 }
 
@@ -341,7 +365,7 @@ TEST(FichiersParGroupe, LeNomDUnGroupeEstSurEtUnique) {
         {"R01", "/d/liste-R01.pdf"},
         {"_sans_groupe", "/d/liste-%5Fsans%5Fgroupe.pdf"},
         {"../../etc/passwd", "/d/liste-%2E%2E%2F%2E%2E%2Fetc%2Fpasswd.pdf"},
-        {"SAINT-ÉTIENNE", "/d/liste-SAINT-ÉTIENNE.pdf"},
+        {"SAINT-ÉTIENNE", "/d/liste-SAINT-%C3%89TIENNE.pdf"},
         {"A\\B:*?\"<>|", "/d/liste-A%5CB%3A%2A%3F%22%3C%3E%7C.pdf"},
         {"\xff\xfe", "/d/liste-%FF%FE.pdf"},
     };
@@ -360,6 +384,24 @@ TEST(FichiersParGroupe, LeNomDUnGroupeEstSurEtUnique) {
         EXPECT_TRUE(noms.insert(nom).second) << code << " " << nom;
         EXPECT_EQ(nom.rfind('/'), 2U) << nom;
         EXPECT_EQ(nom.find(".."), std::string::npos) << nom;
+    }
+
+    // Codes that differ only in a sign beyond ASCII: the accented capital and small letter,
+    // composed and decomposed, a ligature, a full-width letter. A file system that folds case
+    // or normalises names (as case-insensitive and Unicode-normalising ones do) meets no two of
+    // them, for their names hold only ASCII letters, digits and signs.
+    const std::string aPleineLargeur = "\xef\xbc\xa1";
+    const Lignes voisins{"CÔTE",          "CôTE", "CO\xcc\x82TE",       "ÉCOLE", "éCOLE",
+                         "\xef\xac\x81N", "FIN",  aPleineLargeur + "B", "AB"};
+    std::set<QString> plies;
+    for (const std::string& code : voisins) {
+        const std::string nom = rapport::Fichier_Du_Groupe("/d/l.csv", code);
+        EXPECT_TRUE(std::all_of(nom.begin(), nom.end(), [](char signe) {
+            return static_cast<unsigned char>(signe) < 0x80;
+        })) << nom;
+        const QString plie =
+            QString::fromStdString(nom).normalized(QString::NormalizationForm_KC).toCaseFolded();
+        EXPECT_TRUE(plies.insert(plie).second) << code << " " << nom;
     }
 }
 

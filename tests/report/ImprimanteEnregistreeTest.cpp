@@ -1,6 +1,12 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "dba/Erreur.h"
 #include "printer/ImprimanteEnregistree.h"
@@ -183,3 +189,74 @@ TEST(ImprimanteEnregistree, InsertedPagesComeBeforeTheirPageAndTheRestMovesBack)
 }
 
 }  // namespace
+
+namespace {
+
+// The descriptors of this process open on a file of that folder.
+int Fichiers_Ouverts_Dans(const std::string& dossier) {
+    int ouverts = 0;
+    for (const auto& entree : std::filesystem::directory_iterator("/proc/self/fd")) {
+        std::error_code erreur;
+        const std::string cible = std::filesystem::read_symlink(entree.path(), erreur).string();
+        ouverts += !erreur && cible.starts_with(dossier + "/") ? 1 : 0;
+    }
+    return ouverts;
+}
+
+// Each document's texts, one page after the other: "<nom> page <n>", the later pages longer.
+void Dessiner(ImprimanteEnregistree& imprimante, const std::string& nom, int pages) {
+    for (int page = 1; page <= pages; ++page) {
+        if (page > 1) {
+            imprimante.NewPage();
+        }
+        imprimante.Print(nom + " page " + std::to_string(page) + std::string(page * 40, '.'));
+    }
+}
+
+}  // namespace
+
+// The pages waiting in a hundred documents at once share one file, with no name, in the
+// temporary folder that TMPDIR names; as documents go and others take their room, each page
+// reads back as drawn; once no document is left, neither is the file.
+TEST(ImprimanteEnregistree, LesPagesEnAttenteDeTousLesDocumentsPartagentUnFichierDeTmpdir) {
+    const std::string temporaire =
+        (std::filesystem::temp_directory_path() / ("attente-" + std::to_string(::getpid())))
+            .string();
+    std::filesystem::create_directory(temporaire);
+    const char* avant = std::getenv("TMPDIR");
+    const std::string ancien = avant != nullptr ? avant : "";
+    ::setenv("TMPDIR", temporaire.c_str(), 1);
+    {
+        std::vector<std::unique_ptr<ImprimanteEnregistree>> documents;
+        for (int rang = 0; rang < 100; ++rang) {
+            documents.push_back(std::make_unique<ImprimanteEnregistree>());
+            Dessiner(*documents.back(), "document " + std::to_string(rang), 1 + rang % 4);
+        }
+        EXPECT_EQ(Fichiers_Ouverts_Dans(temporaire), 1);
+        for (int rang = 0; rang < 100; rang += 3) {
+            documents[rang] = std::make_unique<ImprimanteEnregistree>();
+            Dessiner(*documents[rang], "autre " + std::to_string(rang), 5);
+        }
+        EXPECT_EQ(Fichiers_Ouverts_Dans(temporaire), 1);
+        for (int rang = 0; rang < 100; ++rang) {
+            const bool autre = rang % 3 == 0;
+            const int pages = autre ? 5 : 1 + rang % 4;
+            const auto document = documents[rang]->DocumentEnCours();
+            ASSERT_EQ(document.pages, pages);
+            for (int page = 1; page <= pages; ++page) {
+                ASSERT_EQ(document.textes(page).size(), 1U);
+                EXPECT_EQ(document.textes(page)[0].texte,
+                          (autre ? "autre " : "document ") + std::to_string(rang) + " page " +
+                              std::to_string(page) + std::string(page * 40, '.'));
+            }
+        }
+    }
+    EXPECT_EQ(Fichiers_Ouverts_Dans(temporaire), 0);
+    EXPECT_TRUE(std::filesystem::is_empty(temporaire));
+    std::filesystem::remove(temporaire);
+    if (avant != nullptr) {
+        ::setenv("TMPDIR", ancien.c_str(), 1);
+    } else {
+        ::unsetenv("TMPDIR");
+    }
+}

@@ -81,6 +81,33 @@ TEST(Renouvellement, UneLongueSuiteDAccordsEstLueJusquAuBout) {
               (Lignes{"B0001", "C0001"}));
 }
 
+// Every record the walk reads by key was announced before, with its batch of rows or as a
+// person's agreements went on, over two batches and two copies: none is fetched alone, and the
+// batches are few. A wrong announcement would only cost speed, so the reads are counted.
+TEST(Anticipation, ChaqueLectureDuParcoursEstAnnonceeAvecSonLot) {
+    constexpr int Aides = 700;
+    Lignes lignes;
+    for (int i = 0; i < Aides; ++i) {
+        std::string code = std::to_string(10000 + i);
+        code.front() = 'A';
+        const LigneDemande couvre{"001", JourApresMai(-30), JourApresMai(30)};
+        const Lignes aide = i % 4 == 0   ? Aide(code, {Suivant(code + "002")})
+                            : i % 4 == 1 ? Aide(code, {essai::Demande(code, {couvre})})
+                            : i % 4 == 2 ? Longue_Suite(code, 30, Suivant(code + "031"))
+                                         : Aide(code, {});
+        lignes.insert(lignes.end(), aide.begin(), aide.end());
+    }
+    ImpressionEssai impression(essai::Avec(lignes), "admin", 2);
+    impression.Imprimer();
+    ASSERT_TRUE(impression.erreurs.empty()) << impression.erreurs.front();
+    EXPECT_EQ(essai::Codes(impression.Document()).size(), 2U * Aides / 4);
+    for (const char* fichier : {"ACCORD", "CIVILAIDE", "DEMANDACC", "ORGPRISECHARGE"}) {
+        EXPECT_EQ(impression.base->Lectures_Non_Annoncees(fichier), 0) << fichier;
+    }
+    // The persons: one announcement per batch of rows and copy.
+    EXPECT_EQ(impression.base->Annonces("CIVILAIDE"), 2 * 2);
+}
+
 TEST(Renouvellement, UnePersonneSansSuiteNePrendJamaisLaSuiteDUneAutre) {
     // The first person is renewed; the second's only agreement is "005", so no "001" nor
     // "002" is on file and nothing read for the first may stand for the second's.

@@ -70,7 +70,8 @@ std::vector<std::pair<std::string, std::string>> Imprimees(const Cas& cas) {
     return lignes;
 }
 
-// The same run, answered with a table file of that kind.
+// The same run, answered with a table file of that kind. A user whose rights hide persons is
+// told so, as on paper.
 void Exporter(const Cas& cas, Destination::Genre genre, const std::string& fichier) {
     ImpressionEssai impression(Donnees(), cas.login);
     (essai::Face(*impression.controle).*cas.option)->click();
@@ -82,6 +83,11 @@ void Exporter(const Cas& cas, Destination::Genre genre, const std::string& fichi
     impression.Imprimer();
     EXPECT_TRUE(impression.erreurs.empty()) << impression.erreurs.front();
     EXPECT_TRUE(impression.imprimantes->Ouvertures().empty());
+    EXPECT_EQ(impression.Messages(),
+              cas.login == "admin"
+                  ? Lignes{}
+                  : Lignes{"Information | Vous n'avez pas le droit d'accèder à tous les aidés, "
+                           "certains ne seront donc pas édités."});
 }
 
 // The rows of the file match the printed lines one to one: code, name, funding body and end

@@ -77,8 +77,12 @@ TEST(PannesImpression, UnePanneAChaqueAppelAbandonneLeDocumentEtLaisseLaFormeUti
     std::cout << "[          ] " << appels << " appels à la base essayés en panne\n";
 }
 
-// Nor any file, of the three kinds, nor a provisional one: a table file's rows are on the disk
-// before the walk ends.
+int Fichiers_Ouverts() {
+    return static_cast<int>(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::Files).size());
+}
+
+// Nor any file, of the three kinds, nor a provisional one, nor one left open: a table file's
+// rows are on the disk before the walk ends.
 TEST(PannesImpression, UnePanneAChaqueAppelNeLaisseAucunFichier) {
     const int appels = AppelsDUneImpressionSansPanne();
     const std::vector<std::pair<std::int32_t, QString>> sorties{
@@ -88,18 +92,21 @@ TEST(PannesImpression, UnePanneAChaqueAppelNeLaisseAucunFichier) {
         for (int rang = 1; rang <= appels; ++rang) {
             SCOPED_TRACE(extension.toStdString() + " " + std::to_string(rang));
             const QString fichier = dossier.filePath(QStringLiteral("liste.") + extension);
-            ImpressionEssai impression(Donnees());
+            const int ouverts = Fichiers_Ouverts();
+            auto impression = std::make_unique<ImpressionEssai>(Donnees());
             outils::Outils::Partage().RemplacerServices(
                 std::make_shared<imprimante::ImprimantesSysteme>(),
                 std::make_shared<imprimante::ChoixImprimanteScripte>(imprimante::Choix{
                     entree, 1, imprimante::Reglages{"A4", false, fichier.toStdString()}}));
-            impression.base->PiegerAppel(rang);
-            impression.Imprimer();
-            ASSERT_EQ(impression.erreurs.size(), 1U);
-            EXPECT_EQ(DernierPointeur(impression), "pointeur 0");
-            EXPECT_TRUE(impression.controle->isEnabled());
+            impression->base->PiegerAppel(rang);
+            impression->Imprimer();
+            ASSERT_EQ(impression->erreurs.size(), 1U);
+            EXPECT_EQ(DernierPointeur(*impression), "pointeur 0");
+            EXPECT_TRUE(impression->controle->isEnabled());
             EXPECT_TRUE(QDir(dossier.path())
                             .isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+            impression.reset();
+            EXPECT_EQ(Fichiers_Ouverts(), ouverts);
         }
     }
 }

@@ -179,6 +179,80 @@ TEST(PlusieursMois, LEcheancierCompteLesLignesParMoisEtParGroupe) {
     EXPECT_LT(hauts[3], hauts[1]);
 }
 
+// The words of every line that begins with `debut`: one line per band of the schedule.
+std::vector<Lignes> Bandes(const Lignes& lignes, const std::string& debut) {
+    std::vector<Lignes> bandes;
+    for (const std::string& ligne : lignes) {
+        if (ligne.starts_with(debut)) {
+            bandes.push_back(Mots(ligne));
+        }
+    }
+    return bandes;
+}
+
+// Fourteen months: the first band takes twelve, the second the two after them and the totals.
+// The months from October 2018 to May 2019 select nothing: each counts 0 in its own column.
+TEST(PlusieursMois, LaSecondeBandeDeLEcheancierPrendLesMoisApresLesDouzePremiers) {
+    const Lignes lignes = essai::Lignes(Imprimer(0, 14), 1);
+    EXPECT_EQ(Bandes(lignes, "Responsable "),
+              (std::vector<Lignes>{{"Responsable", "05/18", "06/18", "07/18", "08/18", "09/18",
+                                    "10/18", "11/18", "12/18", "01/19", "02/19", "03/19", "04/19"},
+                                   {"Responsable", "05/19", "06/19", "TOTAL"}}));
+    EXPECT_EQ(Bandes(lignes, "R01 "),
+              (std::vector<Lignes>{{"R01", "DUPONT", "Jean", "1", "0", "2", "0", "0", "0", "0", "0",
+                                    "0", "0", "0", "0"},
+                                   {"R01", "DUPONT", "Jean", "0", "1", "4"}}));
+    EXPECT_EQ(Bandes(lignes, "R02 "),
+              (std::vector<Lignes>{{"R02", "MARTIN", "Anne", "1", "0", "1", "1", "0", "0", "0", "0",
+                                    "0", "0", "0", "0"},
+                                   {"R02", "MARTIN", "Anne", "0", "0", "3"}}));
+    EXPECT_EQ(
+        Bandes(lignes, "TOTAL "),
+        (std::vector<Lignes>{{"TOTAL", "2", "0", "3", "1", "0", "0", "0", "0", "0", "0", "0", "0"},
+                             {"TOTAL", "0", "1", "7"}}));
+}
+
+// A schedule taller than a page goes on over the next one, headed again, its column titles
+// first; every group is on it once.
+TEST(PlusieursMois, UnEcheancierPlusHautQuUnePageContinueSurLaSuivante) {
+    constexpr int Communes = 70;
+    std::vector<Personne> personnes;
+    for (int i = 1; i <= Communes; ++i) {
+        const std::string code = std::to_string(10000 + i);
+        personnes.push_back({code, "NOM" + code, "Prénom", "R01", "S01", code});
+    }
+    ImpressionEssai impression(essai::Avec(essai::AidesDeMai(personnes)));
+    essai::Face(*impression.controle).Opt_Commune->click();
+    impression.controle->Mois_Imprimes(2);
+    impression.Imprimer();
+    ASSERT_TRUE(impression.erreurs.empty()) << impression.erreurs.front();
+    const Document& document = impression.Document();
+    ASSERT_EQ(document.pages, 2 + Communes);
+    Lignes groupes;
+    for (int page = 1; page <= 2; ++page) {
+        SCOPED_TRACE(page);
+        const Lignes lignes = essai::Lignes(document, page);
+        const std::string texte = Texte(lignes);
+        EXPECT_NE(texte.find("ECHEANCIER\n"), std::string::npos) << texte;
+        EXPECT_NE(texte.find("Page : " + std::to_string(page) + "\n"), std::string::npos);
+        const auto titres = std::find_if(lignes.begin(), lignes.end(), [](const std::string& l) {
+            return Mots(l) == Lignes{"Commune", "05/18", "06/18", "TOTAL"};
+        });
+        ASSERT_NE(titres, lignes.end()) << texte;
+        for (auto ligne = titres + 1; ligne != lignes.end() && ligne->starts_with("1"); ++ligne) {
+            const Lignes mots = Mots(*ligne);
+            EXPECT_EQ(Lignes(mots.begin() + 1, mots.end()), (Lignes{"1", "0", "1"})) << *ligne;
+            groupes.push_back(mots.front());
+        }
+    }
+    ASSERT_EQ(groupes.size(), static_cast<std::size_t>(Communes));
+    for (int i = 1; i <= Communes; ++i) {
+        EXPECT_EQ(groupes[static_cast<std::size_t>(i - 1)], std::to_string(10000 + i));
+    }
+    EXPECT_EQ(Comptes(essai::Lignes(document, 2), "TOTAL", 3), (Lignes{"70", "0", "70"}));
+    EXPECT_EQ(Texte(essai::Lignes(document, 3)).find("ECHEANCIER"), std::string::npos);
+}
+
 TEST(PlusieursMois, UnePeriodeSansLigneLeDitEtNImprimeRien) {
     // September's agreement is renewed, October has none.
     const auto renouveles = Preparer(4, 2);

@@ -81,6 +81,38 @@ TEST(SortiesFichiers, UnNomProvisoireDejaPrisEstEvitePasSuivi) {
         QStringList{"liste.csv"});
 }
 
+// The new file is on the disk before it takes the old one's place, and its name after: a crash
+// at any moment leaves either the old file or the whole new one.
+TEST(SortiesFichiers, LeFichierEstSurLeDisqueAvantDePrendreLaPlaceDeLAncien) {
+    QTemporaryDir dossier;
+    ImpressionEssai impression(Donnees());
+    for (const auto& [genre, nom] : {std::pair{Destination::Genre::FichierCsv, "liste.csv"},
+                                     {Destination::Genre::FichierXlsx, "liste.xlsx"},
+                                     {Destination::Genre::FichierPdf, "liste.pdf"}}) {
+        for (const bool remplace : {false, true}) {
+            SCOPED_TRACE(std::string(nom) + (remplace ? " remplacé" : " nouveau"));
+            const auto appels =
+                std::make_shared<essai::AppelsEnPanne>(0, essai::AppelsEnPanne::Duree::Une);
+            {
+                const essai::PanneInstallee sansPanne(appels);
+                ASSERT_EQ(Imprimer_Vers(impression, genre, dossier.filePath(nom).toStdString()),
+                          "");
+            }
+            const auto& journal = appels->Journal();
+            const auto derniereEcriture = std::find(journal.rbegin(), journal.rend(), "Ecrire");
+            ASSERT_NE(derniereEcriture, journal.rend());
+            const std::vector<std::string> fin(derniereEcriture.base() - 1, journal.end());
+            // Replacing a file keeps a second link to the old one until the new one is in place.
+            std::vector<std::string> attendue{"Ecrire", "Synchroniser", "Fermer", "Renommer",
+                                              "Synchroniser"};
+            if (remplace) {
+                attendue.insert(attendue.begin() + 3, "Lier");
+            }
+            EXPECT_EQ(fin, attendue);
+        }
+    }
+}
+
 // Names and communes typed as formulas: text in both files, never something a spreadsheet runs.
 std::vector<std::string> Formules() {
     return essai::Avec(essai::AidesDeMai({{"00001", "=1+1", "Jean"},

@@ -64,4 +64,49 @@ TEST(VueUnique, UneImportationPendantLeChoixDeLImprimanteNeChangePasLaListeEnCou
     EXPECT_EQ(essai::Codes(suivante.front().document), (Lignes{"00001", "00003", "00004"}));
 }
 
+// A second run of the same control after another workstation changed records the first run
+// read (the names of a person, a funding body and a manager, a renewal, an end moved to the
+// next month) prints what a control that never printed prints on the database as it now
+// stands: nothing read or selected by the first run is kept.
+TEST(VueUnique, UneSecondeImpressionApresDesChangementsImprimeLaBaseTelleQuElleEst) {
+    const Lignes avant = essai::Avec(essai::AidesDeMai(essai::Serie(3)));
+    const Lignes changements{
+        essai::Aide({"00001", "NOUVEAU", "Nom"}),
+        essai::Ligne("ORGPRISECHARGE", "001", {{1, "NOUVEL ORGANISME"}, {18, "P"}, {46, "041"}}),
+        essai::Ligne("RESPONSABLE", "R01", {{1, "DURAND Paul"}}), essai::Suivant("00002002"),
+        essai::LigneAccord({"00003001", "1", essai::TexteJour(2018, 6, 15)})};
+    ImpressionEssai impression(avant);
+    impression.controle->Mois_Imprimes(2);
+    impression.Imprimer();
+    ASSERT_TRUE(impression.erreurs.empty()) << impression.erreurs.front();
+    auto autrePoste = mvdb::Base::ouvrir(impression.donnees.Chemin(), mvdb::Mode::LectureEcriture);
+    std::stringstream texte;
+    for (const std::string& ligne : changements) {
+        texte << ligne << '\n';
+    }
+    autrePoste.importer(texte);
+    impression.Imprimer();
+    ASSERT_TRUE(impression.erreurs.empty()) << impression.erreurs.front();
+
+    Lignes apres = avant;
+    apres.insert(apres.end(), changements.begin(), changements.end());
+    ImpressionEssai nouvelle(apres);
+    nouvelle.controle->Mois_Imprimes(2);
+    nouvelle.Imprimer();
+    const auto& seconde = impression.imprimantes->Ouvertures().back().imprimante->Documents();
+    ASSERT_EQ(seconde.size(), 1U);
+    ASSERT_EQ(seconde.front().document.pages, nouvelle.Document().pages);
+    for (int page = 1; page <= nouvelle.Document().pages; ++page) {
+        EXPECT_EQ(essai::Lignes(seconde.front().document, page),
+                  essai::Lignes(nouvelle.Document(), page))
+            << page;
+    }
+    const Lignes mai = essai::Details(nouvelle.Document(), 2);
+    ASSERT_EQ(mai.size(), 1U);
+    EXPECT_TRUE(mai.front().starts_with("00001 NOUVEAU Nom")) << mai.front();
+    EXPECT_NE(mai.front().find("NOUVEL ORGANISME"), std::string::npos) << mai.front();
+    EXPECT_EQ(essai::Details(nouvelle.Document(), 3).at(0).substr(0, 5), "00003");
+    EXPECT_EQ(essai::Lignes(nouvelle.Document(), 2)[9], "Responsable : DURAND Paul");
+}
+
 }  // namespace

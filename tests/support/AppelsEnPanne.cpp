@@ -11,7 +11,8 @@
 
 namespace essai {
 
-bool AppelsEnPanne::Echoue() {
+bool AppelsEnPanne::Echoue(const char* appel) {
+    journal_.emplace_back(appel);
     const bool echoue = plan_.echouer();
     if (echoue) {
         errno = erreur_;
@@ -20,45 +21,45 @@ bool AppelsEnPanne::Echoue() {
 }
 
 int AppelsEnPanne::OuvrirDossier(const char* chemin) {
-    return Echoue() ? -1 : reels_->OuvrirDossier(chemin);
+    return Echoue("OuvrirDossier") ? -1 : reels_->OuvrirDossier(chemin);
 }
 
 int AppelsEnPanne::Etat(int dossier, const char* nom, struct stat& etat) {
-    return Echoue() ? -1 : reels_->Etat(dossier, nom, etat);
+    return Echoue("Etat") ? -1 : reels_->Etat(dossier, nom, etat);
 }
 
 int AppelsEnPanne::AccesEcriture(int dossier, const char* nom) {
-    return Echoue() ? -1 : reels_->AccesEcriture(dossier, nom);
+    return Echoue("AccesEcriture") ? -1 : reels_->AccesEcriture(dossier, nom);
 }
 
 int AppelsEnPanne::Creer(int dossier, const char* nom, mode_t mode) {
-    return Echoue() ? -1 : reels_->Creer(dossier, nom, mode);
+    return Echoue("Creer") ? -1 : reels_->Creer(dossier, nom, mode);
 }
 
 int AppelsEnPanne::ChangerPermissions(int fichier, mode_t mode) {
-    return Echoue() ? -1 : reels_->ChangerPermissions(fichier, mode);
+    return Echoue("ChangerPermissions") ? -1 : reels_->ChangerPermissions(fichier, mode);
 }
 
 ssize_t AppelsEnPanne::Ecrire(int fichier, const void* octets, std::size_t taille) {
-    return Echoue() ? -1 : reels_->Ecrire(fichier, octets, taille);
+    return Echoue("Ecrire") ? -1 : reels_->Ecrire(fichier, octets, taille);
 }
 
 int AppelsEnPanne::Synchroniser(int descripteur) {
-    return Echoue() ? -1 : reels_->Synchroniser(descripteur);
+    return Echoue("Synchroniser") ? -1 : reels_->Synchroniser(descripteur);
 }
 
 int AppelsEnPanne::Fermer(int fichier) {
     // A failed close releases the descriptor all the same, as the system's does.
     const int resultat = reels_->Fermer(fichier);
-    return Echoue() ? -1 : resultat;
+    return Echoue("Fermer") ? -1 : resultat;
 }
 
 int AppelsEnPanne::Lier(int dossier, const char* nom, const char* lien) {
-    return Echoue() ? -1 : reels_->Lier(dossier, nom, lien);
+    return Echoue("Lier") ? -1 : reels_->Lier(dossier, nom, lien);
 }
 
 int AppelsEnPanne::Renommer(int dossier, const char* ancien, const char* nouveau) {
-    return Echoue() ? -1 : reels_->Renommer(dossier, ancien, nouveau);
+    return Echoue("Renommer") ? -1 : reels_->Renommer(dossier, ancien, nouveau);
 }
 
 namespace {

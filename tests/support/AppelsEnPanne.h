@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "PlanDePanne.h"
 #include "outils/AppelsFichier.h"
@@ -22,6 +23,8 @@ class AppelsEnPanne : public outils::AppelsFichier {
 
     // Calls made so far, failed ones included.
     int Faits() const { return static_cast<int>(plan_.appels()); }
+    // The names of the calls made, in order, failed ones included, armed or not.
+    const std::vector<std::string>& Journal() const { return journal_; }
 
     int OuvrirDossier(const char* chemin) override;
     int Etat(int dossier, const char* nom, struct stat& etat) override;
@@ -35,11 +38,12 @@ class AppelsEnPanne : public outils::AppelsFichier {
     int Renommer(int dossier, const char* ancien, const char* nouveau) override;
 
   private:
-    // Counts the call; true, errno set, when it is to fail.
-    bool Echoue();
+    // Notes and counts the call; true, errno set, when it is to fail.
+    bool Echoue(const char* appel);
 
     PlanDePanne plan_;
     int erreur_;
+    std::vector<std::string> journal_;
     std::shared_ptr<outils::AppelsFichier> reels_ = outils::AppelsFichier::Reels();
 };
 

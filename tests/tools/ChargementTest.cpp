@@ -10,6 +10,9 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <csignal>
+#include <sstream>
+
+#include "mvdb/Base.h"
 
 #include "ProgrammesEssai.h"
 
@@ -129,15 +132,33 @@ TEST_F(Chargement, ADemoKilledAtAnyPointLeavesNoDatabaseOrAWholeOne) {
     EXPECT_EQ(Db({"export", base}).sortie, attendue);
 }
 
-// A load keeps its pages in memory and writes most of them as it commits: a disk that fills
-// then is named as full, as it is when it fills at the first pages, and nothing is left.
-TEST_F(Chargement, ADemoThatFillsTheDiskSaysSoAndLeavesNothing) {
+// A load keeps the pages it writes in memory until it commits, up to a bound: an import of a
+// database larger than the bound holds no more than the bound, however many lines it has.
+TEST(ChargementEnMemoire, AnImportLargerThanTheLoadCacheHoldsNoMoreThanIt) {
+    QTemporaryDir dossier;
+    const std::string texte(400, 'x');
+    std::string lignes;
+    for (int cle = 0; cle < 150000; ++cle) {
+        lignes +=
+            R"({"file":"F","id":")" + std::to_string(cle) + R"(","record":[")" + texte + "\"]}\n";
+    }
+    auto base = mvdb::Base::creer(dossier.filePath(QStringLiteral("grande.db")).toStdString());
+    std::istringstream flux(lignes);
+    sqlite3_memory_highwater(1);
+    base.importer(flux);
+    EXPECT_LT(sqlite3_memory_highwater(0), 48 * 1024 * 1024);
+    EXPECT_GT(QFileInfo(dossier.filePath(QStringLiteral("grande.db"))).size(), 60 * 1024 * 1024);
+}
+
+// A load keeps its pages in memory and writes most of them as it commits: a file-size limit
+// met then is named as it is when met at the first pages, and nothing is left.
+TEST_F(Chargement, ADemoPastTheFileSizeLimitSaysSoAndLeavesNothing) {
     const QString base = chemin("demo.db");
     const auto demo = Db({"demo", base, "--aides", "20000", "--annees", "3"}, {}, {},
-                         essai::DisquePleinA(1024 * 1024));
+                         essai::LimiteDeTailleA(1024 * 1024));
     EXPECT_EQ(demo.code, 1);
-    EXPECT_EQ(demo.erreurs,
-              "erreur : Le disque est plein : la base « " + base + " » n'a pas été modifiée.\n");
+    EXPECT_EQ(demo.erreurs, "erreur : La taille de fichier permise est dépassée : la base « " +
+                                base + " » n'a pas été modifiée.\n");
     EXPECT_EQ(QDir(dossier_.path()).entryList(QDir::Files), QStringList{});
 }
 

@@ -99,12 +99,12 @@ TEST_F(PannesStockage, ADatabaseInAFolderUsersCannotWriteOpensAndReads) {
                                   " » : la base ne peut pas être modifiée.\n");
 }
 
-TEST_F(PannesStockage, AFullDiskDuringAnImportLeavesTheDatabaseAsItWas) {
+TEST_F(PannesStockage, AFileSizeLimitMetDuringAnImportLeavesTheDatabaseAsItWas) {
     const auto import = Db({"import", base_}, lignes(20000, QByteArray(100, 'n')), {},
-                           essai::DisquePleinA(512 * 1024));
+                           essai::LimiteDeTailleA(512 * 1024));
     EXPECT_EQ(import.code, 1);
-    EXPECT_EQ(import.erreurs,
-              "erreur : Le disque est plein : la base « " + base_ + " » n'a pas été modifiée.\n");
+    EXPECT_EQ(import.erreurs, "erreur : La taille de fichier permise est dépassée : la base « " +
+                                  base_ + " » n'a pas été modifiée.\n");
     EXPECT_EQ(Db({"export", base_}).sortie, avant_);
 }
 

@@ -6,7 +6,6 @@
 
 #include <QProcess>
 #include <QStringList>
-#include <csignal>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -61,11 +60,10 @@ inline Execution Db(const QStringList& arguments, const QByteArray& entree = {},
                     avantLancement);
 }
 
-// For the child: a disk that is full past that many bytes. A file-size limit stands for it; the
-// tool then gets EFBIG, not SIGXFSZ.
-inline std::function<void()> DisquePleinA(rlim_t octets) {
+// For the child: a file-size limit of that many bytes (ulimit -f). The tool must see to SIGXFSZ
+// itself, so that a write past the limit fails with EFBIG instead of killing it.
+inline std::function<void()> LimiteDeTailleA(rlim_t octets) {
     return [octets] {
-        std::signal(SIGXFSZ, SIG_IGN);
         const rlimit taille{octets, octets};
         ::setrlimit(RLIMIT_FSIZE, &taille);
     };

@@ -12,7 +12,19 @@ namespace mvdb {
 namespace {
 
 bool disquePlein(int erreurSysteme) {
-    return erreurSysteme == ENOSPC || erreurSysteme == EFBIG || erreurSysteme == EDQUOT;
+    return erreurSysteme == ENOSPC || erreurSysteme == EDQUOT;
+}
+
+bool memoirePartagee(int code) {
+    return code == SQLITE_IOERR_SHMOPEN || code == SQLITE_IOERR_SHMSIZE ||
+           code == SQLITE_IOERR_SHMLOCK || code == SQLITE_IOERR_SHMMAP;
+}
+
+// The file that met the failure, when SQLite says which: the side file a WAL database shares
+// its readers' state through (made afresh by the first reader, at its full size) may pass a
+// file-size limit that the database itself stays under.
+std::string fichierEnCause(int code, const std::string& chemin) {
+    return memoirePartagee(code) ? chemin + "-shm" : chemin;
 }
 
 bool existe(const std::string& chemin) {
@@ -60,16 +72,28 @@ CauseEchec causeDe(int code, int erreurSysteme, const std::string& chemin) {
             if (erreurSysteme == EACCES || erreurSysteme == EPERM || erreurSysteme == EROFS) {
                 return CauseEchec::PermissionRefusee;
             }
+            if (erreurSysteme == EFBIG) {
+                return CauseEchec::TailleDepassee;
+            }
             return disquePlein(erreurSysteme) ? CauseEchec::DisquePlein : CauseEchec::EntreeSortie;
         default:
             return CauseEchec::EntreeSortie;
     }
 }
 
+std::string detail(CauseEchec cause, int code, const std::string& chemin) {
+    if (cause == CauseEchec::EntreeSortie) {
+        return "code " + std::to_string(code);
+    }
+    if (cause == CauseEchec::TailleDepassee && fichierEnCause(code, chemin) != chemin) {
+        return fichierEnCause(code, chemin);
+    }
+    return {};
+}
+
 [[noreturn]] void echec(int code, int erreurSysteme, const std::string& chemin) {
     const CauseEchec cause = causeDe(code, erreurSysteme, chemin);
-    throw erreurStockage(cause, chemin,
-                         cause == CauseEchec::EntreeSortie ? "code " + std::to_string(code) : "");
+    throw erreurStockage(cause, chemin, detail(cause, code, chemin));
 }
 
 void verifier(sqlite3* connexion, int code, const std::string& chemin) {

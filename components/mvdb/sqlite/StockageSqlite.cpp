@@ -38,11 +38,13 @@ COMMIT;
 const char* const JournalPartage = "wal";
 
 // Every write transaction of the engine is a load: an import, a copy, an index build. Its
-// pages stay in memory up to 1 GiB until it commits: a page the cache must let go would be
-// written to the journal and read back from it at each later change, which costs many times
-// the database's size for a load larger than the cache. Out of a write, the cache returns to
-// SQLite's default size (2,000 KiB) and lets the pages go.
-const char* const CacheChargement = "PRAGMA cache_size = -1048576";
+// pages stay in a cache of 32 MiB until it commits. With SQLite's default of 2 MB, a page the
+// cache let go went to the journal and was read back from it at each later change, which cost
+// many times the database's size when the sorted runs of index entries swept a large index. A
+// cache as large as the database spares that, but then a load's memory grows with its lines;
+// 32 MiB bounds it, at no measurable cost for an import (see bench/README.md). Out of a write,
+// the cache returns to SQLite's default size (2,000 KiB) and lets the pages go.
+const char* const CacheChargement = "PRAGMA cache_size = -32768";
 const char* const CacheOrdinaire = "PRAGMA cache_size = -2000";
 
 // A sound SQLite file of another program is not one of our databases; a failure to read it

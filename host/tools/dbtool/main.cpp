@@ -3,10 +3,12 @@
 
 #include "LectureArguments.h"
 #include "LigneDeCommande.h"
+#include "LimiteDeTaille.h"
 #include "TraductionQt.h"
 
 int main(int argc, char* argv[]) {
     std::ios::sync_with_stdio(false);
+    hote::Ecrire_Sous_Limite_De_Taille();
     // Read first: the application reads the argument bytes again, after their passwords are
     // overwritten.
     const QStringList arguments = hote::Lire_Arguments(argc, argv, std::cerr);
