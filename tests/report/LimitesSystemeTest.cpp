@@ -77,6 +77,12 @@ TEST_F(SousLimites, TropPeuDeFichiersOuvertsPourLeClasseurSeDitEnFrancaisSeuleme
                                             QRegularExpression::MultilineOption);
     static const QRegularExpression demarrageDeQt(QStringLiteral("pipe|platform plugin"),
                                                   QRegularExpression::CaseInsensitiveOption);
+#if defined(__SANITIZE_ADDRESS__)
+    // The sanitizers' own checks need descriptors of their own (their type checks report the
+    // program's objects as invalid when they cannot open what they read): only the plain
+    // build says what the program does with too few.
+    GTEST_SKIP() << "pas sous les sanitizers";
+#endif
     int echecsDuClasseur = 0;
     for (rlim_t descripteurs = 5; descripteurs < 64; ++descripteurs) {
         SCOPED_TRACE(descripteurs);
