@@ -24,6 +24,8 @@ struct Plage {
     std::size_t debut;
     std::size_t fin;
 };
+// Runs before any constructor of static life, as genreNom does (NomBase.h), under the same
+// constraint: constant data only.
 std::vector<Plage> plagesMotDePasse(std::string_view nom);
 
 // What a message must not show of a name's passwords: each as written and as the server's

@@ -12,6 +12,9 @@ namespace mvdb {
 // meant as a server's URI but misspelled ("POSTGRESQL://", "postgresql:/", another scheme) is
 // neither: taken for a file, it would make a file named after its password.
 enum class GenreNom { Fichier, Serveur, AdresseMalEcrite };
+// Runs before any constructor of static life (the programs mask their arguments from
+// .preinit_array): it, and all it calls, may use constant data only, never an object of static
+// life that needs constructing (a C++ stream, a std::locale or a static std::regex among them).
 GenreNom genreNom(std::string_view nom);
 
 // Whether the name designates a server database; a misspelled address is refused

@@ -25,6 +25,9 @@ class AppelsReels : public AppelsFichier {
     ssize_t Ecrire(int fichier, const void* octets, std::size_t taille) override {
         return ::write(fichier, octets, taille);
     }
+    ssize_t EcrireA(int fichier, const void* octets, std::size_t taille, off_t position) override {
+        return ::pwrite(fichier, octets, taille, position);
+    }
     int Synchroniser(int descripteur) override { return ::fsync(descripteur); }
     int Fermer(int fichier) override { return ::close(fichier); }
     int Lier(int dossier, const char* nom, const char* lien) override {

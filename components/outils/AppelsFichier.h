@@ -8,11 +8,11 @@
 
 namespace outils {
 
-// The calls to the system by which FichierEntier writes a file, each of which may fail, the
-// failure then being reported to the user. Undoing a failed write (closing, removing the
-// provisional file, putting the old file back) is not among them: it calls the system directly,
-// being what every failure relies on. Tests put an implementation that fails a chosen call in
-// place of the real one, to try every failure in turn.
+// The calls to the system by which FichierEntier writes a file (and the printer its waiting pages),
+// each of which may fail, the failure then being reported to the user. Undoing a failed write
+// (closing, removing the provisional file, putting the old file back) is not among them: it calls
+// the system directly, being what every failure relies on. Tests put an implementation that fails a
+// chosen call in place of the real one, to try every failure in turn.
 class AppelsFichier {
   public:
     virtual ~AppelsFichier() = default;
@@ -24,6 +24,8 @@ class AppelsFichier {
     virtual int Creer(int dossier, const char* nom, mode_t mode) = 0;       // openat O_EXCL
     virtual int ChangerPermissions(int fichier, mode_t mode) = 0;           // fchmod
     virtual ssize_t Ecrire(int fichier, const void* octets, std::size_t taille) = 0;
+    virtual ssize_t EcrireA(int fichier, const void* octets, std::size_t taille,
+                            off_t position) = 0;    // pwrite
     virtual int Synchroniser(int descripteur) = 0;  // fsync, of a file or a folder
     virtual int Fermer(int fichier) = 0;
     virtual int Lier(int dossier, const char* nom, const char* lien) = 0;            // linkat

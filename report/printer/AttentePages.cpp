@@ -10,6 +10,7 @@
 
 #include "dba/CauseSysteme.h"
 #include "dba/Erreur.h"
+#include "outils/AppelsFichier.h"
 #include "outils/DossierTemporaire.h"
 
 namespace imprimante {
@@ -88,10 +89,11 @@ std::int64_t AttentePages::Allouer(std::int64_t taille) {
 }
 
 void AttentePages::Ecrire(const std::string& octets, std::int64_t debut) const {
+    const auto appels = outils::AppelsFichier::Actuels();
     std::size_t ecrits = 0;
     while (ecrits < octets.size()) {
-        const ssize_t n = ::pwrite(fichier_, octets.data() + ecrits, octets.size() - ecrits,
-                                   debut + static_cast<off_t>(ecrits));
+        const ssize_t n = appels->EcrireA(fichier_, octets.data() + ecrits, octets.size() - ecrits,
+                                          debut + static_cast<off_t>(ecrits));
         if (n < 0 && errno == EINTR) {
             continue;
         }

@@ -416,6 +416,9 @@ class AppelsInterrompus : public outils::AppelsFichier {
     ssize_t Ecrire(int fichier, const void* octets, std::size_t taille) override {
         return Puis(Appel::Ecrire, reels_->Ecrire(fichier, octets, taille));
     }
+    ssize_t EcrireA(int fichier, const void* octets, std::size_t taille, off_t position) override {
+        return reels_->EcrireA(fichier, octets, taille, position);
+    }
     int Synchroniser(int descripteur) override { return reels_->Synchroniser(descripteur); }
     int Fermer(int fichier) override { return reels_->Fermer(fichier); }
     int Lier(int dossier, const char* nom, const char* lien) override {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "AppelsEnPanne.h"
 #include "dba/Erreur.h"
 #include "printer/ImprimanteEnregistree.h"
 
@@ -258,5 +259,21 @@ TEST(ImprimanteEnregistree, LesPagesEnAttenteDeTousLesDocumentsPartagentUnFichie
         ::setenv("TMPDIR", ancien.c_str(), 1);
     } else {
         ::unsetenv("TMPDIR");
+    }
+}
+
+// A waiting-page file that takes no byte (a write returning 0, as a full disk may answer) ends
+// the drawing with the French cause, instead of trying the same write for ever.
+TEST(ImprimanteEnregistree, UnFichierDAttenteQuiNePrendRienEstUnDisquePlein) {
+    essai::PanneInstallee panne(
+        std::make_shared<essai::AppelsEnPanne>(1, essai::AppelsEnPanne::Duree::Persistante, 0));
+    ImprimanteEnregistree imprimante;
+    try {
+        Dessiner(imprimante, "plein", 3);
+        ADD_FAILURE() << "aucune erreur";
+    } catch (const dba::Erreur& erreur) {
+        EXPECT_EQ(erreur.numero(), dba::ErrImprimante);
+        EXPECT_NE(std::string(erreur.what()).find("le disque est plein"), std::string::npos)
+            << erreur.what();
     }
 }

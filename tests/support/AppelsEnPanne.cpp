@@ -41,7 +41,13 @@ int AppelsEnPanne::ChangerPermissions(int fichier, mode_t mode) {
 }
 
 ssize_t AppelsEnPanne::Ecrire(int fichier, const void* octets, std::size_t taille) {
-    return Echoue("Ecrire") ? -1 : reels_->Ecrire(fichier, octets, taille);
+    return Echoue("Ecrire") ? Ecriture_Echouee() : reels_->Ecrire(fichier, octets, taille);
+}
+
+ssize_t AppelsEnPanne::EcrireA(int fichier, const void* octets, std::size_t taille,
+                               off_t position) {
+    return Echoue("EcrireA") ? Ecriture_Echouee()
+                             : reels_->EcrireA(fichier, octets, taille, position);
 }
 
 int AppelsEnPanne::Synchroniser(int descripteur) {

@@ -13,6 +13,7 @@ namespace essai {
 
 // The writer's calls to the system, counted from 1: the rang-th fails with that error number,
 // once or with every call after it; the others are the real ones. Rang 0 fails and counts none.
+// Error number 0 is a write that takes no byte (returns 0), as a full disk may answer.
 class AppelsEnPanne : public outils::AppelsFichier {
   public:
     using Duree = PlanDePanne::Duree;
@@ -32,6 +33,7 @@ class AppelsEnPanne : public outils::AppelsFichier {
     int Creer(int dossier, const char* nom, mode_t mode) override;
     int ChangerPermissions(int fichier, mode_t mode) override;
     ssize_t Ecrire(int fichier, const void* octets, std::size_t taille) override;
+    ssize_t EcrireA(int fichier, const void* octets, std::size_t taille, off_t position) override;
     int Synchroniser(int descripteur) override;
     int Fermer(int fichier) override;
     int Lier(int dossier, const char* nom, const char* lien) override;
@@ -40,6 +42,8 @@ class AppelsEnPanne : public outils::AppelsFichier {
   private:
     // Notes and counts the call; true, errno set, when it is to fail.
     bool Echoue(const char* appel);
+    // What a failed write returns: -1, or 0 for a write that takes no byte.
+    ssize_t Ecriture_Echouee() const { return erreur_ == 0 ? 0 : -1; }
 
     PlanDePanne plan_;
     int erreur_;
