@@ -1,5 +1,4 @@
 #include "Impression.h"
-#include "LectureEnregistrement.h"
 #include "TexteRapport.h"
 #include "droits/DroitsUtilisateur.h"
 #include "liste/EcritureCsv.h"

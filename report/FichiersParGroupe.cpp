@@ -2,7 +2,6 @@
 
 #include "Impression.h"
 #include "MiseEnPageGroupe.h"
-#include "PagesEcheancier.h"
 #include "liste/FichierDuGroupe.h"
 #include "liste/RepartitionGroupes.h"
 #include "outils/LotDeFichiers.h"

@@ -1,6 +1,5 @@
 #include "Impression.h"
 
-#include "LectureEnregistrement.h"
 #include "PeriodeImprimee.h"
 #include "dba/Erreur.h"
 #include "droits/DroitsModule.h"

@@ -1,5 +1,4 @@
 #include "Impression.h"
-#include "LectureEnregistrement.h"
 #include "liste/DiffusionListe.h"
 
 // The one walk of the selected agreements: each is decided once, by the readers, and the

@@ -1,8 +1,6 @@
 #include "Impression.h"
-#include "PagesEcheancier.h"
 #include "PeriodeImprimee.h"
 #include "liste/DiffusionListe.h"
-#include "printer/Imprimante.h"
 
 // A run of several months prints each month's list exactly as that month prints alone: that
 // month's selection and walk, one month after the other, in the run's one read view and with
