@@ -66,44 +66,43 @@ void Ctr_Ardoine::Remplir_Organisme() {
 }
 
 void Ctr_Ardoine::Lecture_Accord() {
-    d_->Lecture_Accord();
+    d_->Impression_En_Cours().Lecture_Accord();
 }
 
 void Ctr_Ardoine::Lecture_Demandacc() {
-    d_->Lecture_Demandacc();
+    d_->Impression_En_Cours().Lecture_Demandacc();
 }
 
-// The public layout procedures print the line of the current row's decision and its group.
 void Ctr_Ardoine::Entete_Page() {
-    d_->Entete_Page(d_->Etat.copie.decision.ligne.groupe);
+    d_->Impression_En_Cours().Entete_Page();
 }
 
 void Ctr_Ardoine::Entete_Tableau() {
-    d_->Entete_Tableau();
+    d_->Impression_En_Cours().Entete_Tableau();
 }
 
 void Ctr_Ardoine::Verif_Ligne() {
-    d_->Verif_Ligne(d_->Etat.copie.decision.ligne);
+    d_->Impression_En_Cours().Verif_Ligne();
 }
 
 void Ctr_Ardoine::New_Page() {
-    d_->New_Page(d_->Etat.copie.decision.ligne.groupe);
+    d_->Impression_En_Cours().New_Page();
 }
 
 void Ctr_Ardoine::Imprime_Detail() {
-    d_->Imprime_Detail(d_->Etat.copie.decision.ligne);
+    d_->Impression_En_Cours().Imprime_Detail();
 }
 
 void Ctr_Ardoine::Edition_Fin_Tableau() {
-    d_->Edition_Fin_Tableau();
+    d_->Impression_En_Cours().Edition_Fin_Tableau();
 }
 
 QDate Ctr_Ardoine::Periode_Affichee() const {
-    return QDate(d_->Annee_Courante.toInt(), d_->Mois_Courant.toInt(), 1);
+    return d_->Mois_Affiche;
 }
 
 bool Ctr_Ardoine::Liste_Imprimee() const {
-    return d_->Etat.ligneImprimee;
+    return d_->Impression_Liste && d_->Impression_Liste->Ligne_Imprimee();
 }
 
 void Ctr_Ardoine::Mois_Imprimes(int nombre) {
@@ -121,7 +120,10 @@ int Ctr_Ardoine::Mois_Imprimes() const {
 
 QStringList Ctr_Ardoine::Fichiers_Ecrits() const {
     QStringList fichiers;
-    for (const std::string& fichier : d_->Etat.fichiersEcrits) {
+    if (!d_->Impression_Liste) {
+        return fichiers;
+    }
+    for (const std::string& fichier : d_->Impression_Liste->Fichiers_Ecrits()) {
         fichiers << QString::fromStdString(fichier);
     }
     return fichiers;

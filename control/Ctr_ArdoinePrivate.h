@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+#include <QDate>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,43 +16,24 @@
 #include <QRadioButton>
 #include <QString>
 
+#include "AvancementFormulaire.h"
 #include "BoutonsHautBas.h"
 #include "Ctr_Ardoine.h"
-#include "EtatImpression.h"
+#include "Impression.h"
 #include "ListeDeroulante.h"
-#include "MiseEnPageListe.h"
 #include "ObjetsModule.h"
 #include "Plateforme.h"
 #include "dba/Requete.h"
-#include "liste/DecisionAccord.h"
-#include "liste/DestinationListe.h"
-#include "liste/Echeancier.h"
-#include "liste/PhraseSelection.h"
-#include "liste/TableauListe.h"
 
 namespace droits {
 class DroitsModule;
 class DroitsUtilisateur;
 }  // namespace droits
 
-namespace imprimante {
-class Imprimante;
-struct Document;
-}  // namespace imprimante
-
-namespace rapport {
-template <class Destination>
-class RepartitionGroupes;
-}
-
-namespace ardoine {
-class MiseEnPageGroupe;
-}
-
 // What the control holds and does behind its public face: the form's child controls, the held
 // lists, the thread's database objects, the user's rights and the print run's state, with the
-// handlers, the criteria units and the report units that work on them. The public procedures
-// of Ctr_Ardoine come here to do their work.
+// handlers and the criteria units that work on them, and the print run of the last click. The
+// public procedures of Ctr_Ardoine come here to do their work.
 class Ctr_ArdoinePrivate {
   public:
     explicit Ctr_ArdoinePrivate(Ctr_Ardoine& controle);
@@ -73,27 +55,16 @@ class Ctr_ArdoinePrivate {
     void Remplir_Activites();
     void Remplir_Secteur();
     void Remplir_Organisme();
-    void Lecture_Accord();
-    void Lecture_Demandacc();
-    // The layout prints the line and the group it is given.
-    void Entete_Page(const std::string& groupe);
-    void Entete_Tableau();
-    ardoine::PlacementLigne Verif_Ligne(const rapport::LigneListe& ligne);
-    void New_Page(const std::string& groupe);
-    void Imprime_Detail(const rapport::LigneListe& ligne);
-    void Edition_Fin_Tableau();
     // The criteria as the form shows them now.
     rapport::CriteresListe Criteres_Du_Formulaire() const;
-    std::vector<rapport::PartieSelection> Parties_Selection(
-        const rapport::CriteresListe& criteres) const;
     void Executer_Evenement(const std::function<void()>& gestionnaire) noexcept;
 
     // Busy state for the length of a scope: hourglass and the whole control disabled; the
     // pointer and the enabled state come back on leaving the scope, by error or not.
-    class Occupation {
+    class Occupation : public rapport::Avancement::Occupation {
       public:
         explicit Occupation(Ctr_ArdoinePrivate& controle);
-        ~Occupation();
+        ~Occupation() override;
         Occupation(const Occupation&) = delete;
         Occupation& operator=(const Occupation&) = delete;
 
@@ -142,22 +113,20 @@ class Ctr_ArdoinePrivate {
     std::optional<dba::ListeResultat> Liste_Activites;
     std::optional<dba::ListeResultat> Liste_Responsable;
     std::optional<dba::ListeResultat> Liste_Secteur;
-    std::optional<dba::ListeResultat> Liste_Accord;
-    // The selections of a range's months kept for the walks to come, by rank in the range.
-    std::vector<std::optional<dba::ListeResultat>> Selections_Mois;
     std::optional<dba::ListeResultat> Liste_Communes;
     std::optional<dba::ListeResultat> Liste_Organismes;
     dba::Requete Req_Organisme;
 
-    // Period of the list: month as two digits, year as text, and the spinner's last value.
-    QString Mois_Courant;
-    QString Annee_Courante;
+    // Period of the list: the date of the month's first day (none before Init), and the
+    // spinner's last value.
+    QDate Mois_Affiche;
     std::int16_t Val_Periode = 0;
     // The months the next run prints, from the period's (Ctr_Ardoine::Mois_Imprimes).
     int Nombre_Mois_Imprimes = 1;
 
-    // The print run: its criteria, its choices and where its walk stands.
-    rapport::EtatImpression Etat;
+    // The print run of the last click, and what it shows on the form.
+    std::unique_ptr<rapport::Impression> Impression_Liste;
+    std::unique_ptr<ardoine::AvancementFormulaire> Avancement_Impression;
 
     void Construire_Formulaire();
     void Construire_Association();
@@ -183,7 +152,6 @@ class Ctr_ArdoinePrivate {
     void Bdh_Periode_Change();
     void Prendre_Mois_Courant();
     void Placer_Periode(int valeur);
-    QString Libelle_Periode() const;
 
     // Criteria: the lookup pairs' handlers and what they share.
     void Relier_Criteres();
@@ -251,73 +219,14 @@ class Ctr_ArdoinePrivate {
     int Pointeur_Souris = ardoine::PointeurDefaut;
     bool Criteres_En_Effacement = false;
 
-    // Report: the print command and what the readers and the layout share.
-    struct Bornes {
-        std::string premier;
-        std::string dernier;
-    };
+    // The print command, which builds the run from the form and the host's choices.
     void Cmd_Imprimer_Click();
-    void Imprimer_Liste();
     bool Refuser_Critere_Avec_Guillemet();
-    dba::ListeResultat Selectionner_Accords();
-    static Bornes Bornes_Periode(const rapport::CriteresListe& criteres);
-    static rapport::PartieSelection Partie_Groupe(const rapport::CriteresListe& criteres);
     bool Organisme_Choisi() const;
-    bool Choisir_Imprimante();
-    QString Nom_Document() const;
-    void Avertir_Aides_Caches();
-    void Imprimer_Copies(const std::function<void()>& imprimerCopie);
-    void Imprimer_Copie();
-    void Parcourir_Liste(rapport::DestinationListe& destination);
-    void Avancer_Progression(std::int64_t rangee);
-    bool Plusieurs_Mois() const;
-    dba::ListeResultat Selectionner_Periode();
-    dba::ListeResultat Selection_Du_Mois(int rang);
-    void Parcourir_Periode(rapport::DestinationListe& destination, rapport::Echeancier& echeancier);
-    void Placer_Echeancier(const rapport::Echeancier& echeancier, int premierePage);
-    imprimante::Document Pages_Echeancier(const rapport::Echeancier& echeancier) const;
-    void Anticiper_Lectures();
-    bool Lire_Accord_Numero(const std::string& aide, int numero);
-    int Anticiper_Accords_Suivants(const std::string& aide, int numero, int deja);
-    rapport::LigneListe Ligne_Liste();
-    void Exporter_Tableau();
-    std::unique_ptr<rapport::TableauListe> Nouveau_Tableau(const std::string& fichier,
-                                                           bool differe);
-    rapport::Echeancier Nouvel_Echeancier();
-    void Terminer_Tableau(const rapport::TableauListe& tableau,
-                          const rapport::Echeancier& echeancier) const;
-    void Noter_Fichier_Pdf();
-    ardoine::MiseEnPageListe::Placement Placement_Decision();
-    void Signaler_Liste_Vide();
-    // One file per group (FichiersParGroupe.cpp): set by the host, for the runs on a file.
-    bool Un_Fichier_Par_Groupe = false;
-    bool Fichier_Par_Groupe() const;
-    void Ecrire_Fichiers_Par_Groupe();
-    void Exporter_Tableaux_Par_Groupe();
-    void Imprimer_Pdf_Par_Groupe();
-    void Imprimer_Copie_Par_Groupe(rapport::RepartitionGroupes<ardoine::MiseEnPageGroupe>& groupes);
-    std::shared_ptr<imprimante::Imprimante> Ouvrir_Imprimante_Fichier(const std::string& fichier);
-    rapport::EnTeteListe En_Tete_Liste() const;
-    std::string Nom_Groupe(const std::string& groupe);
-    void Commencer_Copie(const std::string& groupe);
-    void Abandonner_Impression() noexcept;
     void Message_Impression(ardoine::Icone icone, const QString& texte);
-    bool Accord_Suivant_Compte();
-    bool Demande_Couvre();
-    std::optional<std::int64_t> Lendemain_Fin() const;
-    void Lire_Aide();
-    std::string Code_Aide() const;
-    std::string Colonne_Accord(int colonne) const;
-    bool Aide_Visible(const dba::Enregistrement& aide);
-    std::string Groupe_Aide(const dba::Enregistrement& aide) const;
-    static bool Lire_Enregistrement(const std::shared_ptr<dba::Fichier>& fichier,
-                                    const std::string& cle,
-                                    std::shared_ptr<dba::Enregistrement>& enregistrement);
-    void Bloc_Responsable(const std::string& responsable);
-    void Bloc_Secteur(const std::string& secteur);
-    void Bloc_Commune(const std::string& commune);
-    imprimante::Imprimante& Imprimante_Courante();
-    double Cm(double centimetres) const;
-    void Tracer(double x1, double y1, double x2, double y2);
+    std::unique_ptr<rapport::Impression> Nouvelle_Impression();
+    rapport::Impression& Impression_En_Cours();
+    // One file per group: set by the host, for the runs on a file.
+    bool Un_Fichier_Par_Groupe = false;
     rapport::DestinationListe* Observateur_Liste_ = nullptr;
 };

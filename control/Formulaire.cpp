@@ -129,6 +129,8 @@ void Ctr_ArdoinePrivate::Construire_Organisme() {
 void Ctr_ArdoinePrivate::Construire_Commandes() {
     Prg_Accord = Placer(new QProgressBar(&q), "Prg_Accord", EnTwips(120, 3480, 3615, 375));
     Prg_Accord->setVisible(false);
+    Avancement_Impression = std::make_unique<ardoine::AvancementFormulaire>(
+        *Prg_Accord, [this] { return std::make_unique<Occupation>(*this); });
     Cmd_Imprimer = Bouton(&q, "Cmd_Imprimer", "Imprimer", EnTwips(3840, 3480, 855, 375));
     Cmd_Imprimer->setEnabled(false);
     Cmd_Sortir = Bouton(&q, "Cmd_Sortir", "Sortir", EnTwips(4920, 3480, 855, 375));

@@ -25,3 +25,8 @@ Ctr_ArdoinePrivate::Occupation::~Occupation() {
         focusAvant_->setFocus(Qt::OtherFocusReason);
     }
 }
+
+void Ctr_ArdoinePrivate::Definir_Pointeur(int numero) {
+    Pointeur_Souris = numero;
+    Services.pointeur->Definir(numero);
+}

@@ -1,4 +1,5 @@
-#include "Ctr_ArdoinePrivate.h"
+#include "Impression.h"
+#include "LectureEnregistrement.h"
 #include "droits/DroitsModule.h"
 #include "liste/ReglesAccord.h"
 
@@ -7,25 +8,25 @@
 
 // The readers, the page header and the detail line of one agreement all need its person: the
 // record is read once for the row, and never kept from one row, or one copy, to the next.
-void Ctr_ArdoinePrivate::Lire_Aide() {
-    rapport::EtatCopie& copie = Etat.copie;
+void rapport::Impression::Lire_Aide() {
+    rapport::EtatCopie& copie = copie_;
     if (copie.rangeeAideLue == copie.rangee) {
         return;
     }
     copie.aideTrouvee =
-        Lire_Enregistrement(Module.Fic_CivilAide, Code_Aide(), Module.Enr_CivilAide);
+        Lire_Enregistrement(module_.Fic_CivilAide, Code_Aide(), module_.Enr_CivilAide);
     copie.rangeeAideLue = copie.rangee;
 }
 
-bool Ctr_ArdoinePrivate::Aide_Visible(const dba::Enregistrement& aide) {
+bool rapport::Impression::Aide_Visible(const dba::Enregistrement& aide) {
     return rapport::Aide_Visible(aide, [this](const std::string& secteur) {
-        return Droits_Module->AccesAutorise(secteur, 0);
+        return contexte_.droitsModule->AccesAutorise(secteur, 0);
     });
 }
 
 // Manager code, sector code or commune code, as the run's grouping says.
-std::string Ctr_ArdoinePrivate::Groupe_Aide(const dba::Enregistrement& aide) const {
-    switch (Etat.criteres.regroupement) {
+std::string rapport::Impression::Groupe_Aide(const dba::Enregistrement& aide) const {
+    switch (criteres_.regroupement) {
         case rapport::CriteresListe::Regroupement::Responsable:
             return aide(39);
         case rapport::CriteresListe::Regroupement::Secteur:

@@ -1,6 +1,7 @@
 #include <algorithm>
 
-#include "Ctr_ArdoinePrivate.h"
+#include "Impression.h"
+#include "LectureEnregistrement.h"
 #include "TexteRapport.h"
 
 // On a database server every read by key is a round trip, and the readers make about thirteen
@@ -45,19 +46,19 @@ std::vector<AideDuLot> Aides_En_Ordre(std::vector<AideDuLot> aides) {
 
 }  // namespace
 
-void Ctr_ArdoinePrivate::Anticiper_Lectures() {
-    const std::int64_t rangee = Etat.copie.rangee;
+void rapport::Impression::Anticiper_Lectures() {
+    const std::int64_t rangee = copie_.rangee;
     if ((rangee - 1) % LignesParLot != 0) {
         return;
     }
     std::vector<AideDuLot> duLot;
     std::vector<std::string> organismes;
     for (long ligne = rangee; ligne < rangee + LignesParLot; ++ligne) {
-        const std::string cle = (*Liste_Accord)(static_cast<int>(ligne), 1);
+        const std::string cle = (*accords_)(static_cast<int>(ligne), 1);
         if (cle.empty()) {
             break;
         }
-        organismes.push_back((*Liste_Accord)(static_cast<int>(ligne), 3));
+        organismes.push_back((*accords_)(static_cast<int>(ligne), 3));
         duLot.push_back(
             {ardoine::Debut(cle, ardoine::LongueurCodeAide), ardoine::Numero_Suivant(cle)});
     }
@@ -69,16 +70,16 @@ void Ctr_ArdoinePrivate::Anticiper_Lectures() {
         }
         aides.push_back(std::move(personne.aide));
     }
-    Module.Fic_CivilAide->Prelire(aides);
-    Module.Fic_DemandAcc->Prelire(aides);
-    Module.Fic_Accord->Prelire(Cles(std::move(accords)));
-    Module.Fic_OrgPriseCharge->Prelire(Cles(std::move(organismes)));
+    module_.Fic_CivilAide->Prelire(aides);
+    module_.Fic_DemandAcc->Prelire(aides);
+    module_.Fic_Accord->Prelire(Cles(std::move(accords)));
+    module_.Fic_OrgPriseCharge->Prelire(Cles(std::move(organismes)));
 }
 
 // Reads agreement `numero` of the current row's person `aide` into Enr_Accord; false when it
 // is not on file. Numbers past those announced with the batch of rows are announced first.
-bool Ctr_ArdoinePrivate::Lire_Accord_Numero(const std::string& aide, int numero) {
-    rapport::EtatCopie& copie = Etat.copie;
+bool rapport::Impression::Lire_Accord_Numero(const std::string& aide, int numero) {
+    rapport::EtatCopie& copie = copie_;
     if (copie.rangeeAnnoncee != copie.rangee) {
         copie.rangeeAnnoncee = copie.rangee;
         copie.annonceAvecLeLot = ardoine::Numero_Suivant(Colonne_Accord(1));
@@ -88,18 +89,18 @@ bool Ctr_ArdoinePrivate::Lire_Accord_Numero(const std::string& aide, int numero)
         copie.annonce =
             Anticiper_Accords_Suivants(aide, numero, copie.annonce - copie.annonceAvecLeLot);
     }
-    return Lire_Enregistrement(Module.Fic_Accord, aide + ardoine::Numero_Accord(numero),
-                               Module.Enr_Accord);
+    return Lire_Enregistrement(module_.Fic_Accord, aide + ardoine::Numero_Accord(numero),
+                               module_.Enr_Accord);
 }
 
 // Announces the agreements of `aide` from `numero` on: eight at first, then three times as many
 // as announced before past the row's window (`deja`), so that what is announced quadruples
 // each time; returns the last number announced. Real data holds few agreements after the
 // month printed; a person with a hundred costs three round trips.
-int Ctr_ArdoinePrivate::Anticiper_Accords_Suivants(const std::string& aide, int numero, int deja) {
+int rapport::Impression::Anticiper_Accords_Suivants(const std::string& aide, int numero, int deja) {
     constexpr int PremierMorceau = 8;
     const int morceau = deja == 0 ? PremierMorceau : 3 * deja;
     const int dernier = std::min(numero + morceau - 1, ardoine::DernierNumeroAccord);
-    Module.Fic_Accord->Prelire(ardoine::Cles_Accords(aide, numero, dernier));
+    module_.Fic_Accord->Prelire(ardoine::Cles_Accords(aide, numero, dernier));
     return dernier;
 }

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include <QString>
+#include <QDate>
 
 namespace rapport {
 
@@ -18,10 +18,8 @@ struct CriteresListe {
     std::string groupe;
     // The funding body's code while its label is shown; empty otherwise.
     std::string organisme;
-    // The period: month as two digits, year, and both as the form writes them ("MAI 2018").
-    QString mois;
-    QString annee;
-    QString periode;
+    // The month of the list, the first of a range: the date of its first day.
+    QDate mois;
 };
 
 }  // namespace rapport

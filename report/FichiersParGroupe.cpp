@@ -1,8 +1,7 @@
 #include <map>
 
-#include "Ctr_ArdoinePrivate.h"
+#include "Impression.h"
 #include "MiseEnPageGroupe.h"
-#include "PagesEcheancier.h"
 #include "liste/FichierDuGroupe.h"
 #include "liste/RepartitionGroupes.h"
 #include "outils/LotDeFichiers.h"
@@ -17,13 +16,13 @@
 // adds to its own; they are written only then, one after the other, and put in place together
 // or not at all (outils::Ecrire_Lot).
 
-bool Ctr_ArdoinePrivate::Fichier_Par_Groupe() const {
-    return Un_Fichier_Par_Groupe &&
-           Etat.destination.genre != imprimante::Destination::Genre::Systeme;
+bool rapport::Impression::Fichier_Par_Groupe() const {
+    return contexte_.options.unFichierParGroupe &&
+           destination_.genre != imprimante::Destination::Genre::Systeme;
 }
 
-void Ctr_ArdoinePrivate::Ecrire_Fichiers_Par_Groupe() {
-    if (Etat.destination.Tableau()) {
+void rapport::Impression::Ecrire_Fichiers_Par_Groupe() {
+    if (destination_.Tableau()) {
         Exporter_Tableaux_Par_Groupe();
     } else {
         Imprimer_Pdf_Par_Groupe();
@@ -33,7 +32,7 @@ void Ctr_ArdoinePrivate::Ecrire_Fichiers_Par_Groupe() {
 namespace {
 
 std::string Fichier_Choisi() {
-    return outils::Outils::Partage().ReglagesChoisis().fichierPdf;
+    return outils::Outils::Partage().ReglagesChoisis().fichierSortie;
 }
 
 // The files of the groups, in the order of the groups, each completed by `terminer` from the
@@ -54,55 +53,55 @@ std::vector<std::string> Ecrire_Groupes(const rapport::RepartitionGroupes<Destin
 // Each group's rows under the heading of the whole list, as one walk gives them (month after
 // month for a range, with the group's own schedule), kept until the files are written one
 // after the other.
-void Ctr_ArdoinePrivate::Exporter_Tableaux_Par_Groupe() {
+void rapport::Impression::Exporter_Tableaux_Par_Groupe() {
     rapport::RepartitionGroupes<rapport::TableauListe> groupes([this](const std::string& groupe) {
         return Nouveau_Tableau(rapport::Fichier_Du_Groupe(Fichier_Choisi(), groupe), true);
     });
     rapport::Echeancier echeancier = Nouvel_Echeancier();
     {
-        const Occupation occupation(*this);
+        const auto occupation = contexte_.avancement.Occuper();
         Parcourir_Periode(groupes, echeancier);
-        Services.evenements->Traiter_En_Attente();
+        contexte_.services.evenements->Traiter_En_Attente();
     }
     if (groupes.Groupes().empty()) {
         Signaler_Liste_Vide();
         return;
     }
-    Etat.fichiersEcrits = Ecrire_Groupes(
+    fichiersEcrits_ = Ecrire_Groupes(
         groupes,
         [this, &echeancier](const std::string& code, const rapport::TableauListe& tableau) {
             Terminer_Tableau(tableau, echeancier.Du_Groupe(code));
         });
-    Etat.ligneImprimee = true;
+    ligneImprimee_ = true;
 }
 
 // Each copy walks the list once, every group's pages on its own printer; for a range, each
 // group's copy then gets the group's own schedule in front of it.
-void Ctr_ArdoinePrivate::Imprimer_Pdf_Par_Groupe() {
-    rapport::RepartitionGroupes<ardoine::MiseEnPageGroupe> groupes([this](
-                                                                       const std::string& groupe) {
-        return std::make_unique<ardoine::MiseEnPageGroupe>(
-            *this, Ouvrir_Imprimante_Fichier(rapport::Fichier_Du_Groupe(Fichier_Choisi(), groupe)),
-            Placement_Decision());
-    });
+void rapport::Impression::Imprimer_Pdf_Par_Groupe() {
+    rapport::RepartitionGroupes<rapport::MiseEnPageGroupe> groupes(
+        [this](const std::string& groupe) {
+            return std::make_unique<rapport::MiseEnPageGroupe>(
+                module_, *contexte_.services.calendrier, criteres_, copie_.mois,
+                Ouvrir_Imprimante_Fichier(rapport::Fichier_Du_Groupe(Fichier_Choisi(), groupe)),
+                Placement_Decision());
+        });
     {
-        const Occupation occupation(*this);
+        const auto occupation = contexte_.avancement.Occuper();
         Imprimer_Copies([this, &groupes] { Imprimer_Copie_Par_Groupe(groupes); });
-        Services.evenements->Traiter_En_Attente();
+        contexte_.services.evenements->Traiter_En_Attente();
     }
-    Etat.imprimante.reset();
     if (groupes.Groupes().empty()) {
         Signaler_Liste_Vide();
         return;
     }
-    Etat.fichiersEcrits = Ecrire_Groupes(
-        groupes, [](const std::string& /*code*/, const ardoine::MiseEnPageGroupe& pages) {
+    fichiersEcrits_ = Ecrire_Groupes(
+        groupes, [](const std::string& /*code*/, const rapport::MiseEnPageGroupe& pages) {
             pages.Imprimante().EndDoc();
         });
 }
 
-void Ctr_ArdoinePrivate::Imprimer_Copie_Par_Groupe(
-    rapport::RepartitionGroupes<ardoine::MiseEnPageGroupe>& groupes) {
+void rapport::Impression::Imprimer_Copie_Par_Groupe(
+    rapport::RepartitionGroupes<rapport::MiseEnPageGroupe>& groupes) {
     // Where this copy begins in the document of each group printed so far; a group that first
     // comes in this copy begins it on its page 1.
     std::map<std::string, int> premieresPages;
@@ -124,11 +123,11 @@ void Ctr_ArdoinePrivate::Imprimer_Copie_Par_Groupe(
 
 // A printer of the chosen entry, as chosen, on that file; a file per group is never shown
 // first, for the user would have as many previews to go through as groups.
-std::shared_ptr<imprimante::Imprimante> Ctr_ArdoinePrivate::Ouvrir_Imprimante_Fichier(
+std::shared_ptr<imprimante::Imprimante> rapport::Impression::Ouvrir_Imprimante_Fichier(
     const std::string& fichier) {
     outils::Outils& outils = outils::Outils::Partage();
     imprimante::Reglages reglages = outils.ReglagesChoisis();
-    reglages.fichierPdf = fichier;
+    reglages.fichierSortie = fichier;
     reglages.apercu = false;
-    return outils.Imprimantes().Ouvrir(Etat.entree, reglages);
+    return outils.Imprimantes().Ouvrir(entree_, reglages);
 }

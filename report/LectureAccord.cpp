@@ -1,4 +1,5 @@
-#include "Ctr_ArdoinePrivate.h"
+#include "Impression.h"
+#include "LectureEnregistrement.h"
 #include "TexteRapport.h"
 #include "droits/DroitsModule.h"
 #include "liste/ReglesAccord.h"
@@ -15,10 +16,10 @@
 // Every agreement of the person up to the first gap in the numbering is examined. The current
 // one is on file, since it was selected, and cannot start after its own end: it is passed over
 // without being read.
-void Ctr_ArdoinePrivate::Lecture_Accord() {
+void rapport::Impression::Lecture_Accord() {
     const auto lendemain = Lendemain_Fin();
     const std::string courant = Colonne_Accord(1);
-    rapport::DecisionAccord& decision = Etat.copie.decision;
+    rapport::DecisionAccord& decision = copie_.decision;
     decision = rapport::DecisionAccord{};
     decision.cle = courant;
     decision.fin = Colonne_Accord(2);
@@ -39,7 +40,7 @@ void Ctr_ArdoinePrivate::Lecture_Accord() {
             }
             continue;
         }
-        const dba::Enregistrement& accord = *Module.Enr_Accord;
+        const dba::Enregistrement& accord = *module_.Enr_Accord;
         rapport::AccordSuivant& suivant = decision.suivants.emplace_back();
         suivant.cle = cle;
         suivant.debut = accord(5);
@@ -55,13 +56,13 @@ void Ctr_ArdoinePrivate::Lecture_Accord() {
 
 // Whether the follow-on agreement in Enr_Accord renews the current one, after its funding
 // body; what was found is noted on the decision.
-bool Ctr_ArdoinePrivate::Accord_Suivant_Compte() {
-    const dba::Enregistrement& accord = *Module.Enr_Accord;
-    rapport::AccordSuivant& suivant = Etat.copie.decision.suivants.back();
+bool rapport::Impression::Accord_Suivant_Compte() {
+    const dba::Enregistrement& accord = *module_.Enr_Accord;
+    rapport::AccordSuivant& suivant = copie_.decision.suivants.back();
     suivant.organismeLu =
-        Lire_Enregistrement(Module.Fic_OrgPriseCharge, accord(1), Module.Enr_OrgPriseCharge);
+        Lire_Enregistrement(module_.Fic_OrgPriseCharge, accord(1), module_.Enr_OrgPriseCharge);
     const dba::Enregistrement* organisme =
-        suivant.organismeLu ? Module.Enr_OrgPriseCharge.get() : nullptr;
+        suivant.organismeLu ? module_.Enr_OrgPriseCharge.get() : nullptr;
     if (organisme != nullptr) {
         suivant.typeOrganisme = (*organisme)(18);
         suivant.statutOrganisme = (*organisme)(20);
@@ -72,17 +73,17 @@ bool Ctr_ArdoinePrivate::Accord_Suivant_Compte() {
 
 // An agreement neither renewed nor covered is listed, unless its person is hidden from the
 // user: such a person never starts a group nor takes a line.
-void Ctr_ArdoinePrivate::Lecture_Demandacc() {
-    rapport::DecisionAccord& decision = Etat.copie.decision;
+void rapport::Impression::Lecture_Demandacc() {
+    rapport::DecisionAccord& decision = copie_.decision;
     decision.demandeExaminee = true;
     decision.couvert = Demande_Couvre();
     if (decision.couvert) {
         return;
     }
     Lire_Aide();
-    const dba::Enregistrement& personne = *Module.Enr_CivilAide;
+    const dba::Enregistrement& personne = *module_.Enr_CivilAide;
     decision.aideExamine = true;
-    decision.aideLu = Etat.copie.aideTrouvee;
+    decision.aideLu = copie_.aideTrouvee;
     decision.secteur = rapport::Secteur_Aide(personne);
     decision.visible = Aide_Visible(personne);
     if (decision.visible) {
@@ -92,18 +93,18 @@ void Ctr_ArdoinePrivate::Lecture_Demandacc() {
 
 // Whether a line of the person's request covers the day after the end; each line looked at is
 // noted on the decision.
-bool Ctr_ArdoinePrivate::Demande_Couvre() {
+bool rapport::Impression::Demande_Couvre() {
     const auto lendemain = Lendemain_Fin();
     if (!lendemain) {
         return false;
     }
-    rapport::DecisionAccord& decision = Etat.copie.decision;
+    rapport::DecisionAccord& decision = copie_.decision;
     decision.demandeLue =
-        Lire_Enregistrement(Module.Fic_DemandAcc, Code_Aide(), Module.Enr_DemandAcc);
+        Lire_Enregistrement(module_.Fic_DemandAcc, Code_Aide(), module_.Enr_DemandAcc);
     if (!decision.demandeLue) {
         return false;
     }
-    const dba::Enregistrement& demande = *Module.Enr_DemandAcc;
+    const dba::Enregistrement& demande = *module_.Enr_DemandAcc;
     const int lignes = demande.DCount(2);
     for (int numero = 1; numero <= lignes; ++numero) {
         rapport::LigneDemandeExaminee& ligne = decision.demande.emplace_back();
@@ -115,11 +116,11 @@ bool Ctr_ArdoinePrivate::Demande_Couvre() {
         if (!ligne.contientLendemain) {
             continue;
         }
-        ligne.organismeLu = Lire_Enregistrement(Module.Fic_OrgPriseCharge, ligne.organisme,
-                                                Module.Enr_OrgPriseCharge);
-        ligne.typeOrganisme = (*Module.Enr_OrgPriseCharge)(18);
-        ligne.couvre = rapport::Organisme_Couvre(ligne.organismeLu ? Module.Enr_OrgPriseCharge.get()
-                                                                   : nullptr);
+        ligne.organismeLu = Lire_Enregistrement(module_.Fic_OrgPriseCharge, ligne.organisme,
+                                                module_.Enr_OrgPriseCharge);
+        ligne.typeOrganisme = (*module_.Enr_OrgPriseCharge)(18);
+        ligne.couvre = rapport::Organisme_Couvre(
+            ligne.organismeLu ? module_.Enr_OrgPriseCharge.get() : nullptr);
         if (ligne.couvre) {
             return true;
         }
@@ -127,16 +128,15 @@ bool Ctr_ArdoinePrivate::Demande_Couvre() {
     return false;
 }
 
-// The day after the end of the current row's agreement; nothing when its end is no number.
-std::optional<std::int64_t> Ctr_ArdoinePrivate::Lendemain_Fin() const {
-    const auto fin = ardoine::Partie_Entiere(Colonne_Accord(2));
-    if (!fin) {
-        return std::nullopt;
-    }
-    return *fin + 1;
-}
-
-// The aided person's code: the first five characters of the agreement key.
-std::string Ctr_ArdoinePrivate::Code_Aide() const {
-    return ardoine::Debut(Colonne_Accord(1), ardoine::LongueurCodeAide);
+// The fields of the current row's line; its person is read already (Lecture_Demandacc).
+rapport::LigneListe rapport::Impression::Ligne_Liste() {
+    const dba::Enregistrement& personne = *module_.Enr_CivilAide;
+    Lire_Enregistrement(module_.Fic_OrgPriseCharge, Colonne_Accord(3), module_.Enr_OrgPriseCharge);
+    return rapport::LigneListe{Code_Aide(),
+                               personne(2),
+                               personne(3),
+                               Colonne_Accord(3),
+                               (*module_.Enr_OrgPriseCharge)(1),
+                               Colonne_Accord(2),
+                               Groupe_Aide(personne)};
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "EnTetePage.h"
 #include "TexteRapport.h"
 #include "printer/Imprimante.h"
 
@@ -53,7 +54,7 @@ class Dessin {
     Dessin(const Echeancier& echeancier, const EnTeteListe& enTete, const QDate& aujourdhui)
         : echeancier_(echeancier),
           enTete_(enTete),
-          date_(aujourdhui.toString(QStringLiteral("dd/MM/yyyy")).toStdString()),
+          aujourdhui_(aujourdhui),
           groupes_(echeancier.Groupes()) {}
 
     imprimante::Document Pages() {
@@ -76,12 +77,7 @@ class Dessin {
 
     void Entete_Page() {
         Police(TaillePage, false);
-        imprimante_.Print("");
-        imprimante_.Print("");
-        imprimante_.Print("Date : " + date_ + Espaces(65) +
-                          "Page : " + std::to_string(imprimante_.Page()));
-        imprimante_.Print("");
-        imprimante_.Print("");
+        Ecrire_Date_Et_Page(imprimante_, aujourdhui_, imprimante_.Page());
         Police(TailleTitre, true);
         imprimante_.Print(Centre("ECHEANCIER", TailleTitre));
         imprimante_.Print(Centre(enTete_.periode, TailleTitre));
@@ -233,7 +229,7 @@ class Dessin {
 
     const Echeancier& echeancier_;
     const EnTeteListe& enTete_;
-    std::string date_;
+    QDate aujourdhui_;
     std::vector<GroupeEcheancier> groupes_;
     std::string titres_;
     Brouillon imprimante_;

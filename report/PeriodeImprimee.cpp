@@ -1,43 +1,34 @@
 #include "PeriodeImprimee.h"
 
-#include <QDate>
 #include <QLocale>
 
 namespace rapport {
 
-namespace {
-
-QDate Premier_Jour(const CriteresListe& criteres) {
-    return QDate(criteres.annee.toInt(), criteres.mois.toInt(), 1);
-}
-
-}  // namespace
-
-QString Libelle_Mois(int mois, int annee) {
+QString Libelle_Mois(const QDate& mois) {
+    if (!mois.isValid()) {
+        return {};
+    }
     const QLocale francais(QLocale::French, QLocale::France);
-    return francais.monthName(mois, QLocale::LongFormat).toUpper() + QLatin1Char(' ') +
-           QString::number(annee);
+    return francais.monthName(mois.month(), QLocale::LongFormat).toUpper() + QLatin1Char(' ') +
+           QString::number(mois.year());
 }
 
-CriteresListe Criteres_Du_Mois(const CriteresListe& criteres, int decalage) {
-    const QDate mois = Premier_Jour(criteres).addMonths(decalage);
-    CriteresListe suivant = criteres;
-    suivant.mois = QString::number(mois.month()).rightJustified(2, QLatin1Char('0'));
-    suivant.annee = QString::number(mois.year());
-    suivant.periode = Libelle_Mois(mois.month(), mois.year());
-    return suivant;
-}
-
-QString Periode_Imprimee(const CriteresListe& premier, int mois) {
-    if (mois == 1) {
-        return premier.periode;
+QString Periode_Imprimee(const QDate& premier, int nombre) {
+    if (nombre == 1) {
+        return Libelle_Mois(premier);
     }
     return QStringLiteral("DE %1 A %2")
-        .arg(premier.periode, Criteres_Du_Mois(premier, mois - 1).periode);
+        .arg(Libelle_Mois(premier), Libelle_Mois(premier.addMonths(nombre - 1)));
 }
 
-std::string Mois_Abrege(const CriteresListe& criteres) {
-    return Premier_Jour(criteres).toString(QStringLiteral("MM/yy")).toStdString();
+std::string Mois_Abrege(const QDate& mois) {
+    return mois.toString(QStringLiteral("MM/yy")).toStdString();
+}
+
+QString Mois_Fichier(const QDate& mois) {
+    return QStringLiteral("%1-%2").arg(
+        QString::number(mois.year()),
+        QString::number(mois.month()).rightJustified(2, QLatin1Char('0')));
 }
 
 }  // namespace rapport

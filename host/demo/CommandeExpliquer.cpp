@@ -7,6 +7,7 @@
 #include "BaseDemandee.h"
 #include "Ctr_Ardoine.h"
 #include "Ctr_ArdoinePrivate.h"
+#include "SelectionAccords.h"
 #include "dba/Erreur.h"
 #include "liste/Explication.h"
 #include "mvdb/TheClient.h"
@@ -69,7 +70,8 @@ SortieImpression Commande_Expliquer(const Options& options, std::ostream& sortie
                 // The sentence the run is about to select with; no host needs it, so it stays
                 // in the control's private part, which this in-tree tool reaches.
                 const auto& prive = Ctr_ArdoinePrivate::De(controle);
-                parties = prive.Parties_Selection(prive.Criteres_Du_Formulaire());
+                parties = rapport::Parties_Selection(prive.Criteres_Du_Formulaire(),
+                                                     controle.Periode_Affichee());
                 periode = controle.findChild<QLineEdit*>(QStringLiteral("Txt_Periode"))
                               ->text()
                               .toStdString();

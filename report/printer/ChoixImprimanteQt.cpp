@@ -19,8 +19,8 @@ std::optional<Choix> ChoixImprimanteQt::Choisir(const Imprimantes& imprimantes,
     DialogueChoixImprimante dialogue(imprimantes, format, suggere.toStdString(), parent_);
     dialogue.exec();
     auto choix = dialogue.choix();
-    if (choix && !choix->reglages.fichierPdf.empty()) {
-        dossierPdf_ = QFileInfo(QString::fromStdString(choix->reglages.fichierPdf))
+    if (choix && !choix->reglages.fichierSortie.empty()) {
+        dossierPdf_ = QFileInfo(QString::fromStdString(choix->reglages.fichierSortie))
                           .absolutePath()
                           .toStdString();
     }

@@ -24,7 +24,7 @@ struct Reglages {
     // Show the pages first; the user prints them from the preview or closes it.
     bool apercu = false;
     // Output file of a file destination (PDF, XLSX or CSV).
-    std::string fichierPdf;
+    std::string fichierSortie;
 
     bool operator==(const Reglages&) const = default;
 };

@@ -23,10 +23,10 @@ constexpr int CopiesMaximum = 99;
 
 DialogueChoixImprimante::DialogueChoixImprimante(const Imprimantes& imprimantes,
                                                  const std::string& format,
-                                                 const std::string& fichierPdf, QWidget* parent)
+                                                 const std::string& fichierSortie, QWidget* parent)
     : QDialog(parent), destinations_(imprimantes.Liste()), format_(format) {
     construire(format);
-    fichier_->setText(QString::fromStdString(fichierPdf));
+    fichier_->setText(QString::fromStdString(fichierSortie));
     remplir(imprimantes.IndexParDefaut());
     actualiser();
 }
@@ -194,7 +194,7 @@ std::optional<Choix> DialogueChoixImprimante::choix() const {
     reglages.format = format_;
     reglages.apercu = apercuDemande_;
     if (fichierChoisi()) {
-        reglages.fichierPdf = fichier_->text().trimmed().toStdString();
+        reglages.fichierSortie = fichier_->text().trimmed().toStdString();
     }
     return Choix{.index = liste_->currentRow(),
                  .copies = static_cast<std::int16_t>(copies_->value()),

@@ -21,7 +21,7 @@ class DialogueChoixImprimante : public QDialog {
 
   public:
     DialogueChoixImprimante(const Imprimantes& imprimantes, const std::string& format,
-                            const std::string& fichierPdf, QWidget* parent = nullptr);
+                            const std::string& fichierSortie, QWidget* parent = nullptr);
 
     // The choice once accepted; nothing otherwise.
     std::optional<Choix> choix() const;

@@ -55,7 +55,7 @@ std::unique_ptr<QPrinter> preparerQPrinter(const Destination& destination,
                                            const Reglages& reglages) {
     const auto taille = formatPapier(reglages.format);
     auto printer = destination.genre == Destination::Genre::FichierPdf
-                       ? fichierPdf(reglages.fichierPdf)
+                       ? fichierPdf(reglages.fichierSortie)
                        : imprimanteSysteme(destination.nom);
     mettreEnPage(*printer, taille);
     return printer;

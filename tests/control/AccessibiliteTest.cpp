@@ -344,7 +344,7 @@ TEST(Accessibilite, LApercuSeParcourtEtSeFermeAuClavier) {
     imprimante::ImprimanteEnregistree enregistree;
     enregistree.Print("un");
     imprimante::Reglages reglages;
-    reglages.fichierPdf = "/tmp/apercu-accessible.pdf";
+    reglages.fichierSortie = "/tmp/apercu-accessible.pdf";
     auto printer = imprimante::preparerQPrinter(
         {"Fichier PDF", imprimante::Destination::Genre::FichierPdf}, reglages);
     imprimante::ApercuImpression apercu(enregistree.DocumentEnCours(), *printer);

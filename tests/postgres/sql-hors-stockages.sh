@@ -5,7 +5,7 @@ set -euo pipefail
 root=$1
 cd "$root"
 found=$(grep -rnE '"[^"]*\b(SELECT|INSERT INTO|DELETE FROM|UPDATE [A-Za-z_.]+ SET|CREATE (TABLE|INDEX|SCHEMA)|PRAGMA|BEGIN|COMMIT|ROLLBACK)\b' \
-    components control criteria report host --include='*.cpp' --include='*.h' \
+    components control module criteria report host --include='*.cpp' --include='*.h' \
     | grep -v '^components/mvdb/\(sqlite\|postgres\|sql\)/' || true)
 if [ -n "$found" ]; then
     echo "SQL outside the store folders:" >&2

@@ -84,7 +84,7 @@ TEST_F(DialogueChoixImprimanteTest, ThePdfFileNeedsAFileName) {
     const auto choix = dialogue.choix();
     ASSERT_TRUE(choix.has_value());
     EXPECT_EQ(choix->index, 0);
-    EXPECT_EQ(choix->reglages.fichierPdf, "/tmp/liste.pdf");
+    EXPECT_EQ(choix->reglages.fichierSortie, "/tmp/liste.pdf");
 }
 
 // A file that could not be written is refused while the user can still change it, not at the
@@ -165,7 +165,7 @@ TEST(DialogueChoixImprimanteTableaux, LeFichierSuggerePrendLExtensionDuGenreChoi
     const auto choix = dialogue.choix();
     ASSERT_TRUE(choix.has_value());
     EXPECT_EQ(choix->index, 1);
-    EXPECT_EQ(choix->reglages.fichierPdf, dossier.filePath("liste.xlsx").toStdString());
+    EXPECT_EQ(choix->reglages.fichierSortie, dossier.filePath("liste.xlsx").toStdString());
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "Ctr_ArdoinePrivate.h"
 #include "DonneesRapport.h"
 #include "ImpressionEssai.h"
+#include "SelectionAccords.h"
 #include "liste/Explication.h"
 #include "outils/Outils.h"
 
@@ -72,7 +73,8 @@ Expliquee Expliquer(const std::string& aide, const std::string& login = "secteur
     rapport::RecueilDecisions recueil(aide);
     impression.controle->Observateur_Liste(&recueil);
     const auto& prive = Ctr_ArdoinePrivate::De(*impression.controle);
-    const auto parties = prive.Parties_Selection(prive.Criteres_Du_Formulaire());
+    const auto parties = rapport::Parties_Selection(prive.Criteres_Du_Formulaire(),
+                                                    impression.controle->Periode_Affichee());
     impression.Imprimer();
     EXPECT_TRUE(impression.erreurs.empty()) << impression.erreurs.front();
     Expliquee resultat{rapport::Expliquer(*impression.base, aide, "", "MAI 2018", parties, recueil),

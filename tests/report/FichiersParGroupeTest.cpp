@@ -92,7 +92,7 @@ struct Execution {
     std::map<std::string, const ImprimanteEnregistree*> Imprimantes() const {
         std::map<std::string, const ImprimanteEnregistree*> imprimantes;
         for (const auto& ouverture : impression.imprimantes->Ouvertures()) {
-            imprimantes[ouverture.reglages.fichierPdf] = ouverture.imprimante.get();
+            imprimantes[ouverture.reglages.fichierSortie] = ouverture.imprimante.get();
         }
         return imprimantes;
     }

@@ -36,7 +36,7 @@ const Destination FichierPdf{"Fichier PDF", Destination::Genre::FichierPdf};
 
 Reglages versLeFichier(const QString& chemin) {
     Reglages reglages;
-    reglages.fichierPdf = chemin.toStdString();
+    reglages.fichierSortie = chemin.toStdString();
     return reglages;
 }
 
