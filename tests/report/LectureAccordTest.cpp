@@ -56,8 +56,12 @@ TEST(Renouvellement, LaRechercheSArreteAuPremierTrouMaisPasSurUn001Absent) {
             Aide("D0001", {Suivant("D0001002", 0, "003"), Suivant("D0001003")}),
             // A funding body not on file renews nothing.
             Aide("E0001", {Suivant("E0001002", 0, "009")}),
+            // A renewed person, then one whose only agreement is "005": nothing read for the
+            // first may stand for the second's missing "001" nor "002".
+            Aide("F0001", {Suivant("F0001002")}),
+            {essai::Aide({"G0001", "ZETA", "Jean"}), AccordDeMai("G0001005")},
         }),
-        (Lignes{"A0001", "E0001"}));
+        (Lignes{"A0001", "E0001", "G0001"}));
 }
 
 // Agreements "002" to "0nn" after the one of May, none starting the day after, then `dernier`.
@@ -106,14 +110,6 @@ TEST(Anticipation, ChaqueLectureDuParcoursEstAnnonceeAvecSonLot) {
     }
     // The persons: one announcement per batch of rows and copy.
     EXPECT_EQ(impression.base->Annonces("CIVILAIDE"), 2 * 2);
-}
-
-TEST(Renouvellement, UnePersonneSansSuiteNePrendJamaisLaSuiteDUneAutre) {
-    // The first person is renewed; the second's only agreement is "005", so no "001" nor
-    // "002" is on file and nothing read for the first may stand for the second's.
-    EXPECT_EQ(Imprimes({Aide("A0001", {Suivant("A0001002")}),
-                        {essai::Aide({"B0001", "BETA", "Jean"}), AccordDeMai("B0001005")}}),
-              Lignes{"B0001"});
 }
 
 // Each line of a request is read in turn, counted on attribute 2 whatever the other attributes
