@@ -112,6 +112,11 @@ TEST_F(CommandeParGroupe, UnePeriodeDonneAChaqueResponsableSonEcheancierPuisSesM
     r02.insert(r02.end(), {{"R02", "MARTIN Anne", "1", "1", "2"}, {"Total", "", "1", "1", "2"}});
     EXPECT_EQ(essai::Lire_Feuille_Xlsx(classeurs.sortie[0].toStdString(), 3), r01);
     EXPECT_EQ(essai::Lire_Feuille_Xlsx(classeurs.sortie[1].toStdString(), 3), r02);
+    // Each workbook counts its own group's lines only.
+    for (const QString& classeur : classeurs.sortie) {
+        EXPECT_EQ(essai::Lire_Feuille_Xlsx(classeur.toStdString(), 2).back(),
+                  (std::vector<std::string>{"Total", "", "2"}));
+    }
 
     const QString range = Chemin("periode.csv");
     ASSERT_EQ(Lancer({"--sortie", range}, MaiJuin).code, 0);

@@ -13,7 +13,6 @@
 #include "DonneesRapport.h"
 #include "Face.h"
 #include "ImpressionEssai.h"
-#include "TableauRelu.h"
 #include "liste/FichierDuGroupe.h"
 #include "outils/Outils.h"
 #include "printer/ImprimantesSysteme.h"
@@ -27,7 +26,6 @@ namespace {
 using essai::ImpressionEssai;
 using essai::Imprimer_Vers;
 using essai::Personne;
-using essai::Rangees;
 using imprimante::Destination;
 using imprimante::ImprimanteEnregistree;
 using Lignes = std::vector<std::string>;
@@ -48,11 +46,6 @@ std::vector<Personne> Personnes() {
     }
     return personnes;
 }
-
-// The file name part of each of those communes.
-const std::map<std::string, std::string> NomDeCommune{
-    {"", "_sans_groupe"}, {"75056", "75056"}, {"A/B", "A%2FB"},
-    {"A%2FB", "A%252FB"}, {"..", "%2E%2E"},   {"L'HAY LES ROSES", "L%27HAY%20LES%20ROSES"}};
 
 Lignes Donnees() {
     Lignes lignes = essai::AidesDeMai(Personnes());
@@ -151,64 +144,6 @@ TEST(FichiersParGroupe, LesPagesDeChaqueResponsableSontCellesDeSaListeLimitee) {
     EXPECT_TRUE(essai::Lignes(sansGroupe, 2)[2].ends_with("Page : 1"));
     // Nothing was written under the name chosen for the whole list.
     EXPECT_EQ(imprimantes.count(fichier), 0U);
-}
-
-// The table files: each group's rows are the whole list's rows of that group, in their order,
-// under the whole list's heading; the workbook counts that one group.
-TEST(FichiersParGroupe, LesLignesDeChaqueTableauSontCellesDuGroupeDansLaListeEntiere) {
-    QTemporaryDir dossier;
-    for (const auto genre : {Destination::Genre::FichierCsv, Destination::Genre::FichierXlsx}) {
-        const bool csv = genre == Destination::Genre::FichierCsv;
-        SCOPED_TRACE(csv ? "csv" : "xlsx");
-        const std::string extension = csv ? ".csv" : ".xlsx";
-        const std::string fichier = dossier.filePath("liste").toStdString() + extension;
-        const auto lire = [&](const std::string& chemin) {
-            return csv ? essai::Lire_Csv(chemin) : essai::Lire_Feuille_Xlsx(chemin, 1);
-        };
-        const std::size_t entete = csv ? 1 : 9;
-        const Execution entiere(&essai::Face::Opt_Commune, genre, fichier, false);
-        ASSERT_EQ(entiere.impression.controle->Fichiers_Ecrits(),
-                  QStringList{QString::fromStdString(fichier)});
-        const Rangees toutes = lire(fichier);
-        const Execution groupes(&essai::Face::Opt_Commune, genre, fichier, true);
-        ASSERT_TRUE(groupes.impression.erreurs.empty()) << groupes.impression.erreurs.front();
-        EXPECT_TRUE(groupes.impression.imprimantes->Ouvertures().empty());
-
-        // The files come in the order of the communes on the whole list, in the folder chosen,
-        // each under a name of its own whatever its code.
-        QStringList ordre;
-        for (auto rangee = toutes.begin() + entete; rangee != toutes.end(); ++rangee) {
-            const QString nom = dossier.filePath(
-                QString::fromStdString("liste-" + NomDeCommune.at(rangee->at(0)) + extension));
-            if (!ordre.contains(nom)) {
-                ordre << nom;
-            }
-        }
-        EXPECT_EQ(groupes.impression.controle->Fichiers_Ecrits(), ordre);
-        std::size_t lignes = 0;
-        for (const QString& ecrit : groupes.impression.controle->Fichiers_Ecrits()) {
-            const Rangees siennes = lire(ecrit.toStdString());
-            ASSERT_GT(siennes.size(), entete);
-            EXPECT_EQ(Rangees(siennes.begin(), siennes.begin() + entete),
-                      Rangees(toutes.begin(), toutes.begin() + entete));
-            const std::string code = siennes[entete][0];
-            Rangees attendues;
-            std::copy_if(toutes.begin() + entete, toutes.end(), std::back_inserter(attendues),
-                         [&](const auto& rangee) { return rangee[0] == code; });
-            EXPECT_EQ(Rangees(siennes.begin() + entete, siennes.end()), attendues) << code;
-            lignes += attendues.size();
-            if (!csv) {
-                const Rangees effectifs = essai::Lire_Feuille_Xlsx(ecrit.toStdString(), 2);
-                ASSERT_EQ(effectifs.size(), 3U);
-                EXPECT_EQ(effectifs[1][0], code);
-                EXPECT_EQ(effectifs[1][2], std::to_string(attendues.size()));
-                EXPECT_EQ(effectifs[2][0], "Total");
-                EXPECT_NE(essai::Xml_Xlsx(ecrit.toStdString(), "xl/charts/chart1.xml").size(), 0U);
-            }
-        }
-        EXPECT_EQ(ordre.size(), 6);
-        EXPECT_EQ(lignes, toutes.size() - entete);
-    }
 }
 
 // A list without lines writes nothing and says so, one file or one per group, after the warning

@@ -56,8 +56,12 @@ TEST(Renouvellement, LaRechercheSArreteAuPremierTrouMaisPasSurUn001Absent) {
             Aide("D0001", {Suivant("D0001002", 0, "003"), Suivant("D0001003")}),
             // A funding body not on file renews nothing.
             Aide("E0001", {Suivant("E0001002", 0, "009")}),
+            // A renewed person, then one whose only agreement is "005": nothing read for the
+            // first may stand for the second's missing "001" nor "002".
+            Aide("F0001", {Suivant("F0001002")}),
+            {essai::Aide({"G0001", "ZETA", "Jean"}), AccordDeMai("G0001005")},
         }),
-        (Lignes{"A0001", "E0001"}));
+        (Lignes{"A0001", "E0001", "G0001"}));
 }
 
 // Agreements "002" to "0nn" after the one of May, none starting the day after, then `dernier`.
@@ -108,27 +112,9 @@ TEST(Anticipation, ChaqueLectureDuParcoursEstAnnonceeAvecSonLot) {
     EXPECT_EQ(impression.base->Annonces("CIVILAIDE"), 2 * 2);
 }
 
-TEST(Renouvellement, UnePersonneSansSuiteNePrendJamaisLaSuiteDUneAutre) {
-    // The first person is renewed; the second's only agreement is "005", so no "001" nor
-    // "002" is on file and nothing read for the first may stand for the second's.
-    EXPECT_EQ(Imprimes({Aide("A0001", {Suivant("A0001002")}),
-                        {essai::Aide({"B0001", "BETA", "Jean"}), AccordDeMai("B0001005")}}),
-              Lignes{"B0001"});
-}
-
-TEST(Renouvellement, UneDateQuiNEstPasUnNombreNeRenouvellePas) {
-    EXPECT_EQ(
-        Imprimes({
-            Aide("A0001", {LigneAccord({"A0001002", "le lendemain", JourApresMai(365)})}),
-            Aide("B0001", {LigneAccord({"B0001002", JourApresMai(0) + ".0", JourApresMai(365)})}),
-        }),
-        Lignes{"A0001"});
-}
-
-// A request line covers the agreement when its own start and end, both included, hold the day
-// after the end and its funding body is one of type "P", whatever its status; the lines of a
-// request are counted on attribute 2, whatever the other attributes hold.
-TEST(Demande, UneLigneCouvreQuandSesPropresDatesTiennentLeLendemainEtSonOrganismeFinance) {
+// Each line of a request is read in turn, counted on attribute 2 whatever the other attributes
+// hold; the cover of one line is a rule of its own (DecisionAccordTest).
+TEST(Demande, ChaqueLigneDeLaDemandeEstLueJusquALaPremiereQuiCouvre) {
     using nlohmann::json;
     const auto demande = [](const std::string& code, const std::vector<LigneDemande>& lignes) {
         return Aide(code, {essai::Demande(code, lignes)});
@@ -140,30 +126,23 @@ TEST(Demande, UneLigneCouvreQuandSesPropresDatesTiennentLeLendemainEtSonOrganism
                                          {3, json::array({JourApresMai(-30), JourApresMai(-5)})},
                                          {4, json::array({JourApresMai(30), JourApresMai(5)})}})});
     };
-    const LigneDemande mutuelle{"003", JourApresMai(-30), JourApresMai(30)};
     const LigneDemande avant{"001", JourApresMai(-90), JourApresMai(-30)};
     const LigneDemande apres{"001", JourApresMai(30), JourApresMai(90)};
+    const LigneDemande couvre{"001", JourApresMai(-5), JourApresMai(5)};
     EXPECT_EQ(Imprimes({
-                  demande("A0001", {{"001", JourApresMai(-30), JourApresMai(0)}}),
-                  demande("A0002", {{"001", JourApresMai(0), JourApresMai(90)}}),
-                  demande("A0003", {{"001", JourApresMai(-30), JourApresMai(-1)}}),
-                  Aide("A0004", {}),
-                  // Not of type "P", not on file, or dates that are no numbers: no cover; a
-                  // later line may cover.
-                  demande("B0001", {mutuelle}),
-                  demande("B0002", {mutuelle, {"001", JourApresMai(-10), JourApresMai(10)}}),
-                  demande("B0003", {{"002", JourApresMai(-10), JourApresMai(10)}}),
-                  demande("B0004", {{"001", "", JourApresMai(10)}}),
-                  demande("B0005", {{"009", JourApresMai(-10), JourApresMai(10)}}),
+                  Aide("A0001", {}),
+                  demande("A0002", {couvre}),
+                  // Not of type "P" or not on file: no cover; a later line may cover.
+                  demande("B0001", {{"003", JourApresMai(-30), JourApresMai(30)}, couvre}),
+                  demande("B0002", {{"009", JourApresMai(-10), JourApresMai(10)}}),
                   // Lines that together span the day, none alone, do not cover.
                   demande("C0001", {avant, apres}),
-                  demande("C0002", {apres, avant}),
-                  demande("C0003", {avant, {"001", JourApresMai(-5), JourApresMai(5)}}),
+                  demande("C0002", {avant, apres, couvre}),
                   // One line only: the second start and end are left-overs.
                   surAttribut2("D0001", json::array({JourApresMai(-30)})),
                   surAttribut2("D0002", json::array({JourApresMai(-30), JourApresMai(-5), ""})),
               }),
-              (Lignes{"A0003", "A0004", "B0001", "B0004", "B0005", "C0001", "C0002", "D0001"}));
+              (Lignes{"A0001", "B0002", "C0001", "D0001"}));
 }
 
 }  // namespace

@@ -50,9 +50,11 @@ TEST(CodeAide, FiveCharactersInByteOrderBeyondNinetyNineThousand) {
     EXPECT_EQ(codeNumerique(7, 3), "007");
 }
 
-TEST(TailleDemo, FindsASizeByName) {
-    EXPECT_EQ(TailleDemo::parNom("bench-10ans").nombreMois, 120);
-    EXPECT_EQ(TailleDemo::parNom("bench-140ans").nombreMois, 1680);
+TEST(TailleDemo, EveryNameItListsIsASizeAndNoOther) {
+    for (const std::string& nom : TailleDemo::noms()) {
+        EXPECT_GT(TailleDemo::parNom(nom).nombreMois, 0) << nom;
+    }
+    EXPECT_THROW(TailleDemo::parNom("bench-2ans"), dba::Erreur);
 }
 
 // Persons and years beyond what the codes and the calendar hold are refused, not wrapped.
