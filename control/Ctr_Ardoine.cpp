@@ -5,11 +5,14 @@
 #include "Accessibilite.h"
 #include "Ctr_ArdoinePrivate.h"
 #include "dba/Erreur.h"
+#include "outils/Outils.h"
+#include "printer/ChoixImpressionImprimantes.h"
 
 // The public face: each procedure is the entry point of the work its private part does.
 
 Ctr_Ardoine::Ctr_Ardoine(QWidget* parent)
     : QWidget(parent), d_(std::make_unique<Ctr_ArdoinePrivate>(*this)) {
+    outils::Outils::Equiper(outils::FabriquesImprimantes());
     d_->Construire_Formulaire();
     d_->Relier_Evenements();
     ardoine::Rendre_Accessible(*this);

@@ -27,11 +27,4 @@ class ChoixImpression {
     virtual std::shared_ptr<imprimante::Imprimante> OuvrirImprimante(std::int32_t index) = 0;
 };
 
-// The choice over the system's printers, asked with the choice dialog.
-std::unique_ptr<ChoixImpression> ChoixImpressionSysteme();
-// The choice over the printers given, asked by `choix`.
-std::unique_ptr<ChoixImpression> ChoixImpressionSur(
-    std::shared_ptr<imprimante::Imprimantes> imprimantes,
-    std::shared_ptr<imprimante::ChoixImprimante> choix);
-
 }  // namespace outils

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <charconv>
 #include <optional>
+#include <stdexcept>
 #include <utility>
 
 #include "ChoixImpression.h"
@@ -68,24 +69,44 @@ std::string texteDate(const QDate& date) {
     return texte;
 }
 
-}  // namespace
+std::optional<FabriquesImpression>& fabriquesEquipees() {
+    static std::optional<FabriquesImpression> fabriques;
+    return fabriques;
+}
 
-Outils::Outils(std::shared_ptr<imprimante::Imprimantes> imprimantes,
-               std::shared_ptr<imprimante::ChoixImprimante> choix)
-    : Outils(ChoixImpressionSur(std::move(imprimantes), std::move(choix))) {}
+const FabriquesImpression& fabriques() {
+    const auto& equipees = fabriquesEquipees();
+    if (!equipees) {
+        throw std::logic_error("outils::Outils: printer makers not handed in (Outils::Equiper)");
+    }
+    return *equipees;
+}
+
+}  // namespace
 
 Outils::Outils(std::unique_ptr<ChoixImpression> impression) : impression_(std::move(impression)) {}
 
 Outils::~Outils() = default;
 
 Outils& Outils::Partage() {
-    static Outils partage(ChoixImpressionSysteme());
+    static Outils partage(nullptr);
     return partage;
+}
+
+void Outils::Equiper(FabriquesImpression fabriques) {
+    fabriquesEquipees() = fabriques;
 }
 
 void Outils::RemplacerServices(std::shared_ptr<imprimante::Imprimantes> imprimantes,
                                std::shared_ptr<imprimante::ChoixImprimante> choix) {
-    impression_ = ChoixImpressionSur(std::move(imprimantes), std::move(choix));
+    impression_ = fabriques().sur(std::move(imprimantes), std::move(choix));
+}
+
+ChoixImpression& Outils::Impression() const {
+    if (!impression_) {
+        impression_ = fabriques().systeme();
+    }
+    return *impression_;
 }
 
 std::string Outils::DateInterne(const std::string& date) const {
@@ -113,23 +134,23 @@ std::string Outils::DateExterne(const std::string& jour) const {
 }
 
 std::string Outils::ChoisirImprimante(const std::string& format, const std::string& nomDocument) {
-    return impression_->ChoisirImprimante(format, nomDocument);
+    return Impression().ChoisirImprimante(format, nomDocument);
 }
 
 std::int16_t Outils::NbCopies() const {
-    return impression_->NbCopies();
+    return Impression().NbCopies();
 }
 
 imprimante::Imprimantes& Outils::Imprimantes() {
-    return impression_->Imprimantes();
+    return Impression().Imprimantes();
 }
 
 const imprimante::Reglages& Outils::ReglagesChoisis() const {
-    return impression_->ReglagesChoisis();
+    return Impression().ReglagesChoisis();
 }
 
 std::shared_ptr<imprimante::Imprimante> Outils::OuvrirImprimante(std::int32_t index) {
-    return impression_->OuvrirImprimante(index);
+    return Impression().OuvrirImprimante(index);
 }
 
 }  // namespace outils

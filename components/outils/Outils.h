@@ -17,20 +17,30 @@ namespace outils {
 
 class ChoixImpression;
 
+// How the printer half of the tools is made (see ChoixImpression.h): over the system's printers
+// with the choice dialog, or over the printers given, asked by `choix`. The printer model makes
+// it; the control hands its makers in, so that these tools neither include nor link it.
+struct FabriquesImpression {
+    std::unique_ptr<ChoixImpression> (*systeme)();
+    std::unique_ptr<ChoixImpression> (*sur)(std::shared_ptr<imprimante::Imprimantes> imprimantes,
+                                            std::shared_ptr<imprimante::ChoixImprimante> choix);
+};
+
 // Date conversions between the calendar and the database's day numbers, and the choice of the
 // printer with its number of copies. The printer half is the printer model's (see
 // ChoixImpression.h): a caller that uses the printers includes their headers.
 class CONTROLE_ARDOINE_EXPORT Outils {
   public:
-    Outils(std::shared_ptr<imprimante::Imprimantes> imprimantes,
-           std::shared_ptr<imprimante::ChoixImprimante> choix);
+    explicit Outils(std::unique_ptr<ChoixImpression> impression);
     Outils(const Outils&) = delete;
     Outils& operator=(const Outils&) = delete;
     ~Outils();
 
-    // The one instance of the program, made on first use with the system's printers and the
-    // choice dialog.
+    // The one instance of the program. Its printer half is made on first use, with the
+    // system's printers and the choice dialog, by the makers handed to Equiper.
     static Outils& Partage();
+    // Hands in the printer model's makers; every control does so when it is made.
+    static void Equiper(FabriquesImpression fabriques);
 
     // Tests put recording printers and scripted answers in place of the system's.
     void RemplacerServices(std::shared_ptr<imprimante::Imprimantes> imprimantes,
@@ -57,9 +67,10 @@ class CONTROLE_ARDOINE_EXPORT Outils {
     std::shared_ptr<imprimante::Imprimante> OuvrirImprimante(std::int32_t index);
 
   private:
-    explicit Outils(std::unique_ptr<ChoixImpression> impression);
+    ChoixImpression& Impression() const;
 
-    std::unique_ptr<ChoixImpression> impression_;
+    // Made on first use for the shared instance: hence mutable.
+    mutable std::unique_ptr<ChoixImpression> impression_;
 };
 
 }  // namespace outils

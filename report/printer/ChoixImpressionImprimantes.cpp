@@ -1,4 +1,6 @@
 // The printer half of outils::Outils, kept beside the printer model it speaks of.
+#include "ChoixImpressionImprimantes.h"
+
 #include <optional>
 #include <utility>
 
@@ -7,7 +9,6 @@
 #include "DossierPdf.h"
 #include "Imprimantes.h"
 #include "ImprimantesSysteme.h"
-#include "outils/ChoixImpression.h"
 
 namespace outils {
 

@@ -4,6 +4,7 @@
 
 #include "dba/Erreur.h"
 #include "outils/Outils.h"
+#include "printer/ChoixImpressionImprimantes.h"
 #include "printer/ChoixImprimanteScripte.h"
 #include "printer/ImprimantesEnregistrees.h"
 
@@ -22,8 +23,15 @@ std::shared_ptr<ImprimantesEnregistrees> troisImprimantes() {
                                  {"Accueil", Destination::Genre::Systeme}});
 }
 
+// Tools over those printers, equipped as a control equips them.
+Outils outilsSur(std::shared_ptr<ImprimantesEnregistrees> imprimantes,
+                 std::shared_ptr<ChoixImprimanteScripte> choix) {
+    Outils::Equiper(outils::FabriquesImprimantes());
+    return Outils(outils::ChoixImpressionSur(std::move(imprimantes), std::move(choix)));
+}
+
 Outils outilsAvecReponse(std::optional<Choix> reponse) {
-    return Outils(troisImprimantes(), std::make_shared<ChoixImprimanteScripte>(reponse));
+    return outilsSur(troisImprimantes(), std::make_shared<ChoixImprimanteScripte>(reponse));
 }
 
 // The error raised by the action: its number and text, or 0 when none was.
@@ -96,7 +104,7 @@ TEST(OutilsImprimante, TheChosenPrinterOpensWithTheChosenSettings) {
     auto imprimantes = troisImprimantes();
     Choix reponse{.index = 2, .copies = 3, .reglages = {}};
     reponse.reglages.apercu = true;
-    Outils outils(imprimantes, std::make_shared<ChoixImprimanteScripte>(reponse));
+    Outils outils = outilsSur(imprimantes, std::make_shared<ChoixImprimanteScripte>(reponse));
 
     EXPECT_EQ(outils.ChoisirImprimante("A3", "liste"), "2");
     EXPECT_EQ(outils.NbCopies(), 3);
@@ -114,8 +122,8 @@ TEST(OutilsImprimante, TheChosenPrinterOpensWithTheChosenSettings) {
 // A cancelled choice gives -1 and one copy, even after a choice of several.
 TEST(OutilsImprimante, ACancelledChoiceGivesMinusOneAndOneCopy) {
     auto imprimantes = troisImprimantes();
-    Outils outils(imprimantes,
-                  std::make_shared<ChoixImprimanteScripte>(Choix{.index = 1, .copies = 4}));
+    Outils outils = outilsSur(
+        imprimantes, std::make_shared<ChoixImprimanteScripte>(Choix{.index = 1, .copies = 4}));
     outils.ChoisirImprimante("A4", "liste");
     auto choix = std::make_shared<ChoixImprimanteScripte>(std::nullopt);
     outils.RemplacerServices(imprimantes, choix);
@@ -125,6 +133,7 @@ TEST(OutilsImprimante, ACancelledChoiceGivesMinusOneAndOneCopy) {
 }
 
 TEST(OutilsPartage, OneInstanceWhoseServicesTestsCanReplace) {
+    Outils::Equiper(outils::FabriquesImprimantes());
     auto& partage = Outils::Partage();
     EXPECT_EQ(partage.Imprimantes().Liste().at(0).genre, Destination::Genre::FichierPdf);
 
