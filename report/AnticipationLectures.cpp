@@ -15,6 +15,15 @@
 namespace {
 
 constexpr long LignesParLot = 500;
+// Agreements announced with the batch past the one after the row's: a person whose next
+// agreement does not renew the row's (another funding body, a gap of days) has the rest of
+// its agreements read too, and each such person would otherwise cost a round trip of its own.
+constexpr int AccordsEnPlus = 1;
+
+// The last agreement number of the row's person announced with its batch.
+int Dernier_Annonce_Avec_Le_Lot(const std::string& cle) {
+    return std::min(ardoine::Numero_Suivant(cle) + AccordsEnPlus, ardoine::DernierNumeroAccord);
+}
 
 // Each key once, in order.
 std::vector<std::string> Cles(std::vector<std::string> cles) {
@@ -60,7 +69,7 @@ void rapport::Impression::Anticiper_Lectures() {
         }
         organismes.push_back((*accords_)(static_cast<int>(ligne), 3));
         duLot.push_back(
-            {ardoine::Debut(cle, ardoine::LongueurCodeAide), ardoine::Numero_Suivant(cle)});
+            {ardoine::Debut(cle, ardoine::LongueurCodeAide), Dernier_Annonce_Avec_Le_Lot(cle)});
     }
     std::vector<std::string> aides;
     std::vector<std::string> accords;
@@ -82,7 +91,7 @@ bool rapport::Impression::Lire_Accord_Numero(const std::string& aide, int numero
     rapport::EtatCopie& copie = copie_;
     if (copie.rangeeAnnoncee != copie.rangee) {
         copie.rangeeAnnoncee = copie.rangee;
-        copie.annonceAvecLeLot = ardoine::Numero_Suivant(Colonne_Accord(1));
+        copie.annonceAvecLeLot = Dernier_Annonce_Avec_Le_Lot(Colonne_Accord(1));
         copie.annonce = copie.annonceAvecLeLot;
     }
     if (numero > copie.annonce) {

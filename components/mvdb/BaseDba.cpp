@@ -66,7 +66,7 @@ dba::VueLecture BaseDba::FigerLecture() {
 }
 
 void FichierDba::Prelire(const std::vector<std::string>& cles) {
-    anticipees_->prelire(*depot_, id_, cles);
+    anticipees_->prelire(id_, cles);
 }
 
 dba::Enregistrement FichierDba::LireEnreg(const std::string& cle) {

@@ -73,15 +73,21 @@ bool Contexte::recenser(const std::function<void()>& evaluation) {
 }
 
 void Contexte::lireAttendus() {
-    std::map<IdFichier, std::vector<std::string>> parFichier;
+    // The keys come in file order: each file's keys together, one group each.
+    std::vector<GroupeCles> groupes;
     for (const auto& [fichier, cle] : attendus_) {
-        parFichier[fichier].push_back(cle);
+        if (groupes.empty() || groupes.back().fichier != fichier) {
+            groupes.push_back({fichier, {}});
+        }
+        groupes.back().cles.push_back(cle);
     }
     attendus_.clear();
-    for (const auto& [fichier, cles] : parFichier) {
-        const auto donnees = depot_.lireGroupe(fichier, cles);
+    const auto donnees = depot_.lireGroupes(groupes);
+    for (std::size_t groupe = 0; groupe < groupes.size(); ++groupe) {
+        const std::vector<std::string>& cles = groupes[groupe].cles;
         for (std::size_t i = 0; i < cles.size(); ++i) {
-            lus_.emplace(std::pair{fichier, cles[i]}, donnees[i].value_or(""));
+            lus_.emplace(std::pair{groupes[groupe].fichier, cles[i]},
+                         donnees[groupe][i].value_or(""));
         }
     }
 }

@@ -51,6 +51,10 @@ class Depot {
                                                        const std::vector<std::string>& cles) const {
         return stockage_->lireGroupe(fichier, cles);
     }
+    std::vector<std::vector<std::optional<std::string>>> lireGroupes(
+        const std::vector<GroupeCles>& groupes) const {
+        return stockage_->lireGroupes(groupes);
+    }
     std::unique_ptr<LectureDemandee> demanderGroupe(IdFichier fichier,
                                                     std::vector<std::string> cles) const {
         return stockage_->demanderGroupe(fichier, std::move(cles));

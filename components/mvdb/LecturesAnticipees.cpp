@@ -5,6 +5,7 @@ namespace mvdb {
 void LecturesAnticipees::fermerVue() {
     if (--vues_ == 0) {
         fichiers_.clear();
+        annoncees_.clear();
     }
 }
 
@@ -19,15 +20,24 @@ LecturesAnticipees::Lus& LecturesAnticipees::place(const Depot& depot, IdFichier
     return generations.recente;
 }
 
-void LecturesAnticipees::prelire(const Depot& depot, IdFichier fichier,
-                                 const std::vector<std::string>& cles) {
+void LecturesAnticipees::prelire(IdFichier fichier, const std::vector<std::string>& cles) {
     if (!actives()) {
         return;
     }
-    Lus& lus = place(depot, fichier, cles.size());
-    auto donnees = depot.lireGroupe(fichier, cles);
-    for (std::size_t rang = 0; rang < cles.size(); ++rang) {
-        lus.insert_or_assign(cles[rang], std::move(donnees[rang]));
+    annoncees_.push_back({fichier, cles});
+}
+
+void LecturesAnticipees::recevoirAnnonces(const Depot& depot) {
+    // Taken out first: a failed read must not leave the announcements to be asked again.
+    const std::vector<GroupeCles> annoncees = std::move(annoncees_);
+    annoncees_.clear();
+    auto donnees = depot.lireGroupes(annoncees);
+    for (std::size_t groupe = 0; groupe < annoncees.size(); ++groupe) {
+        const std::vector<std::string>& cles = annoncees[groupe].cles;
+        Lus& lus = place(depot, annoncees[groupe].fichier, cles.size());
+        for (std::size_t rang = 0; rang < cles.size(); ++rang) {
+            lus.insert_or_assign(cles[rang], std::move(donnees[groupe][rang]));
+        }
     }
 }
 
@@ -36,6 +46,9 @@ const std::optional<std::string>& LecturesAnticipees::lire(const Depot& depot, I
     if (!actives()) {
         horsVue_ = depot.lire(fichier, cle);
         return horsVue_;
+    }
+    if (!annoncees_.empty()) {
+        recevoirAnnonces(depot);
     }
     std::string texteCle(cle);
     const Generations& generations = fichiers_[fichier];

@@ -19,12 +19,14 @@ namespace mvdb {
 // generation and forgets the one before the last: the memory of a run stays that of a few
 // batches, and what a batch announced is still at hand when the bound is passed in the middle
 // of its reading. A file, whose reads cost no round trip, keeps smaller generations.
+// What is announced is fetched at the next read, with whatever the other files announced
+// meanwhile: the files a run announces together cost one round trip, not one each.
 class LecturesAnticipees {
   public:
     void ouvrirVue() { ++vues_; }
     void fermerVue();
 
-    void prelire(const Depot& depot, IdFichier fichier, const std::vector<std::string>& cles);
+    void prelire(IdFichier fichier, const std::vector<std::string>& cles);
     // The record, from memory when it was fetched already; valid up to the next call.
     const std::optional<std::string>& lire(const Depot& depot, IdFichier fichier,
                                            std::string_view cle);
@@ -37,11 +39,14 @@ class LecturesAnticipees {
     };
 
     bool actives() const { return vues_ > 0; }
+    // Fetches what was announced and not fetched yet.
+    void recevoirAnnonces(const Depot& depot);
     // Where `nouveaux` more records of the file go: a new generation when they would pass
     // the bound.
     Lus& place(const Depot& depot, IdFichier fichier, std::size_t nouveaux);
 
     int vues_ = 0;
+    std::vector<GroupeCles> annoncees_;
     std::unordered_map<IdFichier, Generations> fichiers_;
     // A record read outside a view.
     std::optional<std::string> horsVue_;

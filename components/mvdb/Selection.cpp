@@ -94,9 +94,12 @@ bool retenu(const std::vector<Critere>& criteres, const EnregCourant& enreg, Con
     });
 }
 
-// Candidates go by batches: on a server, one grouped read brings a batch's records and a few
+// Candidates go by batches: on a server, one grouped read brings a batch's records and one
 // more the records their translations reach.
 constexpr std::size_t TailleLot = 1000;
+// Candidates read by key from a server come in batches large enough that a month's
+// agreements are one: each batch costs two round trips, whatever it holds.
+constexpr std::size_t TailleLotDistant = 20000;
 
 // Checks the clauses on a batch of candidates and keeps those that hold.
 class Filtre {
@@ -158,20 +161,21 @@ class Filtre {
 // checked, so that on a server both sides work at once.
 void lireCandidates(const Depot& depot, IdFichier fichier, const std::vector<std::string>& cles,
                     Filtre& filtre) {
+    const std::size_t taille = depot.lecturesDistantes() ? TailleLotDistant : TailleLot;
     const auto lot = [&](std::size_t debut) {
         return std::vector<std::string>(
             cles.begin() + static_cast<std::ptrdiff_t>(debut),
-            cles.begin() + static_cast<std::ptrdiff_t>(std::min(cles.size(), debut + TailleLot)));
+            cles.begin() + static_cast<std::ptrdiff_t>(std::min(cles.size(), debut + taille)));
     };
     if (cles.empty()) {
         return;
     }
     auto demande = depot.demanderGroupe(fichier, lot(0));
-    for (std::size_t debut = 0; debut < cles.size(); debut += TailleLot) {
+    for (std::size_t debut = 0; debut < cles.size(); debut += taille) {
         auto donnees = demande->recevoir();
         filtre.ajouterLot(lot(debut), std::move(donnees), [&] {
-            if (debut + TailleLot < cles.size()) {
-                demande = depot.demanderGroupe(fichier, lot(debut + TailleLot));
+            if (debut + taille < cles.size()) {
+                demande = depot.demanderGroupe(fichier, lot(debut + taille));
             }
         });
     }

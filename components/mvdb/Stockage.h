@@ -32,6 +32,12 @@ struct EntreeIndex {
     bool multiple = false;         // the record has several values for the attribute
 };
 
+// The keys of one file asked for among others in one go.
+struct GroupeCles {
+    IdFichier fichier = 0;
+    std::vector<std::string> cles;
+};
+
 // Where a database keeps its files: everything the engine needs from a store, and nothing of
 // how the store does it. Keys, entries and file names compare byte-wise; a store never lets
 // a collation decide an order. Every failure is raised through erreurStockage
@@ -75,6 +81,10 @@ class Stockage {
     // Many keys in one go where a round trip costs: the answer is parallel to `cles`.
     virtual std::vector<std::optional<std::string>> lireGroupe(
         IdFichier fichier, const std::vector<std::string>& cles) const = 0;
+    // Several files' keys in one go: one round trip for them all on a server. The answer is
+    // parallel to `groupes`, each part to its group's keys.
+    virtual std::vector<std::vector<std::optional<std::string>>> lireGroupes(
+        const std::vector<GroupeCles>& groupes) const = 0;
     // The same, asked for now and taken later. Any other read meanwhile waits for this one
     // first: the caller asks once it has made the reads it needs before taking the answer,
     // and takes each answer before asking again.

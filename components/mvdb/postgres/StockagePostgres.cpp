@@ -44,6 +44,12 @@ using P = ParametrePg;
 const char* const LectureGroupee =
     "SELECT cle, donnees FROM mvdb.enreg WHERE fichier = $1 AND cle = ANY($2)";
 
+// The keys of several files in one statement: each row gives the rank of its key in the
+// files' keys laid end to end.
+const char* const LectureGroupes =
+    "SELECT d.rang, e.donnees FROM unnest($1::bigint[], $2::bytea[]) WITH ORDINALITY "
+    "AS d(fichier, cle, rang) JOIN mvdb.enreg e ON e.fichier = d.fichier AND e.cle = d.cle";
+
 // The records of `cles` in their order.
 std::vector<std::optional<std::string>> ranger(const ResultatPg& resultat,
                                                const std::vector<std::string>& cles) {
@@ -341,6 +347,31 @@ std::vector<std::optional<std::string>> StockagePostgres::lireGroupe(
     return ranger(connexion().executer(LectureGroupee, {P::entier(fichier), P::tableauOctets(cles)},
                                        "lecture_groupee"),
                   cles);
+}
+
+std::vector<std::vector<std::optional<std::string>>> StockagePostgres::lireGroupes(
+    const std::vector<GroupeCles>& groupes) const {
+    TableauPg fichiers = TableauPg::entiers();
+    TableauPg cles = TableauPg::octets();
+    std::vector<std::vector<std::optional<std::string>>> donnees;
+    // Where each key's answer goes, by its rank from 1 as the server counts.
+    std::vector<std::optional<std::string>*> places{nullptr};
+    donnees.reserve(groupes.size());
+    for (const GroupeCles& groupe : groupes) {
+        donnees.emplace_back(groupe.cles.size());
+        for (std::size_t rang = 0; rang < groupe.cles.size(); ++rang) {
+            fichiers.ajouter(P::entier(groupe.fichier));
+            cles.ajouter(P::octetsBruts(groupe.cles[rang]));
+            places.push_back(&donnees.back()[rang]);
+        }
+    }
+    const ResultatPg resultat = connexion().executer(
+        LectureGroupes, {fichiers.parametre(), cles.parametre()}, "lecture_groupes");
+    for (int ligne = 0; ligne < resultat.lignes(); ++ligne) {
+        *places.at(static_cast<std::size_t>(resultat.entier(ligne, 0))) =
+            std::string(resultat.octets(ligne, 1));
+    }
+    return donnees;
 }
 
 std::unique_ptr<LectureDemandee> StockagePostgres::demanderGroupe(

@@ -47,6 +47,8 @@ class StockagePostgres : public Stockage {
     std::optional<std::string> lire(IdFichier fichier, std::string_view cle) const override;
     std::vector<std::optional<std::string>> lireGroupe(
         IdFichier fichier, const std::vector<std::string>& cles) const override;
+    std::vector<std::vector<std::optional<std::string>>> lireGroupes(
+        const std::vector<GroupeCles>& groupes) const override;
     std::unique_ptr<LectureDemandee> demanderGroupe(IdFichier fichier,
                                                     std::vector<std::string> cles) const override;
     void parcourir(IdFichier fichier, const Visiteur& traiter) const override;

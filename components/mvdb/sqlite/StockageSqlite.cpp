@@ -239,6 +239,17 @@ std::vector<std::optional<std::string>> StockageSqlite::lireGroupe(
     return donnees;
 }
 
+// A file costs no round trip: each file's keys are read on their own, in key order.
+std::vector<std::vector<std::optional<std::string>>> StockageSqlite::lireGroupes(
+    const std::vector<GroupeCles>& groupes) const {
+    std::vector<std::vector<std::optional<std::string>>> donnees;
+    donnees.reserve(groupes.size());
+    for (const GroupeCles& groupe : groupes) {
+        donnees.push_back(lireGroupe(groupe.fichier, groupe.cles));
+    }
+    return donnees;
+}
+
 std::unique_ptr<LectureDemandee> StockageSqlite::demanderGroupe(
     IdFichier fichier, std::vector<std::string> cles) const {
     // A read of a file costs no round trip: it is made when the answer is taken.
