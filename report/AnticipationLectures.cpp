@@ -7,14 +7,16 @@
 // On a database server every read by key is a round trip, and the readers make about thirteen
 // per agreement. At the start of each batch of rows, the records they are about to ask for
 // are announced to their files, which fetch them together: the persons, their renewal
-// requests, their agreements up to the one after the row's, and the rows' funding bodies.
+// requests and their agreements up to two after the row's; then, once those are at hand, the
+// records they point to: the funding bodies of all those agreements and the group heads
+// (managers or sectors) of the persons. A batch thus costs two round trips whatever it holds.
 // A person's agreements further on are announced as the reading reaches them, by growing
 // chunks (Lire_Accord_Numero, the one read of the agreement reader). A file of a local
 // database reads what is announced in key order, where a person's agreements are neighbours.
 
 namespace {
 
-constexpr long LignesParLot = 500;
+constexpr long LignesParLot = 5000;
 // Agreements announced with the batch past the one after the row's: a person whose next
 // agreement does not renew the row's (another funding body, a gap of days) has the rest of
 // its agreements read too, and each such person would otherwise cost a round trip of its own.
@@ -79,10 +81,41 @@ void rapport::Impression::Anticiper_Lectures() {
         }
         aides.push_back(std::move(personne.aide));
     }
+    accords = Cles(std::move(accords));
     module_.Fic_CivilAide->Prelire(aides);
     module_.Fic_DemandAcc->Prelire(aides);
-    module_.Fic_Accord->Prelire(Cles(std::move(accords)));
+    module_.Fic_Accord->Prelire(accords);
+    Anticiper_Renvois(aides, accords, std::move(organismes));
+}
+
+// Reading the first person fetches what was announced with the batch; the records read here
+// come from memory, and what they point to is announced for the batch's second round trip.
+void rapport::Impression::Anticiper_Renvois(const std::vector<std::string>& aides,
+                                            const std::vector<std::string>& accords,
+                                            std::vector<std::string> organismes) {
+    dba::Enregistrement enregistrement;
+    for (const std::string& cle : accords) {
+        if (module_.Fic_Accord->ChercherEnreg(cle, enregistrement)) {
+            organismes.push_back(enregistrement(1));
+        }
+    }
     module_.Fic_OrgPriseCharge->Prelire(Cles(std::move(organismes)));
+    const auto& fichierGroupes =
+        criteres_.regroupement == rapport::CriteresListe::Regroupement::Responsable
+            ? module_.Fic_Responsable
+        : criteres_.regroupement == rapport::CriteresListe::Regroupement::Secteur
+            ? module_.Fic_Secteur
+            : nullptr;
+    if (!fichierGroupes) {
+        return;
+    }
+    std::vector<std::string> groupes;
+    for (const std::string& aide : aides) {
+        if (module_.Fic_CivilAide->ChercherEnreg(aide, enregistrement)) {
+            groupes.push_back(Groupe_Aide(enregistrement));
+        }
+    }
+    fichierGroupes->Prelire(Cles(std::move(groupes)));
 }
 
 // Reads agreement `numero` of the current row's person `aide` into Enr_Accord; false when it

@@ -112,6 +112,9 @@ class Impression {
     imprimante::Document Pages_Echeancier(const Echeancier& echeancier) const;
 
     void Anticiper_Lectures();
+    void Anticiper_Renvois(const std::vector<std::string>& aides,
+                           const std::vector<std::string>& accords,
+                           std::vector<std::string> organismes);
     bool Lire_Accord_Numero(const std::string& aide, int numero);
     int Anticiper_Accords_Suivants(const std::string& aide, int numero, int deja);
     bool Accord_Suivant_Compte();

@@ -36,6 +36,17 @@ std::string nomDictionnaire(const std::string& fichier) {
     return std::string(PrefixeDictionnaire) + fichier;
 }
 
+std::optional<IdFichier> Depot::chercherFichier(std::string_view nom) const {
+    if (const auto connu = ids_.find(nom); connu != ids_.end()) {
+        return connu->second;
+    }
+    const std::optional<IdFichier> id = stockage_->chercherFichier(nom);
+    if (id) {
+        ids_.emplace(nom, *id);
+    }
+    return id;
+}
+
 IdFichier Depot::fichier(const std::string& nom) const {
     if (const auto id = chercherFichier(nom)) {
         return *id;

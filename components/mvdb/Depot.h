@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -27,14 +28,17 @@ class Depot {
     bool transactionOuverte() const { return stockage_->transactionOuverte(); }
     void commencer(Genre genre) const { stockage_->commencer(genre); }
     void valider() const { stockage_->valider(); }
-    void annuler() const noexcept { stockage_->annuler(); }
+    void annuler() const noexcept {
+        stockage_->annuler();
+        // A file inscribed by the cancelled transaction is gone with it.
+        ids_.clear();
+    }
     void mettreEnService() { stockage_->mettreEnService(); }
     bool existe() const { return stockage_->existe(); }
 
-    // The catalogue.
-    std::optional<IdFichier> chercherFichier(std::string_view nom) const {
-        return stockage_->chercherFichier(nom);
-    }
+    // The catalogue. A file once found keeps its id (a store never removes nor renumbers a
+    // file), so each name costs a server one round trip, not one per opening.
+    std::optional<IdFichier> chercherFichier(std::string_view nom) const;
     // Raises ErrFichierInconnu.
     IdFichier fichier(const std::string& nom) const;
     std::vector<std::string> fichiers() const { return stockage_->fichiers(); }
@@ -90,6 +94,7 @@ class Depot {
 
   private:
     std::unique_ptr<Stockage> stockage_;
+    mutable std::map<std::string, IdFichier, std::less<>> ids_;
 };
 
 // The name of the dictionary of a file.

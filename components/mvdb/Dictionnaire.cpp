@@ -1,5 +1,6 @@
 #include "Dictionnaire.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "dba/Erreur.h"
@@ -45,12 +46,35 @@ std::shared_ptr<const Attribut> Dictionnaire::attribut(const std::string& nom) {
     return item(nom);
 }
 
+void Dictionnaire::annoncer(const std::vector<std::string>& noms) {
+    if (!dictionnaire_) {
+        return;
+    }
+    std::vector<std::string> aLire;
+    for (const std::string& nom : noms) {
+        if (!estNumeroAttribut(nom) && !compiles_.contains(nom) && !definitions_.contains(nom)) {
+            aLire.push_back(nom);
+        }
+    }
+    std::sort(aLire.begin(), aLire.end());
+    aLire.erase(std::unique(aLire.begin(), aLire.end()), aLire.end());
+    if (aLire.empty()) {
+        return;
+    }
+    auto lues = depot_.lireGroupe(*dictionnaire_, aLire);
+    for (std::size_t rang = 0; rang < aLire.size(); ++rang) {
+        definitions_.emplace(aLire[rang], std::move(lues[rang]));
+    }
+}
+
 std::shared_ptr<const Attribut> Dictionnaire::item(const std::string& nom) {
     if (const auto trouve = compiles_.find(nom); trouve != compiles_.end()) {
         return trouve->second;
     }
-    const std::optional<std::string> definition =
-        dictionnaire_ ? depot_.lire(*dictionnaire_, nom) : std::nullopt;
+    const auto annoncee = definitions_.find(nom);
+    const std::optional<std::string> definition = annoncee != definitions_.end() ? annoncee->second
+                                                  : dictionnaire_ ? depot_.lire(*dictionnaire_, nom)
+                                                                  : std::nullopt;
     if (!definition) {
         throw dba::Erreur(
             dba::ErrItemInconnu,

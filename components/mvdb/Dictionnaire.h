@@ -20,6 +20,9 @@ class Dictionnaire : private Resolveur {
     // A bare attribute number ("6", "0" for the key) or an item. Raises ErrItemInconnu for
     // an unknown item, ErrSyntaxe for a faulty definition.
     std::shared_ptr<const Attribut> attribut(const std::string& nom);
+    // The items a sentence names, read together before they are compiled one by one: on a
+    // server, one round trip for them all. Numbers and unknown names are left to attribut().
+    void annoncer(const std::vector<std::string>& noms);
 
   private:
     std::shared_ptr<const Attribut> item(const std::string& nom) override;
@@ -31,6 +34,7 @@ class Dictionnaire : private Resolveur {
     std::string fichier_;
     std::optional<IdFichier> dictionnaire_;
     std::map<std::string, std::shared_ptr<const Attribut>> compiles_;
+    std::map<std::string, std::optional<std::string>, std::less<>> definitions_;
     std::set<std::string> enCours_;
 };
 

@@ -11,7 +11,7 @@ void LecturesAnticipees::fermerVue() {
 
 LecturesAnticipees::Lus& LecturesAnticipees::place(const Depot& depot, IdFichier fichier,
                                                    std::size_t nouveaux) {
-    const std::size_t parGeneration = depot.lecturesDistantes() ? 50000 : 2000;
+    const std::size_t parGeneration = depot.lecturesDistantes() ? 50000 : 20000;
     Generations& generations = fichiers_[fichier];
     if (generations.recente.size() + nouveaux > parGeneration) {
         generations.precedente = std::move(generations.recente);

@@ -71,6 +71,23 @@ Attributs compilerColonnes(Dictionnaire& dictionnaire, std::string_view liste) {
     return colonnes;
 }
 
+// Every name the sentence and its list of attributes give, as written.
+std::vector<std::string> nomsDeLaRequete(const Phrase& phrase, std::string_view attributs) {
+    std::vector<std::string> noms;
+    for (const ClausePhrase& clause : phrase.clauses) {
+        noms.push_back(clause.attribut.nom);
+    }
+    for (const Nomme& tri : phrase.tris) {
+        noms.push_back(tri.nom);
+    }
+    for (const std::string_view nom : dba::decouper(attributs, ' ')) {
+        if (!nom.empty()) {
+            noms.emplace_back(nom);
+        }
+    }
+    return noms;
+}
+
 Requete compiler(const Depot& depot, const Phrase& phrase, std::string_view attributs) {
     Requete requete;
     const std::optional<IdFichier> fichier = depot.chercherFichier(phrase.fichier.nom);
@@ -80,6 +97,7 @@ Requete compiler(const Depot& depot, const Phrase& phrase, std::string_view attr
     }
     requete.fichier = *fichier;
     Dictionnaire dictionnaire(depot, phrase.fichier.nom);
+    dictionnaire.annoncer(nomsDeLaRequete(phrase, attributs));
     requete.criteres = compilerCriteres(dictionnaire, phrase);
     for (const Nomme& tri : phrase.tris) {
         requete.tris.push_back(attributSitue(dictionnaire, tri));

@@ -28,8 +28,8 @@ using imprimante::ImprimanteEnregistree;
 const char* const MotDePasse = "s3cret";
 
 // Watches the walk of the list and cuts the connection once the first agreement is decided.
-// The run reads the records of its lines ahead, 500 lines at a time: the reads of the next
-// batch go to a connection the server has ended.
+// The run reads the records of its lines ahead, by batches, and a person's later agreements as
+// the reading reaches them: those of the last person go to a connection the server has ended.
 class CoupureAuPremierAccord : public rapport::DestinationListe {
   public:
     explicit CoupureAuPremierAccord(std::function<void()> couper) : couper_(std::move(couper)) {}
@@ -47,12 +47,16 @@ class CoupureAuPremierAccord : public rapport::DestinationListe {
     std::function<void()> couper_;
 };
 
-// More persons of May than one batch read ahead, the third renewed.
+// Persons of May, the third renewed; the last has three later agreements that do not renew
+// its own, more than its batch reads ahead.
 constexpr int Personnes = 501;
 
 Lignes Donnees() {
     Lignes lignes = essai::AidesDeMai(essai::Serie(Personnes));
     lignes.push_back(essai::Suivant("00003002"));
+    for (const char* cle : {"00501002", "00501003", "00501004"}) {
+        lignes.push_back(essai::Suivant(cle, 3));
+    }
     return essai::Avec(lignes);
 }
 

@@ -86,8 +86,8 @@ TEST(Renouvellement, UneLongueSuiteDAccordsEstLueJusquAuBout) {
 }
 
 // Every record the walk reads by key was announced before, with its batch of rows or as a
-// person's agreements went on, over two batches and two copies: none is fetched alone, and the
-// batches are few. A wrong announcement would only cost speed, so the reads are counted.
+// person's agreements went on, over two copies: none is fetched alone, and the batches are
+// few. A wrong announcement would only cost speed, so the reads are counted.
 TEST(Anticipation, ChaqueLectureDuParcoursEstAnnonceeAvecSonLot) {
     constexpr int Aides = 700;
     Lignes lignes;
@@ -105,11 +105,12 @@ TEST(Anticipation, ChaqueLectureDuParcoursEstAnnonceeAvecSonLot) {
     impression.Imprimer();
     ASSERT_TRUE(impression.erreurs.empty()) << impression.erreurs.front();
     EXPECT_EQ(essai::Codes(impression.Document()).size(), 2U * Aides / 4);
-    for (const char* fichier : {"ACCORD", "CIVILAIDE", "DEMANDACC", "ORGPRISECHARGE"}) {
+    for (const char* fichier :
+         {"ACCORD", "CIVILAIDE", "DEMANDACC", "ORGPRISECHARGE", "RESPONSABLE"}) {
         EXPECT_EQ(impression.base->Lectures_Non_Annoncees(fichier), 0) << fichier;
     }
-    // The persons: one announcement per batch of rows and copy.
-    EXPECT_EQ(impression.base->Annonces("CIVILAIDE"), 2 * 2);
+    // The persons: one announcement per batch of rows and copy, a batch holding them all.
+    EXPECT_EQ(impression.base->Annonces("CIVILAIDE"), 2);
 }
 
 // Each line of a request is read in turn, counted on attribute 2 whatever the other attributes
