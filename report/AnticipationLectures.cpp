@@ -17,6 +17,8 @@
 namespace {
 
 constexpr long LignesParLot = 5000;
+// The first chunk of a person's agreements announced past those of its row's batch.
+constexpr int PremierMorceau = 8;
 // Agreements announced with the batch past the one after the row's: a person whose next
 // agreement does not renew the row's (another funding body, a gap of days) has the rest of
 // its agreements read too, and each such person would otherwise cost a round trip of its own.
@@ -94,11 +96,29 @@ void rapport::Impression::Anticiper_Renvois(const std::vector<std::string>& aide
                                             const std::vector<std::string>& accords,
                                             std::vector<std::string> organismes) {
     dba::Enregistrement enregistrement;
-    for (const std::string& cle : accords) {
-        if (module_.Fic_Accord->ChercherEnreg(cle, enregistrement)) {
-            organismes.push_back(enregistrement(1));
+    std::vector<std::string> plusLoin;
+    for (std::size_t rang = 0; rang < accords.size(); ++rang) {
+        const std::string& cle = accords[rang];
+        if (!module_.Fic_Accord->ChercherEnreg(cle, enregistrement)) {
+            continue;
+        }
+        organismes.push_back(enregistrement(1));
+        const std::string aide = ardoine::Debut(cle, ardoine::LongueurCodeAide);
+        const bool dernierDeLAide =
+            rang + 1 == accords.size() ||
+            ardoine::Debut(accords[rang + 1], ardoine::LongueurCodeAide) != aide;
+        if (dernierDeLAide) {
+            // The person's agreements go on past those announced: the first chunk the reading
+            // would ask for comes with the second round trip instead of one of its own.
+            const int suivant = ardoine::Numero_Suivant(cle);
+            for (std::string& cleSuivante : ardoine::Cles_Accords(
+                     aide, suivant,
+                     std::min(suivant + PremierMorceau - 1, ardoine::DernierNumeroAccord))) {
+                plusLoin.push_back(std::move(cleSuivante));
+            }
         }
     }
+    module_.Fic_Accord->Prelire(plusLoin);
     module_.Fic_OrgPriseCharge->Prelire(Cles(std::move(organismes)));
     const auto& fichierGroupes =
         criteres_.regroupement == rapport::CriteresListe::Regroupement::Responsable
@@ -140,7 +160,6 @@ bool rapport::Impression::Lire_Accord_Numero(const std::string& aide, int numero
 // each time; returns the last number announced. Real data holds few agreements after the
 // month printed; a person with a hundred costs three round trips.
 int rapport::Impression::Anticiper_Accords_Suivants(const std::string& aide, int numero, int deja) {
-    constexpr int PremierMorceau = 8;
     const int morceau = deja == 0 ? PremierMorceau : 3 * deja;
     const int dernier = std::min(numero + morceau - 1, ardoine::DernierNumeroAccord);
     module_.Fic_Accord->Prelire(ardoine::Cles_Accords(aide, numero, dernier));

@@ -47,6 +47,16 @@ std::optional<IdFichier> Depot::chercherFichier(std::string_view nom) const {
     return id;
 }
 
+std::vector<DeclarationIndex> Depot::declarations(IdFichier fichier) const {
+    if (!transactionOuverte()) {
+        return stockage_->declarations(fichier);
+    }
+    if (const auto connues = declarations_.find(fichier); connues != declarations_.end()) {
+        return connues->second;
+    }
+    return declarations_.emplace(fichier, stockage_->declarations(fichier)).first->second;
+}
+
 IdFichier Depot::fichier(const std::string& nom) const {
     if (const auto id = chercherFichier(nom)) {
         return *id;
@@ -82,6 +92,7 @@ void Depot::declarer(IdFichier fichier, const std::string& nom, int attribut) {
         }
     }
     stockage_->declarer(fichier, nom, attribut);
+    declarations_.erase(fichier);
     if (!ancien) {
         return;
     }

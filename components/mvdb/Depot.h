@@ -26,10 +26,17 @@ class Depot {
     // through a const Depot serves them all.
     void exigerEcriture() const { stockage_->exigerEcriture(); }
     bool transactionOuverte() const { return stockage_->transactionOuverte(); }
-    void commencer(Genre genre) const { stockage_->commencer(genre); }
-    void valider() const { stockage_->valider(); }
+    void commencer(Genre genre) const {
+        stockage_->commencer(genre);
+        declarations_.clear();
+    }
+    void valider() const {
+        declarations_.clear();
+        stockage_->valider();
+    }
     void annuler() const noexcept {
         stockage_->annuler();
+        declarations_.clear();
         // A file inscribed by the cancelled transaction is gone with it.
         ids_.clear();
     }
@@ -74,9 +81,9 @@ class Depot {
     bool lecturesDistantes() const { return stockage_->lecturesDistantes(); }
 
     // Secondary indexes.
-    std::vector<DeclarationIndex> declarations(IdFichier fichier) const {
-        return stockage_->declarations(fichier);
-    }
+    // Inside a transaction, a file's declarations are asked for once: each selection of a run
+    // needs them, and the transaction sees them unchanged unless it declares itself.
+    std::vector<DeclarationIndex> declarations(IdFichier fichier) const;
     // Declares or redeclares, and drops the entries no declaration covers any more.
     void declarer(IdFichier fichier, const std::string& nom, int attribut);
     void viderEntrees(IdFichier fichier, int attribut) {
@@ -91,10 +98,15 @@ class Depot {
                   std::vector<std::string>& cles) const {
         stockage_->chercher(fichier, recherche, cles);
     }
+    void chercherEnsemble(IdFichier fichier, const std::vector<Recherche>& recherches,
+                          std::vector<std::string>& cles) const {
+        stockage_->chercherEnsemble(fichier, recherches, cles);
+    }
 
   private:
     std::unique_ptr<Stockage> stockage_;
     mutable std::map<std::string, IdFichier, std::less<>> ids_;
+    mutable std::map<IdFichier, std::vector<DeclarationIndex>> declarations_;
 };
 
 // The name of the dictionary of a file.

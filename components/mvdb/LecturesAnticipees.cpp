@@ -24,7 +24,18 @@ void LecturesAnticipees::prelire(IdFichier fichier, const std::vector<std::strin
     if (!actives()) {
         return;
     }
-    annoncees_.push_back({fichier, cles});
+    // What is at hand already is not asked for again: a reader may announce what a batch
+    // fetched for it beforehand.
+    const Generations& generations = fichiers_[fichier];
+    std::vector<std::string> aLire;
+    for (const std::string& cle : cles) {
+        if (!generations.recente.contains(cle) && !generations.precedente.contains(cle)) {
+            aLire.push_back(cle);
+        }
+    }
+    if (!aLire.empty()) {
+        annoncees_.push_back({fichier, std::move(aLire)});
+    }
 }
 
 void LecturesAnticipees::recevoirAnnonces(const Depot& depot) {

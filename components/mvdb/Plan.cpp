@@ -183,9 +183,7 @@ Plan choisirPlan(const std::vector<Critere>& criteres, const std::set<int>& attr
 
 std::vector<std::string> clesCandidates(const Depot& depot, IdFichier fichier, const Plan& plan) {
     std::vector<std::string> cles;
-    for (const Recherche& recherche : recherches(plan)) {
-        depot.chercher(fichier, recherche, cles);
-    }
+    depot.chercherEnsemble(fichier, recherches(plan), cles);
     std::sort(cles.begin(), cles.end());
     cles.erase(std::unique(cles.begin(), cles.end()), cles.end());
     return cles;

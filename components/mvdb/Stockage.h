@@ -110,6 +110,9 @@ class Stockage {
     // Appends the keys one lookup finds, in any order, possibly more than once.
     virtual void chercher(IdFichier fichier, const Recherche& recherche,
                           std::vector<std::string>& cles) const = 0;
+    // The keys of several lookups of one file: one round trip for them all on a server.
+    virtual void chercherEnsemble(IdFichier fichier, const std::vector<Recherche>& recherches,
+                                  std::vector<std::string>& cles) const = 0;
 };
 
 }  // namespace mvdb

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <functional>
 #include <optional>
+#include <string>
 #include <utility>
 
 #include "DonneesRapport.h"
@@ -47,15 +48,16 @@ class CoupureAuPremierAccord : public rapport::DestinationListe {
     std::function<void()> couper_;
 };
 
-// Persons of May, the third renewed; the last has three later agreements that do not renew
+// Persons of May, the third renewed; the last has twelve later agreements that do not renew
 // its own, more than its batch reads ahead.
 constexpr int Personnes = 501;
 
 Lignes Donnees() {
     Lignes lignes = essai::AidesDeMai(essai::Serie(Personnes));
     lignes.push_back(essai::Suivant("00003002"));
-    for (const char* cle : {"00501002", "00501003", "00501004"}) {
-        lignes.push_back(essai::Suivant(cle, 3));
+    for (int numero = 2; numero <= 13; ++numero) {
+        lignes.push_back(essai::Suivant(
+            "00501" + std::string(numero < 10 ? "00" : "0") + std::to_string(numero), 3));
     }
     return essai::Avec(lignes);
 }

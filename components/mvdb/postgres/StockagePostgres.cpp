@@ -113,11 +113,11 @@ bool lectureAutorisee(ConnexionPg& connexion) {
 
 std::string texteRecherche(const Recherche& recherche, std::vector<P>& parametres) {
     const char* colonneTexte = recherche.surCle ? "cle" : "texte";
-    std::string sql = recherche.surCle
-                          ? "SELECT cle FROM mvdb.enreg WHERE fichier = $1"
-                          : "SELECT cle FROM mvdb.entree WHERE fichier = $1 AND attribut = $2";
+    std::string sql = recherche.surCle ? "SELECT cle FROM mvdb.enreg WHERE fichier = $1"
+                                       : "SELECT cle FROM mvdb.entree WHERE fichier = $1";
     if (!recherche.surCle) {
         parametres.push_back(P::entier(recherche.attribut));
+        sql += " AND attribut = $" + std::to_string(parametres.size());
     }
     for (const Recherche::Condition& condition : recherche.conditions) {
         if (const auto* texte = std::get_if<std::string>(&condition.valeur)) {
@@ -449,8 +449,19 @@ void StockagePostgres::retirerEntree(IdFichier fichier, int attribut, std::strin
 
 void StockagePostgres::chercher(IdFichier fichier, const Recherche& recherche,
                                 std::vector<std::string>& cles) const {
+    chercherEnsemble(fichier, {recherche}, cles);
+}
+
+void StockagePostgres::chercherEnsemble(IdFichier fichier, const std::vector<Recherche>& recherches,
+                                        std::vector<std::string>& cles) const {
+    if (recherches.empty()) {
+        return;
+    }
     std::vector<P> parametres{P::entier(fichier)};
-    const std::string sql = texteRecherche(recherche, parametres);
+    std::string sql;
+    for (const Recherche& recherche : recherches) {
+        sql += (sql.empty() ? "" : " UNION ALL ") + texteRecherche(recherche, parametres);
+    }
     const ResultatPg resultat = connexion().executer(sql, parametres);
     for (int ligne = 0; ligne < resultat.lignes(); ++ligne) {
         cles.emplace_back(resultat.octets(ligne, 0));

@@ -65,6 +65,8 @@ class StockagePostgres : public Stockage {
                        std::string_view valeur) override;
     void chercher(IdFichier fichier, const Recherche& recherche,
                   std::vector<std::string>& cles) const override;
+    void chercherEnsemble(IdFichier fichier, const std::vector<Recherche>& recherches,
+                          std::vector<std::string>& cles) const override;
 
   private:
     StockagePostgres(std::unique_ptr<ConnexionPg> connexion, Mode mode);

@@ -380,4 +380,12 @@ void StockageSqlite::chercher(IdFichier fichier, const Recherche& recherche,
     }
 }
 
+// A lookup in a file costs no round trip: each is made on its own.
+void StockageSqlite::chercherEnsemble(IdFichier fichier, const std::vector<Recherche>& recherches,
+                                      std::vector<std::string>& cles) const {
+    for (const Recherche& recherche : recherches) {
+        chercher(fichier, recherche, cles);
+    }
+}
+
 }  // namespace mvdb

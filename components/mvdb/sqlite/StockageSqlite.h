@@ -57,6 +57,8 @@ class StockageSqlite : public Stockage {
                        std::string_view valeur) override;
     void chercher(IdFichier fichier, const Recherche& recherche,
                   std::vector<std::string>& cles) const override;
+    void chercherEnsemble(IdFichier fichier, const std::vector<Recherche>& recherches,
+                          std::vector<std::string>& cles) const override;
 
   private:
     StockageSqlite(Connexion connexion, Mode mode, Creation creation);
