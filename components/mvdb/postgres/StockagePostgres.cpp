@@ -45,10 +45,12 @@ const char* const LectureGroupee =
     "SELECT cle, donnees FROM mvdb.enreg WHERE fichier = $1 AND cle = ANY($2)";
 
 // The keys of several files in one statement: each row gives the rank of its key in the
-// files' keys laid end to end.
+// files' keys laid end to end. Each key is looked up through the primary key (the LIMIT keeps
+// the planner from joining the whole table by hash).
 const char* const LectureGroupes =
     "SELECT d.rang, e.donnees FROM unnest($1::bigint[], $2::bytea[]) WITH ORDINALITY "
-    "AS d(fichier, cle, rang) JOIN mvdb.enreg e ON e.fichier = d.fichier AND e.cle = d.cle";
+    "AS d(fichier, cle, rang) CROSS JOIN LATERAL (SELECT donnees FROM mvdb.enreg "
+    "WHERE fichier = d.fichier AND cle = d.cle LIMIT 1) e";
 
 // The records of `cles` in their order.
 std::vector<std::optional<std::string>> ranger(const ResultatPg& resultat,
