@@ -1,3 +1,4 @@
+#include "CriteresAffiches.h"
 #include "Ctr_ArdoinePrivate.h"
 #include "droits/DroitsUtilisateur.h"
 
@@ -61,6 +62,10 @@ rapport::CriteresListe Ctr_ArdoinePrivate::Criteres_Du_Formulaire() const {
         Texte(regroupement == Regroupement::Commune ? Txt_Commune : Txt_Responsable),
         Organisme_Choisi() ? Texte(Txt_CodeOrg) : std::string(),
         Mois_Affiche};
+}
+
+rapport::CriteresListe Criteres_Affiches(const Ctr_Ardoine& controle) {
+    return Ctr_ArdoinePrivate::De(controle).Criteres_Du_Formulaire();
 }
 
 // A funding-body code counts only while its label is shown.

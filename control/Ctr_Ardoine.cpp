@@ -145,9 +145,9 @@ void Ctr_Ardoine::Plateforme(const ardoine::Plateforme& services) {
 }
 
 void Ctr_Ardoine::GestionnaireErreurs(std::function<void(const std::exception&)> gestionnaire) {
-    d_->Gestionnaire_Erreurs = std::move(gestionnaire);
+    d_->Erreurs.Definir_Gestionnaire(std::move(gestionnaire));
 }
 
 void Ctr_Ardoine::Executer_Evenement(const std::function<void()>& gestionnaire) noexcept {
-    d_->Executer_Evenement(gestionnaire);
+    d_->Erreurs.Executer(gestionnaire);
 }

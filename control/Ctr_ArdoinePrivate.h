@@ -22,7 +22,9 @@
 #include "Impression.h"
 #include "ListeDeroulante.h"
 #include "ObjetsModule.h"
+#include "Occupation.h"
 #include "Plateforme.h"
+#include "SignalementErreurs.h"
 #include "dba/Requete.h"
 
 namespace droits {
@@ -57,23 +59,15 @@ class Ctr_ArdoinePrivate {
     void Remplir_Organisme();
     // The criteria as the form shows them now.
     rapport::CriteresListe Criteres_Du_Formulaire() const;
-    void Executer_Evenement(const std::function<void()>& gestionnaire) noexcept;
 
-    // Busy state for the length of a scope: hourglass and the whole control disabled; the
-    // pointer and the enabled state come back on leaving the scope, by error or not.
+    // The control's busy state as the print run asks for it.
     class Occupation : public rapport::Avancement::Occupation {
       public:
-        explicit Occupation(Ctr_ArdoinePrivate& controle);
-        ~Occupation() override;
-        Occupation(const Occupation&) = delete;
-        Occupation& operator=(const Occupation&) = delete;
+        explicit Occupation(Ctr_ArdoinePrivate& controle)
+            : occupation_(controle.q, controle.Services, controle.Pointeur_Souris) {}
 
       private:
-        Ctr_ArdoinePrivate& controle_;
-        int pointeurAvant_;
-        bool actifAvant_;
-        // Disabling the control takes the focus from the control that had it; it gets it back.
-        QPointer<QWidget> focusAvant_;
+        ardoine::Occupation occupation_;
     };
 
     // The form, in the order of its table of controls.
@@ -137,15 +131,13 @@ class Ctr_ArdoinePrivate {
     void Construire_Commandes();
     void Ordonner_Tabulation();
     void Relier_Evenements();
-    // Runs the handler, through Executer_Evenement, each time the signal is emitted.
+    // Runs the handler, through Erreurs, each time the signal is emitted.
     template <class Emetteur, class Signal>
     void Relier(Emetteur* emetteur, Signal signal, void (Ctr_ArdoinePrivate::*gestionnaire)()) {
         QObject::connect(emetteur, signal, &q, [this, gestionnaire] {
-            Executer_Evenement([this, gestionnaire] { (this->*gestionnaire)(); });
+            Erreurs.Executer([this, gestionnaire] { (this->*gestionnaire)(); });
         });
     }
-    void Signaler_Erreur(const std::exception& erreur) noexcept;
-    void Definir_Pointeur(int numero);
 
     void Controle_Droits();
     void Cmd_Sortir_Click();
@@ -215,7 +207,7 @@ class Ctr_ArdoinePrivate {
     bool W_Sortir = false;
     std::shared_ptr<droits::DroitsUtilisateur> Droits_Utilisateur;
     ardoine::Plateforme Services;
-    std::function<void(const std::exception&)> Gestionnaire_Erreurs;
+    ardoine::SignalementErreurs Erreurs{Services};
     int Pointeur_Souris = ardoine::PointeurDefaut;
     bool Criteres_En_Effacement = false;
 

@@ -21,7 +21,7 @@ void Ctr_ArdoinePrivate::Remplir_Activites() {
     } catch (const dba::Erreur& erreur) {
         Liste_Activites.reset();
         Cbo_Activites->Vider();
-        Signaler_Erreur(erreur);
+        Erreurs.Signaler(erreur);
         return;
     }
     Cbo_Activites->Vider();

@@ -1,9 +1,9 @@
 #include "Ctr_ArdoinePrivate.h"
 #include "Notifications.h"
 
-// Every handler of the criteria runs through Executer_Evenement, so that what it raises goes to
+// Every handler of the criteria runs through the error reporting, so that what it raises goes to
 // the host's error handler and never through the toolkit. A handler that changes a text runs
-// the handlers of that text inside the assignment, each through its own Executer_Evenement:
+// the handlers of that text inside the assignment, each in a run of its own:
 // an error in a nested handler ends that handler only.
 void Ctr_ArdoinePrivate::Relier_Criteres() {
     using Gestionnaire = void (Ctr_ArdoinePrivate::*)();
@@ -13,7 +13,7 @@ void Ctr_ArdoinePrivate::Relier_Criteres() {
         auto* notifications = ardoine::Notifications::Sur(controle);
         QObject::connect(notifications, &ardoine::Notifications::KeyPress, &q,
                          [this, gestionnaire](std::int16_t& KeyAscii) {
-                             Executer_Evenement([&] { (this->*gestionnaire)(KeyAscii); });
+                             Erreurs.Executer([&] { (this->*gestionnaire)(KeyAscii); });
                          });
         return notifications;
     };
@@ -31,7 +31,7 @@ void Ctr_ArdoinePrivate::Relier_Criteres() {
     const auto relierOption = [this](QRadioButton* option, Gestionnaire clic) {
         QObject::connect(option, &QRadioButton::toggled, &q, [this, clic](bool choisie) {
             if (choisie) {
-                Executer_Evenement([this, clic] { (this->*clic)(); });
+                Erreurs.Executer([this, clic] { (this->*clic)(); });
             }
         });
     };
@@ -70,12 +70,4 @@ void Ctr_ArdoinePrivate::Relier_Criteres() {
                &Ctr_ArdoinePrivate::Txt_CodeOrg_LostFocus);
     relierListe(Cbo_SigleOrg, &Ctr_ArdoinePrivate::Cbo_SigleOrg_Change,
                 &Ctr_ArdoinePrivate::Cbo_SigleOrg_Click);
-}
-
-// The busy state of a chain started from a list box: hourglass and the whole control disabled
-// while it runs and while the window events it left wait, then both back.
-void Ctr_ArdoinePrivate::Occupe(const std::function<void()>& travail) {
-    const Occupation occupation(*this);
-    travail();
-    Services.evenements->Traiter_En_Attente();
 }

@@ -66,7 +66,7 @@ void Ctr_ArdoinePrivate::Remplir_Organisme() {
     } catch (const dba::Erreur& erreur) {
         Liste_Organismes.reset();
         Fermer_Organismes();
-        Signaler_Erreur(erreur);
+        Erreurs.Signaler(erreur);
         return;
     }
     Etq_Organisme->setEnabled(true);

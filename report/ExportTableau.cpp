@@ -36,7 +36,7 @@ std::unique_ptr<rapport::TableauListe> rapport::Impression::Nouveau_Tableau(
     const bool classeur = destination_.genre == imprimante::Destination::Genre::FichierXlsx;
     return std::make_unique<rapport::TableauListe>(
         En_Tete_Liste(), [this](const std::string& groupe) { return Nom_Groupe(groupe); },
-        [](const std::string& jour) { return ardoine::Date_Fin_Imprimable(jour); },
+        [](const std::string& jour) { return ardoine::Date_Fin(jour); },
         [classeur, fichier, differe](const rapport::EnTeteListe& enTete) {
             const auto ouvrir = [classeur, fichier, enTete]() {
                 return classeur ? rapport::Ecrire_Xlsx(fichier, enTete)

@@ -6,6 +6,7 @@
 #include "dba/Erreur.h"
 #include "mvdb/Nombre.h"
 #include "mvdb/Utf8.h"
+#include "outils/JourInterne.h"
 #include "outils/Outils.h"
 #include "printer/Metrique.h"
 
@@ -72,6 +73,10 @@ std::string Date_Fin_Imprimable(const std::string& jour) {
         }
         return {};
     }
+}
+
+QDate Date_Fin(const std::string& jour) {
+    return outils::dateDuTexte(jour);
 }
 
 }  // namespace ardoine

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include <QDate>
+
 namespace ardoine {
 
 // The first `nombre` characters (not bytes) of a UTF-8 text, or the whole text when shorter.
@@ -34,5 +36,7 @@ int Numero_Suivant(std::string_view cle);
 // value that is no day number (a hand-edited record) leaves the date empty: one unreadable
 // field must not stop the list of the whole month.
 std::string Date_Fin_Imprimable(const std::string& jour);
+// The same as a date for the table files; invalid where the page leaves the date empty.
+QDate Date_Fin(const std::string& jour);
 
 }  // namespace ardoine

@@ -2,7 +2,6 @@
 
 #include <QRegularExpression>
 #include <algorithm>
-#include <charconv>
 #include <optional>
 #include <stdexcept>
 #include <utility>
@@ -22,34 +21,6 @@ QDate lireDate(const std::string& texte) {
     static const QRegularExpression forme(QStringLiteral("^\\d{2}/\\d{2}/\\d{4}$"));
     const auto date = QString::fromStdString(texte);
     return forme.match(date).hasMatch() ? QDate::fromString(date, FormatDate) : QDate();
-}
-
-// A whole number of days as the database compares numbers: an optional sign, digits and
-// an optional decimal part of zeros ("21690", "+21690", "21690.0" are the same day). Read by
-// hand: a list converts one date per line.
-std::optional<std::int64_t> lireNombre(std::string_view texte) {
-    const auto chiffre = [](char c) { return c >= '0' && c <= '9'; };
-    std::string_view entier = texte;
-    if (const auto point = texte.find('.'); point != std::string_view::npos) {
-        const std::string_view decimales = texte.substr(point + 1);
-        if (decimales.empty() || decimales.find_first_not_of('0') != std::string_view::npos) {
-            return std::nullopt;
-        }
-        entier = texte.substr(0, point);
-    }
-    const bool signe = !entier.empty() && (entier.front() == '+' || entier.front() == '-');
-    const std::string_view chiffres = entier.substr(signe ? 1 : 0);
-    if (chiffres.empty() || !std::all_of(chiffres.begin(), chiffres.end(), chiffre)) {
-        return std::nullopt;
-    }
-    const char* debut = entier.data() + (entier.front() == '+' ? 1 : 0);
-    const char* fin = entier.data() + entier.size();
-    std::int64_t nombre = 0;
-    const auto [arret, erreur] = std::from_chars(debut, fin, nombre);
-    if (erreur != std::errc() || arret != fin) {
-        return std::nullopt;
-    }
-    return nombre;
 }
 
 // "dd/MM/yyyy"; the years of four digits, nearly all, without Qt's format parser.
@@ -125,8 +96,7 @@ std::string Outils::DateExterne(const std::string& jour) const {
     if (jour.empty()) {
         return {};
     }
-    const auto nombre = lireNombre(jour);
-    const auto date = nombre ? dateDuJour(*nombre) : QDate();
+    const auto date = dateDuTexte(jour);
     if (!date.isValid()) {
         throw dba::Erreur(dba::ErrArgument, "« " + jour + " » n'est pas un numéro de jour.");
     }

@@ -5,8 +5,8 @@
 #include <QLineEdit>
 
 #include "BaseDemandee.h"
+#include "CriteresAffiches.h"
 #include "Ctr_Ardoine.h"
-#include "Ctr_ArdoinePrivate.h"
 #include "SelectionAccords.h"
 #include "dba/Erreur.h"
 #include "liste/Explication.h"
@@ -67,10 +67,8 @@ SortieImpression Commande_Expliquer(const Options& options, std::ostream& sortie
             demande, client, client->base(), options.login, imprimantes, messages,
             [&](Ctr_Ardoine& controle) {
                 controle.Observateur_Liste(&recueil);
-                // The sentence the run is about to select with; no host needs it, so it stays
-                // in the control's private part, which this in-tree tool reaches.
-                const auto& prive = Ctr_ArdoinePrivate::De(controle);
-                parties = rapport::Parties_Selection(prive.Criteres_Du_Formulaire(),
+                // The sentence the run is about to select with.
+                parties = rapport::Parties_Selection(Criteres_Affiches(controle),
                                                      controle.Periode_Affichee());
                 periode = controle.findChild<QLineEdit*>(QStringLiteral("Txt_Periode"))
                               ->text()

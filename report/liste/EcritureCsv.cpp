@@ -31,19 +31,14 @@ std::string Champ(const std::string& cellule) {
     return champ;
 }
 
-// "dd/mm/yyyy" as "yyyy-mm-dd": spreadsheet programs of every language read that form as the
-// same date, where 06/12/2026 is June in some and December in others. Anything else (the empty
-// cell of a date that could not be read) is left as it is.
-std::string Date_Iso(const std::string& date) {
-    if (date.size() != 10) {
-        return date;
-    }
-    return date.substr(6, 4) + "-" + date.substr(3, 2) + "-" + date.substr(0, 2);
-}
-
+// The end date as "yyyy-mm-dd": spreadsheet programs of every language read that form as the
+// same date, where 06/12/2026 is June in some and December in others. A date that could not be
+// read stays an empty field.
 std::vector<std::string> Champs(const LigneTableau& ligne) {
     std::vector<std::string> champs = Cellules(ligne);
-    champs[ColonneFin] = Date_Iso(ligne.fin);
+    champs[ColonneFin] = ligne.fin.isValid()
+                             ? ligne.fin.toString(QStringLiteral("yyyy-MM-dd")).toStdString()
+                             : std::string();
     return champs;
 }
 

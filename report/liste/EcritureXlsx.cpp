@@ -156,13 +156,11 @@ class Classeur {
 };
 
 // A date that could not be read stays an empty cell, as it stays blank on the page.
-void Ecrire_Date(lxw_worksheet* feuille, lxw_row_t ligne, lxw_col_t colonne,
-                 const std::string& texte, lxw_format* format) {
-    if (texte.empty()) {
+void Ecrire_Date(lxw_worksheet* feuille, lxw_row_t ligne, lxw_col_t colonne, const QDate& date,
+                 lxw_format* format) {
+    if (!date.isValid()) {
         return;
     }
-    const QDate date =
-        QDate::fromString(QString::fromStdString(texte), QStringLiteral("dd/MM/yyyy"));
     lxw_datetime jour{date.year(), date.month(), date.day(), 0, 0, 0};
     worksheet_write_datetime(feuille, ligne, colonne, &jour, format);
 }

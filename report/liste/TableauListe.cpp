@@ -6,11 +6,10 @@ namespace rapport {
 
 TableauListe::TableauListe(EnTeteListe enTete,
                            std::function<std::string(const std::string&)> nomGroupe,
-                           std::function<std::string(const std::string&)> dateExterne,
-                           Ouverture ouvrir)
+                           std::function<QDate(const std::string&)> dateFin, Ouverture ouvrir)
     : enTete_(std::move(enTete)),
       nomGroupe_(std::move(nomGroupe)),
-      dateExterne_(std::move(dateExterne)),
+      dateFin_(std::move(dateFin)),
       ouvrir_(std::move(ouvrir)) {}
 
 // A month's list is sorted by group, or limited to one; a group comes back only with the next
@@ -31,7 +30,7 @@ void TableauListe::Ligne(const LigneListe& ligne) {
     }
     ecriture_->Ligne(LigneTableau{groupe.code, groupe.nom, ligne.codeAide,
                                   ligne.nom + " " + ligne.prenom, ligne.organisme,
-                                  dateExterne_(ligne.fin)});
+                                  dateFin_(ligne.fin)});
 }
 
 void TableauListe::Decision(const DecisionAccord& /*decision*/) {}
@@ -73,7 +72,8 @@ std::vector<std::string> Cellules(const LigneTableau& ligne) {
             ligne.codeAide,
             ligne.nomPrenom,
             ligne.organisme,
-            ligne.fin,
+            ligne.fin.isValid() ? ligne.fin.toString(QStringLiteral("dd/MM/yyyy")).toStdString()
+                                : std::string(),
             "",
             ""};
 }

@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include <QDate>
+
 #include "DestinationListe.h"
 #include "EcritureTableau.h"
 
@@ -36,8 +38,8 @@ struct LigneTableau {
     std::string codeAide;
     std::string nomPrenom;
     std::string organisme;
-    // "dd/mm/yyyy".
-    std::string fin;
+    // Invalid when the stored value was no day: the cell stays empty.
+    QDate fin;
 };
 
 struct GroupeTableau {
@@ -54,10 +56,10 @@ class TableauListe : public DestinationListe {
   public:
     using Ouverture = std::function<std::unique_ptr<EcritureTableau>(const EnTeteListe&)>;
 
-    // `nomGroupe` names a group from its code; `dateExterne` turns a day number to
-    // "dd/mm/yyyy"; `ouvrir` opens the writer of the rows.
+    // `nomGroupe` names a group from its code; `dateFin` turns a stored day number to its
+    // date; `ouvrir` opens the writer of the rows.
     TableauListe(EnTeteListe enTete, std::function<std::string(const std::string&)> nomGroupe,
-                 std::function<std::string(const std::string&)> dateExterne, Ouverture ouvrir);
+                 std::function<QDate(const std::string&)> dateFin, Ouverture ouvrir);
 
     void Debut_Groupe(const std::string& groupe) override;
     void Ligne(const LigneListe& ligne) override;
@@ -74,7 +76,7 @@ class TableauListe : public DestinationListe {
   private:
     EnTeteListe enTete_;
     std::function<std::string(const std::string&)> nomGroupe_;
-    std::function<std::string(const std::string&)> dateExterne_;
+    std::function<QDate(const std::string&)> dateFin_;
     Ouverture ouvrir_;
     std::unique_ptr<EcritureTableau> ecriture_;
     std::vector<GroupeTableau> groupes_;
@@ -86,7 +88,7 @@ class TableauListe : public DestinationListe {
 // The column titles of both table files; the last two are left empty for the office's own
 // follow-up.
 const std::vector<std::string>& Colonnes_Tableau();
-// A row as the texts of its columns, the follow-up ones included.
+// A row as the texts of its columns, the follow-up ones included, the end date "dd/mm/yyyy".
 std::vector<std::string> Cellules(const LigneTableau& ligne);
 // Where the end date stands among them.
 inline constexpr std::size_t ColonneFin = 5;

@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "Ctr_ArdoinePrivate.h"
+#include "CriteresAffiches.h"
 #include "DonneesRapport.h"
 #include "ImpressionEssai.h"
 #include "SelectionAccords.h"
@@ -72,8 +72,7 @@ Expliquee Expliquer(const std::string& aide, const std::string& login = "secteur
     ImpressionEssai impression(lignes, login);
     rapport::RecueilDecisions recueil(aide);
     impression.controle->Observateur_Liste(&recueil);
-    const auto& prive = Ctr_ArdoinePrivate::De(*impression.controle);
-    const auto parties = rapport::Parties_Selection(prive.Criteres_Du_Formulaire(),
+    const auto parties = rapport::Parties_Selection(Criteres_Affiches(*impression.controle),
                                                     impression.controle->Periode_Affichee());
     impression.Imprimer();
     EXPECT_TRUE(impression.erreurs.empty()) << impression.erreurs.front();

@@ -21,7 +21,8 @@ using imprimante::Destination;
 using Lignes = std::vector<std::string>;
 
 // Persons of both managers, sectors and two communes, in an order that is neither the one of
-// their names nor of their groups; some are renewed or covered, one has no person record.
+// their names nor of their groups; some are renewed or covered, one has no person record, one
+// an end date that cannot be read.
 Lignes Donnees() {
     const std::vector<Personne> personnes{
         {"00001", "ZOLA", "Émile", "R02", "S02", "69001"},
@@ -39,6 +40,9 @@ Lignes Donnees() {
                                                essai::TexteJour(2019, 5, 31)}}));
     lignes.push_back(LigneAccord({"00008001", "1", essai::FinMai(), "003"}));
     lignes.push_back(LigneAccord({"00009001", "1", essai::FinMai()}));
+    // An end date that is no day number: an empty date on the page, an empty cell in the files.
+    lignes.push_back(essai::Aide({"00010", "ILLISIBLE", "Ida", "R01", "S02", "69001"}));
+    lignes.push_back(LigneAccord({"00010001", "1", essai::TexteJour(2018, 5, 1) + "x"}));
     return essai::Avec(lignes);
 }
 
