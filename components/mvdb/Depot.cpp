@@ -37,6 +37,9 @@ std::string nomDictionnaire(const std::string& fichier) {
 }
 
 std::optional<IdFichier> Depot::chercherFichier(std::string_view nom) const {
+    if (!catalogueLu_ && stockage_->lecturesDistantes()) {
+        retenir(stockage_->fichiers());
+    }
     if (const auto connu = ids_.find(nom); connu != ids_.end()) {
         return connu->second;
     }
@@ -55,6 +58,24 @@ std::vector<DeclarationIndex> Depot::declarations(IdFichier fichier) const {
         return connues->second;
     }
     return declarations_.emplace(fichier, stockage_->declarations(fichier)).first->second;
+}
+
+std::vector<std::string> Depot::fichiers() const {
+    const std::vector<FichierCatalogue> catalogue = stockage_->fichiers();
+    retenir(catalogue);
+    std::vector<std::string> noms;
+    noms.reserve(catalogue.size());
+    for (const FichierCatalogue& fichier : catalogue) {
+        noms.push_back(fichier.nom);
+    }
+    return noms;
+}
+
+void Depot::retenir(const std::vector<FichierCatalogue>& catalogue) const {
+    for (const FichierCatalogue& fichier : catalogue) {
+        ids_.insert_or_assign(fichier.nom, fichier.id);
+    }
+    catalogueLu_ = true;
 }
 
 IdFichier Depot::fichier(const std::string& nom) const {

@@ -39,16 +39,20 @@ class Depot {
         declarations_.clear();
         // A file inscribed by the cancelled transaction is gone with it.
         ids_.clear();
+        catalogueLu_ = false;
     }
     void mettreEnService() { stockage_->mettreEnService(); }
     bool existe() const { return stockage_->existe(); }
 
     // The catalogue. A file once found keeps its id (a store never removes nor renumbers a
-    // file), so each name costs a server one round trip, not one per opening.
+    // file). On a server the first lookup reads the whole catalogue, so that opening the
+    // files and dictionaries of a program costs one round trip; a name it did not hold (a
+    // file added since) is asked for alone.
     std::optional<IdFichier> chercherFichier(std::string_view nom) const;
     // Raises ErrFichierInconnu.
     IdFichier fichier(const std::string& nom) const;
-    std::vector<std::string> fichiers() const { return stockage_->fichiers(); }
+    // Every name in byte order.
+    std::vector<std::string> fichiers() const;
     // The file's id; adds the name to the catalogue when missing.
     IdFichier inscrireFichier(const std::string& nom);
     // Creates the file and its dictionary when missing; "DICT F" also creates F.
@@ -104,9 +108,12 @@ class Depot {
     }
 
   private:
+    void retenir(const std::vector<FichierCatalogue>& catalogue) const;
+
     std::unique_ptr<Stockage> stockage_;
     mutable std::map<std::string, IdFichier, std::less<>> ids_;
     mutable std::map<IdFichier, std::vector<DeclarationIndex>> declarations_;
+    mutable bool catalogueLu_ = false;
 };
 
 // The name of the dictionary of a file.

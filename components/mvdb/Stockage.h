@@ -32,6 +32,12 @@ struct EntreeIndex {
     bool multiple = false;         // the record has several values for the attribute
 };
 
+// A file of the catalogue: its name and its id.
+struct FichierCatalogue {
+    std::string nom;
+    IdFichier id = 0;
+};
+
 // The keys of one file asked for among others in one go.
 struct GroupeCles {
     IdFichier fichier = 0;
@@ -71,8 +77,8 @@ class Stockage {
 
     // The catalogue of files.
     virtual std::optional<IdFichier> chercherFichier(std::string_view nom) const = 0;
-    // Every name in byte order.
-    virtual std::vector<std::string> fichiers() const = 0;
+    // Every file, by name in byte order.
+    virtual std::vector<FichierCatalogue> fichiers() const = 0;
     // Adds a name the catalogue does not hold yet; returns the new file's id.
     virtual IdFichier ajouterFichier(const std::string& nom) = 0;
 

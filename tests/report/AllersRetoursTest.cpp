@@ -23,15 +23,15 @@ using essai::ImpressionEssai;
 
 // The most round trips each exchange may take. The connection, its rights, Init and the legal
 // entity the test control starts with are one exchange here.
-constexpr std::int64_t ConnexionEtInitAuPlus = 50;
-constexpr std::int64_t CodeTapeAuPlus = 12;
+constexpr std::int64_t ConnexionEtInitAuPlus = 26;
+constexpr std::int64_t CodeTapeAuPlus = 9;
 constexpr std::int64_t PasDePeriodeAuPlus = 0;
 // A print run of one month of three persons, of 1,200 (the selection scans two blocks of the
 // file more: these files have no index on the end date), and what each further month of a
 // range adds.
-constexpr std::int64_t PetiteImpressionAuPlus = 16;
-constexpr std::int64_t GrandeImpressionAuPlus = 18;
-constexpr std::int64_t MoisEnPlusAuPlus = 6;
+constexpr std::int64_t PetiteImpressionAuPlus = 12;
+constexpr std::int64_t GrandeImpressionAuPlus = 14;
+constexpr std::int64_t MoisEnPlusAuPlus = 2;
 
 class AllersRetoursSurServeur : public ::testing::Test {
   protected:

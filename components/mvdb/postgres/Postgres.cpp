@@ -329,10 +329,14 @@ ResultatPg ConnexionPg::executer(const std::string& sql, const std::vector<Param
 }
 
 void ConnexionPg::commander(const std::string& sql) {
+    enchainer(sql);
+}
+
+ResultatPg ConnexionPg::enchainer(const std::string& sql) {
     recevoirEnVol();
     PGresult* resultat = PQexec(connexion_, sql.c_str());
     exigerSucces(connexion_, resultat, affichable_, masque_);
-    PQclear(resultat);
+    return ResultatPg(resultat);
 }
 
 void ConnexionPg::preparer(const char* nom, const std::string& sql,

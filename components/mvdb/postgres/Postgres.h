@@ -95,6 +95,9 @@ class ConnexionPg {
                         const char* nom = nullptr);
     // A statement without result, in text form (BEGIN, COMMIT, SET...).
     void commander(const std::string& sql);
+    // Statements without parameters in one text, sent in one exchange: the answer of the
+    // last, in text form unless it comes from a BINARY cursor; the first failure stops them.
+    ResultatPg enchainer(const std::string& sql);
 
     // A prepared statement sent without waiting: its answer is taken later with
     // `reponseEnvoyee`, and meanwhile the server works on it while the caller works on what

@@ -15,7 +15,7 @@ constexpr int VersionSchema = 1;
 // the other instead of interleaving their index updates.
 constexpr const char* VerrouEcriture = "SELECT pg_advisory_xact_lock(1297499202)";
 // Rows a scan brings per round trip.
-constexpr const char* TailleLot = "1000";
+constexpr int TailleLot = 1000;
 
 const char* const Schema = R"sql(
 CREATE SCHEMA mvdb;
@@ -319,13 +319,14 @@ std::optional<IdFichier> StockagePostgres::chercherFichier(std::string_view nom)
     return resultat.entier(0, 0);
 }
 
-std::vector<std::string> StockagePostgres::fichiers() const {
-    const ResultatPg resultat = connexion().executer("SELECT nom FROM mvdb.fichier ORDER BY nom");
-    std::vector<std::string> noms;
+std::vector<FichierCatalogue> StockagePostgres::fichiers() const {
+    const ResultatPg resultat =
+        connexion().executer("SELECT nom, id FROM mvdb.fichier ORDER BY nom");
+    std::vector<FichierCatalogue> catalogue;
     for (int ligne = 0; ligne < resultat.lignes(); ++ligne) {
-        noms.emplace_back(resultat.octets(ligne, 0));
+        catalogue.push_back({std::string(resultat.octets(ligne, 0)), resultat.entier(ligne, 1)});
     }
-    return noms;
+    return catalogue;
 }
 
 IdFichier StockagePostgres::ajouterFichier(const std::string& nom) {
@@ -386,23 +387,25 @@ std::unique_ptr<LectureDemandee> StockagePostgres::demanderGroupe(
 
 void StockagePostgres::parcourir(IdFichier fichier, const Visiteur& traiter) const {
     // A cursor brings the file by batches, so that `traiter` may read meanwhile and a large
-    // file never sits whole in memory. It lives in the caller's transaction.
+    // file never sits whole in memory. It lives in the caller's transaction, which closes it
+    // when a short batch has emptied it: a small file costs one round trip, its declaration
+    // and first batch sent together. BINARY: the batches come as every other answer does.
     const std::string curseur = "parcours_" + std::to_string(++curseurs_);
-    connexion().commander("DECLARE " + curseur +
-                          " NO SCROLL CURSOR FOR SELECT cle, donnees FROM mvdb.enreg "
-                          "WHERE fichier = " +
-                          std::to_string(fichier) + " ORDER BY cle");
-    for (;;) {
-        const ResultatPg lot =
-            connexion().executer(std::string("FETCH ") + TailleLot + " FROM " + curseur);
+    const auto traiterLot = [&traiter](const ResultatPg& lot) {
         for (int ligne = 0; ligne < lot.lignes(); ++ligne) {
             traiter(lot.octets(ligne, 0), lot.octets(ligne, 1));
         }
-        if (lot.lignes() == 0) {
-            break;
-        }
+        return lot.lignes() == TailleLot;
+    };
+    const std::string lecture = "FETCH " + std::to_string(TailleLot) + " FROM " + curseur;
+    if (!traiterLot(connexion().enchainer(
+            "DECLARE " + curseur +
+            " BINARY NO SCROLL CURSOR FOR SELECT cle, donnees FROM mvdb.enreg WHERE fichier = " +
+            std::to_string(fichier) + " ORDER BY cle; " + lecture))) {
+        return;
     }
-    connexion().commander("CLOSE " + curseur);
+    while (traiterLot(connexion().executer(lecture))) {
+    }
 }
 
 std::int64_t StockagePostgres::compter(IdFichier fichier) const {

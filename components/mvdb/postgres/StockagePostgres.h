@@ -41,7 +41,7 @@ class StockagePostgres : public Stockage {
     bool existe() const override { return peutExister_; }
 
     std::optional<IdFichier> chercherFichier(std::string_view nom) const override;
-    std::vector<std::string> fichiers() const override;
+    std::vector<FichierCatalogue> fichiers() const override;
     IdFichier ajouterFichier(const std::string& nom) override;
 
     std::optional<std::string> lire(IdFichier fichier, std::string_view cle) const override;

@@ -186,13 +186,13 @@ std::optional<IdFichier> StockageSqlite::chercherFichier(std::string_view nom) c
     return recherche.entier(0);
 }
 
-std::vector<std::string> StockageSqlite::fichiers() const {
-    Instruction liste = connexion_.preparer("SELECT nom FROM fichier ORDER BY nom");
-    std::vector<std::string> noms;
+std::vector<FichierCatalogue> StockageSqlite::fichiers() const {
+    Instruction liste = connexion_.preparer("SELECT nom, id FROM fichier ORDER BY nom");
+    std::vector<FichierCatalogue> catalogue;
     while (liste.avancer()) {
-        noms.emplace_back(liste.octets(0));
+        catalogue.push_back({std::string(liste.octets(0)), liste.entier(1)});
     }
-    return noms;
+    return catalogue;
 }
 
 IdFichier StockageSqlite::ajouterFichier(const std::string& nom) {
