@@ -28,10 +28,28 @@ TEST(DemoSchema, HoldsTheTenFilesAndTheAgreementDictionary) {
     for (const auto& [nom, enregistrements] : demoLue(7).fichiers) {
         noms.push_back(nom);
     }
-    EXPECT_EQ(noms,
-              (std::vector<std::string>{"ACCORD", "ACTIVITES", "ASSOCIATION", "CIVILAIDE",
-                                        "COMMUNES", "COMPTEUR", "DEMANDACC", "DICT ACCORD",
-                                        "DROITS", "ORGPRISECHARGE", "RESPONSABLE", "SECTEUR"}));
+    EXPECT_EQ(noms, (std::vector<std::string>{"ACCORD", "ACTIVITES", "ASSOCIATION", "CIVILAIDE",
+                                              "COMMUNES", "COMPTEUR", "DELAIORG", "DEMANDACC",
+                                              "DICT ACCORD", "DROITS", "ORGPRISECHARGE",
+                                              "RESPONSABLE", "SECTEUR"}));
+}
+
+// Plans decided by a département take months, pension funds about one; the others have no
+// record, as an office that set nothing.
+TEST(DemoSchema, LeadTimesAreSetForTheSlowFundingBodies) {
+    std::map<std::string, int> delaiParSigle;
+    for (const auto& [code, organisme] : fichier("ORGPRISECHARGE")) {
+        const auto& delais = fichier("DELAIORG");
+        const auto delai = delais.find(code);
+        delaiParSigle[att(organisme, 1)] =
+            delai == delais.end() ? 0 : std::stoi(att(delai->second, 1));
+    }
+    EXPECT_EQ(delaiParSigle.at("CD91 PCH"), 6);
+    EXPECT_EQ(delaiParSigle.at("CD91 APA"), 2);
+    EXPECT_EQ(delaiParSigle.at("CNAV"), 1);
+    EXPECT_EQ(delaiParSigle.at("AGIRC-ARRCO"), 1);
+    EXPECT_EQ(delaiParSigle.at("CPAM 91"), 0);
+    EXPECT_EQ(delaiParSigle.at("PARTICULIER"), 0);
 }
 
 TEST(DemoSchema, KeysHaveTheirFixedWidths) {

@@ -12,6 +12,7 @@ const std::vector<Commande>& commandes() {
         {"index", "déclare et construit un index, ou le reconstruit", commandeIndex},
         {"demo", "crée une base de démonstration", commandeDemo},
         {"copy", "copie toute une base dans une base nouvelle, tout ou rien", commandeCopy},
+        {"delais", "affiche ou fixe le délai de renouvellement des organismes", commandeDelais},
     };
     return liste;
 }

@@ -27,5 +27,6 @@ int commandeRead(const QStringList& arguments, Console& console);
 int commandeIndex(const QStringList& arguments, Console& console);
 int commandeDemo(const QStringList& arguments, Console& console);
 int commandeCopy(const QStringList& arguments, Console& console);
+int commandeDelais(const QStringList& arguments, Console& console);
 
 }  // namespace dbtool

@@ -23,6 +23,10 @@ void ecrireOrganisme(const Organisme& o, std::string& lignes) {
         ligne.definir(63, o.fermeture);
     }
     ligne.ajouterA(lignes);
+    // A body without a record has no lead time: only the ones the office set are written.
+    if (o.delai != 0) {
+        LigneJsonl("DELAIORG", o.code).definir(1, o.delai).ajouterA(lignes);
+    }
 }
 
 void ecrireResponsable(const Responsable& r, std::string& lignes) {

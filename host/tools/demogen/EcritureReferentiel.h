@@ -6,7 +6,8 @@
 
 namespace demogen {
 
-// ASSOCIATION, ACTIVITES, ORGPRISECHARGE, RESPONSABLE and SECTEUR records, as JSON Lines.
+// ASSOCIATION, ACTIVITES, ORGPRISECHARGE (with the DELAIORG lead times set), RESPONSABLE and
+// SECTEUR records, as JSON Lines.
 void ecrireReferentiel(const Referentiel& referentiel, std::string& lignes);
 
 }  // namespace demogen

@@ -23,6 +23,7 @@ struct Organisme {
     std::string entite;
     std::vector<std::string> activites;  // entity + activity codes
     int fermeture = 0;                   // closing day, 0 while open
+    int delai = 0;                       // months its renewals take to be decided
 
     bool financeLesSoins() const { return type == "P" && statut != "0"; }
 };
