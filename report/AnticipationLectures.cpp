@@ -29,6 +29,12 @@ int Dernier_Annonce_Avec_Le_Lot(const std::string& cle) {
     return std::min(ardoine::Numero_Suivant(cle) + AccordsEnPlus, ardoine::DernierNumeroAccord);
 }
 
+// At most `morceau` agreements of `aide` from `numero` on.
+std::vector<std::string> Morceau_Accords(const std::string& aide, int numero, int morceau) {
+    return ardoine::Cles_Accords(aide, numero,
+                                 std::min(numero + morceau - 1, ardoine::DernierNumeroAccord));
+}
+
 // Each key once, in order.
 std::vector<std::string> Cles(std::vector<std::string> cles) {
     if (!std::is_sorted(cles.begin(), cles.end())) {
@@ -110,32 +116,34 @@ void rapport::Impression::Anticiper_Renvois(const std::vector<std::string>& aide
         if (dernierDeLAide) {
             // The person's agreements go on past those announced: the first chunk the reading
             // would ask for comes with the second round trip instead of one of its own.
-            const int suivant = ardoine::Numero_Suivant(cle);
-            for (std::string& cleSuivante : ardoine::Cles_Accords(
-                     aide, suivant,
-                     std::min(suivant + PremierMorceau - 1, ardoine::DernierNumeroAccord))) {
+            for (std::string& cleSuivante :
+                 Morceau_Accords(aide, ardoine::Numero_Suivant(cle), PremierMorceau)) {
                 plusLoin.push_back(std::move(cleSuivante));
             }
         }
     }
     module_.Fic_Accord->Prelire(plusLoin);
     module_.Fic_OrgPriseCharge->Prelire(Cles(std::move(organismes)));
-    const auto& fichierGroupes =
-        criteres_.regroupement == rapport::CriteresListe::Regroupement::Responsable
-            ? module_.Fic_Responsable
-        : criteres_.regroupement == rapport::CriteresListe::Regroupement::Secteur
-            ? module_.Fic_Secteur
-            : nullptr;
-    if (!fichierGroupes) {
+    Anticiper_Groupes(aides);
+}
+
+// The group heads of the batch's persons, from their records at hand; a commune has no record.
+void rapport::Impression::Anticiper_Groupes(const std::vector<std::string>& aides) {
+    using Regroupement = rapport::CriteresListe::Regroupement;
+    if (criteres_.regroupement == Regroupement::Commune) {
         return;
     }
+    dba::Fichier& fichierGroupes = criteres_.regroupement == Regroupement::Responsable
+                                       ? *module_.Fic_Responsable
+                                       : *module_.Fic_Secteur;
+    dba::Enregistrement enregistrement;
     std::vector<std::string> groupes;
     for (const std::string& aide : aides) {
         if (module_.Fic_CivilAide->ChercherEnreg(aide, enregistrement)) {
             groupes.push_back(Groupe_Aide(enregistrement));
         }
     }
-    fichierGroupes->Prelire(Cles(std::move(groupes)));
+    fichierGroupes.Prelire(Cles(std::move(groupes)));
 }
 
 // Reads agreement `numero` of the current row's person `aide` into Enr_Accord; false when it
@@ -161,7 +169,7 @@ bool rapport::Impression::Lire_Accord_Numero(const std::string& aide, int numero
 // month printed; a person with a hundred costs three round trips.
 int rapport::Impression::Anticiper_Accords_Suivants(const std::string& aide, int numero, int deja) {
     const int morceau = deja == 0 ? PremierMorceau : 3 * deja;
-    const int dernier = std::min(numero + morceau - 1, ardoine::DernierNumeroAccord);
-    module_.Fic_Accord->Prelire(ardoine::Cles_Accords(aide, numero, dernier));
-    return dernier;
+    const std::vector<std::string> cles = Morceau_Accords(aide, numero, morceau);
+    module_.Fic_Accord->Prelire(cles);
+    return numero + static_cast<int>(cles.size()) - 1;
 }

@@ -115,6 +115,7 @@ class Impression {
     void Anticiper_Renvois(const std::vector<std::string>& aides,
                            const std::vector<std::string>& accords,
                            std::vector<std::string> organismes);
+    void Anticiper_Groupes(const std::vector<std::string>& aides);
     bool Lire_Accord_Numero(const std::string& aide, int numero);
     int Anticiper_Accords_Suivants(const std::string& aide, int numero, int deja);
     bool Accord_Suivant_Compte();

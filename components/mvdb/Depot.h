@@ -29,6 +29,7 @@ class Depot {
     void commencer(Genre genre) const {
         stockage_->commencer(genre);
         declarations_.clear();
+        ecriture_ = genre == Genre::Ecriture;
     }
     void valider() const {
         declarations_.clear();
@@ -37,9 +38,12 @@ class Depot {
     void annuler() const noexcept {
         stockage_->annuler();
         declarations_.clear();
-        // A file inscribed by the cancelled transaction is gone with it.
-        ids_.clear();
-        catalogueLu_ = false;
+        // A file inscribed by a cancelled write is gone with it; a read view, which ends by
+        // being cancelled too, leaves the catalogue as it was.
+        if (ecriture_) {
+            ids_.clear();
+            catalogueLu_ = false;
+        }
     }
     void mettreEnService() { stockage_->mettreEnService(); }
     bool existe() const { return stockage_->existe(); }
@@ -114,6 +118,8 @@ class Depot {
     mutable std::map<std::string, IdFichier, std::less<>> ids_;
     mutable std::map<IdFichier, std::vector<DeclarationIndex>> declarations_;
     mutable bool catalogueLu_ = false;
+    // The open transaction writes.
+    mutable bool ecriture_ = false;
 };
 
 // The name of the dictionary of a file.
